@@ -1,0 +1,106 @@
+#pragma once
+// The program-wide state: settings, texts, the one connection with its shared recordsets, the
+// login state, the view position, the entry in progress and the windows. Created by the
+// program's entry point and passed by reference; there are no globals.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/Settings.h"
+#include "core/Texts.h"
+#include "db/Connection.h"
+#include "db/Recordset.h"
+#include "forms/FormSlot.h"
+#include "forms/Runtime.h"
+
+namespace mv {
+
+class frmLogin;
+class frmKalender;
+class frmNotiz;
+class frmMitarbeiter;
+class frmJahresansicht;
+class frmFerien;
+
+constexpr int GroupAdmin = 1;
+constexpr int GroupBackOffice = 2;
+constexpr int GroupEmployee = 3;
+
+// Rows 0-34 by columns 0-31 of the month grid: note numbers, 0 = none.
+using CellNoteTable = std::array<std::array<long, 32>, 35>;
+
+struct State {
+  explicit State(forms::Platform& platform);
+  ~State();
+  State(const State&) = delete;
+  State& operator=(const State&) = delete;
+
+  // The text of number id in the current language.
+  const std::string& T(int id) const { return Texts(id, Language()); }
+  int Language() const { return Settings.Language; }
+
+  forms::Runtime rt;
+
+  // Settings and texts
+  SettingsRecord Settings;
+  TextTable Texts;
+  std::uint8_t ZoomLevel = 0;
+  std::string SortOrder = "ASC";
+
+  // Database
+  db::Connection Conn;
+  db::Recordset RsKalender;
+  db::Recordset RsUser;
+  db::Recordset RsTeams;
+  db::Recordset RsMitarbeiter;
+  db::Recordset RsNotizen;
+  db::Recordset RsFerien;
+  db::Recordset RsAbh;
+  db::Recordset RsTeamMembers;
+  db::Recordset RsMonthEntries;
+  db::Recordset RsCount;
+  std::string SqlTeam;
+  std::string SqlMonth;
+
+  // Login state
+  int UserGroup = 0;
+  std::string CurrentLoginID;
+  long CurrentPersNr = 0;
+  int UserTeam = 0;
+  int UserVacationDays = 0;
+  std::string CurrentUserName;
+
+  // View position
+  int CurrentTeam = 0;
+  int CurrentMonth = 1;
+  int CurrentYear = 2003;
+  int InfoIndex = 0;
+
+  // Month grid
+  int OwnRow = 4;
+  int HoverRow = 0;
+  CellNoteTable CellNotes{};
+
+  // Entry in progress
+  std::string CurrentType;
+  std::string CurrentAction;
+  std::string CurrentSign;
+  std::string CurrentKennZ;
+  std::optional<int> SelStart;  // empty while no selection is under way
+  int SelEndCol = 0;
+  long NoteNr = 0;
+  bool HasDeps = false;
+  std::array<long, 4> DepPersNr{};          // positions 1 to 3
+  std::array<std::string, 4> DepNames{};    // positions 1 to 3
+
+  // Windows (built on first use, rebuilt after an unload)
+  forms::FormSlot<mv::frmLogin> frmLogin;
+  forms::FormSlot<mv::frmKalender> frmKalender;
+  forms::FormSlot<mv::frmNotiz> frmNotiz;
+  forms::FormSlot<mv::frmMitarbeiter> frmMitarbeiter;
+  forms::FormSlot<mv::frmJahresansicht> frmJahresansicht;
+  forms::FormSlot<mv::frmFerien> frmFerien;
+};
+
+}  // namespace mv

@@ -1,0 +1,7 @@
+#include "masterdata/frmFerien.h"
+
+namespace mv {
+
+frmFerien::frmFerien(State& s) : forms::Form(s.rt, "frmFerien"), s_(s) { (void)s_; }
+
+}  // namespace mv

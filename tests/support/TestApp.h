@@ -1,0 +1,56 @@
+#pragma once
+// A program on the headless platform with its own database file, for tests that drive windows.
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/State.h"
+#include "db/Date.h"
+#include "forms/headless/HeadlessPlatform.h"
+
+namespace mv {
+class frmKalender;
+}
+
+namespace mvtest {
+
+class TestApp {
+ public:
+  // Creates Morvellan.mdb from the schema in the program folder; nothing is opened yet.
+  TestApp();
+  ~TestApp();
+
+  forms::HeadlessPlatform platform;
+  std::unique_ptr<mv::State> state;
+  mv::State& s() { return *state; }
+
+  std::filesystem::path Folder() const { return platform.ProgramFolder(); }
+  std::filesystem::path DbPath() const { return Folder() / "Morvellan.mdb"; }
+
+  // Seeding and reading the database file directly (native SQLite), beside the program's connection.
+  void Sql(const std::string& nativeSql);
+  std::vector<std::vector<std::string>> Query(const std::string& nativeSql);
+  long long Scalar(const std::string& nativeSql);
+
+  void AddTeam(int teamNr, const std::string& name, int maxAbw = 30);
+  void AddEmployee(long persNr, const std::string& nachname, const std::string& vorname, int teamNr,
+                   int uTage = 30, const std::string& telNr = "*", const std::string& mail = "*");
+  void AddLogin(long persNr, const std::string& loginId, const std::string& password, int group);
+  void AddEntry(long persNr, const db::Date& day, const std::string& kennZ, long notiz = 0);
+  long AddNote(const std::string& text);
+  void AddHoliday(const db::Date& day, long notiz = 0);
+  void AddDependency(long persNr, long dep1, long dep2 = 0, long dep3 = 0);
+  // KennZ of an employee's day, "" when there is no row.
+  std::string EntryOn(long persNr, const db::Date& day);
+
+  // Settings and texts as a first start gives them (German unless told), and the open connection.
+  void OpenProgram(int language = 1);
+  // The main window as a successful login of this employee with this group leaves it.
+  mv::frmKalender& EnterAs(long persNr, int group);
+
+ private:
+  void Run(const std::string& nativeSql);
+};
+
+}  // namespace mvtest
