@@ -1,0 +1,26 @@
+#pragma once
+// The month calendar grid of the main window: its fixed layout, the member rows of the shown
+// team and the rebuild that every window asks for after changing what the calendar shows.
+#include <string>
+
+#include "core/State.h"
+
+namespace mv {
+
+// Once per load of the main window, before its first rebuild.
+void InitCalendarGrid(State& s);
+
+// Reopens RsTeamMembers on the members of CurrentTeam (SqlTeam).
+void LoadTeamMembers(State& s);
+
+// Modus "Team": member rows of CurrentTeam; "Monat": day columns of CurrentMonth/CurrentYear.
+// Both passes repaint every entry of the shown month.
+void FillCalendar(State& s, const std::string& Modus);
+
+// Row height, fonts and day column widths for ZoomLevel.
+void ApplyZoom(State& s);
+
+// Days of the shown month by the calendar's own rule: every fourth year is a leap year.
+int MonthLength(int month, int year);
+
+}  // namespace mv
