@@ -111,6 +111,13 @@ class Control {
 
   // Tells the back end that the control's state changed.
   void Changed();
+  // Assigns and tells the back end, when the value differs.
+  template <class T, class V>
+  void Update(T& field, const V& value) {
+    if (field == value) return;
+    field = value;
+    Changed();
+  }
 
  private:
   friend class Form;
@@ -137,11 +144,12 @@ class Control {
 };
 
 // One user action entering the runtime (a click, a key, a drag step). While it is alive,
-// discarded windows are kept; it activates the control's form and, if asked, focuses the control.
+// discarded windows are kept; it activates the control's form (unless the pointer merely moves
+// over it) and, if asked, focuses the control.
 // Test it for acceptance: a disabled or hidden control (or form) takes no input.
 class UserInput {
  public:
-  explicit UserInput(Control& control, bool takeFocus = true);
+  explicit UserInput(Control& control, bool takeFocus = true, bool activate = true);
   explicit UserInput(Form& form);
   ~UserInput();
   UserInput(const UserInput&) = delete;

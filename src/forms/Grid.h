@@ -139,6 +139,7 @@ class Grid : public Control {
 
   // Whether the selection is shown highlighted now (HighLight, focus and a range of more than one cell).
   bool ShowsSelection() const;
+  // Whether the cell lies in the range from (Row, Col) to (RowSel, ColSel).
   bool IsSelected(int row, int col) const;
 
   GridPicture Picture() const;

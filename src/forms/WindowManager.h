@@ -17,7 +17,7 @@ class WindowObserver;
 // disabling the active window leaves it active but deaf to input, as Windows does.
 class WindowManager {
  public:
-  WindowManager() = default;
+  WindowManager();
   ~WindowManager();
   WindowManager(const WindowManager&) = delete;
   WindowManager& operator=(const WindowManager&) = delete;
@@ -51,6 +51,7 @@ class WindowManager {
   void BringToFront(Form& form);
   void Activate(Form& form);
   void ActivateNext();
+  void Dropped(Form& form);
   void EnterInput() { ++inputDepth_; }
   void LeaveInput();
 
