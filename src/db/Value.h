@@ -19,6 +19,8 @@ public:
     Value(long v) noexcept : type_(ValueType::Integer) { u_.i = v; }
     Value(long long v) noexcept : type_(ValueType::Integer) { u_.i = v; }
     Value(unsigned v) noexcept : type_(ValueType::Integer) { u_.i = v; }
+    Value(unsigned long v) noexcept : type_(ValueType::Integer) { u_.i = static_cast<long long>(v); }
+    Value(unsigned long long v) noexcept : type_(ValueType::Integer) { u_.i = static_cast<long long>(v); }
     Value(double v) noexcept : type_(ValueType::Double) { u_.d = v; }
     Value(const char* v) : type_(ValueType::Text), s_(v ? v : "") {}
     Value(std::string v) : type_(ValueType::Text), s_(std::move(v)) {}

@@ -1,0 +1,220 @@
+// Opening a database file and the failures of opening.
+#include <sqlite3.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "DbTestSupport.h"
+
+using dbtest::DbTest;
+using dbtest::TempDir;
+
+namespace {
+
+void ExpectOpenFails(const std::string& cs, db::ErrorKind kind) {
+    db::Connection c;
+    try {
+        c.Open(cs, "", "", -1);
+        FAIL() << "opening succeeded: " << cs;
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.Kind(), kind) << e.what();
+        EXPECT_FALSE(std::string(e.what()).empty());
+    }
+    EXPECT_FALSE(c.IsOpen());
+}
+
+}  // namespace
+
+TEST_F(DbTest, OpensTheSpecsConnectionString) {
+    db::Connection c;
+    c.Open("Provider = Microsoft.Jet.OLEDB.4.0;Data Source = " + file, "", "", -1);
+    EXPECT_TRUE(c.IsOpen());
+    EXPECT_EQ(c.State(), 1);
+    EXPECT_EQ(c.Path(), file);
+    c.Close();
+    EXPECT_FALSE(c.IsOpen());
+    EXPECT_EQ(c.State(), 0);
+    c.Close();  // twice is fine
+}
+
+TEST_F(DbTest, ToleratesBlanksAroundKeywordsAndPathPadding) {
+    std::string padded = file + std::string(100 - file.size() % 100, ' ');
+    db::Connection c;
+    c.Open("  provider=Microsoft.Jet.OLEDB.4.0 ;  DATA   SOURCE   =   " + padded);
+    EXPECT_TRUE(c.IsOpen());
+    EXPECT_EQ(c.Path(), file);
+    db::Recordset rs;
+    rs.Open("tbl_Teams", c, db::CursorType::Static, db::LockType::Pessimistic);
+    EXPECT_TRUE(rs.IsOpen());
+}
+
+TEST_F(DbTest, AcceptsQuotedDataSource) {
+    db::Connection c;
+    c.Open("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=\"" + file + "\"");
+    EXPECT_TRUE(c.IsOpen());
+}
+
+TEST(DbConnection, MissingFileFailsAndCreatesNothing) {
+    TempDir d;
+    std::string path = d.File("nothing.mdb");
+    ExpectOpenFails(db::JetConnectionString(path), db::ErrorKind::FileNotFound);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(DbConnection, EmptyPathAndBlankPathFail) {
+    ExpectOpenFails("Provider = Microsoft.Jet.OLEDB.4.0;Data Source = ", db::ErrorKind::FileNotFound);
+    ExpectOpenFails("Provider = Microsoft.Jet.OLEDB.4.0;Data Source = " + std::string(100, ' '),
+                    db::ErrorKind::FileNotFound);
+}
+
+TEST(DbConnection, DirectoryFails) {
+    TempDir d;
+    ExpectOpenFails(db::JetConnectionString(d.Path().string()), db::ErrorKind::FileNotFound);
+}
+
+TEST(DbConnection, FileThatIsNotADatabaseFails) {
+    TempDir d;
+    std::string path = d.File("text.mdb");
+    {
+        std::ofstream out(path);
+        out << "This is a text file and not a database at all, but it is long enough to have a header.\n";
+        for (int i = 0; i < 50; ++i) out << "more text more text more text more text\n";
+    }
+    ExpectOpenFails(db::JetConnectionString(path), db::ErrorKind::NotADatabase);
+    std::string empty = d.File("empty.mdb");
+    { std::ofstream out(empty); }
+    ExpectOpenFails(db::JetConnectionString(empty), db::ErrorKind::NotADatabase);
+}
+
+TEST(DbConnection, MissingDataSourceFails) {
+    ExpectOpenFails("Provider = Microsoft.Jet.OLEDB.4.0;", db::ErrorKind::ConnectionString);
+}
+
+TEST(DbConnection, ErrorIsARuntimeError) {
+    db::Connection c;
+    try {
+        c.Open(db::JetConnectionString("/nonexistent/folder/x.mdb"));
+        FAIL();
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent/folder/x.mdb"), std::string::npos) << e.what();
+    }
+}
+
+TEST_F(DbTest, OpeningTwiceFails) {
+    EXPECT_THROW(conn.Open(db::JetConnectionString(file)), db::Error);
+    EXPECT_TRUE(conn.IsOpen());
+}
+
+TEST(DbConnection, MissingTableFailsAtFirstUseNotAtOpening) {
+    TempDir d;
+    std::string path = d.File("partial.mdb");
+    db::CreateDatabaseFile(path, "CREATE TABLE tbl_User (PersNr INTEGER NOT NULL, LoginID TEXT NOT NULL, "
+                                 "Passwort TEXT NOT NULL, Gruppe INTEGER NOT NULL);");
+    db::Connection c;
+    ASSERT_NO_THROW(c.Open(db::JetConnectionString(path)));
+    db::Recordset users;
+    EXPECT_NO_THROW(users.Open("tbl_User", c, db::CursorType::Dynamic, db::LockType::Pessimistic));
+    db::Recordset rs;
+    try {
+        rs.Open("tbl_Kalender", c, db::CursorType::Static, db::LockType::Pessimistic);
+        FAIL();
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.Kind(), db::ErrorKind::TableNotFound);
+        EXPECT_NE(std::string(e.what()).find("tbl_Kalender"), std::string::npos);
+    }
+    EXPECT_FALSE(rs.IsOpen());
+    try {
+        rs.Open("SELECT tbl_Kalender.PersNr FROM tbl_Kalender WHERE tbl_Kalender.PersNr= 1;", c,
+                db::CursorType::Static, db::LockType::Pessimistic);
+        FAIL();
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.Kind(), db::ErrorKind::TableNotFound) << e.what();
+    }
+}
+
+TEST(DbConnection, CreateDatabaseFileRefusesExistingFile) {
+    TempDir d;
+    std::string path = d.File("x.mdb");
+    db::CreateDatabaseFile(path, dbtest::ReadSchema());
+    EXPECT_THROW(db::CreateDatabaseFile(path, dbtest::ReadSchema()), db::Error);
+    EXPECT_THROW(db::CreateDatabaseFile(d.File("bad.mdb"), "CREATE TABLE broken ("), db::Error);
+    EXPECT_FALSE(std::filesystem::exists(d.File("bad.mdb")));
+}
+
+TEST_F(DbTest, SchemaHasTheSevenTables) {
+    auto names = conn.TableNames();
+    for (const char* t : {"tbl_Mitarbeiter", "tbl_Teams", "tbl_User", "tbl_Kalender", "tbl_Notizen", "tbl_Ferien",
+                          "tbl_Abhängigkeiten"}) {
+        EXPECT_NE(std::find(names.begin(), names.end(), t), names.end()) << t;
+    }
+}
+
+TEST_F(DbTest, RecordsetsKeepTheirRowsAfterTheConnectionCloses) {
+    AddEmployee(1, "Meier", "Anna", 0);
+    db::Recordset rs;
+    rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    conn.Close();
+    EXPECT_EQ(rs["Nachname"].Text(), "Meier");
+    try {
+        rs["Nachname"] = "Huber";
+        rs.Update();
+        FAIL();
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.Kind(), db::ErrorKind::NotOpen);
+    }
+    EXPECT_EQ(rs["Nachname"].Text(), "Meier");
+}
+
+TEST_F(DbTest, AWriteWaitsForAnotherCopysLock) {
+    AddEmployee(1, "Meier", "Anna", 0);
+    db::Connection other;
+    other.Open(db::JetConnectionString(file));
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+
+    other.ExecuteNative("BEGIN IMMEDIATE; INSERT INTO tbl_Kalender (PersNr, Datum, KennZ) VALUES (2, '2007-03-01', 'U?');");
+    std::atomic<bool> committed{false};
+    std::thread t([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        committed = true;
+        other.ExecuteNative("COMMIT");
+    });
+    auto start = std::chrono::steady_clock::now();
+    rs.AddNew();
+    rs["PersNr"] = 1;
+    rs["Datum"] = "05.03.2007";
+    rs["KennZ"] = "U?";
+    EXPECT_NO_THROW(rs.Update());
+    auto waited = std::chrono::steady_clock::now() - start;
+    t.join();
+    EXPECT_TRUE(committed.load());
+    EXPECT_GE(waited, std::chrono::milliseconds(300));
+    EXPECT_EQ(Count(""), 2);
+}
+
+TEST_F(DbTest, AFailedWriteLeavesTheFileAndTheRowUnchanged) {
+    AddEmployee(1, "Meier", "Anna", 0);
+    db::Recordset rs;
+    rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs["Nachname"] = std::string(21, 'x');  // text (20)
+    EXPECT_THROW(rs.Update(), db::Error);
+    EXPECT_EQ(rs["Nachname"].Text(), "Meier");
+    EXPECT_EQ(rs.GetEditMode(), db::EditMode::None);
+
+    rs.AddNew();
+    rs["PersNr"] = 1;  // unique
+    rs["Nachname"] = "Zweiter";
+    rs["Vorname"] = "X";
+    rs["TelNr"] = "*";
+    rs["Mail"] = "*";
+    rs["TeamNr"] = 0;
+    rs["UTage"] = 1;
+    EXPECT_THROW(rs.Update(), db::Error);
+    EXPECT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(Count("", "tbl_Mitarbeiter"), 1);
+    db::Recordset check;
+    check.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::ReadOnly);
+    EXPECT_EQ(check["Nachname"].Text(), "Meier");
+}

@@ -1,0 +1,538 @@
+// Recordsets on tables: moves, Find, Filter, Sort, fields, AddNew / Update / Delete.
+#include "DbTestSupport.h"
+
+using dbtest::DbTest;
+
+namespace {
+
+class DbRecordset : public DbTest {
+protected:
+    std::vector<int> PersNrs(db::Recordset& r) {
+        std::vector<int> out;
+        for (r.MoveFirst(); !r.EOF(); r.MoveNext()) out.push_back(r["PersNr"].Int());
+        return out;
+    }
+    std::vector<int> TableOrder(const std::string& table) {
+        db::Connection c;
+        c.Open(db::JetConnectionString(file));
+        db::Recordset r;
+        r.Open(table, c, db::CursorType::Static, db::LockType::ReadOnly);
+        return PersNrs(r);
+    }
+    void AddTeam(int nr, const std::string& name, int max) {
+        Exec("INSERT INTO tbl_Teams VALUES (" + std::to_string(nr) + ", " + db::Quote(name) + ", " +
+             std::to_string(max) + ")");
+    }
+    using V = std::vector<int>;
+};
+
+}  // namespace
+
+TEST_F(DbRecordset, EmptyRecordsetIsAtBofAndEof) {
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic, -1);
+    EXPECT_TRUE(rs.IsOpen());
+    EXPECT_EQ(rs.State(), 1);
+    EXPECT_TRUE(rs.EOF());
+    EXPECT_TRUE(rs.BOF());
+    EXPECT_EQ(rs.RecordCount(), 0);
+    rs.MoveFirst();
+    rs.MoveNext();
+    rs.MoveLast();
+    rs.MovePrevious();
+    EXPECT_TRUE(rs.EOF());
+    rs.Find("PersNr = 1");
+    EXPECT_TRUE(rs.EOF());
+    EXPECT_THROW(rs["PersNr"].Int(), db::Error);
+    rs.Close();
+    EXPECT_FALSE(rs.IsOpen());
+    EXPECT_EQ(rs.State(), 0);
+}
+
+TEST_F(DbRecordset, MovesAndEnds) {
+    for (int i = 1; i <= 3; ++i) AddEmployee(i, "N" + std::to_string(i), "V", 0);
+    db::Recordset rs;
+    rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    EXPECT_FALSE(rs.BOF());
+    EXPECT_FALSE(rs.EOF());
+    EXPECT_EQ(rs["PersNr"].Int(), 1);
+    EXPECT_EQ(rs.AbsolutePosition(), 1);
+    rs.MoveLast();
+    EXPECT_EQ(rs["PersNr"].Int(), 3);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.EOF());
+    EXPECT_FALSE(rs.BOF());
+    rs.MoveNext();  // nothing further
+    EXPECT_TRUE(rs.EOF());
+    rs.MovePrevious();
+    EXPECT_EQ(rs["PersNr"].Int(), 3);
+    rs.MoveFirst();
+    rs.MovePrevious();
+    EXPECT_TRUE(rs.BOF());
+    EXPECT_FALSE(rs.EOF());
+    rs.MoveNext();
+    EXPECT_EQ(rs["PersNr"].Int(), 1);
+    EXPECT_EQ(rs.RecordCount(), 3);
+}
+
+TEST_F(DbRecordset, FieldsByNameWithoutRegardToCase) {
+    AddEntry(7, "2007-03-05", "U?", 4);
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    EXPECT_EQ(rs["Notiz"].Int(), 4);
+    EXPECT_EQ(rs["notiz"].Int(), 4);
+    EXPECT_EQ(rs.Field("NOTIZ").Int(), 4);
+    EXPECT_EQ(rs["persnr"].Int(), 7);
+    EXPECT_EQ(rs.Field("KennZ").Text(), "U?");
+    EXPECT_EQ(rs.Get("kennz").Text(), "U?");
+    db::Value v = rs["Datum"];
+    EXPECT_EQ(v.Type(), db::ValueType::Date);
+    EXPECT_EQ(v.Date(), db::Date(2007, 3, 5));
+    EXPECT_EQ(v.Text(), "05.03.2007");
+    EXPECT_EQ(rs.FieldCount(), 4);
+    EXPECT_EQ(rs.FieldName(3), "Notiz");
+    EXPECT_EQ(rs["Notiz"].Name(), "Notiz");
+    EXPECT_TRUE(rs.HasField("datum"));
+    try {
+        rs["Nope"].Int();
+        FAIL();
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.Kind(), db::ErrorKind::FieldNotFound);
+    }
+}
+
+TEST_F(DbRecordset, TableNamesWithoutRegardToCase) {
+    Exec("INSERT INTO tbl_User VALUES (1, 'admin', 'pw', 1)");
+    AddTeam(0, "Team 1", 30);
+    AddEmployee(1, "A", "B", 0);
+    Exec("INSERT INTO \"tbl_Abhängigkeiten\" (PersNr) VALUES (1)");
+    for (const char* name : {"tbl_user", "tbl_User", "TBL_USER", "tbl_teams", "tbl_mitarbeiter", "[tbl_User]",
+                             "tbl_Abhängigkeiten", "tbl_abhängigkeiten", "TBL_ABHÄNGIGKEITEN"}) {
+        db::Recordset rs;
+        EXPECT_NO_THROW(rs.Open(name, conn, db::CursorType::Dynamic, db::LockType::Pessimistic)) << name;
+        EXPECT_EQ(rs.RecordCount(), 1) << name;
+    }
+}
+
+TEST_F(DbRecordset, FindSearchesForwardFromTheCurrentRow) {
+    AddEntry(1, "2007-03-01", "U?");
+    AddEntry(2, "2007-03-01", "U?");
+    AddEntry(1, "2007-03-02", "U/");
+    AddEntry(3, "2007-03-02", "K/");
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs.Find("PersNr = 1");  // the current row itself matches
+    EXPECT_EQ(rs.AbsolutePosition(), 1);
+    rs.MoveNext();
+    rs.Find("PersNr = 1");
+    EXPECT_EQ(rs.AbsolutePosition(), 3);
+    EXPECT_EQ(rs["KennZ"].Text(), "U/");
+    rs.Find("PersNr = 2");  // behind the current row: not found
+    EXPECT_TRUE(rs.EOF());
+    rs.Find("PersNr = 2");  // at EOF it stays there
+    EXPECT_TRUE(rs.EOF());
+    rs.MoveFirst();
+    rs.Find("PersNr = 2");
+    EXPECT_EQ(rs.AbsolutePosition(), 2);
+    rs.MoveFirst();
+    rs.MovePrevious();  // BOF: the search starts at the first row
+    rs.Find("KennZ = 'k/'");
+    EXPECT_EQ(rs["PersNr"].Int(), 3);
+    rs.MoveFirst();
+    rs.Find("PersNr = 99");
+    EXPECT_TRUE(rs.EOF());
+}
+
+TEST_F(DbRecordset, FilterRecordCountAndClearing) {
+    AddEntry(1, "2007-03-01", "U?");
+    AddEntry(2, "2007-03-01", "U?");
+    AddEntry(1, "2007-03-02", "U/");
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs.MoveLast();
+    rs.Filter("PersNr = 1");
+    EXPECT_EQ(rs.RecordCount(), 2);
+    EXPECT_EQ(rs.GetFilter(), "PersNr = 1");
+    EXPECT_EQ(rs.AbsolutePosition(), 1);  // moved to the first row of the new set
+    EXPECT_EQ(rs["KennZ"].Text(), "U?");
+    rs.Filter("PersNr = 5");
+    EXPECT_EQ(rs.RecordCount(), 0);
+    EXPECT_TRUE(rs.EOF());
+    EXPECT_TRUE(rs.BOF());
+    rs.Filter(0);
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(rs.GetFilter(), "");
+    rs.Filter("KennZ = 'U?'");
+    EXPECT_EQ(rs.RecordCount(), 2);
+    rs.FilterNone();
+    EXPECT_EQ(rs.RecordCount(), 3);
+    rs.Filter("Datum = 1.3.2007");
+    EXPECT_EQ(rs.RecordCount(), 2);
+    rs.Filter("");
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_THROW(rs.Filter(1), db::Error);
+}
+
+TEST_F(DbRecordset, SortAscendingDescendingAndStable) {
+    AddEmployee(1, "Zander", "A", 0);
+    AddEmployee(2, "Ärger", "B", 0);
+    AddEmployee(3, "meier", "C", 1);
+    AddEmployee(4, "Berg", "D", 1);
+    AddEmployee(5, "Meier", "E", 0);
+    db::Recordset rs;
+    rs.SetCursorLocation(db::CursorLocation::Client);
+    rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::ReadOnly, -1);
+    rs.Sort("Nachname ASC");
+    EXPECT_EQ(rs.GetSort(), "Nachname ASC");
+    EXPECT_EQ(PersNrs(rs), V({2, 4, 3, 5, 1}));  // Ä with A; equal names keep table order
+    rs.Sort("Nachname DESC");
+    EXPECT_EQ(PersNrs(rs), V({1, 3, 5, 4, 2}));
+    rs.Sort("nachname");
+    EXPECT_EQ(PersNrs(rs), V({2, 4, 3, 5, 1}));
+    rs.Filter("TeamNr =0");  // the sort stays across filters (Part 3.102)
+    EXPECT_EQ(PersNrs(rs), V({2, 5, 1}));
+    rs.Sort("TeamNr DESC, PersNr ASC");
+    EXPECT_EQ(PersNrs(rs), V({1, 2, 5}));
+    rs.Filter(0);
+    EXPECT_EQ(PersNrs(rs), V({3, 4, 1, 2, 5}));
+    rs.Sort("");
+    EXPECT_EQ(PersNrs(rs), V({1, 2, 3, 4, 5}));
+    EXPECT_THROW(rs.Sort("Unknown ASC"), db::Error);
+}
+
+TEST_F(DbRecordset, AddNewUpdateIsWrittenThroughAndSeenByANewRecordset) {
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs.AddNew();
+    EXPECT_EQ(rs.GetEditMode(), db::EditMode::Add);
+    rs["PersNr"] = 17;
+    rs["Datum"] = "05.03.2007";  // the day's text, stored as a date
+    rs["notiz"] = 0;
+    rs["KennZ"] = "U?";
+    EXPECT_EQ(rs["KennZ"].Text(), "U?");  // the pending values read back
+    rs.Update();
+    EXPECT_EQ(rs.GetEditMode(), db::EditMode::None);
+    EXPECT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs["Datum"].Date(), db::Date(2007, 3, 5));
+
+    // Another connection (another running copy) sees it; the file holds ISO text.
+    db::Connection c2;
+    c2.Open(db::JetConnectionString(file));
+    db::Recordset rs2;
+    rs2.Open("tbl_Kalender", c2, db::CursorType::Static, db::LockType::Pessimistic);
+    ASSERT_EQ(rs2.RecordCount(), 1);
+    EXPECT_EQ(rs2["PersNr"].Int(), 17);
+    EXPECT_EQ(rs2["Datum"].Text(), "05.03.2007");
+    EXPECT_EQ(Count("Datum = '2007-03-05'"), 1);
+
+    // Change in place.
+    rs2["KennZ"] = "U/";
+    EXPECT_EQ(rs2.GetEditMode(), db::EditMode::InProgress);
+    rs2.Update();
+    db::Recordset rs3;
+    rs3.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    EXPECT_EQ(rs3["KennZ"].Text(), "U/");
+    EXPECT_EQ(rs3.RecordCount(), 1);
+    // The first recordset is a snapshot: it keeps its own view.
+    EXPECT_EQ(rs["KennZ"].Text(), "U?");
+    rs.Requery();
+    EXPECT_EQ(rs["KennZ"].Text(), "U/");
+}
+
+TEST_F(DbRecordset, PendingChangesAreSavedByMovesAndAddNew) {
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    for (int d = 5; d <= 7; ++d) {  // Part 1.112: one Update after the last day
+        rs.AddNew();
+        rs["PersNr"] = 17;
+        rs["Datum"] = "0" + std::to_string(d) + ".03.2007";
+        rs["notiz"] = 0;
+        rs["KennZ"] = "U?";
+    }
+    EXPECT_EQ(Count(""), 2);  // the first two were saved by the next AddNew
+    rs.Update();
+    EXPECT_EQ(Count(""), 3);
+
+    rs.MoveFirst();
+    rs["KennZ"] = "U/";
+    rs.MoveNext();  // saves
+    EXPECT_EQ(Count("KennZ = 'U/'"), 1);
+    rs["KennZ"] = "U!";
+    rs.Find("PersNr = 17");  // saves too
+    EXPECT_EQ(Count("KennZ = 'U!'"), 1);
+    rs.MoveFirst();
+    rs["KennZ"] = "Z/";
+    rs.Close();  // and Close
+    EXPECT_EQ(Count("KennZ = 'Z/'"), 1);
+}
+
+TEST_F(DbRecordset, CancelUpdateDropsThePendingChange) {
+    AddEntry(1, "2007-03-01", "U?");
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs["KennZ"] = "K/";
+    rs.CancelUpdate();
+    EXPECT_EQ(rs["KennZ"].Text(), "U?");
+    rs.AddNew();
+    rs["PersNr"] = 2;
+    rs.CancelUpdate();
+    EXPECT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs["PersNr"].Int(), 1);
+    rs.Update();
+    EXPECT_EQ(Count(""), 1);
+}
+
+TEST_F(DbRecordset, AutomaticNumberIsKnownAfterSavingAndNeverReused) {
+    db::Recordset rs;
+    rs.Open("tbl_Notizen", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs.AddNew();
+    rs["Text"] = "Betriebsausflug";
+    EXPECT_TRUE(rs["LfdNr"].IsNull());
+    rs.Update();
+    int first = rs["LfdNr"].Int();
+    EXPECT_GT(first, 0);
+    rs.AddNew();
+    rs["Text"] = "Messe";
+    rs.Update();
+    int second = rs["LfdNr"].Int();
+    EXPECT_EQ(second, first + 1);
+    rs.Delete();
+    rs.AddNew();
+    rs["Text"] = "Schulung";
+    rs.Update();
+    EXPECT_EQ(rs["LfdNr"].Int(), second + 1);
+    EXPECT_THROW(rs["LfdNr"] = 5, db::Error);  // written by the database only
+}
+
+TEST_F(DbRecordset, DefaultsOfNoteAndDependentFields) {
+    db::Recordset rs;
+    rs.Open("tbl_Abhängigkeiten", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs.AddNew();
+    rs["PersNr"] = 4;  // Part 2.106 writes PersNr alone
+    rs.Update();
+    EXPECT_EQ(rs["AbhPersNr1"].Int(), 0);
+    EXPECT_EQ(rs["AbhPersNr2"].Int(), 0);
+    EXPECT_EQ(rs["AbhPersNr3"].Int(), 0);
+    db::Recordset f;
+    f.Open("tbl_Ferien", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    f.AddNew();
+    f["Datum"] = "1.5.2008";
+    f.Update();
+    EXPECT_EQ(f["notiz"].Int(), 0);
+    EXPECT_EQ(f["Datum"].Date(), db::Date(2008, 5, 1));
+    db::Recordset k;
+    k.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    k.AddNew();
+    k["PersNr"] = 1;
+    k["Datum"] = db::Date(2008, 5, 2);
+    k["KennZ"] = "U?";
+    k.Update();
+    EXPECT_EQ(k["Notiz"].Int(), 0);
+}
+
+TEST_F(DbRecordset, DeleteTheCurrentRow) {
+    for (int i = 1; i <= 4; ++i) AddEmployee(i, "N" + std::to_string(i), "V", 0);
+    db::Recordset rs;
+    rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs.MoveNext();
+    rs.Delete();
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_THROW(rs["PersNr"].Int(), db::Error);  // deleted: unreadable until the next move
+    rs.MoveNext();
+    EXPECT_EQ(rs["PersNr"].Int(), 3);
+    rs.Update();  // nothing pending
+    EXPECT_EQ(TableOrder("tbl_Mitarbeiter"), V({1, 3, 4}));
+    rs.MoveFirst();
+    rs.Find("PersNr = 99");
+    EXPECT_THROW(rs.Delete(), db::Error);  // at EOF
+}
+
+TEST_F(DbRecordset, TableOrderAfterDeletesAndInserts) {
+    db::Recordset rs;
+    rs.Open("tbl_Abhängigkeiten", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    for (int i = 1; i <= 5; ++i) {
+        rs.AddNew();
+        rs["PersNr"] = i;
+    }
+    rs.Update();
+    // delete the last and a middle row, then add two
+    rs.MoveLast();
+    rs.Delete();
+    rs.MoveFirst();
+    rs.Find("PersNr = 2");
+    rs.Delete();
+    rs.AddNew();
+    rs["PersNr"] = 6;
+    rs.AddNew();
+    rs["PersNr"] = 7;
+    rs.Update();
+    EXPECT_EQ(PersNrs(rs), V({1, 3, 4, 6, 7}));
+    EXPECT_EQ(TableOrder("tbl_Abhängigkeiten"), V({1, 3, 4, 6, 7}));
+    // change in place keeps the position
+    rs.MoveFirst();
+    rs["AbhPersNr1"] = 3;
+    rs.Update();
+    EXPECT_EQ(TableOrder("tbl_Abhängigkeiten"), V({1, 3, 4, 6, 7}));
+}
+
+TEST_F(DbRecordset, DeletionFilterLoopOfPart1112) {
+    for (int d = 1; d <= 9; ++d) AddEntry(17, "2007-03-0" + std::to_string(d), d % 2 ? "U?" : "U/");
+    AddEntry(18, "2007-03-06", "U?");
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs.Filter("PersNr=" + dbtest::Str(17) + " AND Datum >=05.03.2007 AND Datum <=07.03.2007");
+    ASSERT_EQ(rs.RecordCount(), 3);
+    rs.MoveFirst();
+    while (!rs.EOF()) {
+        rs.Delete();
+        rs.MoveNext();
+    }
+    rs.Filter(0);
+    rs.Update();
+    EXPECT_EQ(rs.RecordCount(), 7);
+    EXPECT_EQ(Count(""), 7);
+    EXPECT_EQ(Count("PersNr = 18"), 1);
+    // group 3 variant: only rows ending in "?"
+    rs.Filter("PersNr= 17 AND Datum >=01.03.2007 AND Datum <=04.03.2007");
+    rs.MoveFirst();
+    while (!rs.EOF()) {
+        if (rs["KennZ"].Text().back() == '?') rs.Delete();
+        rs.MoveNext();
+    }
+    rs.Filter(0);
+    EXPECT_EQ(Count("PersNr = 17 AND Datum <= '2007-03-04'"), 2);
+}
+
+TEST_F(DbRecordset, DeleteLoopOfPart2102AndNoteLoopOfPart1114) {
+    AddEntry(5, "2007-03-01", "U?", 3);
+    AddEntry(6, "2007-03-01", "U?", 3);
+    AddEntry(5, "2007-03-02", "U/", 0);
+    AddEntry(5, "2007-03-03", "U/", 3);
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    // Part 1.114: clear references to note 3.
+    rs.MoveFirst();
+    rs.Find("Notiz = " + std::to_string(3));
+    while (!rs.EOF()) {
+        rs["notiz"] = 0;
+        rs.Update();
+        rs.MoveFirst();
+        rs.Find("Notiz = 3");
+    }
+    EXPECT_EQ(Count("Notiz = 3"), 0);
+    // Part 2.102: delete all rows of employee 5.
+    rs.MoveFirst();
+    while (!rs.EOF()) {
+        rs.Find("PersNr = 5");
+        if (!rs.EOF()) {
+            rs.Delete();
+            rs.MoveFirst();
+        }
+    }
+    rs.MoveFirst();
+    rs.Update();
+    EXPECT_EQ(Count(""), 1);
+    EXPECT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs["PersNr"].Int(), 6);
+}
+
+TEST_F(DbRecordset, WritingConvertsToTheFieldsType) {
+    AddEmployee(1, "A", "B", 0);
+    db::Recordset rs;
+    rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs["UTage"] = "25";
+    EXPECT_EQ(rs["UTage"].Type(), db::ValueType::Integer);
+    rs["TelNr"] = 12345;
+    EXPECT_EQ(rs["TelNr"].Type(), db::ValueType::Text);
+    try {
+        rs["PersNr"] = "abc";
+        FAIL();
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.Kind(), db::ErrorKind::TypeMismatch);
+    }
+    rs.Update();
+    EXPECT_EQ(Count("UTage = 25 AND TelNr = '12345'", "tbl_Mitarbeiter"), 1);
+    db::Recordset k;
+    k.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    k.AddNew();
+    EXPECT_THROW(k["Datum"] = "31.02.2007", db::Error);
+    EXPECT_THROW(k["Datum"] = 5, db::Error);
+    k.CancelUpdate();
+}
+
+TEST_F(DbRecordset, ReadOnlyRecordsetsRefuseWrites) {
+    AddEmployee(1, "A", "B", 0);
+    db::Recordset ro;
+    ro.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::ReadOnly);
+    EXPECT_TRUE(ro.IsReadOnly());
+    EXPECT_THROW(ro["Nachname"] = "X", db::Error);
+    EXPECT_THROW(ro.AddNew(), db::Error);
+    EXPECT_THROW(ro.Delete(), db::Error);
+    db::Recordset q;
+    q.Open("SELECT * FROM tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    EXPECT_TRUE(q.IsReadOnly());
+    try {
+        q["Nachname"] = "X";
+        FAIL();
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.Kind(), db::ErrorKind::ReadOnly);
+    }
+    EXPECT_THROW(q.AddNew(), db::Error);
+    EXPECT_THROW(q.Delete(), db::Error);
+    EXPECT_EQ(q["Nachname"].Text(), "A");
+}
+
+TEST_F(DbRecordset, OpeningAnOpenRecordsetFailsAndKeepsFilterAndSort) {
+    for (int i = 1; i <= 3; ++i) AddEmployee(i, "N" + std::to_string(4 - i), "V", i == 2 ? 1 : 0);
+    db::Recordset rs;
+    rs.SetCursorLocation(db::CursorLocation::Client);
+    rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    rs.Filter("TeamNr = 0");
+    rs.Sort("Nachname ASC");
+    EXPECT_THROW(rs.SetCursorLocation(db::CursorLocation::Client), db::Error);
+    EXPECT_THROW(rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic), db::Error);
+    EXPECT_EQ(rs.RecordCount(), 2);
+    EXPECT_EQ(PersNrs(rs), V({3, 1}));
+    rs.Close();
+    EXPECT_EQ(rs.GetCursorLocation(), db::CursorLocation::Client);  // kept for later opens
+    rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(rs.GetFilter(), "");
+}
+
+TEST_F(DbRecordset, StaticSnapshotDoesNotSeeLaterRowsOfOthers) {
+    AddEntry(1, "2007-03-01", "U?");
+    db::Recordset rs;
+    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    AddEntry(2, "2007-03-01", "U?");
+    EXPECT_EQ(rs.RecordCount(), 1);
+    rs.Requery();
+    EXPECT_EQ(rs.RecordCount(), 2);
+}
+
+TEST_F(DbRecordset, FindFilterAndSortOnAQuery) {
+    AddEntry(17, "2003-01-01", "U/");
+    AddEntry(17, "2003-01-02", "U?");
+    AddEntry(17, "2003-01-02", "K/");
+    AddEntry(17, "2004-01-02", "K/");
+    db::Recordset rs;
+    rs.Open("SELECT * FROM tbl_Kalender WHERE ((tbl_Kalender.PersNr = 17) AND (Year([tbl_Kalender.Datum]))= 2003);",
+            conn, db::CursorType::Static, db::LockType::ReadOnly, -1);
+    EXPECT_EQ(rs.RecordCount(), 3);
+    rs.Filter("Datum = 2.1.2003");  // Part 3.102's per-day filter
+    EXPECT_EQ(rs.RecordCount(), 2);
+    rs.Filter(0);
+    rs.Find("KennZ = 'K/'");
+    EXPECT_EQ(rs["Datum"].Text(), "02.01.2003");
+    rs.Sort("KennZ DESC");
+    EXPECT_EQ(rs["KennZ"].Text(), "U?");
+}
+
+TEST_F(DbRecordset, MovedRecordsetKeepsWorking) {
+    AddEmployee(1, "A", "B", 0);
+    db::Recordset a;
+    a.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    db::Recordset b = std::move(a);
+    EXPECT_FALSE(a.IsOpen());
+    EXPECT_EQ(b["PersNr"].Int(), 1);
+}
