@@ -205,8 +205,8 @@ class Grid : public Control {
   std::vector<int> rowHeights_;
   std::vector<bool> mergeRows_;
   std::vector<bool> mergeCols_;
-  int rows_ = 2;
-  int cols_ = 2;
+  int rows_ = 0;
+  int cols_ = 0;
   int fixedRows_ = 1;
   int fixedCols_ = 1;
   int row_ = 1;

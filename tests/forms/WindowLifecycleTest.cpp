@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "TestWindow.h"
+
+namespace {
+
+using Journal = std::vector<std::string>;
+
+class Windows : public ::testing::Test {
+ protected:
+  forms::WindowManager& wm() { return program.rt.Windows(); }
+  Journal Take() { return std::exchange(program.journal, {}); }
+
+  Program program;
+  TestWindow main{program.rt, "main", program.journal};
+  TestWindow child{program.rt, "child", program.journal};
+};
+
+TEST_F(Windows, LoadRunsFormLoadOnceAndShowActivates) {
+  main.Load();
+  main.Load();
+  EXPECT_FALSE(main.Visible());
+  main.Show();
+  main.Show();
+  EXPECT_EQ(Take(), (Journal{"main:Load", "main:Activate"}));
+  EXPECT_EQ(wm().ActiveForm(), &main);
+}
+
+TEST_F(Windows, ShowingAnotherWindowDeactivatesTheFirst) {
+  main.Show();
+  child.Show();
+  EXPECT_EQ(Take(), (Journal{"main:Load", "main:Activate", "child:Load", "main:Deactivate", "child:Activate"}));
+  EXPECT_EQ(wm().Forms().front(), &child);
+}
+
+TEST_F(Windows, HidingTheActiveWindowActivatesTheFrontMostVisibleEnabledOne) {
+  TestWindow third{program.rt, "third", program.journal};
+  main.Show();
+  third.Show();
+  child.Show();
+  third.SetEnabled(false);
+  Take();
+  child.Hide();
+  EXPECT_EQ(Take(), (Journal{"child:Deactivate", "main:Activate"}));
+  EXPECT_EQ(wm().ActiveForm(), &main);
+}
+
+TEST_F(Windows, OpenerDisabledByItselfIsActivatedAgainWhenTheChildCloses) {
+  main.Show();
+  main.SetEnabled(false);
+  child.Show();
+  Take();
+  main.SetEnabled(true);
+  EXPECT_EQ(wm().ActiveForm(), &child);
+  child.Hide();
+  EXPECT_EQ(Take(), (Journal{"child:Deactivate", "main:Activate"}));
+}
+
+TEST_F(Windows, ShowingADisabledWindowBringsItForwardWithoutActivatingIt) {
+  main.Show();
+  child.SetEnabled(false);
+  child.Show();
+  EXPECT_EQ(wm().ActiveForm(), &main);
+  EXPECT_EQ(wm().Forms().front(), &child);
+  child.SetEnabled(true);
+  EXPECT_EQ(wm().ActiveForm(), &main);
+}
+
+TEST_F(Windows, WithNoEnabledWindowLeftNothingIsActiveUntilTheUserActs) {
+  main.Show();
+  main.SetEnabled(false);
+  child.Show();
+  child.Hide();
+  EXPECT_EQ(wm().ActiveForm(), nullptr);
+  main.SetEnabled(true);
+  EXPECT_EQ(wm().ActiveForm(), nullptr);
+  forms::CommandButton button{main, "button"};
+  Take();
+  button.UserClick();
+  EXPECT_EQ(Take(), (Journal{"main:Activate"}));
+}
+
+TEST_F(Windows, DisablingTheActiveWindowKeepsItActiveWithoutEvents) {
+  main.Show();
+  Take();
+  main.SetEnabled(false);
+  main.SetEnabled(true);
+  EXPECT_TRUE(Take().empty());
+  EXPECT_EQ(wm().ActiveForm(), &main);
+}
+
+TEST_F(Windows, UnloadAsksQueryUnloadAndEitherHandlerMayCancel) {
+  main.Show();
+  child.Show();
+  child.cancelQueryUnload = 1;
+  EXPECT_FALSE(child.Unload());
+  child.cancelQueryUnload = 0;
+  child.cancelUnload = 1;
+  EXPECT_FALSE(child.Unload());
+  EXPECT_TRUE(child.IsLoaded());
+  child.cancelUnload = 0;
+  Take();
+  EXPECT_TRUE(child.Unload());
+  EXPECT_EQ(Take(), (Journal{"child:QueryUnload", "child:Unload", "main:Activate"}));
+  EXPECT_EQ(child.lastUnloadMode, forms::vbFormCode);
+  EXPECT_FALSE(child.IsLoaded());
+}
+
+TEST_F(Windows, TheCloseBoxUnloadsUnlessTheWindowHasNone) {
+  main.Show();
+  child.Show();
+  child.SetControlBox(false);
+  child.UserClose();
+  EXPECT_TRUE(child.IsLoaded());
+  child.SetControlBox(true);
+  child.UserClose();
+  EXPECT_FALSE(child.IsLoaded());
+  EXPECT_EQ(child.lastUnloadMode, forms::vbFormControlMenu);
+}
+
+TEST_F(Windows, FocusMovesWithClicksAndReturnsWhenTheWindowIsActivatedAgain) {
+  forms::TextBox first{main, "first"};
+  forms::TextBox second{main, "second"};
+  forms::Label label{main, "label"};
+  Journal focus;
+  first.GotFocus = [&] { focus.push_back("first+"); };
+  first.LostFocus = [&] { focus.push_back("first-"); };
+  second.GotFocus = [&] { focus.push_back("second+"); };
+  second.LostFocus = [&] { focus.push_back("second-"); };
+  main.Show();
+  second.UserType("x");
+  child.Show();
+  child.Hide();
+  EXPECT_EQ(focus, (Journal{"first+", "first-", "second+", "second-", "second+"}));
+  EXPECT_THROW(label.SetFocus(), forms::Error);
+}
+
+struct Owned : TestWindow {
+  Owned(forms::Runtime& rt, Journal& journal, int& alive) : TestWindow(rt, "owned", journal), alive_(alive) {
+    ++alive_;
+    close.Click = [this] { Unload(); };
+  }
+  ~Owned() override { --alive_; }
+  forms::CommandButton close{*this, "close"};
+  int& alive_;
+};
+
+TEST_F(Windows, ASlotLoadsOnUseAndRebuildsAfterUnloadOnceTheUserActionEnds) {
+  int alive = 0;
+  forms::FormSlot<Owned> slot{[&] { return std::make_unique<Owned>(program.rt, program.journal, alive); }};
+  EXPECT_FALSE(slot.IsLoaded());
+  slot->Show();
+  EXPECT_EQ(alive, 1);
+  slot->close.UserClick();
+  EXPECT_FALSE(slot.IsLoaded());
+  EXPECT_EQ(alive, 0);
+  slot->Show();
+  EXPECT_EQ(alive, 1);
+  EXPECT_EQ(Take(), (Journal{"owned:Load", "owned:Activate", "owned:QueryUnload", "owned:Unload", "owned:Load",
+                             "owned:Activate"}));
+}
+
+TEST_F(Windows, AWindowUnloadedByCodeLivesUntilDiscardedWindowsAreCollected) {
+  int alive = 0;
+  forms::FormSlot<Owned> slot{[&] { return std::make_unique<Owned>(program.rt, program.journal, alive); }};
+  slot->Show();
+  slot.Unload();
+  EXPECT_EQ(alive, 1);
+  EXPECT_TRUE(wm().Forms().empty());
+  wm().CollectDiscarded();
+  EXPECT_EQ(alive, 0);
+}
+
+}  // namespace
