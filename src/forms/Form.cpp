@@ -60,11 +60,17 @@ bool Form::Unload() { return UnloadWith(vbFormCode); }
 
 bool Form::UnloadWith(int unloadMode) {
   if (!loaded_ || unloading_) return true;
-  unloading_ = true;
   int cancel = 0;
-  Form_QueryUnload(cancel, unloadMode);
-  if (cancel == 0) Form_Unload(cancel);
-  unloading_ = false;
+  {
+    // A handler that unloads the window itself (its close steps do) must not start a second round.
+    struct Guard {
+      bool& flag;
+      ~Guard() { flag = false; }
+    } guard{unloading_};
+    unloading_ = true;
+    Form_QueryUnload(cancel, unloadMode);
+    if (cancel == 0) Form_Unload(cancel);
+  }
   if (cancel != 0) return false;
   if (!loaded_) return true;
   loaded_ = false;

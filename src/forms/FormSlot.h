@@ -12,7 +12,8 @@ namespace forms {
 
 // A window that may or may not be loaded, as VB's form variables are: using it loads it
 // (building it with the factory and running Form_Load); unloading discards it, so the next
-// use builds a new one. The program state owns one slot per window.
+// use builds a new one. The program state owns one slot per window and declares its Runtime
+// before the slots, so that the windows go first.
 template <class T>
 class FormSlot {
  public:
@@ -23,14 +24,16 @@ class FormSlot {
   FormSlot(const FormSlot&) = delete;
   FormSlot& operator=(const FormSlot&) = delete;
 
-  // The window, loaded on first use.
+  // The window, loaded on first use. (Should its Form_Load unload it again, the window returned
+  // lives on until the running user action ends, and the next use builds a new one.)
   T& Get() {
     if (!form_) {
       form_ = factory_();
       form_->release_ = [this]() -> std::unique_ptr<Form> { return std::move(form_); };
     }
-    form_->Load();
-    return *form_;
+    T& form = *form_;
+    form.Load();
+    return form;
   }
   T* operator->() { return &Get(); }
   T& operator*() { return Get(); }

@@ -137,6 +137,24 @@ TEST_F(Windows, FocusMovesWithClicksAndReturnsWhenTheWindowIsActivatedAgain) {
   EXPECT_THROW(label.SetFocus(), forms::Error);
 }
 
+struct SelfClosing : TestWindow {
+  using TestWindow::TestWindow;
+  void Form_QueryUnload(int& cancel, int unloadMode) override {
+    TestWindow::Form_QueryUnload(cancel, unloadMode);
+    Unload();
+  }
+};
+
+TEST_F(Windows, AQueryUnloadThatUnloadsTheWindowItselfRunsTheHandlersOnce) {
+  SelfClosing overview{program.rt, "overview", program.journal};
+  main.Show();
+  overview.Show();
+  Take();
+  overview.UserClose();
+  EXPECT_FALSE(overview.IsLoaded());
+  EXPECT_EQ(Take(), (Journal{"overview:QueryUnload", "overview:Unload", "main:Activate"}));
+}
+
 struct Owned : TestWindow {
   Owned(forms::Runtime& rt, Journal& journal, int& alive) : TestWindow(rt, "owned", journal), alive_(alive) {
     ++alive_;
