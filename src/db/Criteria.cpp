@@ -260,7 +260,8 @@ private:
             if (pos_ + 1 < s_.size() && s_[pos_] == '.' && s_[pos_ + 1] == '[') {
                 std::size_t close2 = s_.find(']', pos_ + 1);
                 if (close2 == std::string_view::npos) Fail("a ']' is missing");
-                name += "." + std::string(s_.substr(pos_ + 2, close2 - pos_ - 2));
+                name += '.';
+                name += s_.substr(pos_ + 2, close2 - pos_ - 2);
                 pos_ = close2 + 1;
             }
         } else if (IsIdentStart(s_[pos_])) {

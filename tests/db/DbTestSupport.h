@@ -78,6 +78,6 @@ protected:
 };
 
 // The platform's Str(): one blank before a number that is not negative.
-inline std::string Str(long n) { return (n >= 0 ? " " : "") + std::to_string(n); }
+inline std::string Str(long n) { return std::string(n >= 0 ? " " : "") + std::to_string(n); }
 
 }  // namespace dbtest

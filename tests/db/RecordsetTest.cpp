@@ -50,7 +50,7 @@ TEST_F(DbRecordset, EmptyRecordsetIsAtBofAndEof) {
 }
 
 TEST_F(DbRecordset, MovesAndEnds) {
-    for (int i = 1; i <= 3; ++i) AddEmployee(i, "N" + std::to_string(i), "V", 0);
+    for (int i = 1; i <= 3; ++i) AddEmployee(i, std::string("N") + std::to_string(i), "V", 0);
     db::Recordset rs;
     rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
     EXPECT_FALSE(rs.BOF());
@@ -245,7 +245,7 @@ TEST_F(DbRecordset, PendingChangesAreSavedByMovesAndAddNew) {
     for (int d = 5; d <= 7; ++d) {  // Part 1.112: one Update after the last day
         rs.AddNew();
         rs["PersNr"] = 17;
-        rs["Datum"] = "0" + std::to_string(d) + ".03.2007";
+        rs["Datum"] = std::string("0") + std::to_string(d) + ".03.2007";
         rs["notiz"] = 0;
         rs["KennZ"] = "U?";
     }
@@ -331,7 +331,7 @@ TEST_F(DbRecordset, DefaultsOfNoteAndDependentFields) {
 }
 
 TEST_F(DbRecordset, DeleteTheCurrentRow) {
-    for (int i = 1; i <= 4; ++i) AddEmployee(i, "N" + std::to_string(i), "V", 0);
+    for (int i = 1; i <= 4; ++i) AddEmployee(i, std::string("N") + std::to_string(i), "V", 0);
     db::Recordset rs;
     rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
     rs.MoveNext();
@@ -483,7 +483,7 @@ TEST_F(DbRecordset, ReadOnlyRecordsetsRefuseWrites) {
 }
 
 TEST_F(DbRecordset, OpeningAnOpenRecordsetFailsAndKeepsFilterAndSort) {
-    for (int i = 1; i <= 3; ++i) AddEmployee(i, "N" + std::to_string(4 - i), "V", i == 2 ? 1 : 0);
+    for (int i = 1; i <= 3; ++i) AddEmployee(i, std::string("N") + std::to_string(4 - i), "V", i == 2 ? 1 : 0);
     db::Recordset rs;
     rs.SetCursorLocation(db::CursorLocation::Client);
     rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
