@@ -77,6 +77,10 @@ void Control::Refresh() {
   if (auto* observer = form_.Rt().Windows().Observer(); observer && form_.IsLoaded()) observer->RefreshRequested(form_);
 }
 
+void Control::UserFocus() {
+  UserInput input(*this);
+}
+
 bool Control::AcceptsInput() const {
   for (const Control* c = this; c; c = c->container_) {
     if (!c->enabled_ || !c->visible_) return false;

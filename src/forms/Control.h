@@ -100,6 +100,9 @@ class Control {
   // Asks the back end to repaint now; state is mirrored anyway.
   void Refresh();
 
+  // The user puts the focus here (clicks into it, tabs to it).
+  void UserFocus();
+
   // True when user input reaches the control: it, its containers and its form are enabled and visible.
   bool AcceptsInput() const;
 

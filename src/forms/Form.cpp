@@ -217,6 +217,21 @@ bool Form::UserShortcut(std::string_view keys) {
   return false;
 }
 
+void Form::UserTab(bool backwards) {
+  UserInput input(*this);
+  if (!input || controls_.empty()) return;
+  const int count = static_cast<int>(controls_.size());
+  const int step = backwards ? count - 1 : 1;
+  const int start = focus_ ? focus_->TabIndex() : (backwards ? 0 : count - 1);
+  for (int n = 1; n <= count; ++n) {
+    Control* c = controls_[static_cast<size_t>((start + n * step) % count)];
+    if (c->CanTakeFocus() && c->TabStop() && c->AcceptsInput()) {
+      c->UserFocus();
+      return;
+    }
+  }
+}
+
 void Form::UserMove(int left, int top, int width, int height) {
   left_ = left;
   top_ = top;

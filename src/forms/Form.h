@@ -102,6 +102,8 @@ class Form {
   void UserActivate();
   // A menu shortcut such as "Ctrl+L" or "F12": clicks the enabled, visible entry that carries it.
   bool UserShortcut(std::string_view keys);
+  // Tab (or Shift+Tab): the focus goes to the next control in tab order that takes it.
+  void UserTab(bool backwards = false);
   // The user moved or resized the window; raises nothing.
   void UserMove(int left, int top, int width, int height);
 

@@ -137,6 +137,22 @@ TEST_F(Windows, FocusMovesWithClicksAndReturnsWhenTheWindowIsActivatedAgain) {
   EXPECT_THROW(label.SetFocus(), forms::Error);
 }
 
+TEST_F(Windows, TabSkipsControlsThatCannotTakeTheFocusAndWrapsAround) {
+  forms::TextBox first{main, "first"};
+  forms::Label label{main, "label"};
+  forms::TextBox disabled{main, "disabled"};
+  forms::CommandButton last{main, "last"};
+  disabled.SetEnabled(false);
+  main.Show();
+  EXPECT_EQ(main.ActiveControl(), &first);
+  main.UserTab();
+  EXPECT_EQ(main.ActiveControl(), &last);
+  main.UserTab();
+  EXPECT_EQ(main.ActiveControl(), &first);
+  main.UserTab(true);
+  EXPECT_EQ(main.ActiveControl(), &last);
+}
+
 struct SelfClosing : TestWindow {
   using TestWindow::TestWindow;
   void Form_QueryUnload(int& cancel, int unloadMode) override {
