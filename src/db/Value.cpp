@@ -1,6 +1,7 @@
 #include "db/Value.h"
 
-#include <cerrno>
+#include <charconv>
+#include <system_error>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -18,13 +19,11 @@ namespace {
                 ErrorKind::TypeMismatch);
 }
 
+// Shortest text that reads back as d; always with a decimal point (independent of the C locale).
 std::string DoubleText(double d) {
     char buf[64];
-    for (int prec = 1; prec <= 17; ++prec) {
-        std::snprintf(buf, sizeof buf, "%.*g", prec, d);
-        if (std::strtod(buf, nullptr) == d) break;
-    }
-    return buf;
+    auto r = std::to_chars(buf, buf + sizeof buf, d);
+    return std::string(buf, r.ptr);
 }
 
 }  // namespace
@@ -52,20 +51,22 @@ bool ParseNumber(std::string_view text, long long& asInt, double& asDouble, bool
         } else return false;
     }
     if (!digits || points > 1) return false;
+    // from_chars takes no '+' sign and ignores the C locale (a decimal point, never a comma).
+    const char* first = s.data() + (s[0] == '+' ? 1 : 0);
+    const char* last = s.data() + s.size();
     if (!points && !exp) {
-        errno = 0;
-        char* end = nullptr;
-        long long v = std::strtoll(s.c_str(), &end, 10);
-        if (errno == 0 && end && *end == 0) {
+        long long v = 0;
+        auto r = std::from_chars(first, last, v);
+        if (r.ec == std::errc() && r.ptr == last) {
             asInt = v;
             asDouble = static_cast<double>(v);
             isInt = true;
             return true;
         }
     }
-    char* end = nullptr;
-    double d = std::strtod(s.c_str(), &end);
-    if (!end || *end != 0) return false;
+    double d = 0;
+    auto r = std::from_chars(first, last, d);
+    if (r.ec != std::errc() || r.ptr != last) return false;
     asDouble = d;
     isInt = false;
     asInt = 0;
