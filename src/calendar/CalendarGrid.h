@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/State.h"
+#include "forms/Grid.h"
 
 namespace mv {
 
@@ -19,6 +20,9 @@ void FillCalendar(State& s, const std::string& Modus);
 
 // Row height, fonts and day column widths for ZoomLevel.
 void ApplyZoom(State& s);
+
+// Whether member row `row` of the grid shows the logged-in user's own name.
+bool ShowsOwnName(const State& s, const forms::Grid& g, int row);
 
 // Days of the shown month by the calendar's own rule: every fourth year is a leap year.
 int MonthLength(int month, int year);

@@ -1,24 +1,186 @@
 #include "calendar/frmKalender.h"
 
+#include <string>
+
+#include "calendar/CalendarGrid.h"
+#include "calendar/TeamLists.h"
+#include "calendar/YearList.h"
+#include "db/Db.h"
+#include "overview/frmJahresansicht.h"
+
 namespace mv {
+
+namespace {
+
+void ApplyCalendarFont(forms::Grid& g, const std::string& font) {
+  for (int c = 0; c <= 31 && c < g.Cols(); ++c) {
+    for (int r = 0; r < g.Rows(); ++r) {
+      g.SetRow(r);
+      g.SetCol(c);
+      g.SetCellFontName(font);
+    }
+  }
+  g.SetFontName(font);
+}
+
+// Selecting the entry a list already shows raises no event, yet the view position may have moved
+// away from it (the annual overview and the print manager leave the lists as they were); the
+// calendar must follow the position all the same.
+void Select(forms::ComboBox& list, int index, void (frmKalender::*handler)(), frmKalender& k) {
+  if (list.ListIndex() == index)
+    (k.*handler)();
+  else
+    list.SetListIndex(index);
+}
+
+}  // namespace
 
 frmKalender::frmKalender(State& s) : forms::Form(s.rt, "frmKalender"), s_(s) {
   LayOut();
   WireEvents();
 }
 
-void frmKalender::LayOut() {}
+void frmKalender::Form_Load() {
+  ApplyCalendarFont(grdCal, s_.Settings.CalendarFont);
+  ApplyCalendarFont(s_.frmJahresansicht->grdYear, s_.Settings.CalendarFont);
 
-void frmKalender::Form_Load() { Show(); }
+  SetMenuCaptions();
+  SetCaption(s_.T(116));
+  fmNote.SetCaption(s_.T(159));
+  Label1.SetCaption(s_.T(30));
+  Label2.SetCaption(s_.T(31));
+  Label3.SetCaption(s_.T(32));
+  Label4.SetCaption(s_.T(33));
+  Label5.SetCaption(s_.T(34));
+  lbl_Konto.SetCaption(s_.T(41));
+  lbl_KtoShadow.ForEach([&](int, forms::Label& l) { l.SetCaption(lbl_Konto.Caption()); });
+  lbl_action1.SetCaption(s_.T(35));
+  lbl_action2.SetCaption(s_.T(36));
+  lbl_action3.SetCaption(s_.T(37));
+  lbl_Note.SetCaption("");
+  lbl_KtoInfo1.SetCaption(s_.T(47));
+  lbl_KtoInfo2.SetCaption(s_.T(48));
+  lbl_KtoInfo3.SetCaption(s_.T(49));
+  const int infoTexts[] = {0, 42, 43, 44, 132, 133};
+  opt_Info.ForEach([&](int i, forms::OptionButton& o) { o.SetCaption(s_.T(infoTexts[i])); });
 
-void frmKalender::cmbTeamAuswahl_Click() {}
-void frmKalender::cmbMonat_Click() {}
-void frmKalender::cmbJahr_Click() {}
-void frmKalender::cmdMonBack_Click() {}
-void frmKalender::cmdMonForward_Click() {}
-void frmKalender::cmdZoomDec_Click() {}
-void frmKalender::cmdZoomInc_Click() {}
+  cmbMonat.Clear();
+  for (int m = 1; m <= 12; ++m) cmbMonat.AddItem(s_.T(m));
+  cmbJahr.Clear();
+  for (int y = FirstListYear; y <= LastListYear(s_.rt); ++y) cmbJahr.AddItem(std::to_string(y));
 
+  SetToolTips(s_);
+
+  cmbModus.Clear();
+  const bool employee = s_.UserGroup == GroupEmployee;
+  for (int id = 21; id <= 26; ++id) {
+    if (!(employee && id == 23)) cmbModus.AddItem(s_.T(id));
+  }
+  if (employee) {
+    opt_agree.SetEnabled(false);
+    opt_decline.SetEnabled(false);
+    lbl_action1.SetEnabled(false);
+    lbl_action3.SetEnabled(false);
+  }
+  cmbModus.SetListIndex(1);
+
+  if (employee) {
+    mnuTeams.SetEnabled(false);
+    mnuAbhängigkeiten.SetEnabled(false);
+    mnuFerien.SetEnabled(false);
+    mnuJahresübersicht.SetEnabled(false);
+  }
+
+  const forms::DateTime today = s_.rt.Today();
+  s_.CurrentMonth = today.Month;
+  s_.CurrentYear = std::max(today.Year, FirstListYear);
+
+  InitCalendarGrid(s_);
+  cmbMonat.SetListIndex(s_.CurrentMonth - 1);
+  cmbJahr.SetListIndex(s_.CurrentYear - FirstListYear);
+  FillCalendar(s_, "Team");
+  FillCalendar(s_, "Monat");
+
+  try {
+    s_.RsKalender.Close();
+    s_.RsKalender.Open("tbl_Kalender", s_.Conn, db::CursorType::Static, db::LockType::Pessimistic);
+  } catch (const db::Error& e) {
+    MsgBox(e.what());
+  }
+
+  s_.SelStart.reset();
+  opt_Info_Click(1);
+  lbl_Status.SetCaption(s_.T(128));
+  Show();
+}
+
+void frmKalender::SetMenuCaptions() {
+  const std::pair<forms::Menu*, int> captions[] = {
+      {&mnuProgramm, 151},     {&mnuInfo, 169},         {&mnuLogOut, 152},          {&mnuTerminate, 153},
+      {&mnuVerwaltung, 154},   {&mnuMitarbeiter, 155},  {&mnuKartei, 156},          {&mnuAbhängigkeiten, 157},
+      {&mnuTeams, 158},        {&mnuNotizen, 159},      {&mnuFerien, 163},          {&mnuJahresübersicht, 164},
+      {&mnuOptionen, 165},     {&mnuDrucken, 166},      {&mnuDruckAnsicht, 167},    {&mnuDruckManager, 168},
+  };
+  for (const auto& [menu, id] : captions) menu->SetCaption(s_.T(id));
+}
+
+void frmKalender::cmbTeamAuswahl_Click() {
+  s_.CurrentTeam = cmbTeamAuswahl.ListIndex();
+  FillCalendar(s_, "Team");
+}
+
+void frmKalender::cmbMonat_Click() {
+  s_.CurrentMonth = cmbMonat.ListIndex() + 1;
+  opt_Info_Click(s_.InfoIndex);
+  FillCalendar(s_, "Monat");
+}
+
+void frmKalender::cmbJahr_Click() {
+  s_.CurrentYear = std::stoi(cmbJahr.Text());
+  FillCalendar(s_, "Monat");
+  opt_Info_Click(s_.InfoIndex);
+}
+
+// The month buttons stop at the ends of the year list instead of selecting a year it lacks.
+void frmKalender::cmdMonBack_Click() {
+  if (s_.CurrentMonth == 1) {
+    if (s_.CurrentYear - 1 < FirstListYear) return;
+    s_.CurrentMonth = 12;
+    s_.CurrentYear -= 1;
+    Select(cmbJahr, s_.CurrentYear - FirstListYear, &frmKalender::cmbJahr_Click, *this);
+  } else {
+    s_.CurrentMonth -= 1;
+  }
+  Select(cmbMonat, s_.CurrentMonth - 1, &frmKalender::cmbMonat_Click, *this);
+  opt_Info_Click(s_.InfoIndex);
+}
+
+void frmKalender::cmdMonForward_Click() {
+  if (s_.CurrentMonth == 12) {
+    if (s_.CurrentYear + 1 > LastListYear(s_.rt)) return;
+    s_.CurrentMonth = 1;
+    s_.CurrentYear += 1;
+    Select(cmbJahr, s_.CurrentYear - FirstListYear, &frmKalender::cmbJahr_Click, *this);
+  } else {
+    s_.CurrentMonth += 1;
+  }
+  Select(cmbMonat, s_.CurrentMonth - 1, &frmKalender::cmbMonat_Click, *this);
+  opt_Info_Click(s_.InfoIndex);
+}
+
+void frmKalender::cmdZoomDec_Click() {
+  if (s_.ZoomLevel > 0) --s_.ZoomLevel;
+  ApplyZoom(s_);
+  FillCalendar(s_, "Monat");
+}
+
+void frmKalender::cmdZoomInc_Click() {
+  if (s_.ZoomLevel < 2) ++s_.ZoomLevel;
+  ApplyZoom(s_);
+  FillCalendar(s_, "Monat");
+}
+
+// The windows these entries open come later.
 void frmKalender::mnuInfo_Click() {}
 void frmKalender::mnuKartei_Click() {}
 void frmKalender::mnuAbhängigkeiten_Click() {}

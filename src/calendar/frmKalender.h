@@ -136,6 +136,7 @@ class frmKalender : public forms::Form {
  private:
   void LayOut();
   void WireEvents();
+  void SetMenuCaptions();
   void ApplyModeToSelection();
 
   State& s_;

@@ -2,6 +2,13 @@
 
 namespace mv {
 
-frmJahresansicht::frmJahresansicht(State& s) : forms::Form(s.rt, "frmJahresansicht"), s_(s) { (void)s_; }
+frmJahresansicht::frmJahresansicht(State& s) : forms::Form(s.rt, "frmJahresansicht"), s_(s) {
+  (void)s_;
+  grdYear.SetCols(367);
+  grdYear.SetRows(10);
+  grdYear.SetFixedRows(4);
+  grdYear.SetFixedCols(1);
+  grdYear.SetFontName("Arial");
+}
 
 }  // namespace mv

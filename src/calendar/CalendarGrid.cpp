@@ -1,0 +1,211 @@
+#include "calendar/CalendarGrid.h"
+
+#include <string>
+
+#include "calendar/DayMarks.h"
+#include "calendar/SignedText.h"
+#include "calendar/TeamLists.h"
+#include "calendar/frmKalender.h"
+#include "db/Db.h"
+
+namespace mv {
+
+namespace {
+
+constexpr int FirstMemberRow = 4;
+constexpr int LastDayCol = 31;
+constexpr forms::Color YearColor = 0x0040C0;
+
+forms::Grid& Cal(State& s) { return s.frmKalender->grdCal; }
+
+int DayWidth(const State& s) { return 300 + 100 * s.ZoomLevel; }
+
+long MemberCount(State& s) {
+  try {
+    return s.RsTeamMembers.IsOpen() ? s.RsTeamMembers.RecordCount() : 0;
+  } catch (const db::Error&) {
+    return 0;
+  }
+}
+
+void ClearMemberCells(forms::Grid& g) {
+  for (int c = 1; c <= LastDayCol; ++c) {
+    for (int r = FirstMemberRow; r < g.Rows(); ++r) {
+      g.SetTextMatrix(r, c, "");
+      g.SetRow(r);
+      g.SetCol(c);
+      g.SetCellBackColor(forms::vbWhite);
+    }
+  }
+}
+
+void WriteMemberNames(State& s, forms::Grid& g) {
+  g.SetCol(0);
+  g.SetRows(static_cast<int>(MemberCount(s)) + FirstMemberRow);
+  if (g.Rows() == FirstMemberRow) return;
+  s.RsTeamMembers.MoveFirst();
+  for (int r = FirstMemberRow; r < g.Rows() && !s.RsTeamMembers.EOF(); ++r) {
+    g.SetRow(r);
+    g.SetCellFontBold(false);
+    g.SetText(s.RsTeamMembers["Nachname"].Text() + ", " + s.RsTeamMembers["Vorname"].Text());
+    s.RsTeamMembers.MoveNext();
+  }
+}
+
+void FindOwnRow(State& s, const forms::Grid& g) {
+  for (int r = FirstMemberRow; r < g.Rows(); ++r) {
+    if (g.TextMatrix(r, 0) == s.CurrentUserName) s.OwnRow = r;
+  }
+}
+
+// A stale OwnRow (the user's name is not in the shown team) points at someone else's row, so the
+// own name is made bold only where the row really shows it.
+void MarkOwnName(State& s, forms::Grid& g) {
+  if (s.UserGroup != GroupEmployee) return;
+  g.SetCol(0);
+  for (int r = FirstMemberRow; r < g.Rows(); ++r) {
+    g.SetRow(r);
+    g.SetCellFontBold(false);
+  }
+  if (s.CurrentTeam == s.UserTeam && ShowsOwnName(s, g, s.OwnRow)) {
+    g.SetRow(s.OwnRow);
+    g.SetCellFontBold(true);
+  }
+}
+
+void TeamPass(State& s, forms::Grid& g) {
+  WriteMemberNames(s, g);
+  FormatDayColumns(s, LastDayCol);
+  g.SetRedraw(false);
+  FindOwnRow(s, g);
+  const auto& teams = s.frmKalender->cmbTeamAuswahl;
+  const std::string team =
+      s.CurrentTeam >= 0 && s.CurrentTeam < teams.ListCount() ? teams.List(s.CurrentTeam) : std::string();
+  for (int c = 1; c <= LastDayCol; ++c) g.SetTextMatrix(0, c, team);
+  MarkOwnName(s, g);
+}
+
+void MonthPass(State& s, forms::Grid& g) {
+  const std::string month = s.T(s.CurrentMonth);
+  g.SetRow(1);
+  for (int c = 1; c <= LastDayCol; ++c) {
+    g.SetCol(c);
+    g.SetText(month);
+    g.SetCellAlignment(forms::flexAlignCenterCenter);
+  }
+  const std::string year = std::to_string(s.CurrentYear);
+  for (int r = 0; r < FirstMemberRow; ++r) g.SetTextMatrix(r, 0, year);
+  const int days = MonthLength(s.CurrentMonth, s.CurrentYear);
+  for (int d = 29; d <= LastDayCol; ++d) {
+    if (d <= days) {
+      g.SetColWidth(d, DayWidth(s));
+      g.SetTextMatrix(3, d, std::to_string(d));
+    } else {
+      g.SetColWidth(d, 0);
+      g.SetTextMatrix(2, d, "");
+      g.SetTextMatrix(3, d, "");
+    }
+  }
+  FormatDayColumns(s, days);
+  g.SetRedraw(false);
+}
+
+}  // namespace
+
+bool ShowsOwnName(const State& s, const forms::Grid& g, int row) {
+  return row >= FirstMemberRow && row < g.Rows() && g.TextMatrix(row, 0) == s.CurrentUserName;
+}
+
+int MonthLength(int month, int year) {
+  switch (month) {
+    case 4: case 6: case 9: case 11: return 30;
+    case 2: return year % 4 == 0 ? 29 : 28;
+    default: return 31;
+  }
+}
+
+void InitCalendarGrid(State& s) {
+  auto& k = *s.frmKalender;
+  auto& g = k.grdCal;
+  ApplyZoom(s);
+  FillTeamCombos(s);
+  if (s.CurrentTeam >= 0 && s.CurrentTeam < k.cmbTeamAuswahl.ListCount()) k.cmbTeamAuswahl.SetListIndex(s.CurrentTeam);
+  g.SetColWidth(0, 2000);
+  g.SetFocusRect(forms::flexFocusNone);
+  g.SetMergeCells(forms::flexMergeRestrictRows);
+  g.SetMergeRow(0, true);
+  g.SetMergeRow(1, true);
+  g.SetMergeCol(0, true);
+  g.SetRow(3);
+  for (int c = 1; c <= LastDayCol; ++c) {
+    g.SetCol(c);
+    g.SetText(std::to_string(c));
+    g.SetCellAlignment(forms::flexAlignCenterCenter);
+  }
+  for (int c = 1; c <= LastDayCol; ++c) {
+    for (int r = 0; r < g.Rows(); ++r) {
+      g.SetRow(r);
+      g.SetCol(c);
+      g.SetCellAlignment(forms::flexAlignCenterCenter);
+    }
+  }
+  g.SetRow(3);
+  g.SetCol(0);
+  g.SetCellAlignment(forms::flexAlignCenterCenter);
+  g.SetCellForeColor(YearColor);
+  g.SetCellFontBold(true);
+  g.SetCellFontSize(20 + 3 * s.ZoomLevel);
+  s.OwnRow = FirstMemberRow;
+}
+
+void LoadTeamMembers(State& s) {
+  s.SqlTeam =
+      "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.Vorname FROM tbl_Mitarbeiter "
+      "GROUP BY tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.Vorname, tbl_Mitarbeiter.TeamNr "
+      "HAVING (((tbl_Mitarbeiter.TeamNr)= " +
+      Str(s.CurrentTeam) + ")) ORDER BY tbl_Mitarbeiter.Nachname " + s.SortOrder + ";";
+  try {
+    s.RsTeamMembers.Close();
+  } catch (const db::Error&) {
+  }
+  try {
+    s.RsTeamMembers.Open(s.SqlTeam, s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
+  } catch (const db::Error&) {
+  }
+}
+
+void FillCalendar(State& s, const std::string& Modus) {
+  auto& g = Cal(s);
+  g.SetRedraw(false);
+  ClearMemberCells(g);
+  if (Modus == "Team") {
+    LoadTeamMembers(s);
+    TeamPass(s, g);
+  } else if (Modus == "Monat") {
+    MonthPass(s, g);
+  }
+  LoadCalendarEntries(s);
+  g.SetRedraw(true);
+}
+
+void ApplyZoom(State& s) {
+  auto& g = Cal(s);
+  g.SetRedraw(false);
+  g.SetRowHeightMin(DayWidth(s));
+  const int size = 8 + 2 * s.ZoomLevel;
+  g.SetFontSize(size);
+  for (int c = 0; c <= LastDayCol; ++c) {
+    for (int r = 0; r < g.Rows(); ++r) {
+      g.SetRow(r);
+      g.SetCol(c);
+      g.SetCellFontSize(size);
+    }
+  }
+  g.SetRow(3);
+  g.SetCol(0);
+  g.SetCellFontSize(20 + 3 * s.ZoomLevel);
+  for (int c = 1; c <= LastDayCol; ++c) g.SetColWidth(c, DayWidth(s));
+  g.SetRedraw(true);
+}
+
+}  // namespace mv
