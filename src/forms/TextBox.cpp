@@ -95,7 +95,7 @@ void TextBox::TypeOne(int keyAscii) {
   }
   if (keyAscii < 32 && !(multiLine_ && keyAscii == vbKeyReturn)) return;
   if (maxLength_ > 0 && utf8::Length(text_) - selLength_ >= maxLength_) return;
-  Replace(selStart_, selLength_, utf8::Encode(keyAscii == vbKeyReturn ? '\r' : keyAscii));
+  Replace(selStart_, selLength_, keyAscii == vbKeyReturn ? std::string("\r\n") : utf8::Encode(keyAscii));
 }
 
 void TextBox::UserType(const std::string& text) {
