@@ -1,8 +1,32 @@
+// The two ways out of the main window (Part 1.105): log-out and exit.
 #include "calendar/frmKalender.h"
+#include "core/Main.h"
+#include "db/Error.h"
 
 namespace mv {
 
-void frmKalender::mnuLogOut_Click() {}
-void frmKalender::mnuTerminate_Click() {}
+void frmKalender::mnuLogOut_Click() {
+  // This window is discarded by its unload; the State stays.
+  State& s = s_;
+  // 1. The main window goes with its calendar, lists and captions.
+  if (!s.frmKalender.Unload()) return;
+  // 2. RsKalender closes with it.
+  try {
+    s.RsKalender.Close();
+  } catch (const db::Error& e) {
+    // A pending change that could not be saved: said, and the log-out goes on (it is closed).
+    s.rt.MsgBox(e.what(), forms::vbOKOnly);
+  }
+  // 3. The empty login window, in the current language and masking; Conn stays open.
+  LoadLoginWindow(s);
+}
+
+void frmKalender::mnuTerminate_Click() {
+  if (MsgBox(s_.T(103), forms::vbYesNo) != forms::vbYes) return;
+  State& s = s_;
+  s.Conn.Close();
+  s.frmKalender.Unload();
+  s.rt.End(0);
+}
 
 }  // namespace mv

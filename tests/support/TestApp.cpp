@@ -7,6 +7,9 @@
 #include <stdexcept>
 
 #include "calendar/frmKalender.h"
+#include "core/Main.h"
+#include "core/Settings.h"
+#include "core/frmLogin.h"
 #include "db/Connection.h"
 #include "db/Criteria.h"
 
@@ -122,11 +125,33 @@ std::string TestApp::EntryOn(long persNr, const db::Date& day) {
 }
 
 void TestApp::OpenProgram(int language) {
-  mv::SettingsRecord settings;
-  settings.Language = static_cast<std::uint8_t>(language);
-  s().Settings = mv::EffectiveSettings(settings);
-  s().Texts.Fill(Folder().string());
+  mv::LoadSettingsAndTexts(s());
+  s().Settings.Language = static_cast<std::uint8_t>(language);
   s().Conn.Open(db::JetConnectionString(DbPath().string()));
+}
+
+int TestApp::StartProgram() { return mv::Main(s()); }
+
+void TestApp::WriteSettings(const mv::SettingsRecord& record) {
+  if (auto error = mv::WriteSettingsFile(Folder(), record)) throw std::runtime_error(*error);
+}
+
+void TestApp::CreateDatabase(const std::filesystem::path& path) {
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
+  db::CreateDatabaseFile(path.string(), ReadSchema());
+}
+
+mv::frmLogin* TestApp::LoginWindow() { return s().frmLogin.IfLoaded(); }
+
+mv::frmKalender* TestApp::LoginAs(const std::string& loginId, const std::string& password) {
+  mv::frmLogin& login = s().frmLogin.Get();
+  if (!login.Visible()) throw std::runtime_error("LoginAs: the login window is not shown");
+  login.txtID.UserSetText("");
+  login.txtID.UserType(loginId);
+  login.txtPW.UserSetText("");
+  login.txtPW.UserType(password);
+  login.cmdOK.UserClick();
+  return s().frmKalender.IfLoaded();
 }
 
 mv::frmKalender& TestApp::EnterAs(long persNr, int group) {

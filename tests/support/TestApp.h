@@ -11,6 +11,8 @@
 
 namespace mv {
 class frmKalender;
+class frmLogin;
+struct SettingsRecord;
 }
 
 namespace mvtest {
@@ -44,8 +46,23 @@ class TestApp {
   // KennZ of an employee's day, "" when there is no row.
   std::string EntryOn(long persNr, const db::Date& day);
 
-  // Settings and texts as a first start gives them (German unless told), and the open connection.
+  // Settings and texts as the program reads them (mv::LoadSettingsAndTexts: settings.dat of the
+  // program folder, a first start when there is none), the language then set to the one given
+  // (German unless told), and the connection open on DbPath(). No window is loaded.
   void OpenProgram(int language = 1);
+
+  // Start-up as the platform runs it: mv::Main. Returns its exit status (0: the login window is shown).
+  int StartProgram();
+  // Writes settings.dat into the program folder, as the options dialog does.
+  void WriteSettings(const mv::SettingsRecord& record);
+  // A new database file with the seven tables of the schema at path (its folder is created).
+  void CreateDatabase(const std::filesystem::path& path);
+  // The login window when it is loaded, else nullptr.
+  mv::frmLogin* LoginWindow();
+  // Types the login name and the password into the real login window (loading it first when it is
+  // not, as OpenProgram leaves it) and clicks OK. Returns the main window when the login succeeded,
+  // nullptr when it was refused (text 136: script that message box with platform.ExpectMessageBox).
+  mv::frmKalender* LoginAs(const std::string& loginId, const std::string& password);
   // The main window as a successful login of this employee with this group leaves it.
   mv::frmKalender& EnterAs(long persNr, int group);
 

@@ -1,0 +1,90 @@
+#include "core/Main.h"
+
+#include <exception>
+#include <string>
+
+#include "core/frmLogin.h"
+#include "db/Connection.h"
+#include "forms/Platform.h"
+
+namespace mv {
+
+namespace {
+
+// Said after the settings file's own description when it can be neither read nor created.
+const char* FirstStartNotice(int language) {
+  return language == LanguageEnglish ? "Morvellan starts with its default settings."
+                                     : "Morvellan startet mit den Grundeinstellungen.";
+}
+
+// Step 4 of the start-up: the connection string of the Parts, empty user and password, options -1.
+void OpenConnection(State& s, const std::string& path) {
+  s.Conn.Open(db::JetConnectionString(path), "", "", -1);
+}
+
+}  // namespace
+
+std::filesystem::path LocalDatabasePath(const State& s) { return s.rt.Path() / "Morvellan.mdb"; }
+
+void LoadSettingsAndTexts(State& s) {
+  const std::filesystem::path folder = s.rt.Path();
+  SettingsReadResult read = ReadSettingsFile(folder);
+  // A first start names no language and no font; the defaults are used and nothing is written.
+  s.Settings = EffectiveSettings(std::move(read.Record));
+  s.ZoomLevel = 0;
+  s.SortOrder = "ASC";
+  s.Texts.Fill(folder.string());
+  if (read.Error) {
+    s.rt.MsgBox(*read.Error + "\r" + FirstStartNotice(s.Language()), forms::vbOKOnly);
+  }
+}
+
+bool LoadLoginWindow(State& s) {
+  std::string failure;
+  try {
+    s.frmLogin.Load();
+    return true;
+  } catch (const std::exception& e) {
+    failure = e.what();
+  }
+  // Never shown half set up: the window goes without running its handlers.
+  s.frmLogin.Discard();
+  if (s.RsUser.IsOpen()) {
+    try {
+      s.RsUser.Close();
+    } catch (const std::exception&) {
+      // Nothing was changed through it; the program ends anyway.
+    }
+  }
+  s.rt.MsgBox(failure, forms::vbOKOnly);
+  s.rt.End(ExitLoginWindowFailed);
+  return false;
+}
+
+int Main(State& s) {
+  // 1. Random numbers from the time of day.
+  s.rt.Randomize(static_cast<float>(s.rt.Timer()));
+  // 2. Settings and texts.
+  LoadSettingsAndTexts(s);
+  // 3.-4. The configured database, else the local one.
+  try {
+    OpenConnection(s, s.Settings.DatabasePath);
+  } catch (const std::exception&) {
+    s.rt.MsgBox(s.T(149), forms::vbOKOnly);
+    const std::string local = LocalDatabasePath(s).string();
+    try {
+      OpenConnection(s, local);
+    } catch (const std::exception& e) {
+      s.rt.MsgBox(e.what(), forms::vbOKOnly);
+      s.rt.End(ExitDatabaseUnavailable);
+      return ExitDatabaseUnavailable;
+    }
+    // In memory only: settings.dat keeps the old path until the options dialog closes.
+    s.Settings.DatabasePath = local;
+  }
+  // 5. The login window.
+  if (!LoadLoginWindow(s)) return ExitLoginWindowFailed;
+  return 0;
+}
+
+}  // namespace mv

@@ -1,0 +1,96 @@
+#pragma once
+// Shared helpers of the core tests: a program folder with a database, settings.dat and a few
+// logins, started through the real mv::Main.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/Main.h"
+#include "core/Settings.h"
+#include "core/frmLogin.h"
+#include "calendar/frmKalender.h"
+#include "db/Db.h"
+#include "forms/Forms.h"
+#include "support/TestApp.h"
+
+namespace coretest {
+
+// Text 149 as the program composes it for its folder.
+inline std::string Text149(int language, const std::filesystem::path& folder) {
+  const std::string local = (folder / "Morvellan.mdb").string();
+  return language == 2 ? "Cannot find database path!\rUse local file:\r" + local
+                       : "Pfad zur Datenbank wurde nicht gefunden!\rVerwende lokale Datenbank:\r" + local;
+}
+
+// What the database layer says when this path cannot be opened.
+inline std::string OpenFailure(const std::string& path) {
+  db::Connection probe;
+  try {
+    probe.Open(db::JetConnectionString(path));
+  } catch (const db::Error& e) {
+    return e.what();
+  }
+  probe.Close();
+  return "(opened)";
+}
+
+inline std::vector<unsigned char> FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline mv::SettingsRecord Settings(int language, const std::string& databasePath, short maskPassword = 0) {
+  mv::SettingsRecord record;
+  record.Language = static_cast<std::uint8_t>(language);
+  record.MaskPassword = maskPassword;
+  record.CalendarFont = "Verdana";
+  record.DatabasePath = databasePath;
+  return record;
+}
+
+// A program whose database holds two teams, three employees (one per group) and their logins.
+//   PersNr 10 Adler, Anna    team 0  login "admin"    "Geheim1"  group 1
+//   PersNr 20 Berger, Bernd  team 1  login "buero"    "Buero2"   group 2
+//   PersNr 30 Conrad, Clara  team 1  login "clara"    "Clara3"   group 3
+class Program : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app.AddTeam(0, "Vertrieb");
+    app.AddTeam(1, "Technik");
+    app.AddEmployee(10, "Adler", "Anna", 0, 28);
+    app.AddEmployee(20, "Berger", "Bernd", 1, 30);
+    app.AddEmployee(30, "Conrad", "Clara", 1, 25);
+    app.AddLogin(10, "admin", "Geheim1", 1);
+    app.AddLogin(20, "buero", "Buero2", 2);
+    app.AddLogin(30, "clara", "Clara3", 3);
+  }
+
+  mv::State& s() { return app.s(); }
+  forms::HeadlessPlatform& platform() { return app.platform; }
+
+  // Starts with settings.dat naming the program's own database, in this language and masking.
+  void Start(int language = 1, short maskPassword = 0) {
+    app.WriteSettings(Settings(language, app.DbPath().string(), maskPassword));
+    ASSERT_EQ(app.StartProgram(), 0);
+    ASSERT_NE(Login(), nullptr);
+  }
+
+  mv::frmLogin* Login() { return app.LoginWindow(); }
+  mv::frmKalender* Main() { return s().frmKalender.IfLoaded(); }
+
+  // Expects text 136 for the next refused login.
+  void ExpectRefusal() { platform().ExpectMessageBox(s().T(136), forms::vbOK); }
+
+  std::size_t BoxesWith(const std::string& prompt) const {
+    std::size_t n = 0;
+    for (const auto& box : app.platform.MessageBoxes()) n += box.Request.Prompt == prompt ? 1 : 0;
+    return n;
+  }
+
+  mvtest::TestApp app;
+};
+
+}  // namespace coretest
