@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "calendar/EntryLook.h"
 #include "calendar/frmKalender.h"
 
 namespace mv {
@@ -55,13 +56,6 @@ std::string KennZOf(std::string_view type, std::string_view sign) {
   if (type == "Urlaub" || type == "Zeitausgleich" || type == "Dienstreise" || type == "Sonstiges")
     return std::string(1, type.front()) + std::string(sign);
   return "";
-}
-
-std::optional<forms::Color> StateColor(std::string_view sign) {
-  if (sign == "/") return forms::vbGreen;
-  if (sign == "?") return forms::vbYellow;
-  if (sign == "!") return forms::vbRed;
-  return std::nullopt;
 }
 
 void SelectApprove(State& s) {

@@ -3,12 +3,10 @@
 //
 // Exactly 14 codes exist: U, Z, D and S with "/" (approved), "?" (enquired) and "!" (declined);
 // K with "/" (excused) and "!" (unexcused), never "K?".
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/State.h"
-#include "forms/Color.h"
 
 namespace mv {
 
@@ -23,9 +21,6 @@ std::string SignOf(std::string_view action);
 // The code of a type keyword ("Urlaub", "Krank", ...) with a sign; "" when the two form none of
 // the 14 codes ("Löschen", an unknown keyword or sign, "Krank" with "?").
 std::string KennZOf(std::string_view type, std::string_view sign);
-
-// Background of an entry by its sign: green "/", yellow "?", red "!"; nullopt for anything else.
-std::optional<forms::Color> StateColor(std::string_view sign);
 
 // The action row's choices: set CurrentAction and show the choice (label underlined, option set).
 void SelectApprove(State& s);
