@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the month calendar of one team, its header controls, the mode and action row,
 // the info panel with the vacation account, the note label, the status line and the menu.
+#include "calendar/DaySelection.h"
 #include "core/State.h"
 #include "forms/Forms.h"
 
@@ -140,6 +141,7 @@ class frmKalender : public forms::Form {
   void ApplyModeToSelection();
 
   State& s_;
+  DaySelection selection_{grdCal};  // the run of days under the mouse
 };
 
 }  // namespace mv
