@@ -41,7 +41,14 @@ struct ShownInputBox {
 };
 
 // The platform for tests: every dialog is scripted in advance, every message box and print job is
-// recorded, the clock stands still and the program folder is a fresh temporary folder.
+// recorded, the clock stands still (2026-12-06 12:00) and the program folder is a fresh temporary folder.
+//
+//   forms::HeadlessPlatform platform;
+//   State s(platform);                                   // owns forms::Runtime rt{platform}
+//   platform.ExpectMessageBox(texts(136), forms::vbOK);  // the refused login
+//   s.frmLogin->txtID.UserType("nobody");
+//   s.frmLogin->cmdOK.UserClick();
+//   platform.QueueAction([&] { s.frmNotiz->cmdAbort.UserClick(); });  // runs inside the next DoEvents
 class HeadlessPlatform : public Platform {
  public:
   using MessageMatch = std::function<bool(const MessageBoxRequest&)>;
