@@ -562,6 +562,14 @@ void Recordset::Open(const std::string& source, Connection& conn, CursorType cur
     m.RebuildView();
 }
 
+void Recordset::Open(const std::string& source, Connection& conn, int cursor, int lock, int options) {
+    if (cursor < 0 || cursor > 3)
+        throw Error("The cursor type " + std::to_string(cursor) + " is not one of ADO's (0 to 3).", ErrorKind::Other);
+    if (lock < 1 || lock > 4)
+        throw Error("The lock type " + std::to_string(lock) + " is not one of ADO's (1 to 4).", ErrorKind::Other);
+    Open(source, conn, static_cast<CursorType>(cursor), static_cast<LockType>(lock), options);
+}
+
 void Recordset::Close() {
     Impl& m = *impl_;
     if (!m.open) return;

@@ -85,6 +85,8 @@ public:
     // After opening the current row is the first (BOF and EOF both true when there are no rows).
     void Open(const std::string& source, Connection& conn, CursorType cursor = CursorType::ForwardOnly,
               LockType lock = LockType::ReadOnly, int options = -1);
+    // The same with ADO's numbers (cursor 0..3, lock 1..4); other numbers throw db::Error.
+    void Open(const std::string& source, Connection& conn, int cursor, int lock, int options = -1);
 
     // Saves a pending change (its failure is thrown after closing), then forgets the rows.
     // Closing a closed recordset does nothing. Filter and sort are dropped; CursorLocation stays.

@@ -536,3 +536,16 @@ TEST_F(DbRecordset, MovedRecordsetKeepsWorking) {
     EXPECT_FALSE(a.IsOpen());
     EXPECT_EQ(b["PersNr"].Int(), 1);
 }
+
+TEST_F(DbRecordset, OpensWithAdoNumbers) {
+    AddEmployee(1, "A", "B", 0);
+    db::Recordset rs;
+    rs.Open("tbl_Mitarbeiter", conn, 3, 1, -1);  // static, read-only (Part 3.102)
+    EXPECT_TRUE(rs.IsReadOnly());
+    rs.Close();
+    rs.Open("tbl_Mitarbeiter", conn, 2, 2);  // dynamic, pessimistic
+    EXPECT_FALSE(rs.IsReadOnly());
+    rs.Close();
+    EXPECT_THROW(rs.Open("tbl_Mitarbeiter", conn, 7, 2), db::Error);
+    EXPECT_FALSE(rs.IsOpen());
+}
