@@ -1,9 +1,103 @@
+#include <string>
+
+#include "calendar/AbsenceChecks.h"
+#include "calendar/CalendarGrid.h"
+#include "calendar/EntryConfirmation.h"
+#include "calendar/EntryRows.h"
+#include "calendar/SelectedDays.h"
 #include "calendar/frmKalender.h"
+#include "calendar/frmNotiz.h"
+#include "db/Error.h"
 
 namespace mv {
 
-void frmKalender::ApplyModeToSelection() { s_.SelStart.reset(); }
-void frmKalender::PrepareNoteDialog() {}
-void frmKalender::mnuNotizen_Click() {}
+namespace {
+
+// Day, month and year without leading zeros: "5.3.2007".
+std::string PeriodDay(const State& s, int col) {
+  return std::to_string(col) + "." + std::to_string(s.CurrentMonth) + "." + std::to_string(s.CurrentYear);
+}
+
+bool NoteDialogShown(State& s) {
+  const frmNotiz* dialog = s.frmNotiz.IfLoaded();
+  return dialog && dialog->Visible();
+}
+
+bool Confirmed(State& s, frmKalender& window, const std::string& From, const std::string& To) {
+  const Confirmation question = EntryConfirmation(s.CurrentType, s.CurrentAction, s.Language(), From, To);
+  return window.MsgBox(question.Prompt, forms::vbYesNo | forms::vbQuestion, question.Title) == forms::vbYes;
+}
+
+// NoteNr: the note chosen in the note dialog, 0 when the user wants none or closes it unsaved.
+void AskForNote(State& s, frmKalender& window) {
+  if (window.MsgBox(s.T(50), forms::vbYesNo | forms::vbQuestion, s.T(53)) == forms::vbYes) {
+    window.SetEnabled(false);
+    window.PrepareNoteDialog();
+    s.frmNotiz->Show();
+  } else {
+    s.NoteNr = 0;
+  }
+  do {
+    s.rt.DoEvents();
+  } while (NoteDialogShown(s));
+}
+
+void EnterDays(State& s, frmKalender& window, int first, int last) {
+  const bool yes = Confirmed(s, window, DayText(s, first), DayText(s, last));
+  if (s.CurrentType != "Krank") {
+    LoadDependencies(s);
+    s.HasDeps = s.DepPersNr[1] > 0 || s.DepPersNr[2] > 0 || s.DepPersNr[3] > 0;
+  }
+  if (s.CurrentAction == "ablehnen") s.HasDeps = false;
+  if (!yes || CheckAbsenceLimits(s)) return;
+  AskForNote(s, window);
+  WriteSelectedDays(s, first, last);
+}
+
+void DeleteDays(State& s, frmKalender& window, int first, int last) {
+  if (Confirmed(s, window, DayText(s, first), DayText(s, last))) DeleteSelectedDays(s, first, last);
+}
+
+}  // namespace
+
+void frmKalender::ApplyModeToSelection() {
+  if (s_.SelStart) {
+    const int first = *s_.SelStart;
+    const int last = s_.SelEndCol;
+    s_.HasDeps = false;
+    try {
+      if (s_.CurrentType == "Löschen") {
+        DeleteDays(s_, *this, first, last);
+      } else {
+        EnterDays(s_, *this, first, last);
+      }
+    } catch (const db::Error& e) {
+      MsgBox(e.what(), forms::vbOKOnly | forms::vbCritical);
+    }
+  }
+  FillCalendar(s_, "Team");
+  opt_Info_Click(s_.InfoIndex);
+  s_.SelStart.reset();
+}
+
+void frmKalender::PrepareNoteDialog() {
+  frmNotiz& dialog = s_.frmNotiz.Get();
+  dialog.SetCaption(s_.Language() == LanguageGerman ? "Notiz hinzufügen" : "Append notice");
+  dialog.cmdSave.SetEnabled(false);
+  const int first = s_.SelStart.value_or(s_.SelEndCol);
+  std::string period = PeriodDay(s_, first);
+  if (s_.SelEndCol != first) period += " - " + PeriodDay(s_, s_.SelEndCol);
+  dialog.lbl_Zeitraum.SetCaption(period);
+}
+
+void frmKalender::mnuNotizen_Click() {
+  frmNotiz& dialog = s_.frmNotiz.Get();
+  dialog.cmdSave.SetEnabled(false);
+  dialog.cmdDelete.SetEnabled(false);
+  dialog.SetCaption(s_.T(159));
+  dialog.lbl_Zeitraum.SetCaption(s_.T(74));
+  dialog.Show();
+  SetEnabled(false);
+}
 
 }  // namespace mv

@@ -1,5 +1,7 @@
 #pragma once
 // The note dialog: picks or types a note text for the days being written, or edits the catalogue.
+// Every way out leaves NoteNr (the saved text's number, 0 when closed unsaved), enables the window
+// that opened it and hides the dialog.
 #include "core/State.h"
 #include "forms/Forms.h"
 
@@ -15,7 +17,21 @@ class frmNotiz : public forms::Form {
   forms::CommandButton cmdDelete{*this, "cmdDelete"};
   forms::CommandButton cmdAbort{*this, "cmdAbort"};
 
+  void cmb_Note_Change();
+  void cmb_Note_Click();
+  void cmdSave_Click();
+  void cmdAbort_Click();
+  void cmdDelete_Click();
+
+ protected:
+  void Form_Activate() override;
+  void Form_QueryUnload(int& cancel, int unloadMode) override;
+
  private:
+  void LayOut();
+  void CloseDialog();
+  void ShowFailure(const std::exception& failure);
+
   State& s_;
 };
 
