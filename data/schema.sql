@@ -2,7 +2,8 @@
 --
 -- Types: long = INTEGER (32-bit range checked), number = INTEGER 0..255, text (n) = TEXT with
 -- CHECK (length(x) <= n) counting characters, date = DATE holding ISO text 'YYYY-MM-DD',
--- automatic number = INTEGER PRIMARY KEY AUTOINCREMENT (never reused).
+-- automatic number = INTEGER PRIMARY KEY AUTOINCREMENT (never reused). TeamName has no length in
+-- Part 1.104: it gets the Jet maximum for a text field, 255.
 -- No field holds Null. Texts that criteria and queries compare ignore ASCII case (COLLATE NOCASE);
 -- the database layer adds umlaut-aware comparison on top. Passwords keep the binary collation.
 -- Table order is insertion order (rowid); the layer never runs VACUUM, which keeps rowids stable.
@@ -22,7 +23,7 @@ CREATE INDEX ix_Mitarbeiter_TeamNr ON tbl_Mitarbeiter (TeamNr);
 
 CREATE TABLE tbl_Teams (
     TeamNr   INTEGER NOT NULL CHECK (TeamNr BETWEEN 0 AND 255),
-    TeamName TEXT    NOT NULL COLLATE NOCASE CHECK (length(TeamName) <= 50),
+    TeamName TEXT    NOT NULL COLLATE NOCASE CHECK (length(TeamName) <= 255),
     MaxAbw   INTEGER NOT NULL CHECK (MaxAbw BETWEEN 0 AND 255)
 );
 

@@ -45,7 +45,19 @@ void ConnectionState::Fail(const std::string& context, int rc) const {
                     ErrorKind::Busy);
     if (primary == SQLITE_NOTADB)
         throw Error(context + ": the file " + path + " is not a database.", ErrorKind::NotADatabase);
-    throw Error(context + ": " + SqliteMessage(db, rc) + ".", ErrorKind::Sql);
+    std::string why;
+    switch (rc) {
+        case SQLITE_CONSTRAINT_CHECK: why = "a value is too long or out of its range"; break;
+        case SQLITE_CONSTRAINT_NOTNULL: why = "a field has no value"; break;
+        case SQLITE_CONSTRAINT_UNIQUE:
+        case SQLITE_CONSTRAINT_PRIMARYKEY: why = "a row with the same key exists already"; break;
+        case SQLITE_READONLY:
+        case SQLITE_READONLY_DBMOVED: why = "the database file cannot be written"; break;
+        default: break;
+    }
+    throw Error(context + ": " + (why.empty() ? "" : why + " (") + SqliteMessage(db, rc) + (why.empty() ? "" : ")") +
+                    ". Nothing was changed.",
+                ErrorKind::Sql);
 }
 
 sqlite3_stmt* ConnectionState::Cached(const std::string& sql) {
