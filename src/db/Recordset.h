@@ -105,8 +105,8 @@ public:
     void MoveLast();
     void MoveNext();
     void MovePrevious();
-    bool EOF() const;
-    bool BOF() const;
+    bool EOF() const;  // true while closed, and on an empty (or emptied) recordset
+    bool BOF() const;  // true while closed, and on an empty (or emptied) recordset
     bool IsEOF() const { return EOF(); }  // the same, for code where EOF is a macro
     bool IsBOF() const { return BOF(); }
 
