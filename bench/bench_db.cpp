@@ -201,7 +201,7 @@ void BM_FindNotizScanAll(benchmark::State& state) {
 }
 BENCHMARK(BM_FindNotizScanAll)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// 3. The deletion filter of Part 1.112 over all rows.
+// 3. The deletion filter of the entry of absences over all rows.
 void BM_DeletionFilterAllRows(benchmark::State& state) {
     db::Connection conn;
     conn.Open(db::JetConnectionString(Db().file));
@@ -243,7 +243,7 @@ void BM_DeletionFilterAllRows(benchmark::State& state) {
 }
 BENCHMARK(BM_DeletionFilterAllRows)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// 4. The month query of Part 1.108 for one employee (opened, every field of every row read, closed).
+// 4. The month query of the calendar for one employee (opened, every field of every row read, closed).
 void BM_MonthQueryOneEmployee(benchmark::State& state) {
     db::Connection conn;
     conn.Open(db::JetConnectionString(Db().file));

@@ -1,9 +1,9 @@
--- Morvellan database schema (SQLite), the seven tables of Part 1.104.
+-- Morvellan database schema (SQLite): the seven tables of the program.
 --
 -- Types: long = INTEGER (32-bit range checked), number = INTEGER 0..255, text (n) = TEXT with
 -- CHECK (length(x) <= n) counting characters, date = DATE holding ISO text 'YYYY-MM-DD',
--- automatic number = INTEGER PRIMARY KEY AUTOINCREMENT (never reused). TeamName has no length in
--- Part 1.104: it gets the Jet maximum for a text field, 255.
+-- automatic number = INTEGER PRIMARY KEY AUTOINCREMENT (never reused). TeamName has no length of its
+-- own: it gets the Jet maximum for a text field, 255.
 -- No field holds Null. Texts that criteria and queries compare ignore ASCII case (COLLATE NOCASE);
 -- the database layer adds umlaut-aware comparison on top. Passwords keep the binary collation.
 -- Table order is insertion order (rowid); the layer never runs VACUUM, which keeps rowids stable.

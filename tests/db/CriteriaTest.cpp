@@ -107,7 +107,7 @@ TEST_F(DbCriteria, LikeWithAsteriskAndPercent) {
 }
 
 TEST_F(DbCriteria, TheCardsSearchFilter) {
-    // Part 2.101: "PersNr LIKE " & Val(t) & " OR Nachname LIKE 't*' OR Vorname LIKE 't*' OR TelNr LIKE 't*'"
+    // the card search: "PersNr LIKE " & Val(t) & " OR Nachname LIKE 't*' OR Vorname LIKE 't*' OR TelNr LIKE 't*'"
     EXPECT_EQ(Filtered("PersNr LIKE 0 OR Nachname LIKE 'Mül*' OR Vorname LIKE 'Mül*' OR TelNr LIKE 'Mül*'"), V({1}));
     EXPECT_EQ(Filtered("PersNr LIKE 12 OR Nachname LIKE '12*' OR Vorname LIKE '12*' OR TelNr LIKE '12*'"),
               V({5, 12}));

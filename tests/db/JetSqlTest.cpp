@@ -149,12 +149,12 @@ TEST_F(DbJetSql, YearQueryOfPart3102) {
 }
 
 TEST_F(DbJetSql, OtherQueriesOfTheParts) {
-    // Part 2.104
+    // team management
     db::Recordset members = Open(
         "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Vorname, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.TeamNr "
         "FROM tbl_Mitarbeiter WHERE tbl_Mitarbeiter.TeamNr = 2;");
     EXPECT_EQ(members.RecordCount(), 3);
-    // Part 2.107
+    // holiday count of a year
     EXPECT_EQ(Open("SELECT tbl_Ferien.Datum FROM tbl_Ferien WHERE ((Year([Datum])=2008));").RecordCount(), 2);
     EXPECT_EQ(Open("SELECT tbl_Ferien.Datum FROM tbl_Ferien WHERE ((Year([Datum])=2007));").RecordCount(), 1);
 }

@@ -189,7 +189,7 @@ TEST_F(DbRecordset, SortAscendingDescendingAndStable) {
     EXPECT_EQ(PersNrs(rs), V({1, 3, 5, 4, 2}));
     rs.Sort("nachname");
     EXPECT_EQ(PersNrs(rs), V({2, 4, 3, 5, 1}));
-    rs.Filter("TeamNr =0");  // the sort stays across filters (Part 3.102)
+    rs.Filter("TeamNr =0");  // the sort stays across filters
     EXPECT_EQ(PersNrs(rs), V({2, 5, 1}));
     rs.Sort("TeamNr DESC, PersNr ASC");
     EXPECT_EQ(PersNrs(rs), V({1, 2, 5}));
@@ -242,7 +242,7 @@ TEST_F(DbRecordset, AddNewUpdateIsWrittenThroughAndSeenByANewRecordset) {
 TEST_F(DbRecordset, PendingChangesAreSavedByMovesAndAddNew) {
     db::Recordset rs;
     rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
-    for (int d = 5; d <= 7; ++d) {  // Part 1.112: one Update after the last day
+    for (int d = 5; d <= 7; ++d) {  // one Update after the last day
         rs.AddNew();
         rs["PersNr"] = 17;
         rs["Datum"] = std::string("0") + std::to_string(d) + ".03.2007";
@@ -308,7 +308,7 @@ TEST_F(DbRecordset, DefaultsOfNoteAndDependentFields) {
     db::Recordset rs;
     rs.Open("tbl_Abhängigkeiten", conn, db::CursorType::Static, db::LockType::Pessimistic);
     rs.AddNew();
-    rs["PersNr"] = 4;  // Part 2.106 writes PersNr alone
+    rs["PersNr"] = 4;  // a new dependency row carries PersNr alone
     rs.Update();
     EXPECT_EQ(rs["AbhPersNr1"].Int(), 0);
     EXPECT_EQ(rs["AbhPersNr2"].Int(), 0);
@@ -410,7 +410,7 @@ TEST_F(DbRecordset, DeleteLoopOfPart2102AndNoteLoopOfPart1114) {
     AddEntry(5, "2007-03-03", "U/", 3);
     db::Recordset rs;
     rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
-    // Part 1.114: clear references to note 3.
+    // clear references to note 3.
     rs.MoveFirst();
     rs.Find("Notiz = " + std::to_string(3));
     while (!rs.EOF()) {
@@ -420,7 +420,7 @@ TEST_F(DbRecordset, DeleteLoopOfPart2102AndNoteLoopOfPart1114) {
         rs.Find("Notiz = 3");
     }
     EXPECT_EQ(Count("Notiz = 3"), 0);
-    // Part 2.102: delete all rows of employee 5.
+    // delete all rows of employee 5.
     rs.MoveFirst();
     while (!rs.EOF()) {
         rs.Find("PersNr = 5");
@@ -519,7 +519,7 @@ TEST_F(DbRecordset, FindFilterAndSortOnAQuery) {
     rs.Open("SELECT * FROM tbl_Kalender WHERE ((tbl_Kalender.PersNr = 17) AND (Year([tbl_Kalender.Datum]))= 2003);",
             conn, db::CursorType::Static, db::LockType::ReadOnly, -1);
     EXPECT_EQ(rs.RecordCount(), 3);
-    rs.Filter("Datum = 2.1.2003");  // Part 3.102's per-day filter
+    rs.Filter("Datum = 2.1.2003");  // the annual grid's per-day filter
     EXPECT_EQ(rs.RecordCount(), 2);
     rs.Filter(0);
     rs.Find("KennZ = 'K/'");
@@ -540,7 +540,7 @@ TEST_F(DbRecordset, MovedRecordsetKeepsWorking) {
 TEST_F(DbRecordset, OpensWithAdoNumbers) {
     AddEmployee(1, "A", "B", 0);
     db::Recordset rs;
-    rs.Open("tbl_Mitarbeiter", conn, 3, 1, -1);  // static, read-only (Part 3.102)
+    rs.Open("tbl_Mitarbeiter", conn, 3, 1, -1);  // static, read-only
     EXPECT_TRUE(rs.IsReadOnly());
     rs.Close();
     rs.Open("tbl_Mitarbeiter", conn, 2, 2);  // dynamic, pessimistic
