@@ -17,7 +17,7 @@ const char* FirstStartNotice(int language) {
                                      : "Morvellan startet mit den Grundeinstellungen.";
 }
 
-// Step 4 of the start-up: the connection string of the Parts, empty user and password, options -1.
+// The Jet connection string, empty user and password, options -1.
 void OpenConnection(State& s, const std::string& path) {
   s.Conn.Open(db::JetConnectionString(path), "", "", -1);
 }

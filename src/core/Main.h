@@ -1,5 +1,5 @@
 #pragma once
-// Start-up (Part 1.101) and the reading of the settings and texts (Parts 1.102, 1.103).
+// Start-up and the reading of the settings and texts.
 #include <filesystem>
 
 #include "core/State.h"

@@ -1,4 +1,4 @@
-// The two ways out of the main window (Part 1.105): log-out and exit.
+// The two ways out of the main window: log-out and exit.
 #include "calendar/frmKalender.h"
 #include "core/Main.h"
 #include "db/Error.h"

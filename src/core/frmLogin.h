@@ -1,5 +1,5 @@
 #pragma once
-// The login window (Part 1.105): login name and password checked against tbl_User. It is the first
+// The login window: login name and password checked against tbl_User. It is the first
 // window of the program and comes back after every log-out. No close box: OK and Abbruch are its
 // ways out.
 #include "core/State.h"

@@ -40,7 +40,7 @@ public:
     const std::string& Path() const;
 
     // Native SQLite, not Jet: runs one or more statements (';'-separated) without translation.
-    // For tools and tests (creating tables, seeding rows); the Parts send no commands.
+    // For tools and tests (creating tables, seeding rows); the windows send no commands.
     void ExecuteNative(const std::string& sql);
 
     // Names of the tables in the file (as stored, table order of sqlite_master).
@@ -58,7 +58,7 @@ private:
     std::shared_ptr<detail::ConnectionState> state_;
 };
 
-// Builds the connection string the Parts use for a path.
+// Builds the program's Jet connection string for a path.
 std::string JetConnectionString(std::string_view path);
 
 // Creates a NEW database file at path and runs schemaSql (native SQLite) in it, in one

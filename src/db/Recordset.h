@@ -29,7 +29,7 @@
 
 namespace db {
 
-// ADO values, so callers may pass the numbers the Parts name. All cursor types behave as a
+// ADO values, so callers may pass ADO's numbers. All cursor types behave as a
 // static snapshot; every lock type except ReadOnly allows writing (written through at once).
 enum class CursorType { ForwardOnly = 0, Keyset = 1, Dynamic = 2, Static = 3 };
 enum class LockType { ReadOnly = 1, Pessimistic = 2, Optimistic = 3, BatchOptimistic = 4 };

@@ -39,7 +39,7 @@ public:
     // Conversions. Null gives 0 / "" / an invalid Date. Texts are read as numbers (blanks around
     // allowed) or dates (ISO or day first); a text that is not a number, or a date read as a
     // number, throws db::Error (ErrorKind::TypeMismatch). Doubles round to the nearest integer.
-    int Int() const;          // 32-bit (the Parts' "long"); throws when out of range
+    int Int() const;          // 32-bit (Jet's "long"); throws when out of range
     long long Int64() const;
     double Double() const;
     // Integer: digits ("-5", "17"); Double: shortest form ("2.5"); Date: "DD.MM.YYYY"; Text: itself.

@@ -1,4 +1,4 @@
-// Part 1.105: the login window as a user works it.
+// The login window as a user works it.
 #include "CoreTestSupport.h"
 
 namespace {
@@ -226,7 +226,7 @@ TEST_F(LoginWindow, AnAdministratorGetsGroupTeamNameAndDaysButNoCurrentEmployee)
   EXPECT_EQ(s().CurrentPersNr, 0);
   EXPECT_EQ(s().CurrentTeam, 0);
   EXPECT_EQ(s().UserTeam, 0);
-  // UserVacationDays: the main window's vacation account takes it over for groups 1 and 2 (Part 1.110).
+  // UserVacationDays: the main window's vacation account takes it over for groups 1 and 2.
   EXPECT_EQ(s().CurrentUserName, "Adler, Anna");
 }
 
@@ -239,7 +239,7 @@ TEST_F(LoginWindow, TheBackOfficeGetsItsStateButNoCurrentEmployee) {
   EXPECT_EQ(s().CurrentPersNr, 0);
   EXPECT_EQ(s().CurrentTeam, 1);
   EXPECT_EQ(s().UserTeam, 1);
-  // UserVacationDays: the main window's vacation account takes it over for groups 1 and 2 (Part 1.110).
+  // UserVacationDays: the main window's vacation account takes it over for groups 1 and 2.
   EXPECT_EQ(s().CurrentUserName, "Berger, Bernd");
 }
 

@@ -1,5 +1,5 @@
-// Part 1.105: log-out and exit from the main window, with the lifetimes of Conn, RsUser and
-// RsKalender (Part 1.104).
+// Log-out and exit from the main window, with the lifetimes of Conn, RsUser and
+// RsKalender.
 #include "CoreTestSupport.h"
 
 namespace {
@@ -8,7 +8,7 @@ using coretest::Program;
 
 class LogoutAndExit : public Program {
  protected:
-  // Logs in; the main window keeps RsKalender open (its set-up opens it, Part 1.106).
+  // Logs in; the main window keeps RsKalender open (its set-up opens it).
   mv::frmKalender& Enter(const std::string& login, const std::string& password) {
     mv::frmKalender* main = app.LoginAs(login, password);
     if (!main) throw std::runtime_error("login refused: " + login);

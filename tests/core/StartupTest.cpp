@@ -1,4 +1,4 @@
-// Part 1.101 with 1.102 and 1.103: start-up through mv::Main, its settings, texts and the database
+// Start-up through mv::Main, its settings, texts and the database
 // fallback.
 #include "CoreTestSupport.h"
 

@@ -1,4 +1,4 @@
-// The SQL texts of the Parts, run unchanged, and the Jet dialect translation.
+// The program's SQL texts, run unchanged, and the Jet dialect translation.
 #include "DbTestSupport.h"
 #include "db/Internal.h"
 
