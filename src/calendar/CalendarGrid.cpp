@@ -16,7 +16,11 @@ constexpr int FirstMemberRow = 4;
 constexpr int LastDayCol = 31;
 constexpr forms::Color YearColor = 0x0040C0;
 
-forms::Grid& Cal(State& s) { return s.frmKalender->grdCal; }
+// Rebuilding must never load the main window (that would run its whole set-up and show it).
+forms::Grid* Cal(State& s) {
+  auto* k = s.frmKalender.IfLoaded();
+  return k ? &k->grdCal : nullptr;
+}
 
 int DayWidth(const State& s) { return 300 + 100 * s.ZoomLevel; }
 
@@ -78,7 +82,7 @@ void TeamPass(State& s, forms::Grid& g) {
   FormatDayColumns(s, LastDayCol);
   g.SetRedraw(false);
   FindOwnRow(s, g);
-  const auto& teams = s.frmKalender->cmbTeamAuswahl;
+  const auto& teams = s.frmKalender.IfLoaded()->cmbTeamAuswahl;
   const std::string team =
       s.CurrentTeam >= 0 && s.CurrentTeam < teams.ListCount() ? teams.List(s.CurrentTeam) : std::string();
   for (int c = 1; c <= LastDayCol; ++c) g.SetTextMatrix(0, c, team);
@@ -125,7 +129,9 @@ int MonthLength(int month, int year) {
 }
 
 void InitCalendarGrid(State& s) {
-  auto& k = *s.frmKalender;
+  auto* main = s.frmKalender.IfLoaded();
+  if (!main) return;
+  auto& k = *main;
   auto& g = k.grdCal;
   ApplyZoom(s);
   FillTeamCombos(s);
@@ -175,7 +181,8 @@ void LoadTeamMembers(State& s) {
 }
 
 void FillCalendar(State& s, const std::string& Modus) {
-  auto& g = Cal(s);
+  if (!Cal(s)) return;
+  auto& g = *Cal(s);
   g.SetRedraw(false);
   ClearMemberCells(g);
   if (Modus == "Team") {
@@ -189,7 +196,8 @@ void FillCalendar(State& s, const std::string& Modus) {
 }
 
 void ApplyZoom(State& s) {
-  auto& g = Cal(s);
+  if (!Cal(s)) return;
+  auto& g = *Cal(s);
   g.SetRedraw(false);
   g.SetRowHeightMin(DayWidth(s));
   const int size = 8 + 2 * s.ZoomLevel;

@@ -94,7 +94,9 @@ void PaintMemberMonth(State& s, forms::Grid& g, int row) {
 }  // namespace
 
 void FormatDayColumns(State& s, int Days) {
-  auto& g = s.frmKalender->grdCal;
+  auto* main = s.frmKalender.IfLoaded();
+  if (!main) return;
+  auto& g = main->grdCal;
   Skipping([&] {
     s.RsFerien.Close();
     s.RsFerien.Open("tbl_Ferien", s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
@@ -121,7 +123,9 @@ void FormatDayColumns(State& s, int Days) {
 }
 
 void LoadCalendarEntries(State& s) {
-  auto& g = s.frmKalender->grdCal;
+  auto* main = s.frmKalender.IfLoaded();
+  if (!main) return;
+  auto& g = main->grdCal;
   for (int r = FirstMemberRow; r <= LastNoteRow; ++r) s.CellNotes[r].fill(0);
   auto& members = s.RsTeamMembers;
   long count = 0;

@@ -58,7 +58,7 @@ void Figure(forms::Label& name, forms::Label& value, int top, forms::Color fore,
     l->SetFontBold(l == &value);
   }
   name.Move(180, top, 1900, 255);
-  value.Move(2140, top, 840, 255);
+  value.Move(2100, top, 840, 255);
   value.SetAlignment(forms::vbRightJustify);
 }
 
@@ -115,29 +115,29 @@ void frmKalender::LayOut() {
   for (int c = 1; c < 32; ++c) grdCal.SetColWidth(c, 300);
 
   // Info panel: the kind of absence and its counts in the shown month.
-  fmInfo.Move(12060, 1020, 3240, 3180);
-  for (int i = 1; i <= 5; ++i) opt_Info(i).Move(180, 240 + (i - 1) * 270, 2880, 255);
-  Title(lbl_Info, lbl_InfoShadow, 120, 1680, 3000, TitleColor, ShadowColor, forms::vbButtonFace);
+  fmInfo.Move(12060, 1080, 3180, 3180);
+  for (int i = 1; i <= 5; ++i) opt_Info(i).Move(180, 240 + (i - 1) * 270, 2820, 255);
+  Title(lbl_Info, lbl_InfoShadow, 90, 1680, 3000, TitleColor, ShadowColor, forms::vbButtonFace);
   Figure(lbl_Info1, lbl_ColInfo1, 2160, forms::vbButtonText, forms::vbButtonFace);
   Figure(lbl_Info2, lbl_ColInfo2, 2460, forms::vbButtonText, forms::vbButtonFace);
   Figure(lbl_Info3, lbl_ColInfo3, 2760, forms::vbButtonText, forms::vbButtonFace);
 
   // Vacation account of the shown year, on a dark ground.
-  fmKonto.Move(12060, 4320, 3240, 1860);
+  fmKonto.Move(12060, 4380, 3180, 1860);
   fmKonto.SetBackColor(AccountBack);
   fmKonto.SetForeColor(AccountText);
-  Title(lbl_Konto, lbl_KtoShadow, 120, 240, 3000, forms::vbYellow, forms::vbBlack, AccountBack);
+  Title(lbl_Konto, lbl_KtoShadow, 90, 240, 3000, forms::vbYellow, forms::vbBlack, AccountBack);
   Figure(lbl_KtoInfo1, lbl_KtoZahl1, 780, AccountText, AccountBack);
   Figure(lbl_KtoInfo2, lbl_KtoZahl2, 1110, AccountText, AccountBack);
   Figure(lbl_KtoInfo3, lbl_KtoZahl3, 1440, AccountText, AccountBack);
 
   // Note of the cell under the pointer.
-  fmNote.Move(12060, 6300, 3240, 1680);
-  lbl_Note.Move(120, 270, 3000, 1290);
+  fmNote.Move(12060, 6360, 3180, 1620);
+  lbl_Note.Move(120, 270, 2940, 1230);
   lbl_Note.SetWordWrap(true);
   lbl_Note.SetBackStyle(0);
 
-  lbl_Status.Move(120, 8100, 15180, 300);
+  lbl_Status.Move(120, 8100, 15120, 300);
   lbl_Status.SetBorderStyle(1);
   lbl_Status.SetBackColor(forms::vbWhite);
 }

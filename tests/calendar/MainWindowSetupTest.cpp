@@ -230,4 +230,15 @@ TEST_F(MainWindowSetup, OpensWithoutAnyTeamsAsAnEmptyCalendar) {
   EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Meier, Anna");
 }
 
+TEST_F(MainWindowSetup, AMissingTeamTableIsReportedAndTheWindowStillOpens) {
+  app.Sql("DROP TABLE tbl_Teams");
+  app.platform.ExpectMessageBox(
+      [](const forms::MessageBoxRequest& r) { return r.Prompt.find("tbl_Teams") != std::string::npos; }, forms::vbOK);
+  auto& k = Open(1);
+  EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+  EXPECT_TRUE(k.Visible());
+  EXPECT_EQ(k.cmbTeamAuswahl.ListCount(), 0);
+  EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Meier, Anna");
+}
+
 }  // namespace

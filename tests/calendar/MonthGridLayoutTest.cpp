@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "calendar/CalendarGrid.h"
 #include "calendar/frmKalender.h"
 #include "support/TestApp.h"
 
@@ -226,6 +227,14 @@ TEST_F(MonthGridLayout, AStaleOwnRowMarksNobody) {
   for (int r = 4; r <= 6; ++r) EXPECT_FALSE(k.grdCal.Picture().Cell(r, 0).Font.Bold);
   EXPECT_EQ(k.grdCal.TextMatrix(5, 2), "U");
   EXPECT_EQ(k.grdCal.Picture().Cell(5, 2).BackColor, forms::vbWhite);
+}
+
+TEST_F(MonthGridLayout, RebuildsAfterTheMainWindowIsGoneDoNotReopenIt) {
+  OpenOn(2026, 12);
+  ASSERT_TRUE(app.s().frmKalender.Unload());
+  mv::FillCalendar(app.s(), "Team");
+  mv::FillCalendar(app.s(), "Monat");
+  EXPECT_FALSE(app.s().frmKalender.IsLoaded());
 }
 
 }  // namespace
