@@ -75,15 +75,6 @@ TEST_F(MainWindowNavigation, MonthButtonsStopAtTheEndsOfTheYearList) {
   EXPECT_EQ(app.s().CurrentYear, 2020);
 }
 
-TEST_F(MainWindowNavigation, ChoosingMonthAndYearFromTheListsRebuildsTheCalendar) {
-  app.AddEntry(7, db::Date(2015, 6, 2), "Z/");
-  auto& k = OpenOn(2026, 12);
-  k.cmbJahr.UserSelect(2015 - 2003);
-  k.cmbMonat.UserSelect(5);
-  ExpectShown(k, "Juni", "2015");
-  EXPECT_EQ(k.grdCal.TextMatrix(4, 2), "Z");
-}
-
 // The annual overview and the print manager move the view without touching the lists; the month
 // buttons must still show the month they name.
 TEST_F(MainWindowNavigation, MonthButtonsFollowAViewMovedByAnotherWindow) {

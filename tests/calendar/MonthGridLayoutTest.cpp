@@ -197,12 +197,6 @@ TEST_F(MonthGridLayout, EmployeesSeeTheirOwnNameBoldOnlyInTheirOwnTeam) {
   EXPECT_TRUE(bold(5));
 }
 
-TEST_F(MonthGridLayout, AdministratorsSeeNoBoldNamesAfterARebuild) {
-  auto& k = OpenOn(2026, 12, 7, 1);
-  EXPECT_EQ(app.s().OwnRow, 5);
-  for (int r = 4; r <= 6; ++r) EXPECT_FALSE(k.grdCal.Picture().Cell(r, 0).Font.Bold);
-}
-
 TEST_F(MonthGridLayout, TwoMembersWithTheUsersNameMakeTheLowerRowTheOwnRow) {
   app.AddEmployee(11, "Meier", "Anna", 0);
   auto& k = OpenOn(2026, 12, 7, 3);
