@@ -63,19 +63,6 @@ TEST_F(ActionRow, LoginStartsWithVacationAndEnquire) {
   EXPECT_EQ(k.lbl_action3.Caption(), "ablehnen");
 }
 
-TEST_F(ActionRow, ApproveAndDeclineByLabelOrOption) {
-  auto& k = Enter(2);
-  k.lbl_action1.UserClick();
-  EXPECT_EQ(Action(), "genehmigen");
-  EXPECT_EQ(Shown(k), "1/1");
-  k.opt_decline.UserClick();
-  EXPECT_EQ(Action(), "ablehnen");
-  EXPECT_EQ(Shown(k), "3/3");
-  k.lbl_action2.UserClick();
-  EXPECT_EQ(Action(), "anfragen");
-  EXPECT_EQ(Shown(k), "2/2");
-}
-
 TEST_F(ActionRow, SickAlwaysStartsExcusedAndCannotBeEnquired) {
   auto& k = Enter(1);
   k.lbl_action3.UserClick();
