@@ -12,17 +12,18 @@ namespace mv {
 namespace {
 
 // Closes a shared recordset when the check leaves, also through a failure.
-class OpenedFor {
+class ClosedOnExit {
  public:
-  explicit OpenedFor(db::Recordset& rs) : rs_(rs) {}
-  ~OpenedFor() {
+  explicit ClosedOnExit(db::Recordset& rs) : rs_(rs) {}
+  ~ClosedOnExit() {
     try {
       rs_.Close();
     } catch (const db::Error&) {
+      // Nothing was changed through it, so nothing is lost.
     }
   }
-  OpenedFor(const OpenedFor&) = delete;
-  OpenedFor& operator=(const OpenedFor&) = delete;
+  ClosedOnExit(const ClosedOnExit&) = delete;
+  ClosedOnExit& operator=(const ClosedOnExit&) = delete;
 
  private:
   db::Recordset& rs_;
@@ -31,7 +32,7 @@ class OpenedFor {
 // MaxAbw of the shown team; none when the team has no row.
 std::optional<int> TeamLimit(State& s) {
   s.RsTeams.Open("tbl_Teams", s.Conn, db::CursorType::Dynamic, db::LockType::Pessimistic);
-  OpenedFor close(s.RsTeams);
+  ClosedOnExit close(s.RsTeams);
   s.RsTeams.Find("TeamNr = " + std::to_string(s.CurrentTeam));
   if (s.RsTeams.EOF()) return std::nullopt;
   return s.RsTeams["MaxAbw"].Int();
@@ -83,7 +84,7 @@ void LoadDependencies(State& s) {
   for (auto& name : s.DepNames) name.clear();
   if (s.Settings.NotifyDependencies == 0) return;
   s.RsAbh.Open("tbl_Abhängigkeiten", s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
-  OpenedFor close(s.RsAbh);
+  ClosedOnExit close(s.RsAbh);
   if (s.RsAbh.RecordCount() == 0) return;
   s.RsAbh.MoveFirst();
   s.RsAbh.Find("PersNr = " + std::to_string(s.CurrentPersNr));
