@@ -50,35 +50,25 @@ TEST(EntryConfirmation, GermanTexts) {
   Ask(1, {
              {0, Action::Agree, 7, "Eintragung vom 07.12.2026\rwirklich löschen?", t},
              {0, Action::Agree, 9, "Eintragungen vom 07.12.2026 bis 09.12.2026\rwirklich löschen?", t},
-             {1, Action::Agree, 7, "Am 07.12.2026 Urlaub genehmigen ?", t},
-             {1, Action::Enquire, 9, "Vom 07.12.2026 bis 09.12.2026\rUrlaub anfragen ?", t},
              {2, Action::Agree, 7, "Entschuldigt krank am 07.12.2026 ?", t},
              {2, Action::Decline, 9, "Unentschuldigt krank\rVom 07.12.2026 bis 09.12.2026?", t},
-             {3, Action::Decline, 7, "Am 07.12.2026 Zeitausgleich ablehnen ?", t},
-             {3, Action::Enquire, 9, "Vom 07.12.2026 bis 09.12.2026\rZeitausgleich anfragen ?", t},
-             {4, Action::Agree, 7, "Am 07.12.2026 Dienstreise genehmigen ?", t},
-             {4, Action::Decline, 9, "Vom 07.12.2026 bis 09.12.2026\rDienstreise ablehnen ?", t},
              {5, Action::Enquire, 7, "Am 07.12.2026 sonstigen Tag anfragen ?", t},
              {5, Action::Agree, 9, "Vom 07.12.2026 bis 09.12.2026\rsonstige Tage genehmigen ?", t},
          });
 }
 
-TEST(EntryConfirmation, EnglishTexts) {
+TEST(EntryConfirmation, EnglishTextsWithTheirTypos) {
   const std::string t = "Please confirm";
   const std::string typo = "Pleas confirm";
   Ask(2, {
-             {0, Action::Agree, 7, "Really delete the entry on 07.12.2026 ?", t},
              {0, Action::Agree, 9, "Really delete entries\rfrom 07.12.2026 to 09.12.2026?", t},
              {1, Action::Decline, 7, "Decline vacation on 07.12.2026 ?", t},
-             {1, Action::Agree, 9, "Approve vacation\rfrom 07.12.2026 to 09.12.2026?", t},
              {2, Action::Decline, 7, "Unexcused disease on 07.12.2026 ?", t},
              {2, Action::Agree, 9, "Excused disease\rfrom 07.12.2026 to 09.12.2026 ?", t},
              {3, Action::Enquire, 7, "Enquire overtime offset on 07.12.2026 ?", typo},
              {3, Action::Agree, 9, "Approve overtime offset days\rfrom 07.12.2026 to 09.12.2026?", t},
              {4, Action::Agree, 7, "Approve buisiness trip on 07.12.2026 ?", typo},
              {4, Action::Enquire, 9, "Enquire business trip\rfrom 07.12.2026 to 09.12.2026?", t},
-             {5, Action::Decline, 7, "Decline miscellaneous day on 07.12.2026 ?", typo},
-             {5, Action::Decline, 9, "Decline miscellaneous days\rfrom 07.12.2026 to 09.12.2026?", t},
          });
 }
 

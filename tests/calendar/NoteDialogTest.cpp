@@ -28,8 +28,8 @@ class NoteDialog : public ::testing::Test {
     kur = app.AddNote("Kur");
   }
 
-  mv::frmNotiz& OpenCatalogue(int language = 1) {
-    main = &Enter(app, 12, mv::GroupAdmin, language);
+  mv::frmNotiz& OpenCatalogue() {
+    main = &Enter(app, 12, mv::GroupAdmin);
     EXPECT_TRUE(main->UserShortcut("Ctrl+N"));
     return *app.s().frmNotiz.IfLoaded();
   }
@@ -66,16 +66,6 @@ TEST_F(NoteDialog, CatalogueShowsEveryTextAndEnablesButtonsByTheEditField) {
   dialog.cmb_Note.UserSelect(1);
   EXPECT_TRUE(dialog.cmdSave.Enabled());
   EXPECT_TRUE(dialog.cmdDelete.Enabled());
-}
-
-TEST_F(NoteDialog, EnglishCaptionsAndStatusLine) {
-  mv::frmNotiz& dialog = OpenCatalogue(2);
-  EXPECT_EQ(dialog.Caption(), "Notes");
-  EXPECT_EQ(dialog.lbl_Zeitraum.Caption(), "Edit notices");
-  EXPECT_EQ(dialog.cmdSave.Caption(), "Save");
-  EXPECT_EQ(dialog.cmdAbort.Caption(), "Close");
-  EXPECT_EQ(dialog.cmdDelete.Caption(), "Delete");
-  EXPECT_EQ(main->lbl_Status.Caption(), "Total number of notices: 2");
 }
 
 TEST_F(NoteDialog, SavingReusesAnExistingTextWhateverItsCaseAndAddsANewOne) {
