@@ -42,6 +42,7 @@ class SelectionRows {
     rs_.Filter("PersNr=" + Signed(s.CurrentPersNr) + " AND Datum >=" + DayText(s, first) + " AND Datum <=" +
                DayText(s, last));
     try {
+      // RsKalender lacks what another running copy wrote or deleted since it was opened.
       if (DaysOf(rs_, first, last) != StoredDays(s, first, last)) rs_.Requery();
     } catch (...) {
       ShowAll();
