@@ -9,13 +9,13 @@ namespace mv {
 class WriteTransaction {
  public:
   // Waits for another running copy's write lock as long as the connection's busy timeout.
-  explicit WriteTransaction(db::Connection& conn) : conn_(conn) { conn_.ExecuteNative("BEGIN IMMEDIATE"); }
+  explicit WriteTransaction(db::Connection& conn) : conn_(conn) { conn_.BeginTrans(); }
   ~WriteTransaction() { Rollback(); }
   WriteTransaction(const WriteTransaction&) = delete;
   WriteTransaction& operator=(const WriteTransaction&) = delete;
 
   void Commit() {
-    conn_.ExecuteNative("COMMIT");
+    conn_.CommitTrans();
     open_ = false;
   }
 
@@ -23,7 +23,7 @@ class WriteTransaction {
     if (!open_) return;
     open_ = false;
     try {
-      conn_.ExecuteNative("ROLLBACK");
+      conn_.RollbackTrans();
     } catch (const db::Error&) {
       // SQLite has rolled back on its own when the failure ended the transaction.
     }

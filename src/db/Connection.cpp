@@ -259,6 +259,12 @@ void Connection::ExecuteNative(const std::string& sql) {
     state_->tablesLoaded = false;
 }
 
+void Connection::BeginTrans() { ExecuteNative("BEGIN IMMEDIATE"); }
+
+void Connection::CommitTrans() { ExecuteNative("COMMIT"); }
+
+void Connection::RollbackTrans() { ExecuteNative("ROLLBACK"); }
+
 std::vector<std::string> Connection::TableNames() const {
     if (!IsOpen()) throw Error("Cannot list tables: the database connection is closed.", ErrorKind::NotOpen);
     return state_->Tables(true);

@@ -43,6 +43,12 @@ public:
     // For tools and tests (creating tables, seeding rows); the windows send no commands.
     void ExecuteNative(const std::string& sql);
 
+    // ADO's transactions: the writes between BeginTrans and CommitTrans reach the file together,
+    // RollbackTrans drops them. BeginTrans waits for another copy's write lock (busy timeout).
+    // No nesting: a second BeginTrans throws.
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
     // Names of the tables in the file (as stored, table order of sqlite_master).
     std::vector<std::string> TableNames() const;
 

@@ -58,7 +58,7 @@ std::string SqlMonth(int persNr, int month, int year) {
 
 }  // namespace
 
-TEST_F(DbJetSql, MemberQueryOfPart1107) {
+TEST_F(DbJetSql, MemberQueryOfTheMonthCalendar) {
     std::string sql = SqlTeam(2, "ASC");
     ASSERT_NE(sql.find("(((tbl_Mitarbeiter.TeamNr)=  2)) ORDER BY tbl_Mitarbeiter.Nachname ASC;"), std::string::npos);
     db::Recordset rs = Open(sql);
@@ -82,7 +82,7 @@ TEST_F(DbJetSql, MemberQueryGroupsEqualRows) {
     EXPECT_EQ(rs.RecordCount(), 3);
 }
 
-TEST_F(DbJetSql, MonthQueryOfPart1108) {
+TEST_F(DbJetSql, MonthQueryOfOneEmployee) {
     db::Recordset rs = Open(SqlMonth(17, 3, 2007));
     EXPECT_EQ(rs.RecordCount(), 5);
     EXPECT_EQ(Column(rs, "KennZ"), V({"U/", "U/", "U?", "U!", "K/"}));
@@ -96,7 +96,7 @@ TEST_F(DbJetSql, MonthQueryOfPart1108) {
     EXPECT_EQ(Open(SqlMonth(9, 3, 2007)).RecordCount(), 0);
 }
 
-TEST_F(DbJetSql, CountQueriesOfPart1110) {
+TEST_F(DbJetSql, CountQueriesOfTheInfoPanel) {
     std::string base =
         "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ FROM tbl_Kalender WHERE "
         "(((tbl_Kalender.PersNr)=" +
@@ -121,7 +121,7 @@ TEST_F(DbJetSql, CountQueriesOfPart1110) {
     EXPECT_EQ(Open(account).RecordCount(), 4);
 }
 
-TEST_F(DbJetSql, MemberCountOfPart1113) {
+TEST_F(DbJetSql, MemberCountOfATeam) {
     auto count = [&](const std::string& nr) {
         return Open("SELECT tbl_Mitarbeiter.TeamNr FROM tbl_Mitarbeiter WHERE (((tbl_Mitarbeiter.TeamNr)=" + nr + "));")
             .RecordCount();
@@ -132,7 +132,7 @@ TEST_F(DbJetSql, MemberCountOfPart1113) {
     EXPECT_EQ(count("7"), 0);
 }
 
-TEST_F(DbJetSql, YearQueryOfPart3102) {
+TEST_F(DbJetSql, YearQueryOfTheAnnualOverview) {
     std::string sql = "SELECT * FROM tbl_Kalender WHERE (" + std::string("(tbl_Kalender.PersNr = ") + "17" +
                       ") AND " + "(Year([tbl_Kalender.Datum]))=" + Str(2003) + ");";
     ASSERT_EQ(sql,

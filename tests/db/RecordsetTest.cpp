@@ -375,7 +375,7 @@ TEST_F(DbRecordset, TableOrderAfterDeletesAndInserts) {
     EXPECT_EQ(TableOrder("tbl_Abhängigkeiten"), V({1, 3, 4, 6, 7}));
 }
 
-TEST_F(DbRecordset, DeletionFilterLoopOfPart1112) {
+TEST_F(DbRecordset, DeletionFilterLoopOfTheEntryOfAbsences) {
     for (int d = 1; d <= 9; ++d) AddEntry(17, "2007-03-0" + std::to_string(d), d % 2 ? "U?" : "U/");
     AddEntry(18, "2007-03-06", "U?");
     db::Recordset rs;
@@ -403,7 +403,7 @@ TEST_F(DbRecordset, DeletionFilterLoopOfPart1112) {
     EXPECT_EQ(Count("PersNr = 17 AND Datum <= '2007-03-04'"), 2);
 }
 
-TEST_F(DbRecordset, DeleteLoopOfPart2102AndNoteLoopOfPart1114) {
+TEST_F(DbRecordset, DeleteLoopOfAnEmployeeAndNoteReferenceLoop) {
     AddEntry(5, "2007-03-01", "U?", 3);
     AddEntry(6, "2007-03-01", "U?", 3);
     AddEntry(5, "2007-03-02", "U/", 0);
@@ -548,4 +548,26 @@ TEST_F(DbRecordset, OpensWithAdoNumbers) {
     rs.Close();
     EXPECT_THROW(rs.Open("tbl_Mitarbeiter", conn, 7, 2), db::Error);
     EXPECT_FALSE(rs.IsOpen());
+}
+
+TEST_F(DbRecordset, TransactionsKeepWritesTogetherOrDropThem) {
+    db::Recordset rs;
+    rs.Open("tbl_Notizen", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    conn.BeginTrans();
+    rs.AddNew();
+    rs["Text"] = "dropped";
+    rs.Update();
+    conn.RollbackTrans();
+    conn.BeginTrans();
+    rs.AddNew();
+    rs["Text"] = "kept";
+    rs.Update();
+    conn.CommitTrans();
+    rs.Close();
+
+    db::Recordset check;
+    check.Open("tbl_Notizen", conn, db::CursorType::Static, db::LockType::ReadOnly);
+    ASSERT_EQ(check.RecordCount(), 1);
+    EXPECT_EQ(check["Text"].Text(), "kept");
+    EXPECT_THROW(conn.CommitTrans(), db::Error);
 }
