@@ -188,7 +188,6 @@ void frmKalender::mnuTeams_Click() {}
 void frmKalender::mnuFerien_Click() {}
 void frmKalender::mnuJahresübersicht_Click() {}
 void frmKalender::mnuOptionen_Click() {}
-void frmKalender::mnuDruckAnsicht_Click() {}
 void frmKalender::mnuDruckManager_Click() {}
 
 }  // namespace mv
