@@ -7,8 +7,5 @@ bin=build/bin
 if [ ! -f "$bin/Morvellan.mdb" ]; then
   "$bin/morvellan-newdb" "$bin/Morvellan.mdb" admin
 fi
-if [ ! -x "$bin/morvellan" ]; then
-  echo "The program's windows are not built yet; the database is ready at $bin/Morvellan.mdb."
-  exit 0
-fi
+# Without a display the program says so itself (and how to run it anyway) instead of starting.
 exec "$bin/morvellan"

@@ -24,9 +24,9 @@ class GridForm : public forms::Form {
   forms::Grid grid{*this, "grdTest"};
 };
 
-class GridMouse : public testing::Test {
+class QtGridMouse : public testing::Test {
  protected:
-  GridMouse() : rt(platform) {
+  QtGridMouse() : rt(platform) {
     platform.Attach(rt);
     form = std::make_unique<GridForm>(rt);
     forms::Grid& g = form->grid;
@@ -45,7 +45,7 @@ class GridMouse : public testing::Test {
     form->Show();
     mvtest::Pump();
   }
-  ~GridMouse() override { form->Unload(); }
+  ~QtGridMouse() override { form->Unload(); }
 
   // The centre of a cell while nothing is scrolled: columns 40 pixels, rows 20.
   static QPoint At(int row, int col) { return {col * 40 + 20, row * 20 + 10}; }
@@ -67,7 +67,7 @@ class GridMouse : public testing::Test {
 
 using Log = std::vector<std::string>;
 
-TEST_F(GridMouse, ALeftClickOnACellMakesItCurrentAndClicks) {
+TEST_F(QtGridMouse, ALeftClickOnACellMakesItCurrentAndClicks) {
   Press(At(2, 3));
   Release(At(2, 3));
   EXPECT_EQ(log, (Log{"down 1 2,3", "up 1 2,3", "click"}));
@@ -75,7 +75,7 @@ TEST_F(GridMouse, ALeftClickOnACellMakesItCurrentAndClicks) {
   EXPECT_EQ(form->grid.Col(), 3);
 }
 
-TEST_F(GridMouse, ARightPressReportsTheRightButtonAndLeavesTheCurrentCell) {
+TEST_F(QtGridMouse, ARightPressReportsTheRightButtonAndLeavesTheCurrentCell) {
   Press(At(5, 1), Qt::RightButton);
   Release(At(5, 1), Qt::RightButton);
   EXPECT_EQ(log, (Log{"down 2 5,1", "up 2 5,1"}));
@@ -83,7 +83,7 @@ TEST_F(GridMouse, ARightPressReportsTheRightButtonAndLeavesTheCurrentCell) {
   EXPECT_EQ(form->grid.Col(), 1);
 }
 
-TEST_F(GridMouse, DraggingWithTheLeftButtonExtendsTheSelection) {
+TEST_F(QtGridMouse, DraggingWithTheLeftButtonExtendsTheSelection) {
   Press(At(2, 1));
   Move(At(2, 2), Qt::LeftButton);
   Move(At(2, 2) + QPoint(5, 3), Qt::LeftButton);  // within the same cell: nothing new
@@ -94,13 +94,13 @@ TEST_F(GridMouse, DraggingWithTheLeftButtonExtendsTheSelection) {
   EXPECT_GE(selChanges, 2);
 }
 
-TEST_F(GridMouse, HoveringReportsTheCellWithoutButtons) {
+TEST_F(QtGridMouse, HoveringReportsTheCellWithoutButtons) {
   Move(At(3, 2), Qt::NoButton);
   Move(At(6, 0), Qt::NoButton);
   EXPECT_EQ(log, (Log{"move 0 3,2", "move 0 6,0"}));
 }
 
-TEST_F(GridMouse, ADoubleClickRaisesDblClickAndNoSecondClick) {
+TEST_F(QtGridMouse, ADoubleClickRaisesDblClickAndNoSecondClick) {
   Press(At(4, 0));
   Release(At(4, 0));
   Send(QEvent::MouseButtonDblClick, At(4, 0), Qt::LeftButton, Qt::LeftButton);
@@ -108,7 +108,7 @@ TEST_F(GridMouse, ADoubleClickRaisesDblClickAndNoSecondClick) {
   EXPECT_EQ(log, (Log{"down 1 4,0", "up 1 4,0", "click", "dblclick", "up 1 4,0"}));
 }
 
-TEST_F(GridMouse, CellsAreFoundInTheScrolledPartAndBeyondTheLastCell) {
+TEST_F(QtGridMouse, CellsAreFoundInTheScrolledPartAndBeyondTheLastCell) {
   form->grid.SetLeftCol(20);
   mvtest::Pump();
   Press(At(2, 1));   // the first scrollable column shown is column 20

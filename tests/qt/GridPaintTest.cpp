@@ -24,15 +24,15 @@ class GridForm : public forms::Form {
   forms::Grid grid{*this, "grdTest"};
 };
 
-class GridPaint : public testing::Test {
+class QtGridPaint : public testing::Test {
  protected:
-  GridPaint() : rt(platform) {
+  QtGridPaint() : rt(platform) {
     platform.Attach(rt);
     form = std::make_unique<GridForm>(rt);
     form->Show();
     Size(6, 8);
   }
-  ~GridPaint() override { form->Unload(); }
+  ~QtGridPaint() override { form->Unload(); }
 
   void Size(int rows, int cols) {
     forms::Grid& g = form->grid;
@@ -58,7 +58,7 @@ class GridPaint : public testing::Test {
   std::unique_ptr<GridForm> form;
 };
 
-TEST_F(GridPaint, CellsShowTheirBackColoursAtTheirPlaces) {
+TEST_F(QtGridPaint, CellsShowTheirBackColoursAtTheirPlaces) {
   Paint(2, 3, forms::vbRed);
   Paint(4, 6, forms::vbGreen);
   const QImage image = Render();
@@ -68,7 +68,7 @@ TEST_F(GridPaint, CellsShowTheirBackColoursAtTheirPlaces) {
   EXPECT_EQ(image.pixelColor(Centre(0, 3)), QColor(212, 208, 200));  // fixed row
 }
 
-TEST_F(GridPaint, FixedRowsAndColumnsStayInPlaceWhileScrolled) {
+TEST_F(QtGridPaint, FixedRowsAndColumnsStayInPlaceWhileScrolled) {
   Size(6, 40);
   Paint(0, 20, forms::vbBlue);
   Paint(3, 0, forms::vbYellow);
@@ -84,14 +84,14 @@ TEST_F(GridPaint, FixedRowsAndColumnsStayInPlaceWhileScrolled) {
   EXPECT_EQ(Area()->horizontalScrollBar()->value(), 20);
 }
 
-TEST_F(GridPaint, AHiddenColumnTakesNoRoom) {
+TEST_F(QtGridPaint, AHiddenColumnTakesNoRoom) {
   form->grid.SetColWidth(2, 0);
   Paint(1, 3, forms::vbRed);
   const QImage image = Render();
   EXPECT_EQ(image.pixelColor(Centre(1, 2)), QColor(255, 0, 0));
 }
 
-TEST_F(GridPaint, EqualNeighboursOfAMergedRowAreDrawnAsOneCell) {
+TEST_F(QtGridPaint, EqualNeighboursOfAMergedRowAreDrawnAsOneCell) {
   forms::Grid& g = form->grid;
   g.SetMergeCells(forms::flexMergeRestrictRows);
   g.SetMergeRow(0, true);
@@ -107,7 +107,7 @@ TEST_F(GridPaint, EqualNeighboursOfAMergedRowAreDrawnAsOneCell) {
   EXPECT_EQ(image.pixelColor(5 * 40 - 1, 3), edge);  // "Juni" and "Juli" stay apart
 }
 
-TEST_F(GridPaint, NothingChangesOnScreenWhileRedrawIsOff) {
+TEST_F(QtGridPaint, NothingChangesOnScreenWhileRedrawIsOff) {
   Render();
   form->grid.SetRedraw(false);
   Paint(2, 3, forms::vbRed);
@@ -116,7 +116,7 @@ TEST_F(GridPaint, NothingChangesOnScreenWhileRedrawIsOff) {
   EXPECT_EQ(Render().pixelColor(Centre(2, 3)), QColor(255, 0, 0));
 }
 
-TEST_F(GridPaint, ThePictureIsTheWholeGridDrawnByTheSamePainter) {
+TEST_F(QtGridPaint, ThePictureIsTheWholeGridDrawnByTheSamePainter) {
   Size(6, 40);
   Paint(2, 30, forms::vbRed);
   form->grid.SetLeftCol(20);
@@ -125,7 +125,7 @@ TEST_F(GridPaint, ThePictureIsTheWholeGridDrawnByTheSamePainter) {
   EXPECT_EQ(picture.pixelColor(Centre(2, 30)), QColor(255, 0, 0));
 }
 
-TEST_F(GridPaint, TheGridsToolTipShowsOverItsCells) {
+TEST_F(QtGridPaint, TheGridsToolTipShowsOverItsCells) {
   form->grid.SetToolTipText("Name, Vorname");
   mvtest::Pump();
   EXPECT_EQ(Area()->viewport()->toolTip(), QStringLiteral("Name, Vorname"));

@@ -6,11 +6,24 @@
 
 namespace mvtest {
 
+namespace {
+
+// The offscreen platform says what it cannot do (raise windows, size hints) on every window.
+QtMessageHandler previousHandler = nullptr;
+
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.contains(QStringLiteral("This plugin does not support"))) return;
+  if (previousHandler) previousHandler(type, context, message);
+}
+
+}  // namespace
+
 QApplication& EnsureApp() {
   static int argc = 1;
   static char name[] = "test_qt";
   static char* argv[] = {name, nullptr};
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!previousHandler) previousHandler = qInstallMessageHandler(QuietHandler);
   static QApplication* app = new QApplication(argc, argv);
   return *app;
 }

@@ -1,4 +1,4 @@
-// Windows and controls mirror the runtime (placed by twips, captions, colours, close box) and hand the
+// QtWindows and controls mirror the runtime (placed by twips, captions, colours, close box) and hand the
 // user's keys and clicks back to it (typing through KeyPress, Enter, menu shortcuts, disabled windows).
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,15 +53,15 @@ class TestForm : public forms::Form {
   int opened = 0;
 };
 
-class Windows : public testing::Test {
+class QtWindows : public testing::Test {
  protected:
-  Windows() : rt(platform) {
+  QtWindows() : rt(platform) {
     platform.Attach(rt);
     form = std::make_unique<TestForm>(rt);
     form->Show();
     mvtest::Pump();
   }
-  ~Windows() override { form->Unload(); }
+  ~QtWindows() override { form->Unload(); }
 
   template <class W>
   W* Widget(const forms::Control& control) {
@@ -74,7 +74,7 @@ class Windows : public testing::Test {
   std::unique_ptr<TestForm> form;
 };
 
-TEST_F(Windows, AWindowAndItsControlsArePlacedByTwips) {
+TEST_F(QtWindows, AWindowAndItsControlsArePlacedByTwips) {
   QWidget* window = Window();
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
@@ -88,7 +88,7 @@ TEST_F(Windows, AWindowAndItsControlsArePlacedByTwips) {
             window->findChild<QMenuBar*>()->height() + 20);
 }
 
-TEST_F(Windows, CaptionsBreakAtCarriageReturnsAndColoursFollowTheRuntime) {
+TEST_F(QtWindows, CaptionsBreakAtCarriageReturnsAndColoursFollowTheRuntime) {
   form->lbl.SetCaption("Erste\rZweite");
   form->txt.SetBackColor(forms::vbYellow);
   form->lbl.SetForeColor(forms::RGB(0, 0x40, 0xC0));
@@ -99,7 +99,7 @@ TEST_F(Windows, CaptionsBreakAtCarriageReturnsAndColoursFollowTheRuntime) {
   EXPECT_TRUE(Widget<QLabel>(form->lbl)->isHidden());
 }
 
-TEST_F(Windows, TypedKeysGoThroughKeyPressAndTheMaskIsShown) {
+TEST_F(QtWindows, TypedKeysGoThroughKeyPressAndTheMaskIsShown) {
   form->txt.KeyPress = [](int& key) {
     if (key == '#') key = 0;
     if (key >= 'a' && key <= 'z') key = std::toupper(key);
@@ -117,7 +117,7 @@ TEST_F(Windows, TypedKeysGoThroughKeyPressAndTheMaskIsShown) {
   EXPECT_EQ(edit->text(), QStringLiteral("##"));
 }
 
-TEST_F(Windows, FocusFromTheMouseRaisesGotFocusAndLostFocus) {
+TEST_F(QtWindows, FocusFromTheMouseRaisesGotFocusAndLostFocus) {
   form->cmd.SetFocus();
   mvtest::Pump();
   QTest::mouseClick(Widget<QLineEdit>(form->txt), Qt::LeftButton);
@@ -128,7 +128,7 @@ TEST_F(Windows, FocusFromTheMouseRaisesGotFocusAndLostFocus) {
   EXPECT_EQ(form->chk.Value(), forms::vbChecked);
 }
 
-TEST_F(Windows, EnterClicksTheDefaultButtonAndButtonsClickByMouse) {
+TEST_F(QtWindows, EnterClicksTheDefaultButtonAndButtonsClickByMouse) {
   form->cmd.SetDefault(true);
   QTest::keyClick(Widget<QLineEdit>(form->txt), Qt::Key_Return);
   EXPECT_EQ(form->clicks, 1);
@@ -136,7 +136,7 @@ TEST_F(Windows, EnterClicksTheDefaultButtonAndButtonsClickByMouse) {
   EXPECT_EQ(form->clicks, 2);
 }
 
-TEST_F(Windows, ListChoicesAreTheRuntimesSelection) {
+TEST_F(QtWindows, ListChoicesAreTheRuntimesSelection) {
   int comboClicks = 0;
   form->cmb.Click = [&comboClicks] { ++comboClicks; };
   auto* combo = Widget<QComboBox>(form->cmb);
@@ -157,7 +157,7 @@ TEST_F(Windows, ListChoicesAreTheRuntimesSelection) {
   EXPECT_TRUE(list->item(0)->isSelected());
 }
 
-TEST_F(Windows, AMenuShortcutClicksItsEntryInsteadOfTyping) {
+TEST_F(QtWindows, AMenuShortcutClicksItsEntryInsteadOfTyping) {
   auto* edit = Widget<QLineEdit>(form->txt);
   QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(form->opened, 1);
@@ -167,7 +167,7 @@ TEST_F(Windows, AMenuShortcutClicksItsEntryInsteadOfTyping) {
   EXPECT_EQ(form->opened, 1);
 }
 
-TEST_F(Windows, ADisabledWindowTakesNoInput) {
+TEST_F(QtWindows, ADisabledWindowTakesNoInput) {
   form->SetEnabled(false);
   QTest::mouseClick(Widget<QPushButton>(form->cmd), Qt::LeftButton);
   QTest::keyClicks(Widget<QLineEdit>(form->txt), "abc");
@@ -177,7 +177,7 @@ TEST_F(Windows, ADisabledWindowTakesNoInput) {
   EXPECT_EQ(form->txt.Text(), "");
 }
 
-TEST_F(Windows, TheCloseBoxUnloadsTheFormOnlyWhenItHasOne) {
+TEST_F(QtWindows, TheCloseBoxUnloadsTheFormOnlyWhenItHasOne) {
   form->SetControlBox(false);
   EXPECT_FALSE(Window()->windowFlags() & Qt::WindowCloseButtonHint);
   Window()->close();
@@ -189,7 +189,7 @@ TEST_F(Windows, TheCloseBoxUnloadsTheFormOnlyWhenItHasOne) {
   EXPECT_EQ(Window(), nullptr);
 }
 
-TEST_F(Windows, HidingAndShowingFollowTheRuntime) {
+TEST_F(QtWindows, HidingAndShowingFollowTheRuntime) {
   form->Hide();
   EXPECT_FALSE(Window()->isVisible());
   form->Show();

@@ -24,7 +24,8 @@ void FrameView::paintEvent(QPaintEvent*) {
   if (!border_) return;
   QPainter p(this);
   const QFontMetrics metrics(font());
-  const int top = metrics.height() / 2;
+  // The caption sits in the top edge; without one the edge is the top.
+  const int top = caption_.isEmpty() ? 0 : metrics.height() / 2;
   const QRect box = rect().adjusted(0, top, -1, -1);
   const QColor shadow = palette().color(QPalette::Dark);
   const QColor light = palette().color(QPalette::Light);

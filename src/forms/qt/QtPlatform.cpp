@@ -138,8 +138,8 @@ std::string DisplayProblem() {
   if (set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY")) return "";
   return "Morvellan needs a graphical display, and there is none here (neither DISPLAY nor WAYLAND_DISPLAY is "
          "set).\nStart it from a desktop session, or run it without a screen:\n"
-         "  xvfb-run scripts/run.sh                  (a virtual display)\n"
-         "  QT_QPA_PLATFORM=offscreen scripts/run.sh  (no windows are seen)\n";
+         "  xvfb-run scripts/run.sh                   (a virtual display; apt-get install xvfb)\n"
+         "  QT_QPA_PLATFORM=offscreen scripts/run.sh  (runs without showing any window)\n";
 #else
   return "";
 #endif

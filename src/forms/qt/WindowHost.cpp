@@ -67,7 +67,10 @@ void WindowHost::Dispatch(const std::function<void()>& input) {
       // The report itself failed (a test's answer hook, say); the program goes on regardless.
     }
   }
-  if (--depth_ == 0) ReleaseDoomed();
+  if (--depth_ > 0) return;
+  ReleaseDoomed();
+  // A program whose last window went without ending it would live on unseen.
+  if (!runtime_.Ended() && runtime_.Windows().VisibleForms().empty()) QCoreApplication::exit(0);
 }
 
 void WindowHost::ReleaseDoomed() {
@@ -78,23 +81,14 @@ void WindowHost::ReleaseDoomed() {
 }
 
 void WindowHost::ReactivateLater() {
+  QPointer<QWidget> window = ActiveWindow();
+  if (!window) return;
   QMetaObject::invokeMethod(
       this,
-      [this] {
-        if (QWidget* window = ActiveWindow()) {
-          window->raise();
-          window->activateWindow();
-        }
-      },
-      Qt::QueuedConnection);
-}
-
-void WindowHost::EndWhenNothingShows() {
-  // A program whose last window went without ending it would live on unseen.
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        if (!runtime_.Ended() && runtime_.Windows().VisibleForms().empty()) QCoreApplication::exit(0);
+      [window] {
+        if (!window) return;
+        window->raise();
+        window->activateWindow();
       },
       Qt::QueuedConnection);
 }
@@ -109,14 +103,10 @@ void WindowHost::FormUnloaded(Form& form) {
   window->Detach();
   doomed_.emplace_back(window);
   if (depth_ == 0) ReleaseDoomed();
-  EndWhenNothingShows();
 }
 
 void WindowHost::FormChanged(Form& form) {
-  if (FormWindow* window = WindowOf(form)) {
-    window->Sync();
-    if (!form.Visible()) EndWhenNothingShows();
-  }
+  if (FormWindow* window = WindowOf(form)) window->Sync();
 }
 
 void WindowHost::ControlChanged(Control& control) {

@@ -32,7 +32,8 @@ class WindowHost : public QObject, public WindowObserver {
 
   // Runs user input that enters the runtime. A failure the handlers leave unhandled is shown in a
   // message box instead of ending the program; windows unloaded meanwhile are deleted only after the
-  // outermost input, since their widgets may still be handling it.
+  // outermost input, since their widgets may still be handling it. When the input leaves no window
+  // shown and the program has not ended, it ends now.
   void Dispatch(const std::function<void()>& input);
   // After Qt activated a window the runtime cannot activate (a disabled one), the runtime's active
   // window comes forward again.
@@ -52,7 +53,6 @@ class WindowHost : public QObject, public WindowObserver {
 
  private:
   void ReleaseDoomed();
-  void EndWhenNothingShows();
 
   Runtime& runtime_;
   std::unordered_map<const Form*, FormWindow*> windows_;

@@ -1,0 +1,148 @@
+// The program on the Qt platform: started on a fresh database, it shows the login window, and a login
+// typed and clicked on the real widgets reaches the main window.
+#include <QAbstractScrollArea>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "QtTestSupport.h"
+#include "calendar/frmKalender.h"
+#include "core/Main.h"
+#include "core/State.h"
+#include "core/frmLogin.h"
+#include "support/TestApp.h"
+
+namespace {
+
+class QtProgram : public testing::Test {
+ protected:
+  QtProgram() {
+    database.AddTeam(0, "Vertrieb");
+    database.AddEmployee(1, "Muster", "Max", 0);
+    database.AddEmployee(2, "Beispiel", "Erika", 0);
+    database.AddLogin(1, "max", "geheim", mv::GroupAdmin);
+    platform.SetProgramFolder(database.Folder());
+    state = std::make_unique<mv::State>(platform);
+    platform.Attach(state->rt);
+  }
+  ~QtProgram() override { state.reset(); }
+
+  // Starts the program; the login window shows.
+  mv::frmLogin& Start() {
+    EXPECT_EQ(mv::Main(*state), 0);
+    mvtest::Pump();
+    mv::frmLogin* login = state->frmLogin.IfLoaded();
+    if (!login) throw std::runtime_error("no login window");
+    return *login;
+  }
+  QLineEdit* Edit(const forms::Control& box) { return static_cast<QLineEdit*>(platform.WidgetOf(box)); }
+  mv::frmKalender& LogIn() {
+    mv::frmLogin& login = Start();
+    TypeInto(login.txtID, QStringLiteral("max"));
+    TypeInto(login.txtPW, QStringLiteral("geheim"));
+    QTest::keyClick(Edit(login.txtPW), Qt::Key_Return);
+    mvtest::Pump();
+    mv::frmKalender* main = state->frmKalender.IfLoaded();
+    if (!main) throw std::runtime_error("no main window after the login");
+    return *main;
+  }
+  // Mouse input on a cell of the month grid, as it lies on screen.
+  void Mouse(mv::frmKalender& main, QEvent::Type type, int row, int col, Qt::MouseButton button,
+             Qt::MouseButtons held) {
+    const forms::Grid& grid = main.grdCal;
+    const QPoint at((grid.ColPos(col) + grid.ColWidth(col) / 2) / 15, (grid.RowPos(row) + grid.RowHeight(row) / 2) / 15);
+    QWidget* viewport = static_cast<QAbstractScrollArea*>(platform.WidgetOf(grid))->viewport();
+    QMouseEvent event(type, at, viewport->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+  }
+  // Types into a box as a person does: click into it, then the keys.
+  void TypeInto(const forms::Control& box, const QString& text) {
+    QTest::mouseClick(Edit(box), Qt::LeftButton);
+    QTest::keyClicks(Edit(box), text);
+  }
+
+  mvtest::AnsweringPlatform platform;
+  mvtest::TestApp database;
+  std::unique_ptr<mv::State> state;
+};
+
+TEST_F(QtProgram, ALoginTypedOnTheLoginWindowReachesTheMainWindow) {
+  mv::frmLogin& login = Start();
+  // A first start has no settings: the configured path is empty and the local database is used.
+  ASSERT_EQ(platform.Shown().size(), 1u);
+  EXPECT_TRUE(platform.Shown()[0].Text.contains(QString::fromStdString(database.DbPath().string())));
+  QWidget* loginWindow = platform.WindowOf(login);
+  ASSERT_NE(loginWindow, nullptr);
+  EXPECT_TRUE(loginWindow->isVisible());
+  mvtest::SaveArtifact(*loginWindow, "login");
+
+  TypeInto(login.txtID, QStringLiteral("max"));
+  TypeInto(login.txtPW, QStringLiteral("geheim"));
+  EXPECT_EQ(login.txtPW.BackColor(), forms::vbYellow);
+  QTest::keyClick(Edit(login.txtPW), Qt::Key_Return);
+  mvtest::Pump();
+
+  EXPECT_FALSE(state->frmLogin.IsLoaded());
+  EXPECT_EQ(platform.Shown().size(), 1u);
+  mv::frmKalender* main = state->frmKalender.IfLoaded();
+  ASSERT_NE(main, nullptr);
+  QWidget* mainWindow = platform.WindowOf(*main);
+  ASSERT_NE(mainWindow, nullptr);
+  EXPECT_TRUE(mainWindow->isVisible());
+  EXPECT_EQ(mainWindow->windowTitle(), QString::fromStdString(main->Caption()));
+}
+
+TEST_F(QtProgram, DaysDraggedOverInTheMonthGridAreEnteredAndF12PrintsTheView) {
+  mv::frmKalender& main = LogIn();
+  platform.SetPrintToPdf(true);
+  const forms::DateTime today = platform.Now();
+  // Row 4 is the first member, "Beispiel, Erika"; resting on it makes her the current employee.
+  Mouse(main, QEvent::MouseMove, 4, 0, Qt::NoButton, Qt::NoButton);
+  Mouse(main, QEvent::MouseButtonPress, 4, 3, Qt::LeftButton, Qt::LeftButton);
+  Mouse(main, QEvent::MouseMove, 4, 4, Qt::NoButton, Qt::LeftButton);
+  Mouse(main, QEvent::MouseMove, 4, 5, Qt::NoButton, Qt::LeftButton);
+  platform.QueueAnswer(QMessageBox::Yes);  // enter the days
+  platform.QueueAnswer(QMessageBox::No);   // without a note
+  Mouse(main, QEvent::MouseButtonRelease, 4, 5, Qt::LeftButton, Qt::NoButton);
+  mvtest::Pump();
+
+  for (int day = 3; day <= 5; ++day) EXPECT_EQ(database.EntryOn(2, db::Date(today.Year, today.Month, day)), "U?") << day;
+  EXPECT_EQ(database.EntryOn(1, db::Date(today.Year, today.Month, 4)), "");
+  EXPECT_EQ(main.grdCal.TextMatrix(4, 4), "U");
+  const QImage grid = static_cast<QAbstractScrollArea*>(platform.WidgetOf(main.grdCal))->viewport()->grab().toImage();
+  const QPoint cell((main.grdCal.ColPos(4) + 30) / 15, (main.grdCal.RowPos(4) + 30) / 15);
+  EXPECT_EQ(grid.pixelColor(cell), QColor(255, 255, 0));
+  QWidget* window = platform.WindowOf(main);
+  mvtest::SaveArtifact(*window, "main");
+
+  QTest::keyClick(window, Qt::Key_F12);
+  const QString status = static_cast<QLabel*>(platform.WidgetOf(main.lbl_Status))->text();
+  EXPECT_TRUE(status.contains(QString::fromStdString((database.Folder() / "prints").string()))) << status.toStdString();
+}
+
+TEST_F(QtProgram, AWrongPasswordIsRefusedInABoxWithTheProgramsTitle) {
+  mv::frmLogin& login = Start();
+  TypeInto(login.txtID, QStringLiteral("max"));
+  TypeInto(login.txtPW, QStringLiteral("GEHEIM"));
+  QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(login.cmdOK)), Qt::LeftButton);
+
+  ASSERT_EQ(platform.Shown().size(), 2u);
+  EXPECT_EQ(platform.Shown()[1].Title, QStringLiteral("Morvellan"));
+  EXPECT_EQ(platform.Shown()[1].Text, QString::fromStdString(state->T(136)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+  EXPECT_TRUE(state->frmLogin.IsLoaded());
+  EXPECT_TRUE(Edit(login.txtID)->text().isEmpty());
+  EXPECT_TRUE(Edit(login.txtPW)->text().isEmpty());
+}
+
+TEST_F(QtProgram, CancelOnTheLoginWindowEndsTheProgram) {
+  mv::frmLogin& login = Start();
+  QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(login.cmdCancel)), Qt::LeftButton);
+  EXPECT_TRUE(state->rt.Ended());
+  EXPECT_EQ(platform.ExitCode(), 0);
+}
+
+}  // namespace
