@@ -1,6 +1,7 @@
 // The program on the Qt platform: started on a fresh database, it shows the login window, and a login
 // typed and clicked on the real widgets reaches the main window.
 #include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 
 #include "QtTestSupport.h"
 #include "calendar/frmKalender.h"
+#include "calendar/frmNotiz.h"
 #include "core/Main.h"
 #include "core/State.h"
 #include "core/frmLogin.h"
@@ -122,6 +124,54 @@ TEST_F(QtProgram, DaysDraggedOverInTheMonthGridAreEnteredAndF12PrintsTheView) {
   QTest::keyClick(window, Qt::Key_F12);
   const QString status = static_cast<QLabel*>(platform.WidgetOf(main.lbl_Status))->text();
   EXPECT_TRUE(status.contains(QString::fromStdString((database.Folder() / "prints").string()))) << status.toStdString();
+}
+
+TEST_F(QtProgram, ANoteTypedIntoTheNoteDialogWhileTheEntryWaitsIsAttachedToTheDays) {
+  mv::frmKalender& main = LogIn();
+  const forms::DateTime today = platform.Now();
+  Mouse(main, QEvent::MouseMove, 5, 0, Qt::NoButton, Qt::NoButton);  // "Muster, Max"
+  Mouse(main, QEvent::MouseButtonPress, 5, 10, Qt::LeftButton, Qt::LeftButton);
+  Mouse(main, QEvent::MouseMove, 5, 11, Qt::NoButton, Qt::LeftButton);
+  platform.QueueAnswer(QMessageBox::Yes);  // enter the days
+  platform.QueueAnswer(QMessageBox::Yes);  // with a note: the dialog opens and the entry waits for it
+  bool dialogWorked = false;
+  QMetaObject::invokeMethod(
+      qApp,
+      [this, &main, &dialogWorked] {
+        mv::frmNotiz* dialog = state->frmNotiz.IfLoaded();
+        if (!dialog || !dialog->Visible() || main.Enabled()) return;
+        auto* note = static_cast<QComboBox*>(platform.WidgetOf(dialog->cmb_Note));
+        QTest::mouseClick(note, Qt::LeftButton);
+        QTest::keyClicks(note, QStringLiteral("Kur in Bad Ems"));
+        QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(dialog->cmdSave)), Qt::LeftButton);
+        dialogWorked = true;
+      },
+      Qt::QueuedConnection);
+  Mouse(main, QEvent::MouseButtonRelease, 5, 11, Qt::LeftButton, Qt::NoButton);
+  mvtest::Pump();
+
+  ASSERT_TRUE(dialogWorked);
+  EXPECT_TRUE(main.Enabled());
+  EXPECT_FALSE(state->frmNotiz->Visible());
+  const auto notes = database.Query("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Kur in Bad Ems'");
+  ASSERT_EQ(notes.size(), 1u);
+  const std::string month = (today.Month < 10 ? "0" : "") + std::to_string(today.Month);
+  const auto days = database.Query("SELECT Notiz FROM tbl_Kalender WHERE PersNr = 1 AND Datum LIKE '" +
+                                   std::to_string(today.Year) + "-" + month + "-%'");
+  ASSERT_EQ(days.size(), 2u);
+  for (const auto& day : days) EXPECT_EQ(day[0], notes[0][0]);
+}
+
+TEST_F(QtProgram, LoggingOutByItsShortcutBringsTheLoginWindowBack) {
+  mv::frmKalender& main = LogIn();
+  QTest::keyClick(platform.WindowOf(main), Qt::Key_L, Qt::ControlModifier);
+  mvtest::Pump();
+  EXPECT_FALSE(state->frmKalender.IsLoaded());
+  mv::frmLogin* login = state->frmLogin.IfLoaded();
+  ASSERT_NE(login, nullptr);
+  ASSERT_NE(platform.WindowOf(*login), nullptr);
+  EXPECT_TRUE(platform.WindowOf(*login)->isVisible());
+  EXPECT_FALSE(state->rt.Ended());
 }
 
 TEST_F(QtProgram, AWrongPasswordIsRefusedInABoxWithTheProgramsTitle) {

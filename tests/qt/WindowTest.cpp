@@ -2,6 +2,8 @@
 // user's keys and clicks back to it (typing through KeyPress, Enter, menu shortcuts, disabled windows).
 #include <QCheckBox>
 #include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -115,6 +117,26 @@ TEST_F(QtWindows, TypedKeysGoThroughKeyPressAndTheMaskIsShown) {
   EXPECT_EQ(form->txt.Text(), "AD");
   form->txt.SetPasswordChar("#");
   EXPECT_EQ(edit->text(), QStringLiteral("##"));
+}
+
+TEST_F(QtWindows, KeysBeyondAsciiAndComposedCharactersAreTyped) {
+  auto* edit = Widget<QLineEdit>(form->txt);
+  QKeyEvent umlaut(QEvent::KeyPress, Qt::Key_Udiaeresis, Qt::NoModifier, QStringLiteral("ü"));
+  QApplication::sendEvent(edit, &umlaut);
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("ß"));
+  QApplication::sendEvent(edit, &composed);
+  EXPECT_EQ(form->txt.Text(), "üß");
+}
+
+TEST_F(QtWindows, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
+  form->cmd.Click = [] { throw forms::Error("Ungültiger Prozeduraufruf"); };
+  QTest::mouseClick(Widget<QPushButton>(form->cmd), Qt::LeftButton);
+  ASSERT_EQ(platform.Shown().size(), 1u);
+  EXPECT_EQ(platform.Shown()[0].Text, QStringLiteral("Ungültiger Prozeduraufruf"));
+  EXPECT_EQ(platform.Shown()[0].Icon, QMessageBox::Critical);
+  QTest::keyClicks(Widget<QLineEdit>(form->txt), "weiter");
+  EXPECT_EQ(form->txt.Text(), "weiter");
 }
 
 TEST_F(QtWindows, FocusFromTheMouseRaisesGotFocusAndLostFocus) {
