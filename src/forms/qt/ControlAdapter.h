@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "forms/Control.h"
 
@@ -40,7 +41,7 @@ class ControlAdapter : public QObject {
   // Left-button clicks on the widget: `click` on the release, `doubleClick` on the second press
   // (no click on the release after it). Never consumes the event.
   void WatchClicks(QEvent* event, const std::function<void()>& click, const std::function<void()>& doubleClick);
-  // Sets values of the widget without taking them for user input.
+  // True while the widget is set from the runtime: its signals then are no user input.
   bool Syncing() const { return syncing_ > 0; }
   // Watches focus from the user; kinds add their own events and call this for the rest.
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -119,11 +119,11 @@ void GridAdapter::Refit() {
   SyncScope scope(*this);
   QScrollBar* horizontal = view_->horizontalScrollBar();
   horizontal->setRange(cols_.Fixed(), std::max(cols_.Fixed(), cols_.LastFirst(view.Size.width())));
-  horizontal->setPageStep(std::max(1, (view.Size.width() - cols_.FixedExtent()) / std::max(1, Px(960))));
+  horizontal->setPageStep(std::max(1, cols_.ShownFrom(view.LeftCol, view.Size.width()) - 1));
   horizontal->setValue(view.LeftCol);
   QScrollBar* vertical = view_->verticalScrollBar();
   vertical->setRange(rows_.Fixed(), std::max(rows_.Fixed(), rows_.LastFirst(view.Size.height())));
-  vertical->setPageStep(std::max(1, (view.Size.height() - rows_.FixedExtent()) / std::max(1, Px(240))));
+  vertical->setPageStep(std::max(1, rows_.ShownFrom(view.TopRow, view.Size.height()) - 1));
   vertical->setValue(view.TopRow);
 }
 

@@ -64,6 +64,12 @@ int GridAxis::LastFirst(int extent) const {
   return std::max(fixed_, Count() - 1);
 }
 
+int GridAxis::ShownFrom(int first, int extent) const {
+  int shown = 0;
+  for (int i = std::max(first, fixed_); i < Count() && ScreenPos(i, first) < extent; ++i) shown += Size(i) > 0 ? 1 : 0;
+  return shown;
+}
+
 int GridAxis::ClampFirst(int first, int extent) const {
   return std::clamp(first, fixed_, std::max(fixed_, LastFirst(extent)));
 }

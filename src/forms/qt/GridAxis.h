@@ -28,6 +28,8 @@ class GridAxis {
   // The last scrollable cell that can usefully come first: from it on, the rest fits into `extent`
   // pixels beside the fixed cells.
   int LastFirst(int extent) const;
+  // How many cells from `first` on start within `extent` pixels on screen.
+  int ShownFrom(int first, int extent) const;
   // The first scrollable index kept within Fixed() .. LastFirst(extent).
   int ClampFirst(int first, int extent) const;
 

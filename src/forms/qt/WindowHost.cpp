@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 #include <exception>
+#include <optional>
+#include <string>
 
 #include "forms/Form.h"
 #include "forms/Keys.h"
@@ -52,7 +54,7 @@ QWidget* WindowHost::ActiveWindow() const {
 
 void WindowHost::Dispatch(const std::function<void()>& input) {
   ++depth_;
-  std::string failure;
+  std::optional<std::string> failure;
   try {
     input();
   } catch (const std::exception& e) {
@@ -60,9 +62,9 @@ void WindowHost::Dispatch(const std::function<void()>& input) {
   } catch (...) {
     failure = "Unknown failure";
   }
-  if (!failure.empty()) {
+  if (failure) {
     try {
-      runtime_.MsgBox(failure, vbOKOnly | vbCritical);
+      runtime_.MsgBox(*failure, vbOKOnly | vbCritical);
     } catch (...) {
       // The report itself failed (a test's answer hook, say); the program goes on regardless.
     }
