@@ -2,6 +2,7 @@
 // Frames and picture boxes hold other controls; images and picture boxes show a picture file.
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "forms/Frame.h"
 #include "forms/Image.h"

@@ -2,7 +2,6 @@
 // One runtime form as a top-level window: its menu bar, its client area with a widget per control,
 // placed by twips. The window's close box, activation, Enter and Escape go back to the runtime.
 #include <QWidget>
-#include <memory>
 #include <unordered_map>
 #include <vector>
 

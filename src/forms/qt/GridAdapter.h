@@ -1,6 +1,7 @@
 #pragma once
 #include <QAbstractScrollArea>
 #include <tuple>
+#include <utility>
 
 #include "forms/Grid.h"
 #include "forms/GridPicture.h"
@@ -18,10 +19,6 @@ class GridAdapter : public ControlAdapter {
  public:
   GridAdapter(FormWindow& window, Grid& grid, QWidget* parent);
 
-  // The cell under a point of the painted area, {-1, -1} when the grid shows no cell.
-  std::pair<int, int> CellAt(QPoint point);
-  QWidget* Viewport() const { return view_->viewport(); }
-
  protected:
   void SyncOwn() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,6 +26,8 @@ class GridAdapter : public ControlAdapter {
  private:
   Grid& Model() const { return static_cast<Grid&>(*Target()); }
   void EnsurePicture();
+  // The cell under a point of the painted area, -1 for a row or column when the grid shows none.
+  std::pair<int, int> CellAt(QPoint point);
   GridView View();
   void Paint();
   void Refit();

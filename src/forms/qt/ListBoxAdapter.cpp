@@ -132,7 +132,7 @@ bool ListBoxAdapter::Key(const QKeyEvent& event) {
   }
   // Jumps to the next entry that starts with the typed letter.
   for (int step = 1; step <= list.ListCount(); ++step) {
-    const int i = (std::max(caret, -1) + step) % list.ListCount();
+    const int i = (caret + step) % list.ListCount();
     if (ToQt(list.List(i)).startsWith(text, Qt::CaseInsensitive)) {
       MoveTo(i, Qt::NoModifier);
       break;

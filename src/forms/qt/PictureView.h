@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QString>
 #include <filesystem>
+#include <string>
 
 namespace forms::qt {
 
