@@ -21,7 +21,8 @@ struct PictureCell {
   bool operator==(const PictureCell&) const = default;
 };
 
-// Cells drawn as one: the text and look of the top left cell cover the whole range.
+// Cells drawn as one. Their texts are equal; the look of the last cell (bottom right) covers the
+// whole range, so formatting the cell a header names last (the year below its three rows) shows.
 struct MergedRange {
   int Row = 0;
   int Col = 0;

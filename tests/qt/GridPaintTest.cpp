@@ -107,6 +107,19 @@ TEST_F(QtGridPaint, EqualNeighboursOfAMergedRowAreDrawnAsOneCell) {
   EXPECT_EQ(image.pixelColor(5 * 40 - 1, 3), edge);  // "Juni" and "Juli" stay apart
 }
 
+TEST_F(QtGridPaint, AMergedColumnTakesTheLookOfItsLastCell) {
+  forms::Grid& g = form->grid;
+  g.SetMergeCells(forms::flexMergeRestrictRows);
+  g.SetMergeCol(0, true);
+  for (int r = 0; r <= 3; ++r) g.SetTextMatrix(r, 0, "2026");
+  Paint(3, 0, forms::vbGreen);
+  const QImage image = Render();
+  for (int row : {0, 2}) {  // the top and the middle of the merged year cell
+    const QColor pixel = image.pixelColor(Centre(row, 0));
+    EXPECT_TRUE(pixel.green() > 200 && pixel.red() < 60 && pixel.blue() < 60) << row << ": " << pixel.name().toStdString();
+  }
+}
+
 TEST_F(QtGridPaint, NothingChangesOnScreenWhileRedrawIsOff) {
   Render();
   form->grid.SetRedraw(false);

@@ -89,7 +89,7 @@ class RegionPainter {
           done[static_cast<size_t>(merged)] = true;
           const MergedRange& m = pic_.Merged[static_cast<size_t>(merged)];
           rect = RangeRect(m);
-          cell = &pic_.Cell(m.Row, m.Col);
+          cell = &pic_.Cell(m.Row + m.Rows - 1, m.Col + m.Cols - 1);
         }
         PaintCell(p_, *cell, rect, rect.intersected(region), pic_);
       }
