@@ -2,6 +2,6 @@
 
 namespace mv {
 
-frmFerien::frmFerien(State& s) : forms::Form(s.rt, "frmFerien"), s_(s) { (void)s_; }
+frmFerien::frmFerien(State& s) : forms::Form(s.rt, "frmFerien") {}
 
 }  // namespace mv

@@ -12,9 +12,6 @@ class frmFerien : public forms::Form {
 
   forms::OptionButton optSelect{*this, "optSelect"};
   forms::OptionButton optDelete{*this, "optDelete"};
-
- private:
-  State& s_;
 };
 
 }  // namespace mv

@@ -2,6 +2,6 @@
 
 namespace mv {
 
-frmMitarbeiter::frmMitarbeiter(State& s) : forms::Form(s.rt, "frmMitarbeiter"), s_(s) { (void)s_; }
+frmMitarbeiter::frmMitarbeiter(State& s) : forms::Form(s.rt, "frmMitarbeiter") {}
 
 }  // namespace mv

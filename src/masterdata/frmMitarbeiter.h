@@ -16,9 +16,6 @@ class frmMitarbeiter : public forms::Form {
   forms::CommandButton cmd_NextRS{*this, "cmd_NextRS"};
   forms::CommandButton cmd_LastRS{*this, "cmd_LastRS"};
   forms::CommandButton cmd_Search{*this, "cmd_Search"};
-
- private:
-  State& s_;
 };
 
 }  // namespace mv

@@ -2,8 +2,7 @@
 
 namespace mv {
 
-frmJahresansicht::frmJahresansicht(State& s) : forms::Form(s.rt, "frmJahresansicht"), s_(s) {
-  (void)s_;
+frmJahresansicht::frmJahresansicht(State& s) : forms::Form(s.rt, "frmJahresansicht") {
   grdYear.SetCols(367);
   grdYear.SetRows(10);
   grdYear.SetFixedRows(4);

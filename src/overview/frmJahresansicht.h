@@ -11,9 +11,6 @@ class frmJahresansicht : public forms::Form {
   explicit frmJahresansicht(State& s);
 
   forms::Grid grdYear{*this, "grdYear"};
-
- private:
-  State& s_;
 };
 
 }  // namespace mv
