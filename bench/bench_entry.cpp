@@ -2,96 +2,39 @@
 // tbl_Kalender rows: the checks of a 31-day selection with three dependents (target: under 20 ms)
 // and writing a 31-day selection through the mouse, questions answered, calendar rebuilt (target:
 // under 30 ms). Each benchmark reports its mean in milliseconds beside the target.
-#include <benchmark/benchmark.h>
-
 #include <chrono>
-#include <fstream>
-#include <memory>
-#include <sstream>
-#include <string>
 
+#include "BenchProgram.h"
 #include "calendar/AbsenceChecks.h"
 #include "calendar/frmKalender.h"
-#include "core/State.h"
-#include "db/Db.h"
-#include "forms/headless/HeadlessPlatform.h"
 
 namespace {
 
-constexpr int kTeams = 10;
-constexpr int kEmployees = 300;
-constexpr int kRows = 100000;
-constexpr int kShownTeam = 3;
+using bench::Nachname;
+using bench::Vorname;
+
 // Employees of the shown team: 4 selects; 14 ("U/"), 24 ("K!") and 34 ("U?") are his dependents.
 constexpr long kSelected = 4;
 constexpr long kDependents[] = {14, 24, 34};
 
-std::string Schema() {
-  std::ifstream in(MV_SCHEMA_SQL);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string Nachname(long p) { return "Name" + std::to_string(p * 7919 % 1000); }
-std::string Vorname(long p) { return "Vorname" + std::to_string(p); }
-
-// Employee p is in team (p - 1) % 10 and has an entry every third day of 2025 to 2027, always of
-// one code: "U?" when p % 3 is 1, "U/" when 2, "K!" when 0.
-void Seed(db::Connection& conn) {
-  std::ostringstream sql;
-  sql << "BEGIN;";
-  for (int t = 0; t < kTeams; ++t) sql << "INSERT INTO tbl_Teams VALUES (" << t << ", 'Team " << t << "', 30);";
-  for (long p = 1; p <= kEmployees; ++p) {
-    sql << "INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage) VALUES (" << p
-        << ", '" << Nachname(p) << "', '" << Vorname(p) << "', '*', '*', " << (p - 1) % kTeams << ", 30);";
-  }
-  sql << "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < " << kRows - 1 << ") "
-      << "INSERT INTO tbl_Kalender (PersNr, Datum, KennZ, Notiz) "
-      << "SELECT 1 + i % " << kEmployees << ", date('2025-01-01', '+' || ((i / " << kEmployees
-      << ") * 3 % 1095) || ' days'), "
-      << "CASE i % 3 WHEN 0 THEN 'U?' WHEN 1 THEN 'U/' ELSE 'K!' END, i % 5 FROM n;";
-  sql << "INSERT INTO tbl_Abhängigkeiten VALUES (" << kSelected << ", " << kDependents[0] << ", " << kDependents[1]
-      << ", " << kDependents[2] << ");";
-  sql << "COMMIT;";
-  conn.ExecuteNative(sql.str());
-}
-
-struct Program {
-  forms::HeadlessPlatform platform;
-  std::unique_ptr<mv::State> state;
+struct Program : bench::Program {
   int row = -1;  // the selected employee's grid row
 
-  Program() {
-    const std::string path = (platform.ProgramFolder() / "Morvellan.mdb").string();
-    db::CreateDatabaseFile(path, Schema());
-    state = std::make_unique<mv::State>(platform);
-    mv::State& s = *state;
-    s.Settings = mv::EffectiveSettings(mv::SettingsRecord{});
-    s.Texts.Fill(platform.ProgramFolder().string());
-    s.Conn.Open(db::JetConnectionString(path));
-    Seed(s.Conn);
-    s.UserGroup = mv::GroupAdmin;
-    s.CurrentTeam = s.UserTeam = kShownTeam;
-    s.CurrentUserName = Nachname(1) + ", " + Vorname(1);
-    const forms::Grid& grid = s.frmKalender.Get().grdCal;
+  Program()
+      : bench::Program(mv::SettingsRecord{}, "INSERT INTO tbl_Abhängigkeiten VALUES (" + std::to_string(kSelected) +
+                                                 ", " + std::to_string(kDependents[0]) + ", " +
+                                                 std::to_string(kDependents[1]) + ", " +
+                                                 std::to_string(kDependents[2]) + ");") {
+    const forms::Grid& grid = state->frmKalender.Get().grdCal;
     for (int r = 4; r < grid.Rows(); ++r) {
       if (grid.TextMatrix(r, 0) == Nachname(kSelected) + ", " + Vorname(kSelected)) row = r;
     }
   }
-  ~Program() { state.reset(); }
 };
 
 Program& Shared() {
   static Program program;
   return program;
-}
-
-void ReportMs(benchmark::State& st, double seconds, double targetMs) {
-  const double ms = seconds * 1000.0 / static_cast<double>(st.iterations());
-  st.counters["mean_ms"] = ms;
-  st.counters["target_ms"] = targetMs;
-  st.counters["met"] = ms < targetMs ? 1 : 0;
 }
 
 std::string DependentQuestion(mv::State& s, long p) { return s.T(87) + "\r" + Nachname(p) + ", " + Vorname(p) + s.T(88); }
@@ -117,7 +60,7 @@ void BM_CheckAbsenceLimits31DaysThreeDependents(benchmark::State& st) {
     if (refused || program.platform.PendingMessageBoxes() != 0) st.SkipWithError("the questions went wrong");
   }
   s.SelStart.reset();
-  ReportMs(st, total, 20.0);
+  bench::ReportMs(st, total, 20.0);
 }
 BENCHMARK(BM_CheckAbsenceLimits31DaysThreeDependents)->Unit(benchmark::kMillisecond);
 
@@ -151,7 +94,7 @@ void BM_Write31DaysThroughTheMouse(benchmark::State& st) {
     if (program.platform.PendingMessageBoxes() != 0 || grid.TextMatrix(program.row, 31) != "U")
       st.SkipWithError("the days were not written");
   }
-  ReportMs(st, total, 30.0);
+  bench::ReportMs(st, total, 30.0);
 }
 BENCHMARK(BM_Write31DaysThroughTheMouse)->Unit(benchmark::kMillisecond);
 
