@@ -128,7 +128,8 @@ struct ConnectionState {
     ~ConnectionState();
     void CloseDb();
     sqlite3* Db(const char* action) const;  // throws NotOpen when closed
-    // A prepared statement from the cache (reset, bindings cleared); owned by the cache.
+    // A prepared statement from the cache (reset, bindings cleared); owned by the cache and valid
+    // only until the next call, which may empty the cache.
     sqlite3_stmt* Cached(const std::string& sql);
     const std::vector<std::string>& Tables(bool refresh = false);
     // The stored table name matching name without regard to case; empty when none.

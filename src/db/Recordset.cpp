@@ -208,10 +208,12 @@ struct Recordset::Impl {
     }
 
     void LoadTable() {
+        // Counted first: a cached statement lasts only until the next one is fetched.
+        const std::size_t expected = CountRows();
         sqlite3_stmt* st = conn->Cached("SELECT rowid, * FROM " + detail::QuoteIdent(table) + " ORDER BY rowid");
         SetColumns(st, 1);
         MarkAutoNumber();
-        LoadRows(st, 1, CountRows());
+        LoadRows(st, 1, expected);
     }
 
     void LoadQuery() {
