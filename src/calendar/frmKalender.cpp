@@ -141,10 +141,15 @@ void frmKalender::cmbJahr_Click() {
   opt_Info_Click(s_.InfoIndex);
 }
 
-// The month buttons stop at the ends of the year list instead of selecting a year it lacks.
+// The month buttons stop at the ends of the year list instead of selecting a year it lacks. The
+// list is the one built at set-up: the clock's next year may have moved on since.
+bool frmKalender::YearListed(int year) const {
+  return year >= FirstListYear && year - FirstListYear < cmbJahr.ListCount();
+}
+
 void frmKalender::cmdMonBack_Click() {
   if (s_.CurrentMonth == 1) {
-    if (s_.CurrentYear - 1 < FirstListYear) return;
+    if (!YearListed(s_.CurrentYear - 1)) return;
     s_.CurrentMonth = 12;
     s_.CurrentYear -= 1;
     Select(cmbJahr, s_.CurrentYear - FirstListYear, &frmKalender::cmbJahr_Click, *this);
@@ -157,7 +162,7 @@ void frmKalender::cmdMonBack_Click() {
 
 void frmKalender::cmdMonForward_Click() {
   if (s_.CurrentMonth == 12) {
-    if (s_.CurrentYear + 1 > LastListYear(s_.rt)) return;
+    if (!YearListed(s_.CurrentYear + 1)) return;
     s_.CurrentMonth = 1;
     s_.CurrentYear += 1;
     Select(cmbJahr, s_.CurrentYear - FirstListYear, &frmKalender::cmbJahr_Click, *this);

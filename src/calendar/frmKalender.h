@@ -139,6 +139,7 @@ class frmKalender : public forms::Form {
   void WireEvents();
   void SetMenuCaptions();
   void ApplyModeToSelection();
+  bool YearListed(int year) const;
 
   State& s_;
   DaySelection selection_{grdCal};  // the run of days under the mouse

@@ -75,6 +75,18 @@ TEST_F(MainWindowNavigation, MonthButtonsStopAtTheEndsOfTheYearList) {
   EXPECT_EQ(app.s().CurrentYear, 2020);
 }
 
+// Running past New Year's Eve makes the clock's next year one later than the year list's last.
+TEST_F(MainWindowNavigation, MonthForwardStopsAtTheListsLastYearAfterTheClockMovedOn) {
+  auto& k = OpenOn(2026, 12);
+  app.platform.SetNow({2027, 1, 2, 8, 0, 0});
+  k.cmbJahr.UserSelect(k.cmbJahr.ListCount() - 1);
+  ExpectShown(k, "Dezember", "2027");
+  k.cmdMonForward.UserClick();
+  ExpectShown(k, "Dezember", "2027");
+  EXPECT_EQ(app.s().CurrentYear, 2027);
+  EXPECT_EQ(app.s().CurrentMonth, 12);
+}
+
 // The annual overview and the print manager move the view without touching the lists; the month
 // buttons must still show the month they name.
 TEST_F(MainWindowNavigation, MonthButtonsFollowAViewMovedByAnotherWindow) {
