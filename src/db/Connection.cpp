@@ -45,6 +45,9 @@ void ConnectionState::Fail(const std::string& context, int rc) const {
                     ErrorKind::Busy);
     if (primary == SQLITE_NOTADB)
         throw Error(context + ": the file " + path + " is not a database.", ErrorKind::NotADatabase);
+    // A table that another copy dropped after this one read the names.
+    if (SqliteMessage(db, rc).rfind("no such table", 0) == 0)
+        throw Error(context + ": " + SqliteMessage(db, rc) + ".", ErrorKind::TableNotFound);
     std::string why;
     switch (rc) {
         case SQLITE_CONSTRAINT_CHECK: why = "a value is too long or out of its range"; break;

@@ -132,6 +132,18 @@ TEST(DbConnection, MissingTableFailsAtFirstUseNotAtOpening) {
     } catch (const db::Error& e) {
         EXPECT_EQ(e.Kind(), db::ErrorKind::TableNotFound) << e.what();
     }
+    // A table that another copy drops while this one runs is missing the same way.
+    users.Close();
+    db::Connection other;
+    other.Open(db::JetConnectionString(path));
+    other.ExecuteNative("DROP TABLE tbl_User");
+    try {
+        users.Open("tbl_User", c, db::CursorType::Dynamic, db::LockType::Pessimistic);
+        FAIL();
+    } catch (const db::Error& e) {
+        EXPECT_EQ(e.Kind(), db::ErrorKind::TableNotFound) << e.what();
+        EXPECT_NE(std::string(e.what()).find("tbl_User"), std::string::npos);
+    }
 }
 
 TEST(DbConnection, CreateDatabaseFileRefusesExistingFile) {
