@@ -1,13 +1,13 @@
 #include "calendar/EntryLook.h"
 
 #include "core/Texts.h"
+#include "forms/Utf8.h"
 
 namespace mv {
 
 std::string EntryLetter(const std::string& kennZ, int language) {
   if (kennZ.empty()) return "";
-  const std::string first = kennZ.substr(0, 1);
-  if (language != LanguageEnglish) return first;
+  if (language != LanguageEnglish) return forms::utf8::Encode(forms::utf8::Decode(kennZ).front());
   switch (kennZ[0]) {
     case 'U': return "V";
     case 'K': return "D";

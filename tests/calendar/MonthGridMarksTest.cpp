@@ -133,10 +133,12 @@ TEST_F(MonthGridMarks, EntriesShowTheirLetterAndStateColourInGerman) {
   app.AddEntry(8, db::Date(2026, 12, 9), "D?");
   app.AddEntry(8, db::Date(2026, 12, 10), "S!");
   app.AddEntry(8, db::Date(2026, 11, 10), "S!");
+  app.AddEntry(8, db::Date(2026, 12, 11), "Ö/");  // not the program's: shown as it stands
   auto& k = Open();
   const struct { int row, col; const char* text; forms::Color back; } expected[] = {
       {4, 1, "U", forms::vbYellow}, {4, 2, "U", forms::vbGreen}, {4, 3, "K", forms::vbRed},
       {5, 8, "Z", forms::vbGreen},  {5, 9, "D", forms::vbYellow}, {5, 10, "S", forms::vbRed},
+      {5, 11, "Ö", forms::vbGreen},
   };
   for (const auto& e : expected) {
     EXPECT_EQ(k.grdCal.TextMatrix(e.row, e.col), e.text) << e.row << "/" << e.col;
@@ -145,7 +147,7 @@ TEST_F(MonthGridMarks, EntriesShowTheirLetterAndStateColourInGerman) {
   }
   EXPECT_EQ(app.s().CellNotes[4][1], note);
   EXPECT_EQ(app.s().CellNotes[4][2], 0);
-  EXPECT_EQ(k.grdCal.TextMatrix(5, 11), "");
+  EXPECT_EQ(k.grdCal.TextMatrix(5, 12), "");
 }
 
 TEST_F(MonthGridMarks, EntriesShowEnglishLetters) {
