@@ -51,22 +51,28 @@ inline mv::SettingsRecord Settings(int language, const std::string& databasePath
   return record;
 }
 
-// A program whose database holds two teams, three employees (one per group) and their logins.
+// Two teams, four employees (of each group) and their logins:
 //   PersNr 10 Adler, Anna    team 0  login "admin"    "Geheim1"  group 1
 //   PersNr 20 Berger, Bernd  team 1  login "buero"    "Buero2"   group 2
 //   PersNr 30 Conrad, Clara  team 1  login "clara"    "Clara3"   group 3
+//   PersNr 40 O'Brien, Sean  team 0  login "o'brien"  "Kl33"     group 3
+inline void SeedFirm(mvtest::TestApp& app) {
+  app.AddTeam(0, "Vertrieb");
+  app.AddTeam(1, "Technik");
+  app.AddEmployee(10, "Adler", "Anna", 0, 28);
+  app.AddEmployee(20, "Berger", "Bernd", 1, 30);
+  app.AddEmployee(30, "Conrad", "Clara", 1, 25);
+  app.AddEmployee(40, "O'Brien", "Sean", 0, 20);
+  app.AddLogin(10, "admin", "Geheim1", 1);
+  app.AddLogin(20, "buero", "Buero2", 2);
+  app.AddLogin(30, "clara", "Clara3", 3);
+  app.AddLogin(40, "o'brien", "Kl33", 3);
+}
+
+// A program whose database holds the firm above.
 class Program : public ::testing::Test {
  protected:
-  void SetUp() override {
-    app.AddTeam(0, "Vertrieb");
-    app.AddTeam(1, "Technik");
-    app.AddEmployee(10, "Adler", "Anna", 0, 28);
-    app.AddEmployee(20, "Berger", "Bernd", 1, 30);
-    app.AddEmployee(30, "Conrad", "Clara", 1, 25);
-    app.AddLogin(10, "admin", "Geheim1", 1);
-    app.AddLogin(20, "buero", "Buero2", 2);
-    app.AddLogin(30, "clara", "Clara3", 3);
-  }
+  void SetUp() override { SeedFirm(app); }
 
   mv::State& s() { return app.s(); }
   forms::HeadlessPlatform& platform() { return app.platform; }
@@ -83,12 +89,6 @@ class Program : public ::testing::Test {
 
   // Expects text 136 for the next refused login.
   void ExpectRefusal() { platform().ExpectMessageBox(s().T(136), forms::vbOK); }
-
-  std::size_t BoxesWith(const std::string& prompt) const {
-    std::size_t n = 0;
-    for (const auto& box : app.platform.MessageBoxes()) n += box.Request.Prompt == prompt ? 1 : 0;
-    return n;
-  }
 
   mvtest::TestApp app;
 };

@@ -1,5 +1,4 @@
-// Log-out and exit from the main window, with the lifetimes of Conn, RsUser and
-// RsKalender.
+// Log-out and exit from the main window, with the lifetimes of Conn, RsUser and RsKalender.
 #include "CoreTestSupport.h"
 
 namespace {
@@ -8,19 +7,22 @@ using coretest::Program;
 
 class LogoutAndExit : public Program {
  protected:
-  // Logs in; the main window keeps RsKalender open (its set-up opens it).
   mv::frmKalender& Enter(const std::string& login, const std::string& password) {
     mv::frmKalender* main = app.LoginAs(login, password);
     if (!main) throw std::runtime_error("login refused: " + login);
-    if (!s().RsKalender.IsOpen())
-      s().RsKalender.Open("tbl_Kalender", s().Conn, db::CursorType::Static, db::LockType::Pessimistic);
     return *main;
   }
 };
 
-TEST_F(LogoutAndExit, LogOutShowsAnEmptyLoginWindowAndKeepsTheConnection) {
+TEST_F(LogoutAndExit, LogOutShowsAnEmptyLoginWindowInTheCurrentSettingsAndKeepsTheConnectionAndTheState) {
   Start();
-  mv::frmKalender& main = Enter("admin", "Geheim1");
+  s().ZoomLevel = 2;
+  s().SortOrder = "DESC";
+  mv::frmKalender& main = Enter("buero", "Buero2");
+  ASSERT_TRUE(s().RsKalender.IsOpen());
+  // As the options dialog leaves them: the next login window takes them.
+  s().Settings.Language = 2;
+  s().Settings.MaskPassword = -1;
 
   main.mnuLogOut.UserClick();
 
@@ -31,6 +33,8 @@ TEST_F(LogoutAndExit, LogOutShowsAnEmptyLoginWindowAndKeepsTheConnection) {
   ASSERT_NE(Login(), nullptr);
   EXPECT_TRUE(Login()->Visible());
   EXPECT_EQ(s().rt.Windows().ActiveForm(), Login());
+  EXPECT_EQ(Login()->Caption(), "Program login");
+  EXPECT_EQ(Login()->Label1.Caption(), "Username / ID");
   EXPECT_EQ(Login()->txtID.Text(), "");
   EXPECT_EQ(Login()->txtPW.Text(), "");
   EXPECT_TRUE(Login()->txtID.HasFocus());
@@ -38,107 +42,64 @@ TEST_F(LogoutAndExit, LogOutShowsAnEmptyLoginWindowAndKeepsTheConnection) {
   EXPECT_TRUE(s().RsUser.IsOpen());
   EXPECT_FALSE(s().rt.Ended());
   EXPECT_TRUE(platform().MessageBoxes().empty());
-}
-
-TEST_F(LogoutAndExit, LogOutKeepsTheLoginStateUntilTheNextLogin) {
-  Start();
-  s().ZoomLevel = 2;
-  s().SortOrder = "DESC";
-  Enter("buero", "Buero2").mnuLogOut.UserClick();
-
+  // The login state and the view stay until the next login overwrites them.
   EXPECT_EQ(s().UserGroup, 2);
   EXPECT_EQ(s().CurrentLoginID, "buero");
   EXPECT_EQ(s().CurrentUserName, "Berger, Bernd");
   EXPECT_EQ(s().UserTeam, 1);
   EXPECT_EQ(s().ZoomLevel, 2);
   EXPECT_EQ(s().SortOrder, "DESC");
-}
-
-TEST_F(LogoutAndExit, AnAdministratorAfterAnEmployeeKeepsTheEmployeesCurrentPersNr) {
-  Start();
-  Enter("clara", "Clara3").mnuLogOut.UserClick();
-  ASSERT_EQ(s().CurrentPersNr, 30);
-
-  Enter("admin", "Geheim1");
-
-  EXPECT_EQ(s().UserGroup, 1);
-  EXPECT_EQ(s().CurrentPersNr, 30);
-  EXPECT_EQ(s().CurrentTeam, 0);
-  EXPECT_EQ(s().CurrentUserName, "Adler, Anna");
-}
-
-TEST_F(LogoutAndExit, TheBackOfficeAfterAnEmployeeKeepsTheEmployeesCurrentPersNrToo) {
-  Start();
-  Enter("clara", "Clara3").mnuLogOut.UserClick();
-  Enter("buero", "Buero2");
-  EXPECT_EQ(s().CurrentPersNr, 30);
-}
-
-TEST_F(LogoutAndExit, AnEmployeeAfterAnAdministratorBecomesTheCurrentEmployee) {
-  Start();
-  s().CurrentPersNr = 10;  // chosen in the calendar
-  Enter("admin", "Geheim1").mnuLogOut.UserClick();
-  Enter("clara", "Clara3");
-  EXPECT_EQ(s().CurrentPersNr, 30);
-}
-
-TEST_F(LogoutAndExit, TheNextLoginWindowTakesTheCurrentLanguageAndMasking) {
-  Start(1, 0);
-  mv::frmKalender& main = Enter("admin", "Geheim1");
-  // As the options dialog leaves them.
-  s().Settings.Language = 2;
-  s().Settings.MaskPassword = -1;
-
-  main.mnuLogOut.UserClick();
-
-  ASSERT_NE(Login(), nullptr);
-  EXPECT_EQ(Login()->Caption(), "Program login");
-  EXPECT_EQ(Login()->Label1.Caption(), "Username / ID");
   Login()->txtPW.UserType("abc");
   EXPECT_EQ(Login()->txtPW.DisplayText(), "###");
 }
 
-TEST_F(LogoutAndExit, AFailedLoginAfterLogOutStillWorksAsBefore) {
+TEST_F(LogoutAndExit, OnlyAnEmployeesLoginSetsTheCurrentEmployeeTheOthersKeepIt) {
   Start();
+  Enter("clara", "Clara3").mnuLogOut.UserClick();
+  ASSERT_EQ(s().CurrentPersNr, 30);
+
   Enter("admin", "Geheim1").mnuLogOut.UserClick();
+  EXPECT_EQ(s().UserGroup, 1);
+  EXPECT_EQ(s().CurrentPersNr, 30);
+  EXPECT_EQ(s().CurrentTeam, 0);
+  EXPECT_EQ(s().CurrentUserName, "Adler, Anna");
+
+  // A refused attempt after a log-out changes nothing either.
   ExpectRefusal();
-  EXPECT_EQ(app.LoginAs("admin", "x"), nullptr);
-  EXPECT_NE(app.LoginAs("clara", "Clara3"), nullptr);
+  EXPECT_EQ(app.LoginAs("buero", "x"), nullptr);
+  Enter("buero", "Buero2");
+  EXPECT_EQ(s().CurrentPersNr, 30);
+  s().CurrentPersNr = 10;  // chosen in the calendar
+  Main()->mnuLogOut.UserClick();
+
+  Enter("clara", "Clara3");
   EXPECT_EQ(s().UserGroup, 3);
+  EXPECT_EQ(s().CurrentPersNr, 30);
 }
 
-TEST_F(LogoutAndExit, ExitAnsweredNoChangesNothing) {
-  Start();
-  mv::frmKalender& main = Enter("admin", "Geheim1");
-  platform().ExpectMessageBox(s().T(103), forms::vbNo);
+TEST_F(LogoutAndExit, ExitAnsweredNoChangesNothingAndYesClosesTheConnectionAndEnds) {
+  Start(2);
+  mv::frmKalender& main = Enter("clara", "Clara3");
+  platform().ExpectMessageBox("Quit Morvellan?", forms::vbNo);
 
   main.mnuTerminate.UserClick();
 
   ASSERT_EQ(platform().MessageBoxes().size(), 1u);
-  const auto& box = platform().MessageBoxes()[0].Request;
-  EXPECT_EQ(box.Prompt, "Morvellan verlassen?");
-  EXPECT_EQ(box.Buttons, forms::vbYesNo);
-  EXPECT_EQ(box.Title, "Morvellan");
+  EXPECT_EQ(platform().MessageBoxes()[0].Request.Buttons, forms::vbYesNo);
+  EXPECT_EQ(platform().MessageBoxes()[0].Request.Title, "Morvellan");
   EXPECT_EQ(Main(), &main);
   EXPECT_TRUE(main.Visible());
   EXPECT_TRUE(s().Conn.IsOpen());
   EXPECT_TRUE(s().RsKalender.IsOpen());
-  EXPECT_FALSE(s().rt.Ended());
   EXPECT_FALSE(platform().ProgramEnded());
-}
 
-TEST_F(LogoutAndExit, ExitAnsweredYesClosesTheConnectionAndEndsTheProgram) {
-  Start(2);
-  mv::frmKalender& main = Enter("clara", "Clara3");
-  platform().ExpectMessageBox("Quit Morvellan?", forms::vbYes);
-
+  platform().ExpectMessageBox(s().T(103), forms::vbYes);
   main.mnuTerminate.UserClick();
 
   EXPECT_EQ(platform().PendingMessageBoxes(), 0u);
   EXPECT_FALSE(s().Conn.IsOpen());
   EXPECT_EQ(Main(), nullptr);
   EXPECT_EQ(Login(), nullptr);
-  EXPECT_TRUE(s().rt.Ended());
   EXPECT_TRUE(platform().ProgramEnded());
   EXPECT_EQ(platform().ExitCode(), 0);
 }

@@ -1,27 +1,21 @@
 #include "core/Settings.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
-#include <vector>
+
+#include "CoreTestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = std::vector<unsigned char>;
 
 mv::SettingsRecord SampleRecord()
 {
     mv::SettingsRecord record;
     record.Language = 2;
     record.MaskPassword = -1;
-    record.HighlightWeekend = 0;
     record.HighlightHolidays = -1;
     record.NotifyDependencies = -1;
     record.WeekendColor = 0x0080FF40;
@@ -31,285 +25,145 @@ mv::SettingsRecord SampleRecord()
     return record;
 }
 
-std::string Padded(const std::string& text, std::size_t width)
-{
-    return text + std::string(width - text.size(), ' ');
-}
+std::string Padded(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
 
 std::string FieldText(const mv::SettingsBytes& bytes, std::size_t offset, std::size_t width)
 {
     return std::string(bytes.begin() + offset, bytes.begin() + offset + width);
 }
 
-// A fresh program folder per test, so that no test sees another's settings file.
-class SettingsFileTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::random_device random;
-        folder_ = fs::temp_directory_path() / ("mv-settings-" + std::to_string(random()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    fs::path File() const { return folder_ / "settings.dat"; }
-
-    void Store(const Bytes& bytes) const
-    {
-        std::ofstream out(File(), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-
-    Bytes Load() const
-    {
-        std::ifstream in(File(), std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    fs::path folder_;
-};
+mv::SettingsRecord RoundTrip(const mv::SettingsRecord& record)
+{
+    return mv::DecodeSettingsRecord(mv::EncodeSettingsRecord(record));
+}
 
 TEST(SettingsRecordLayout, PutsEveryFieldAtItsOffsetLittleEndian)
 {
     const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(SampleRecord());
 
-    EXPECT_EQ(bytes[0], 2);
-    EXPECT_EQ(bytes[1], 0xFF);
-    EXPECT_EQ(bytes[2], 0xFF);
-    EXPECT_EQ(bytes[3], 0x00);
-    EXPECT_EQ(bytes[4], 0x00);
-    EXPECT_EQ(bytes[5], 0xFF);
-    EXPECT_EQ(bytes[6], 0xFF);
-    EXPECT_EQ(bytes[7], 0xFF);
-    EXPECT_EQ(bytes[8], 0xFF);
-    EXPECT_EQ((Bytes{bytes.begin() + 9, bytes.begin() + 13}), (Bytes{0x40, 0xFF, 0x80, 0x00}));
-    EXPECT_EQ((Bytes{bytes.begin() + 13, bytes.begin() + 17}), (Bytes{0x56, 0x34, 0x12, 0x00}));
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 9), (Bytes{2, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(bytes.begin() + 9, bytes.begin() + 17), (Bytes{0x40, 0xFF, 0x80, 0, 0x56, 0x34, 0x12, 0}));
     EXPECT_EQ(FieldText(bytes, 17, 50), Padded("Courier New", 50));
     EXPECT_EQ(FieldText(bytes, 67, 100), Padded("C:\\Daten\\Morvellan.mdb", 100));
 }
 
-TEST(SettingsRecordLayout, DecodesNegativeNumbersAndStopsTextsAtZeroBytes)
-{
-    mv::SettingsBytes bytes{};
-    bytes[0] = 1;
-    bytes[7] = 0xFF;
-    bytes[8] = 0xFF;
-    bytes[9] = 0xFE;
-    bytes[10] = 0xFF;
-    bytes[11] = 0xFF;
-    bytes[12] = 0xFF;
-    const std::string font = "Arial";
-    std::copy(font.begin(), font.end(), bytes.begin() + 17);
-
-    const mv::SettingsRecord record = mv::DecodeSettingsRecord(bytes);
-
-    EXPECT_EQ(record.Language, 1);
-    EXPECT_EQ(record.MaskPassword, 0);
-    EXPECT_EQ(record.NotifyDependencies, -1);
-    EXPECT_EQ(record.WeekendColor, -2);
-    EXPECT_EQ(record.CalendarFont, "Arial");
-    EXPECT_EQ(record.DatabasePath, "");
-}
-
-TEST(SettingsRecordTexts, FontLosesBlanksAtBothEndsButPathKeepsItsPadding)
+TEST(SettingsRecordTexts, FontLosesItsBlanksThePathKeepsItsPaddingAndBothAreCut)
 {
     mv::SettingsRecord record = SampleRecord();
     record.CalendarFont = "  Times New Roman ";
     record.DatabasePath = " D:\\db.mdb  ";
+    EXPECT_EQ(RoundTrip(record).CalendarFont, "Times New Roman");
+    EXPECT_EQ(RoundTrip(record).DatabasePath, Padded(" D:\\db.mdb", 100));
 
-    const mv::SettingsRecord read = mv::DecodeSettingsRecord(mv::EncodeSettingsRecord(record));
-
-    EXPECT_EQ(read.CalendarFont, "Times New Roman");
-    EXPECT_EQ(read.DatabasePath, Padded(" D:\\db.mdb", 100));
-}
-
-TEST(SettingsRecordTexts, OverLongTextsAreCutToTheirFields)
-{
-    mv::SettingsRecord record = SampleRecord();
     record.CalendarFont = std::string(49, 'f') + "XYZ";
     record.DatabasePath = std::string(99, 'p') + "XYZ";
-
     const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
-    const mv::SettingsRecord read = mv::DecodeSettingsRecord(bytes);
-
-    EXPECT_EQ(read.CalendarFont, std::string(49, 'f') + "X");
-    EXPECT_EQ(read.DatabasePath, std::string(99, 'p') + "X");
+    EXPECT_EQ(mv::DecodeSettingsRecord(bytes).CalendarFont, std::string(49, 'f') + "X");
+    EXPECT_EQ(mv::DecodeSettingsRecord(bytes).DatabasePath, std::string(99, 'p') + "X");
     EXPECT_EQ(bytes[67], 'p') << "the font must not run into the path";
-}
 
-TEST(SettingsRecordTexts, CutCountsSingleByteCharactersNotUtf8Bytes)
-{
-    mv::SettingsRecord record = SampleRecord();
+    // The cut counts single-byte characters, not UTF-8 bytes.
     std::string umlauts;
-    for (int i = 0; i < 60; ++i) {
-        umlauts += "Ä";
-    }
+    for (int i = 0; i < 60; ++i) umlauts += "Ä";
     record.CalendarFont = umlauts;
-
-    const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
-
-    EXPECT_EQ(FieldText(bytes, 17, 50), std::string(50, '\xC4'));
-    EXPECT_EQ(mv::DecodeSettingsRecord(bytes).CalendarFont, umlauts.substr(0, 100));
+    EXPECT_EQ(FieldText(mv::EncodeSettingsRecord(record), 17, 50), std::string(50, '\xC4'));
+    EXPECT_EQ(RoundTrip(record).CalendarFont, umlauts.substr(0, 100));
 }
 
-TEST(SettingsRecordTexts, StoresUmlautsAndEuroAsWindows1252)
+TEST(FirstStartValues, AnUnknownLanguageBecomesGermanAndNoFontArialTheRestIsKept)
 {
     mv::SettingsRecord record = SampleRecord();
-    record.DatabasePath = "C:\\Übersicht\\Größe €.mdb";
-
-    const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
-
-    EXPECT_EQ(FieldText(bytes, 67, 100), Padded("C:\\\xDC" "bersicht\\Gr\xF6\xDF" "e \x80.mdb", 100));
-    EXPECT_EQ(mv::DecodeSettingsRecord(bytes).DatabasePath, record.DatabasePath + std::string(100 - 24, ' '));
-}
-
-TEST(SettingsRecordTexts, CharactersOutsideWindows1252BecomeQuestionMarks)
-{
-    mv::SettingsRecord record = SampleRecord();
-    record.CalendarFont = "Łódź 日本 \xFF\xC3";
-
-    const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
-
-    EXPECT_EQ(FieldText(bytes, 17, 12), "?\xF3" "d? ?? ??  ");
-}
-
-TEST(FirstStartValues, AllZeroRecordGetsGermanAndArial)
-{
-    const mv::SettingsRecord effective = mv::EffectiveSettings(mv::SettingsRecord{});
-
-    mv::SettingsRecord expected;
+    EXPECT_EQ(mv::EffectiveSettings(record), record);
+    record.Language = 7;
+    record.CalendarFont = "";
+    mv::SettingsRecord expected = SampleRecord();
     expected.Language = 1;
     expected.CalendarFont = "Arial";
-    EXPECT_EQ(effective, expected);
+    EXPECT_EQ(mv::EffectiveSettings(record), expected);
 }
 
-TEST(FirstStartValues, StoredLanguageAndFontAreKept)
-{
-    EXPECT_EQ(mv::EffectiveSettings(SampleRecord()), SampleRecord());
-}
+// A fresh program folder per test, so that no test sees another's settings file.
+class SettingsFileTest : public testing::Test {
+protected:
+    fs::path File() const { return folder_ / "settings.dat"; }
+    void Store(const Bytes& bytes) const
+    {
+        std::ofstream(File(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
 
-TEST(FirstStartValues, UnknownLanguageFallsBackToGerman)
-{
-    mv::SettingsRecord record = SampleRecord();
-    record.Language = 7;
-    EXPECT_EQ(mv::EffectiveSettings(record).Language, 1);
-}
+    forms::HeadlessPlatform platform_;
+    const fs::path folder_ = platform_.ProgramFolder();
+};
 
-TEST_F(SettingsFileTest, MissingFileIsCreatedEmptyAndReadsAsZeros)
+TEST_F(SettingsFileTest, MissingEmptyAndShortFilesReadAsZerosWhereBytesAreMissing)
 {
-    const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
-
-    EXPECT_FALSE(result.Error);
-    EXPECT_EQ(result.Record, mv::SettingsRecord{});
+    const mv::SettingsReadResult missing = mv::ReadSettingsFile(folder_);
+    EXPECT_FALSE(missing.Error);
+    EXPECT_EQ(missing.Record, mv::SettingsRecord{});
     ASSERT_TRUE(fs::exists(File()));
-    EXPECT_EQ(fs::file_size(File()), 0u);
-}
-
-TEST_F(SettingsFileTest, EmptyFileReadsAsZeros)
-{
-    Store({});
+    EXPECT_EQ(fs::file_size(File()), 0u) << "created empty";
     EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::SettingsRecord{});
-}
 
-TEST_F(SettingsFileTest, ShortFileLeavesMissingBytesZero)
-{
     const mv::SettingsBytes full = mv::EncodeSettingsRecord(SampleRecord());
     Store(Bytes(full.begin(), full.begin() + 11));
-
-    const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
-
     mv::SettingsRecord expected = SampleRecord();
     expected.WeekendColor = 0xFF40;
     expected.HolidayColor = 0;
     expected.CalendarFont = "";
     expected.DatabasePath = "";
-    EXPECT_FALSE(result.Error);
-    EXPECT_EQ(result.Record, expected);
+    EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, expected);
 }
 
-TEST_F(SettingsFileTest, WrittenRecordReadsBackWithFontTrimmedAndPathPadded)
-{
-    ASSERT_FALSE(mv::WriteSettingsFile(folder_, SampleRecord()));
-
-    const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
-
-    mv::SettingsRecord expected = SampleRecord();
-    expected.DatabasePath = Padded(expected.DatabasePath, 100);
-    EXPECT_FALSE(result.Error);
-    EXPECT_EQ(result.Record, expected);
-    EXPECT_EQ(fs::file_size(File()), 167u);
-}
-
-TEST_F(SettingsFileTest, PathWithUmlautsSurvivesTheFile)
+TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBackAndAMissingFileIsCreated)
 {
     mv::SettingsRecord record = SampleRecord();
-    record.DatabasePath = "/home/jürgen/Datenbestände/Morvellan.mdb";
+    record.DatabasePath = "C:\\Übersicht\\Größe €.mdb";
+    record.CalendarFont = "Łódź 日本 \xFF\xC3";  // outside Windows-1252, and broken UTF-8
     ASSERT_FALSE(mv::WriteSettingsFile(folder_, record));
 
-    EXPECT_EQ(mv::ReadSettingsFile(folder_).Record.DatabasePath, record.DatabasePath + std::string(100 - 40, ' '));
+    const Bytes written = coretest::FileBytes(File());
+    ASSERT_EQ(written.size(), 167u);
+    EXPECT_EQ(std::string(written.begin() + 17, written.begin() + 29), "?\xF3" "d? ?? ??  ");
+    EXPECT_EQ(std::string(written.begin() + 67, written.end()),
+              Padded("C:\\\xDC" "bersicht\\Gr\xF6\xDF" "e \x80.mdb", 100));
+    const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
+    EXPECT_FALSE(result.Error);
+    record.DatabasePath = Padded(record.DatabasePath, 100 + 5);
+    record.CalendarFont = "?ód? ?? ??";
+    EXPECT_EQ(result.Record, record);
 }
 
-TEST_F(SettingsFileTest, WriteOverwritesTheRecordInPlaceAndKeepsTheTail)
+TEST_F(SettingsFileTest, ALongerFileIsReadAsItsFirstRecordAndWrittenInPlaceKeepingTheTail)
 {
-    const mv::SettingsBytes old = mv::EncodeSettingsRecord(mv::SettingsRecord{});
+    const mv::SettingsBytes old = mv::EncodeSettingsRecord(SampleRecord());
     Bytes stored(old.begin(), old.end());
-    const Bytes tail = {'T', 'A', 'I', 'L'};
-    stored.insert(stored.end(), tail.begin(), tail.end());
-    Store(stored);
-
-    ASSERT_FALSE(mv::WriteSettingsFile(folder_, SampleRecord()));
-
-    const Bytes written = Load();
-    const mv::SettingsBytes expected = mv::EncodeSettingsRecord(SampleRecord());
-    ASSERT_EQ(written.size(), 171u);
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin()));
-    EXPECT_EQ(Bytes(written.begin() + 167, written.end()), tail);
-}
-
-TEST_F(SettingsFileTest, OverLongFileIsReadAsItsFirstRecord)
-{
-    const mv::SettingsBytes record = mv::EncodeSettingsRecord(SampleRecord());
-    Bytes stored(record.begin(), record.end());
     stored.resize(400, 'x');
     Store(stored);
+    EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::DecodeSettingsRecord(old));
 
-    EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::DecodeSettingsRecord(record));
+    ASSERT_FALSE(mv::WriteSettingsFile(folder_, mv::SettingsRecord{}));
+
+    const Bytes written = coretest::FileBytes(File());
+    const mv::SettingsBytes expected = mv::EncodeSettingsRecord(mv::SettingsRecord{});
+    ASSERT_EQ(written.size(), 400u);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin()));
+    EXPECT_EQ(Bytes(written.begin() + 167, written.end()), Bytes(400 - 167, 'x'));
 }
 
-TEST_F(SettingsFileTest, WriteCreatesAMissingFile)
-{
-    ASSERT_FALSE(mv::WriteSettingsFile(folder_, SampleRecord()));
-    EXPECT_EQ(fs::file_size(File()), 167u);
-}
-
-TEST_F(SettingsFileTest, MissingFolderIsReportedOnReadAndWrite)
-{
-    const fs::path missing = folder_ / "gone";
-
-    const mv::SettingsReadResult result = mv::ReadSettingsFile(missing);
-
-    ASSERT_TRUE(result.Error);
-    EXPECT_NE(result.Error->find("settings.dat"), std::string::npos) << *result.Error;
-    EXPECT_EQ(result.Record, mv::SettingsRecord{});
-    EXPECT_TRUE(mv::WriteSettingsFile(missing, SampleRecord()));
-    EXPECT_FALSE(fs::exists(missing));
-}
-
-TEST_F(SettingsFileTest, FolderThatIsAFileIsReportedOnReadAndWrite)
+TEST_F(SettingsFileTest, AFileThatCanBeNeitherReadNorWrittenIsReported)
 {
     const fs::path notAFolder = folder_ / "program";
     std::ofstream(notAFolder) << "not a folder";
-
-    EXPECT_TRUE(mv::ReadSettingsFile(notAFolder).Error);
-    EXPECT_TRUE(mv::WriteSettingsFile(notAFolder, SampleRecord()));
-}
-
-TEST_F(SettingsFileTest, SettingsFileThatIsAFolderIsReportedOnReadAndWrite)
-{
-    fs::create_directory(File());
-
-    EXPECT_TRUE(mv::ReadSettingsFile(folder_).Error);
-    EXPECT_TRUE(mv::WriteSettingsFile(folder_, SampleRecord()));
+    fs::create_directory(File());  // the settings file itself is a folder
+    for (const fs::path& folder : {folder_ / "gone", notAFolder, folder_}) {
+        const mv::SettingsReadResult result = mv::ReadSettingsFile(folder);
+        ASSERT_TRUE(result.Error) << folder;
+        EXPECT_NE(result.Error->find("settings.dat"), std::string::npos) << *result.Error;
+        EXPECT_EQ(result.Record, mv::SettingsRecord{});
+        EXPECT_TRUE(mv::WriteSettingsFile(folder, SampleRecord())) << folder;
+    }
+    EXPECT_FALSE(fs::exists(folder_ / "gone"));
 }
 
 } // namespace
