@@ -121,7 +121,7 @@ TEST_F(DbJetSql, CountQueriesOfTheInfoPanel) {
     EXPECT_EQ(Open(account).RecordCount(), 4);
 }
 
-TEST_F(DbJetSql, MemberCountOfATeam) {
+TEST_F(DbJetSql, MemberCountMemberListAndHolidayCount) {
     auto count = [&](const std::string& nr) {
         return Open("SELECT tbl_Mitarbeiter.TeamNr FROM tbl_Mitarbeiter WHERE (((tbl_Mitarbeiter.TeamNr)=" + nr + "));")
             .RecordCount();
@@ -130,6 +130,14 @@ TEST_F(DbJetSql, MemberCountOfATeam) {
     EXPECT_EQ(count(" 2"), 3);
     EXPECT_EQ(count(" 1"), 1);
     EXPECT_EQ(count("7"), 0);
+    // team management
+    db::Recordset members = Open(
+        "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Vorname, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.TeamNr "
+        "FROM tbl_Mitarbeiter WHERE tbl_Mitarbeiter.TeamNr = 2;");
+    EXPECT_EQ(members.RecordCount(), 3);
+    // holiday count of a year
+    EXPECT_EQ(Open("SELECT tbl_Ferien.Datum FROM tbl_Ferien WHERE ((Year([Datum])=2008));").RecordCount(), 2);
+    EXPECT_EQ(Open("SELECT tbl_Ferien.Datum FROM tbl_Ferien WHERE ((Year([Datum])=2007));").RecordCount(), 1);
 }
 
 TEST_F(DbJetSql, YearQueryOfTheAnnualOverview) {
@@ -141,22 +149,16 @@ TEST_F(DbJetSql, YearQueryOfTheAnnualOverview) {
     rs.Open(sql, conn, db::CursorType::Static, db::LockType::ReadOnly, -1);
     EXPECT_EQ(rs.RecordCount(), 2);
     EXPECT_EQ(rs.FieldCount(), 4);
-    rs.Filter("Datum = 31.12.2003");
+    rs.Filter("Datum = 31.12.2003");  // the annual grid's per-day filter
     ASSERT_EQ(rs.RecordCount(), 1);
     EXPECT_EQ(rs["KennZ"].Text(), "D?");
     rs.Filter(0);
     EXPECT_EQ(rs.RecordCount(), 2);
-}
-
-TEST_F(DbJetSql, OtherQueriesOfTheParts) {
-    // team management
-    db::Recordset members = Open(
-        "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Vorname, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.TeamNr "
-        "FROM tbl_Mitarbeiter WHERE tbl_Mitarbeiter.TeamNr = 2;");
-    EXPECT_EQ(members.RecordCount(), 3);
-    // holiday count of a year
-    EXPECT_EQ(Open("SELECT tbl_Ferien.Datum FROM tbl_Ferien WHERE ((Year([Datum])=2008));").RecordCount(), 2);
-    EXPECT_EQ(Open("SELECT tbl_Ferien.Datum FROM tbl_Ferien WHERE ((Year([Datum])=2007));").RecordCount(), 1);
+    // Find and Sort work on a query's rows too.
+    rs.Find("KennZ = 'd?'");
+    EXPECT_EQ(rs["Datum"].Text(), "31.12.2003");
+    rs.Sort("KennZ DESC");
+    EXPECT_EQ(rs["KennZ"].Text(), "Z/");
 }
 
 TEST_F(DbJetSql, DialectFeatures) {

@@ -28,28 +28,22 @@ protected:
 
 }  // namespace
 
-TEST_F(DbRecordset, EmptyRecordsetIsAtBofAndEof) {
-    db::Recordset rs;
-    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic, -1);
-    EXPECT_TRUE(rs.IsOpen());
-    EXPECT_EQ(rs.State(), 1);
-    EXPECT_TRUE(rs.EOF());
-    EXPECT_TRUE(rs.BOF());
-    EXPECT_EQ(rs.RecordCount(), 0);
-    rs.MoveFirst();
-    rs.MoveNext();
-    rs.MoveLast();
-    rs.MovePrevious();
-    EXPECT_TRUE(rs.EOF());
-    rs.Find("PersNr = 1");
-    EXPECT_TRUE(rs.EOF());
-    EXPECT_THROW(rs["PersNr"].Int(), db::Error);
-    rs.Close();
-    EXPECT_FALSE(rs.IsOpen());
-    EXPECT_EQ(rs.State(), 0);
-}
+TEST_F(DbRecordset, MovesAndEndsOnAnEmptyAndAFilledRecordset) {
+    db::Recordset empty;
+    empty.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic, -1);
+    EXPECT_EQ(empty.State(), 1);
+    EXPECT_TRUE(empty.EOF() && empty.BOF());
+    EXPECT_EQ(empty.RecordCount(), 0);
+    empty.MoveFirst();
+    empty.MoveNext();
+    empty.MoveLast();
+    empty.MovePrevious();
+    empty.Find("PersNr = 1");
+    EXPECT_TRUE(empty.EOF() && empty.BOF());
+    EXPECT_THROW(empty["PersNr"].Int(), db::Error);
+    empty.Close();
+    EXPECT_EQ(empty.State(), 0);
 
-TEST_F(DbRecordset, MovesAndEnds) {
     for (int i = 1; i <= 3; ++i) AddEmployee(i, std::string("N") + std::to_string(i), "V", 0);
     db::Recordset rs;
     rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
@@ -75,7 +69,7 @@ TEST_F(DbRecordset, MovesAndEnds) {
     EXPECT_EQ(rs.RecordCount(), 3);
 }
 
-TEST_F(DbRecordset, FieldsByNameWithoutRegardToCase) {
+TEST_F(DbRecordset, FieldAndTableNamesWithoutRegardToCase) {
     AddEntry(7, "2007-03-05", "U?", 4);
     db::Recordset rs;
     rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
@@ -99,18 +93,16 @@ TEST_F(DbRecordset, FieldsByNameWithoutRegardToCase) {
     } catch (const db::Error& e) {
         EXPECT_EQ(e.Kind(), db::ErrorKind::FieldNotFound);
     }
-}
 
-TEST_F(DbRecordset, TableNamesWithoutRegardToCase) {
     Exec("INSERT INTO tbl_User VALUES (1, 'admin', 'pw', 1)");
     AddTeam(0, "Team 1", 30);
     AddEmployee(1, "A", "B", 0);
     Exec("INSERT INTO \"tbl_Abhängigkeiten\" (PersNr) VALUES (1)");
     for (const char* name : {"tbl_user", "tbl_User", "TBL_USER", "tbl_teams", "tbl_mitarbeiter", "[tbl_User]",
                              "tbl_Abhängigkeiten", "tbl_abhängigkeiten", "TBL_ABHÄNGIGKEITEN"}) {
-        db::Recordset rs;
-        EXPECT_NO_THROW(rs.Open(name, conn, db::CursorType::Dynamic, db::LockType::Pessimistic)) << name;
-        EXPECT_EQ(rs.RecordCount(), 1) << name;
+        db::Recordset table;
+        EXPECT_NO_THROW(table.Open(name, conn, db::CursorType::Dynamic, db::LockType::Pessimistic)) << name;
+        EXPECT_EQ(table.RecordCount(), 1) << name;
     }
 }
 
@@ -239,7 +231,7 @@ TEST_F(DbRecordset, AddNewUpdateIsWrittenThroughAndSeenByANewRecordset) {
     EXPECT_EQ(rs["KennZ"].Text(), "U/");
 }
 
-TEST_F(DbRecordset, PendingChangesAreSavedByMovesAndAddNew) {
+TEST_F(DbRecordset, PendingChangesAreSavedByMovesAndAddNewOrDroppedByCancelUpdate) {
     db::Recordset rs;
     rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
     for (int d = 5; d <= 7; ++d) {  // one Update after the last day
@@ -264,25 +256,22 @@ TEST_F(DbRecordset, PendingChangesAreSavedByMovesAndAddNew) {
     rs["KennZ"] = "Z/";
     rs.Close();  // and Close
     EXPECT_EQ(Count("KennZ = 'Z/'"), 1);
-}
 
-TEST_F(DbRecordset, CancelUpdateDropsThePendingChange) {
-    AddEntry(1, "2007-03-01", "U?");
-    db::Recordset rs;
+    // CancelUpdate drops a pending change; a pending new row disappears.
     rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
     rs["KennZ"] = "K/";
     rs.CancelUpdate();
-    EXPECT_EQ(rs["KennZ"].Text(), "U?");
+    EXPECT_EQ(rs["KennZ"].Text(), "Z/");
     rs.AddNew();
     rs["PersNr"] = 2;
     rs.CancelUpdate();
-    EXPECT_EQ(rs.RecordCount(), 1);
-    EXPECT_EQ(rs["PersNr"].Int(), 1);
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(rs["PersNr"].Int(), 17);
     rs.Update();
-    EXPECT_EQ(Count(""), 1);
+    EXPECT_EQ(Count(""), 3);
 }
 
-TEST_F(DbRecordset, AutomaticNumberIsKnownAfterSavingAndNeverReused) {
+TEST_F(DbRecordset, AutomaticNumbersAndDefaultsAreKnownAfterSaving) {
     db::Recordset rs;
     rs.Open("tbl_Notizen", conn, db::CursorType::Static, db::LockType::Pessimistic);
     rs.AddNew();
@@ -302,17 +291,16 @@ TEST_F(DbRecordset, AutomaticNumberIsKnownAfterSavingAndNeverReused) {
     rs.Update();
     EXPECT_EQ(rs["LfdNr"].Int(), second + 1);
     EXPECT_THROW(rs["LfdNr"] = 5, db::Error);  // written by the database only
-}
 
-TEST_F(DbRecordset, DefaultsOfNoteAndDependentFields) {
-    db::Recordset rs;
-    rs.Open("tbl_Abhängigkeiten", conn, db::CursorType::Static, db::LockType::Pessimistic);
-    rs.AddNew();
-    rs["PersNr"] = 4;  // a new dependency row carries PersNr alone
-    rs.Update();
-    EXPECT_EQ(rs["AbhPersNr1"].Int(), 0);
-    EXPECT_EQ(rs["AbhPersNr2"].Int(), 0);
-    EXPECT_EQ(rs["AbhPersNr3"].Int(), 0);
+    // Fields not assigned get the table's defaults.
+    db::Recordset dep;
+    dep.Open("tbl_Abhängigkeiten", conn, db::CursorType::Static, db::LockType::Pessimistic);
+    dep.AddNew();
+    dep["PersNr"] = 4;  // a new dependency row carries PersNr alone
+    dep.Update();
+    EXPECT_EQ(dep["AbhPersNr1"].Int(), 0);
+    EXPECT_EQ(dep["AbhPersNr2"].Int(), 0);
+    EXPECT_EQ(dep["AbhPersNr3"].Int(), 0);
     db::Recordset f;
     f.Open("tbl_Ferien", conn, db::CursorType::Static, db::LockType::Pessimistic);
     f.AddNew();
@@ -436,7 +424,7 @@ TEST_F(DbRecordset, DeleteLoopOfAnEmployeeAndNoteReferenceLoop) {
     EXPECT_EQ(rs["PersNr"].Int(), 6);
 }
 
-TEST_F(DbRecordset, WritingConvertsToTheFieldsType) {
+TEST_F(DbRecordset, WritingConvertsToTheFieldsTypeAndReadOnlyRecordsetsRefuseIt) {
     AddEmployee(1, "A", "B", 0);
     db::Recordset rs;
     rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
@@ -458,10 +446,7 @@ TEST_F(DbRecordset, WritingConvertsToTheFieldsType) {
     EXPECT_THROW(k["Datum"] = "31.02.2007", db::Error);
     EXPECT_THROW(k["Datum"] = 5, db::Error);
     k.CancelUpdate();
-}
 
-TEST_F(DbRecordset, ReadOnlyRecordsetsRefuseWrites) {
-    AddEmployee(1, "A", "B", 0);
     db::Recordset ro;
     ro.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::ReadOnly);
     EXPECT_TRUE(ro.IsReadOnly());
@@ -482,7 +467,7 @@ TEST_F(DbRecordset, ReadOnlyRecordsetsRefuseWrites) {
     EXPECT_EQ(q["Nachname"].Text(), "A");
 }
 
-TEST_F(DbRecordset, OpeningAnOpenRecordsetFailsAndKeepsFilterAndSort) {
+TEST_F(DbRecordset, OpeningWithAdoNumbersAndOpeningAnOpenRecordsetFailsKeepingFilterAndSort) {
     for (int i = 1; i <= 3; ++i) AddEmployee(i, std::string("N") + std::to_string(4 - i), "V", i == 2 ? 1 : 0);
     db::Recordset rs;
     rs.SetCursorLocation(db::CursorLocation::Client);
@@ -498,54 +483,16 @@ TEST_F(DbRecordset, OpeningAnOpenRecordsetFailsAndKeepsFilterAndSort) {
     rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
     EXPECT_EQ(rs.RecordCount(), 3);
     EXPECT_EQ(rs.GetFilter(), "");
-}
+    rs.Close();
 
-TEST_F(DbRecordset, StaticSnapshotDoesNotSeeLaterRowsOfOthers) {
-    AddEntry(1, "2007-03-01", "U?");
-    db::Recordset rs;
-    rs.Open("tbl_Kalender", conn, db::CursorType::Static, db::LockType::Pessimistic);
-    AddEntry(2, "2007-03-01", "U?");
-    EXPECT_EQ(rs.RecordCount(), 1);
-    rs.Requery();
-    EXPECT_EQ(rs.RecordCount(), 2);
-}
-
-TEST_F(DbRecordset, FindFilterAndSortOnAQuery) {
-    AddEntry(17, "2003-01-01", "U/");
-    AddEntry(17, "2003-01-02", "U?");
-    AddEntry(17, "2003-01-02", "K/");
-    AddEntry(17, "2004-01-02", "K/");
-    db::Recordset rs;
-    rs.Open("SELECT * FROM tbl_Kalender WHERE ((tbl_Kalender.PersNr = 17) AND (Year([tbl_Kalender.Datum]))= 2003);",
-            conn, db::CursorType::Static, db::LockType::ReadOnly, -1);
-    EXPECT_EQ(rs.RecordCount(), 3);
-    rs.Filter("Datum = 2.1.2003");  // the annual grid's per-day filter
-    EXPECT_EQ(rs.RecordCount(), 2);
-    rs.Filter(0);
-    rs.Find("KennZ = 'K/'");
-    EXPECT_EQ(rs["Datum"].Text(), "02.01.2003");
-    rs.Sort("KennZ DESC");
-    EXPECT_EQ(rs["KennZ"].Text(), "U?");
-}
-
-TEST_F(DbRecordset, MovedRecordsetKeepsWorking) {
-    AddEmployee(1, "A", "B", 0);
-    db::Recordset a;
-    a.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
-    db::Recordset b = std::move(a);
-    EXPECT_FALSE(a.IsOpen());
-    EXPECT_EQ(b["PersNr"].Int(), 1);
-}
-
-TEST_F(DbRecordset, OpensWithAdoNumbers) {
-    AddEmployee(1, "A", "B", 0);
-    db::Recordset rs;
     rs.Open("tbl_Mitarbeiter", conn, 3, 1, -1);  // static, read-only
     EXPECT_TRUE(rs.IsReadOnly());
     rs.Close();
     rs.Open("tbl_Mitarbeiter", conn, 2, 2);  // dynamic, pessimistic
     EXPECT_FALSE(rs.IsReadOnly());
-    rs.Close();
+    db::Recordset moved = std::move(rs);
+    EXPECT_FALSE(rs.IsOpen());
+    EXPECT_EQ(moved["PersNr"].Int(), 1);
     EXPECT_THROW(rs.Open("tbl_Mitarbeiter", conn, 7, 2), db::Error);
     EXPECT_FALSE(rs.IsOpen());
 }
