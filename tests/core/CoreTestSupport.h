@@ -27,13 +27,11 @@ inline std::string Text149(int language, const std::filesystem::path& folder) {
 
 // What the database layer says when this path cannot be opened.
 inline std::string OpenFailure(const std::string& path) {
-  db::Connection probe;
   try {
-    probe.Open(db::JetConnectionString(path));
+    db::Connection().Open(db::JetConnectionString(path));
   } catch (const db::Error& e) {
     return e.what();
   }
-  probe.Close();
   return "(opened)";
 }
 

@@ -32,7 +32,6 @@ TEST_F(Startup, AConfiguredDatabaseOpensWithoutAMessageAfterTheSettingsAndRandom
 
   EXPECT_TRUE(platform().MessageBoxes().empty());
   EXPECT_EQ(s().Conn.Path(), other.string());
-  EXPECT_FALSE(s().rt.Ended());
   ASSERT_NE(Login(), nullptr);
   EXPECT_EQ(s().rt.Windows().ActiveForm(), Login());
   EXPECT_EQ(Login()->Caption(), "Program login");

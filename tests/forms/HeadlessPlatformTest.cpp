@@ -11,7 +11,7 @@ using forms::vbOK;
 using forms::vbYes;
 using forms::vbYesNo;
 
-TEST(MessageBoxes, AnExpectedBoxIsAnsweredAndLoggedWithTheProgramTitleStandingIn) {
+TEST(MessageBoxes, ExpectedBoxesAreAnsweredByTheFirstMatchAndLoggedWithTheProgramTitleStandingIn) {
   Program program;
   program.platform.ExpectMessageBox("Quit Morvellan?", vbNo);
   EXPECT_EQ(program.rt.MsgBox("Quit Morvellan?", vbYesNo + forms::vbQuestion), vbNo);
@@ -22,10 +22,8 @@ TEST(MessageBoxes, AnExpectedBoxIsAnsweredAndLoggedWithTheProgramTitleStandingIn
   EXPECT_EQ(shown.Request.Icon, forms::vbQuestion);
   EXPECT_EQ(shown.Answer, vbNo);
   EXPECT_EQ(program.platform.PendingMessageBoxes(), 0u);
-}
 
-TEST(MessageBoxes, EachBoxTakesTheFirstPendingExpectationThatMatches) {
-  Program program;
+  // Each box takes the first pending expectation that matches it.
   program.platform.ExpectMessageBox([](const forms::MessageBoxRequest& r) { return r.Title == "Abhängigkeit"; }, vbYes);
   program.platform.ExpectMessageBox("Notiz anfügen?", vbNo);
   EXPECT_EQ(program.rt.MsgBox("Notiz anfügen?", vbYesNo), vbNo);
@@ -117,12 +115,15 @@ TEST(Machine, TheProgramFolderIsFreshAndGoesAwayWithThePlatform) {
   EXPECT_FALSE(std::filesystem::exists(folder));
 }
 
-TEST(Machine, TheClockStandsStillAtAFixedDay) {
+TEST(Machine, TheClockStandsStillAtAFixedDayAndEndRecordsTheExitCode) {
   Program program;
   EXPECT_EQ(program.rt.Today(), (forms::DateTime{2026, 12, 6, 0, 0, 0}));
   EXPECT_EQ(program.rt.Timer(), 12 * 3600.0);
   program.platform.SetNow({2008, 2, 29, 8, 30, 0});
   EXPECT_EQ(program.rt.Now().Day, 29);
+  program.rt.End(3);
+  EXPECT_TRUE(program.platform.ProgramEnded());
+  EXPECT_EQ(program.platform.ExitCode(), 3);
 }
 
 TEST(Machine, RndRepeatsAfterRandomizeWithTheSameSeedAndStaysBelowOne) {
@@ -139,13 +140,6 @@ TEST(Machine, RndRepeatsAfterRandomizeWithTheSameSeedAndStaysBelowOne) {
   }
   program.rt.Randomize(815);
   EXPECT_NE(program.rt.Rnd(), first[0]);
-}
-
-TEST(Machine, EndRecordsTheExitCode) {
-  Program program;
-  program.rt.End(3);
-  EXPECT_TRUE(program.platform.ProgramEnded());
-  EXPECT_EQ(program.platform.ExitCode(), 3);
 }
 
 }  // namespace
