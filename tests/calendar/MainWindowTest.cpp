@@ -1,0 +1,279 @@
+// The main window as a login leaves it (modes, actions and menus by group, captions in both
+// languages, lists, companion windows), its header controls (months across year ends, the ends of
+// the year list, zoom steps) and the printing of the view.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CalendarTestSupport.h"
+#include "calendar/CalendarGrid.h"
+#include "masterdata/frmFerien.h"
+#include "masterdata/frmMitarbeiter.h"
+#include "overview/frmJahresansicht.h"
+
+namespace {
+
+using namespace caltest;
+
+void ExpectShown(mv::frmKalender& k, const std::string& month, const std::string& year) {
+  EXPECT_EQ(k.cmbMonat.Text(), month);
+  EXPECT_EQ(k.cmbJahr.Text(), year);
+  EXPECT_EQ(k.grdCal.TextMatrix(1, 1), month);
+  EXPECT_EQ(k.grdCal.TextMatrix(3, 0), year);
+}
+
+TEST(MainWindow, ModesActionsAndMenusByGroup) {
+  const std::set<std::string> restricted = {"mnuTeams", "mnuAbhängigkeiten", "mnuFerien", "mnuJahresübersicht"};
+  for (int group : {1, 2, 3}) {
+    SCOPED_TRACE("group " + std::to_string(group));
+    CalendarApp app;
+    auto& k = Enter(app, 11, group);
+    const bool employee = group == mv::GroupEmployee;
+
+    const std::vector<std::string> modes =
+        employee ? std::vector<std::string>{"Löschen", "Urlaub", "Zeitausgleich", "Dienstreise", "Sonstiges"}
+                 : std::vector<std::string>{"Löschen", "Urlaub", "Krank", "Zeitausgleich", "Dienstreise", "Sonstiges"};
+    EXPECT_EQ(Entries(k.cmbModus), modes);
+    EXPECT_EQ(k.cmbModus.Text(), "Urlaub");
+    for (forms::Control* c : std::vector<forms::Control*>{&k.opt_agree, &k.opt_decline, &k.lbl_action1, &k.lbl_action3})
+      EXPECT_EQ(c->Enabled(), !employee) << c->Name();
+    EXPECT_TRUE(k.opt_enquire.Enabled());
+    EXPECT_TRUE(k.lbl_action2.Enabled());
+    for (forms::Control* c : k.Controls()) {
+      if (c->Kind() == forms::ControlKind::Menu) {
+        EXPECT_EQ(c->Enabled(), !(employee && restricted.contains(c->Name()))) << c->Name();
+      }
+    }
+    EXPECT_EQ(k.UserShortcut("Ctrl+T"), !employee);
+    EXPECT_EQ(k.UserShortcut("Ctrl+J"), !employee);
+  }
+}
+
+// Each menu with its shortcut and, in brackets, its entries.
+std::string Layout(forms::Menu& menu) {
+  std::string out = menu.Name() + (menu.Shortcut().empty() ? "" : " " + menu.Shortcut());
+  std::string items;
+  for (forms::Menu* item : menu.Items()) items += (items.empty() ? "" : ", ") + Layout(*item);
+  return items.empty() ? out : out + " (" + items + ")";
+}
+
+TEST(MainWindow, MenuBarHoldsItsEntriesInOrderWithTheirShortcuts) {
+  CalendarApp app;
+  auto& k = Enter(app, 11, 1);
+  std::vector<std::string> bar;
+  for (forms::Menu* m : k.MenuBar()) bar.push_back(Layout(*m));
+  EXPECT_EQ(bar, (std::vector<std::string>{
+                     "mnuProgramm (mnuInfo Ctrl+I, mnuLogOut Ctrl+L, mnuTerminate Ctrl+Q)",
+                     "mnuVerwaltung (mnuMitarbeiter (mnuKartei Ctrl+K, mnuAbhängigkeiten Ctrl+A), mnuTeams Ctrl+T, "
+                     "mnuNotizen Ctrl+N, mnuFerien Ctrl+F)",
+                     "mnuExtras (mnuJahresübersicht Ctrl+J, mnuOptionen Ctrl+E)",
+                     "mnuDrucken (mnuDruckAnsicht F12, mnuDruckManager Ctrl+D)"}));
+}
+
+TEST(MainWindow, CaptionsAndTooltipsInBothLanguages) {
+  const std::vector<std::string> german = {
+      "Morvellan", "Programm", "Abmelden / Benutzerwechsel", "Kartei", "Ferien / Feiertage", "Aktuelle Ansicht",
+      "Extras", "Gruppe", "Lupe", "Notizen", "", "Jahresurlaub", "Jahresurlaub", "offen", "Sonstige Tage",
+      "Willkommen zum Morvellan", "Einen Monat vor blättern", "Ansicht verkleinern",
+      "Informationen zu sonstigen Abwesenheitstagen des MA im aktuellen Monat", "Zum ersten Datensatz springen",
+      "Ferien- bzw. Feiertage löschen", "Dezember", "Urlaub"};
+  const std::vector<std::string> english = {
+      "Morvellan", "Program", "Logout / change user", "File", "Holidays", "Current sight", "Extras", "Team", "Zoom",
+      "Notes", "", "Annual vacation days", "Annual vacation days", "left over", "Misc. days", "Welcome to Morvellan",
+      "Browse one month ahead", "Decrease calendar view",
+      "Informations about miscelleanous days of selected employee in current month", "Jump to first record",
+      "Delete holidays", "December", "Vacation"};
+  for (int language : {1, 2}) {
+    CalendarApp app;
+    auto& k = Enter(app, 10, mv::GroupEmployee, language);
+    mv::State& s = app.s();
+    const std::vector<std::string> shown = {
+        k.Caption(), k.mnuProgramm.Caption(), k.mnuLogOut.Caption(), k.mnuKartei.Caption(), k.mnuFerien.Caption(),
+        k.mnuDruckAnsicht.Caption(), k.mnuExtras.Caption(), k.Label1.Caption(), k.Label5.Caption(),
+        k.fmNote.Caption(), k.lbl_Note.Caption(), k.lbl_Konto.Caption(), k.lbl_KtoShadow(3).Caption(),
+        k.lbl_KtoInfo3.Caption(), k.opt_Info(5).Caption(), k.lbl_Status.Caption(), k.cmdMonForward.ToolTipText(),
+        k.cmdZoomDec.ToolTipText(), k.opt_Info(5).ToolTipText(), s.frmMitarbeiter->cmd_FirstRS.ToolTipText(),
+        s.frmFerien->optDelete.ToolTipText(), k.cmbMonat.Text(), k.cmbModus.Text()};
+    EXPECT_EQ(shown, language == 1 ? german : english);
+  }
+}
+
+TEST(MainWindow, OpensOnTodaysMonthAndTheUsersTeamWithTheCalendarTableOpen) {
+  CalendarApp app;
+  app.AddEntry(21, Dec(1), "U?");
+  app.AddEntry(11, db::Date(2025, 3, 4), "K/");
+  Prepare(app);
+  app.s().Settings.CalendarFont = "Courier New";
+  app.s().SelStart = 9;
+  auto& k = app.EnterAs(21, 1);
+  mv::State& s = app.s();
+
+  EXPECT_TRUE(k.Visible());
+  EXPECT_EQ(Entries(k.cmbMonat).size(), 12u);
+  EXPECT_EQ(k.cmbMonat.List(2), "März");
+  EXPECT_EQ(k.cmbJahr.ListCount(), 25);  // 2003 to next year
+  EXPECT_EQ(k.cmbJahr.List(0), "2003");
+  EXPECT_EQ(k.cmbJahr.List(24), "2027");
+  ExpectShown(k, "Dezember", "2026");
+  EXPECT_EQ(Entries(k.cmbTeamAuswahl), (std::vector<std::string>{"Entwicklung", "Vertrieb", "Leer"}));
+  EXPECT_EQ(k.cmbTeamAuswahl.Text(), "Vertrieb");
+  EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Dorn, Dora");
+  EXPECT_EQ(k.grdCal.TextMatrix(4, 1), "U");
+  EXPECT_TRUE(s.RsKalender.IsOpen());
+  EXPECT_EQ(s.RsKalender.RecordCount(), 2);
+  EXPECT_FALSE(s.SelStart.has_value());
+  EXPECT_EQ(s.InfoIndex, 1);
+
+  ASSERT_TRUE(s.frmJahresansicht.IsLoaded() && s.frmMitarbeiter.IsLoaded() && s.frmFerien.IsLoaded());
+  for (forms::Form* companion : std::vector<forms::Form*>{&s.frmJahresansicht.Get(), &s.frmMitarbeiter.Get(),
+                                                          &s.frmFerien.Get()})
+    EXPECT_FALSE(companion->Visible()) << companion->Name();
+  EXPECT_EQ(Entries(s.frmMitarbeiter->cmb_Team), Entries(k.cmbTeamAuswahl));
+  EXPECT_EQ(s.frmMitarbeiter->cmb_Team.ListIndex(), -1);
+  EXPECT_EQ(k.grdCal.FontName(), "Courier New");
+  EXPECT_EQ(Look(k.grdCal, 4, 0).Font.Name, "Courier New");
+  EXPECT_EQ(s.frmJahresansicht->grdYear.FontName(), "Courier New");
+}
+
+// No teams at all, or a team table that cannot be read (reported): the window opens all the same.
+TEST(MainWindow, OpensWithoutTeams) {
+  for (bool tableMissing : {false, true}) {
+    SCOPED_TRACE(tableMissing ? "table missing" : "no teams");
+    mvtest::TestApp app;
+    app.AddEmployee(7, "Meier", "Anna", 0);
+    if (tableMissing) {
+      app.Sql("DROP TABLE tbl_Teams");
+      app.platform.ExpectMessageBox(
+          [](const forms::MessageBoxRequest& r) { return r.Prompt.find("tbl_Teams") != std::string::npos; },
+          forms::vbOK);
+    }
+    auto& k = Enter(app, 7, 1);
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+    EXPECT_TRUE(k.Visible());
+    EXPECT_EQ(k.cmbTeamAuswahl.ListCount(), 0);
+    EXPECT_EQ(k.grdCal.TextMatrix(0, 1), "");
+    EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Meier, Anna");
+  }
+}
+
+TEST(MainWindow, MonthButtonsCrossYearEndsWithBothListsInStep) {
+  CalendarApp app;
+  app.AddEntry(11, db::Date(2009, 12, 24), "U/");
+  app.AddEntry(11, db::Date(2011, 1, 4), "S?");
+  SetToday(app, 2010, 1);
+  auto& k = Enter(app, 11, 1);
+
+  k.cmdMonBack.UserClick();
+  ExpectShown(k, "Dezember", "2009");
+  EXPECT_EQ(app.s().CurrentMonth, 12);
+  EXPECT_EQ(app.s().CurrentYear, 2009);
+  EXPECT_EQ(k.grdCal.TextMatrix(AdamRow, 24), "U");
+  k.cmdMonBack.UserClick();
+  ExpectShown(k, "November", "2009");
+  EXPECT_EQ(k.grdCal.TextMatrix(AdamRow, 24), "");
+
+  k.cmdMonForward.UserClick();
+  k.cmdMonForward.UserClick();
+  ExpectShown(k, "Januar", "2010");
+  k.cmbMonat.UserSelect(11);
+  k.cmdMonForward.UserClick();
+  ExpectShown(k, "Januar", "2011");
+  EXPECT_EQ(app.s().CurrentYear, 2011);
+  EXPECT_EQ(k.grdCal.TextMatrix(AdamRow, 4), "S");
+
+  // The annual overview and the print manager move the view without touching the lists; the
+  // month buttons still show the month they name.
+  app.s().CurrentMonth = 3;
+  mv::FillCalendar(app.s(), "Team");
+  mv::FillCalendar(app.s(), "Monat");
+  k.cmdMonBack.UserClick();
+  ExpectShown(k, "Februar", "2011");
+  k.cmdMonBack.UserClick();
+  ExpectShown(k, "Januar", "2011");
+  EXPECT_EQ(app.s().CurrentMonth, 1);
+}
+
+// The year list is built once at set-up; the clock's next year may have moved on since.
+TEST(MainWindow, MonthButtonsStopAtTheEndsOfTheYearList) {
+  CalendarApp app;
+  SetToday(app, 2003, 1);
+  auto& k = Enter(app, 11, 1);
+  EXPECT_EQ(k.cmbJahr.ListCount(), 18);  // up to 2020 while that is later than next year
+  EXPECT_EQ(k.cmbJahr.List(17), "2020");
+  k.cmdMonBack.UserClick();
+  ExpectShown(k, "Januar", "2003");
+  EXPECT_EQ(app.s().CurrentYear, 2003);
+
+  SetToday(app, 2026, 12);
+  k.cmbJahr.UserSelect(k.cmbJahr.ListCount() - 1);
+  k.cmbMonat.UserSelect(11);
+  k.cmdMonForward.UserClick();
+  ExpectShown(k, "Dezember", "2020");
+  EXPECT_EQ(app.s().CurrentYear, 2020);
+  EXPECT_EQ(app.s().CurrentMonth, 12);
+}
+
+TEST(MainWindow, ZoomStepsBetweenItsLimitsAndAlwaysRebuilds) {
+  CalendarApp app;
+  auto& k = Enter(app, 11, 1);
+  auto& g = k.grdCal;
+  const struct {
+    forms::CommandButton mv::frmKalender::*button;
+    int level, width, font, yearFont;
+  } steps[] = {{&mv::frmKalender::cmdZoomDec, 0, 300, 8, 20}, {&mv::frmKalender::cmdZoomInc, 1, 400, 10, 23},
+               {&mv::frmKalender::cmdZoomInc, 2, 500, 12, 26}, {&mv::frmKalender::cmdZoomInc, 2, 500, 12, 26},
+               {&mv::frmKalender::cmdZoomDec, 1, 400, 10, 23}};
+  int day = 0;
+  for (const auto& step : steps) {
+    app.AddEntry(11, Dec(++day), "U?");  // shows only after a rebuild
+    (k.*step.button).UserClick();
+    EXPECT_EQ(app.s().ZoomLevel, step.level);
+    EXPECT_EQ(g.ColWidth(5), step.width);
+    EXPECT_EQ(g.ColWidth(31), step.width);
+    EXPECT_EQ(g.ColWidth(0), 2000);
+    EXPECT_EQ(g.RowHeightMin(), step.width);
+    EXPECT_EQ(Look(g, AdamRow, 0).Font.Size, step.font);
+    EXPECT_EQ(Look(g, 2, 9).Font.Size, step.font);
+    EXPECT_EQ(Look(g, 3, 0).Font.Size, step.yearFont);
+    EXPECT_EQ(g.TextMatrix(AdamRow, day), "U");
+  }
+}
+
+// Printing the calendar as shown: one landscape job with the grid's picture, names not bold.
+TEST(MainWindow, F12PrintsOnePageOfTheGridWithNamesInNormalWeight) {
+  CalendarApp app;
+  app.AddEntry(12, Dec(3), "U/");
+  auto& k = Enter(app, 10, mv::GroupEmployee);
+  ASSERT_TRUE(BoldAt(k.grdCal, BergRow, 0));  // the own name
+
+  ASSERT_TRUE(k.UserShortcut("F12"));
+  EXPECT_FALSE(BoldAt(k.grdCal, BergRow, 0));
+  EXPECT_EQ(k.lbl_Status.Caption(), "Drucke aktuell angezeigtes Kalenderblatt");
+  k.cmbTeamAuswahl.UserSelect(2);
+  k.mnuDruckAnsicht.UserClick();
+
+  ASSERT_EQ(app.platform.PrintJobs().size(), 2u);
+  const forms::GridPicture& page = app.platform.PrintJobs()[0];
+  EXPECT_EQ(page.Rows, 7);
+  EXPECT_EQ(page.Cell(BergRow, 0).Text, "Berg, Lena");
+  EXPECT_FALSE(page.Cell(BergRow, 0).Font.Bold);
+  EXPECT_EQ(page.Cell(ZollerRow, 3).Text, "U");
+  const forms::GridPicture& empty = app.platform.PrintJobs()[1];  // a team without members
+  EXPECT_EQ(empty.Rows, 4);
+  EXPECT_EQ(empty.Cell(0, 1).Text, "Leer");
+}
+
+TEST(MainWindow, AFailedPrintJobIsReported) {
+  CalendarApp app;
+  auto& k = Enter(app, 11, mv::GroupAdmin);
+  app.platform.SetPrinterFailure("Kein Drucker installiert");
+  app.platform.ExpectMessageBox("Kein Drucker installiert", forms::vbOK);
+
+  k.mnuDruckAnsicht.UserClick();
+
+  EXPECT_TRUE(app.platform.PrintJobs().empty());
+}
+
+}  // namespace
