@@ -1,0 +1,282 @@
+// The mouse on the month grid: the pointer's tooltip, note text, current employee and bold name;
+// clicks on names; selecting a run of days by dragging, in either direction, and the presses and
+// releases that select or apply nothing.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CalendarTestSupport.h"
+
+namespace {
+
+using namespace caltest;
+
+constexpr int Left = forms::vbLeftButton;
+constexpr int Right = forms::vbRightButton;
+const std::string NameTip = "Doppelklick auf den Namen öffnet die MA-Kartei";
+
+TEST(GridMouse, PointerMakesTheEmployeeOfItsRowCurrentWithTheNameBold) {
+  CalendarApp app;
+  app.AddEntry(10, Dec(1), "U/");
+  app.AddEntry(10, Dec(2), "U?");
+  app.AddEntry(11, Dec(9), "U!");
+  for (int day = 1; day <= 30; ++day) app.AddEntry(12, db::Date(2026, 1, day), "U?");
+  auto& k = Enter(app, 11, 1);
+  auto& g = k.grdCal;
+
+  g.UserMove(BergRow, 0);
+  EXPECT_EQ(g.ToolTipText(), NameTip);
+  EXPECT_EQ(app.s().CurrentPersNr, 10);
+  EXPECT_FALSE(BoldAt(g, AdamRow, 0));
+  EXPECT_TRUE(BoldAt(g, BergRow, 0));
+  EXPECT_EQ(k.lbl_ColInfo1.Caption() + k.lbl_ColInfo2.Caption(), "11");
+  EXPECT_EQ(Account(k), "25 2 23");
+  EXPECT_EQ(k.lbl_KtoZahl2.ForeColor(), forms::vbWhite);
+
+  g.UserMove(ZollerRow, 3);
+  EXPECT_EQ(g.ToolTipText(), "");
+  EXPECT_EQ(app.s().CurrentPersNr, 12);
+  EXPECT_FALSE(BoldAt(g, BergRow, 0));
+  EXPECT_TRUE(BoldAt(g, ZollerRow, 0));
+  EXPECT_EQ(k.lbl_ColInfo1.Caption(), "0");
+  EXPECT_EQ(Account(k), "28 30 0");  // more planned than the entitlement
+  EXPECT_EQ(k.lbl_KtoZahl2.ForeColor(), forms::vbRed);
+
+  g.UserMove(2, 10);  // a header row: the first member, no name changes its weight
+  EXPECT_EQ(app.s().CurrentPersNr, 11);
+  EXPECT_EQ(k.lbl_ColInfo3.Caption(), "1");
+  EXPECT_TRUE(BoldAt(g, ZollerRow, 0));
+  EXPECT_FALSE(BoldAt(g, AdamRow, 0));
+  app.Sql("DELETE FROM tbl_Kalender WHERE Datum >= '2026-01-29'");
+  g.UserMove(ZollerRow, 0);
+  EXPECT_EQ(Account(k), "28 28 0");
+  EXPECT_EQ(k.lbl_KtoZahl2.ForeColor(), forms::vbWhite);
+
+  g.UserMove(BergRow, 3);  // rebuilds select nothing and keep the current employee
+  k.cmbMonat.UserSelect(1);
+  k.cmdMonForward.UserClick();
+  k.cmbTeamAuswahl.UserSelect(1);
+  k.cmbTeamAuswahl.UserSelect(0);
+  k.cmdZoomInc.UserClick();
+  EXPECT_EQ(app.s().CurrentPersNr, 10);
+  EXPECT_EQ(RowsWithSelection(g), 0);
+  EXPECT_FALSE(app.s().SelStart);
+}
+
+// Notes of entries and holidays follow the pointer for every group; an employee stays the current
+// employee with the own name bold.
+TEST(GridMouse, NoteTextFollowsThePointer) {
+  for (int group : {1, 3}) {
+    SCOPED_TRACE("group " + std::to_string(group));
+    CalendarApp app;
+    const long doctor = app.AddNote("Arzttermin");
+    app.AddEntry(11, Dec(3), "K/", doctor);
+    app.AddEntry(12, Dec(4), "U?", 999);  // a number the catalogue lacks
+    app.AddHoliday(Dec(24), app.AddNote("Heiligabend"));
+    auto& k = Enter(app, 10, group);
+    auto& g = k.grdCal;
+
+    g.UserMove(AdamRow, 3);
+    EXPECT_EQ(k.lbl_Note.Caption(), "Arzttermin");
+    g.UserMove(ZollerRow, 4);
+    EXPECT_EQ(k.lbl_Note.Caption(), "Arzttermin");
+    g.UserMove(2, 24);
+    EXPECT_EQ(k.lbl_Note.Caption(), "Heiligabend");
+    g.UserMove(AdamRow, 24);
+    EXPECT_EQ(k.lbl_Note.Caption(), "");
+    g.UserMove(3, 24);
+    EXPECT_EQ(k.lbl_Note.Caption(), "Heiligabend");
+    EXPECT_EQ(app.s().CurrentPersNr, group == mv::GroupEmployee ? 10 : 11);
+    EXPECT_EQ(BoldAt(g, BergRow, 0), group == mv::GroupEmployee);
+    g.UserMove(AdamRow, 0);
+    EXPECT_EQ(g.ToolTipText(), NameTip);
+  }
+}
+
+// A double click on a member row makes its employee current (the card it opens comes later); a
+// right click on a name reverses the order of the rows, elsewhere it does nothing; in a team
+// without members nothing but the tooltip answers.
+TEST(GridMouse, ClicksOnNames) {
+  CalendarApp app;
+  auto& k = Enter(app, 11, 1);
+  auto& g = k.grdCal;
+
+  g.UserDoubleClick(ZollerRow, 0);
+  EXPECT_EQ(app.s().CurrentPersNr, 12);
+  EXPECT_TRUE(k.Enabled());
+  g.UserDoubleClick(1, 0);
+  EXPECT_EQ(app.s().CurrentPersNr, 12);
+
+  g.UserPress(BergRow, 0, Right);
+  g.UserRelease(BergRow, 0, Right);
+  EXPECT_EQ(app.s().SortOrder, "DESC");
+  EXPECT_EQ(g.TextMatrix(4, 0), "Zoller, Eva");
+  EXPECT_EQ(g.TextMatrix(6, 0), "Adam, Karl");
+
+  g.UserPress(1, 3, Right);
+  g.UserRelease(1, 3, Right);
+  g.UserClick(4, 0);
+  EXPECT_EQ(app.s().SortOrder, "DESC");
+
+  g.UserPress(4, 0, Right);
+  g.UserRelease(4, 0, Right);
+  EXPECT_EQ(app.s().SortOrder, "ASC");
+  EXPECT_EQ(g.TextMatrix(4, 0), "Adam, Karl");
+
+  k.cmbTeamAuswahl.UserSelect(2);  // without members only the tooltip follows the pointer
+  ASSERT_EQ(g.Rows(), 4);
+  g.UserMove(3, 0);
+  EXPECT_EQ(g.ToolTipText(), NameTip);
+  g.UserMove(3, 5);
+  g.UserPress(3, 5);
+  g.UserRelease(3, 5);
+  g.UserDoubleClick(3, 0);
+  g.UserPress(3, 0, Right);
+  g.UserRelease(3, 0, Right);
+  EXPECT_EQ(app.s().CurrentPersNr, 12);
+  EXPECT_EQ(app.s().SortOrder, "ASC");
+  EXPECT_FALSE(app.s().SelStart);
+  EXPECT_TRUE(app.platform.MessageBoxes().empty());
+}
+
+TEST(GridMouse, DragsPaintTheHoveredRowInEitherDirectionAndHandTheRunOn) {
+  CalendarApp app;
+  auto& k = Enter(app, 11, 1);
+  auto& g = k.grdCal;
+  g.UserMove(BergRow, 3);
+  g.UserPress(BergRow, 3);
+  EXPECT_EQ(SelectedDays(g, BergRow), Days(3, 3));
+  g.UserMove(BergRow, 4, Left);
+  g.UserMove(BergRow, 6, Left);
+  EXPECT_EQ(SelectedDays(g, BergRow), Days(3, 6));
+  EXPECT_EQ(RowsWithSelection(g), 1);
+  EXPECT_EQ(app.s().SelStart, 3);
+  EXPECT_EQ(app.s().SelEndCol, 6);
+
+  g.UserMove(BergRow, 4, Left);  // back towards the anchor: the weekend gets its colour again
+  EXPECT_EQ(SelectedDays(g, BergRow), Days(3, 4));
+  EXPECT_EQ(app.s().SelEndCol, 4);
+  EXPECT_EQ(BackAt(g, BergRow, 5), WeekendColor);
+  EXPECT_EQ(BackAt(g, BergRow, 6), WeekendColor);
+
+  ExpectEnquiry(app, 3, 4);
+  g.UserRelease(BergRow, 4);
+  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-03", "U?", "0"}, {"2026-12-04", "U?", "0"}}));
+  EXPECT_EQ(g.TextMatrix(BergRow, 3), "U");
+  EXPECT_EQ(BackAt(g, BergRow, 3), Yellow);
+  EXPECT_EQ(RowsWithSelection(g), 0);
+  EXPECT_FALSE(app.s().SelStart);
+
+  g.UserMove(AdamRow, 10);  // to the left of the anchor: the days between pointer and anchor
+  g.UserPress(AdamRow, 10);
+  g.UserMove(AdamRow, 8, Left);
+  g.UserMove(AdamRow, 7, Left);
+  EXPECT_EQ(SelectedDays(g, AdamRow), Days(7, 10));
+  EXPECT_EQ(app.s().SelStart, 7);
+  EXPECT_EQ(app.s().SelEndCol, 10);
+  g.UserMove(AdamRow, 12, Left);
+  EXPECT_EQ(SelectedDays(g, AdamRow), Days(10, 12));
+  g.UserMove(AdamRow, 9, Left);
+  EXPECT_EQ(SelectedDays(g, AdamRow), Days(9, 10));
+
+  ExpectEnquiry(app, 9, 10);
+  g.UserRelease(AdamRow, 9);
+  EXPECT_EQ(EntriesOf(app, 11), (Rows{{"2026-12-09", "U?", "0"}, {"2026-12-10", "U?", "0"}}));
+}
+
+// A drag stays in the row where it began and on the days the month has; the hover display rests
+// while the run is under way. Other presses and releases apply nothing.
+TEST(GridMouse, ADragStaysInItsRowOnTheShownDaysAndOtherClicksApplyNothing) {
+  CalendarApp app;
+  auto& k = Enter(app, 11, 1);
+  auto& g = k.grdCal;
+  k.cmbMonat.UserSelect(1);  // February 2026: 28 days
+  ASSERT_EQ(g.ColWidth(29), 0);
+  g.UserMove(BergRow, 30);
+  g.UserPress(BergRow, 30);
+  g.UserRelease(BergRow, 30);
+  EXPECT_FALSE(app.s().SelStart);
+
+  g.UserMove(BergRow, 26);
+  g.UserPress(BergRow, 26);
+  g.UserMove(ZollerRow, 27, Left);
+  g.UserMove(AdamRow, 28, Left);
+  g.UserMove(AdamRow, 30, Left);
+  EXPECT_EQ(SelectedDays(g, BergRow), Days(26, 28));
+  EXPECT_EQ(RowsWithSelection(g), 1);
+  EXPECT_EQ(app.s().SelEndCol, 28);
+  EXPECT_EQ(app.s().CurrentPersNr, 10);
+  EXPECT_TRUE(BoldAt(g, BergRow, 0));
+  EXPECT_FALSE(BoldAt(g, AdamRow, 0));
+  g.UserMove(ZollerRow, 7);  // no button
+  EXPECT_EQ(app.s().CurrentPersNr, 10);
+
+  app.platform.ExpectMessageBox("Vom 26.02.2026 bis 28.02.2026\rUrlaub anfragen ?", forms::vbNo);
+  g.UserRelease(AdamRow, 30);
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender"), 0);
+  EXPECT_EQ(RowsWithSelection(g), 0);
+  EXPECT_FALSE(app.s().SelStart);
+  g.UserMove(ZollerRow, 7);
+  EXPECT_EQ(app.s().CurrentPersNr, 12);
+
+  // A right press anchors nothing and its release applies nothing; a run released over a name or
+  // a header ends with its cells restored, and hovering works again.
+  k.cmbMonat.UserSelect(11);
+  g.UserMove(BergRow, 3);
+  g.UserPress(BergRow, 3, Right);
+  g.UserRelease(BergRow, 3, Right);
+  EXPECT_FALSE(app.s().SelStart);
+  EXPECT_EQ(RowsWithSelection(g), 0);
+
+  g.UserPress(BergRow, 3);
+  g.UserMove(BergRow, 6, Left);
+  g.UserMove(BergRow, 0, Left);
+  g.UserRelease(BergRow, 0);
+  EXPECT_FALSE(app.s().SelStart);
+  EXPECT_EQ(RowsWithSelection(g), 0);
+  EXPECT_EQ(BackAt(g, BergRow, 3), White);
+  EXPECT_EQ(BackAt(g, BergRow, 6), WeekendColor);
+
+  g.UserMove(AdamRow, 2);
+  EXPECT_EQ(app.s().CurrentPersNr, 11);
+  g.UserPress(AdamRow, 2);
+  g.UserMove(1, 4, Left);
+  g.UserRelease(1, 4);
+  EXPECT_FALSE(app.s().SelStart);
+  EXPECT_EQ(RowsWithSelection(g), 0);
+  EXPECT_EQ(app.platform.MessageBoxes().size(), 1u);
+
+  g.UserPress(AdamRow, 12);
+  EXPECT_EQ(app.s().SelStart, 12);
+  EXPECT_EQ(SelectedDays(g, AdamRow), Days(12, 12));
+}
+
+TEST(GridMouse, EmployeesSelectInTheirOwnRowOfTheirOwnTeamOnly) {
+  CalendarApp app;
+  auto& k = Enter(app, 10, mv::GroupEmployee);
+  auto& g = k.grdCal;
+  g.UserMove(AdamRow, 3);
+  g.UserPress(AdamRow, 3);
+  g.UserMove(ZollerRow, 5, Left);
+  EXPECT_EQ(SelectedDays(g, BergRow), Days(3, 5));
+  EXPECT_EQ(RowsWithSelection(g), 1);
+  g.UserMove(ZollerRow, 1, Left);
+  EXPECT_EQ(SelectedDays(g, BergRow), Days(1, 3));
+
+  ExpectEnquiry(app, 1, 3);
+  g.UserRelease(ZollerRow, 1);
+  EXPECT_EQ(EntriesOf(app, 10).size(), 3u);
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr <> 10"), 0);
+
+  k.cmbTeamAuswahl.UserSelect(1);
+  g.UserMove(4, 3);
+  g.UserPress(4, 3);
+  g.UserMove(4, 6, Left);
+  EXPECT_EQ(RowsWithSelection(g), 0);
+  g.UserRelease(4, 6);
+  EXPECT_FALSE(app.s().SelStart);
+  EXPECT_EQ(app.platform.MessageBoxes().size(), 2u);
+  EXPECT_EQ(app.s().CurrentPersNr, 10);
+}
+
+}  // namespace
