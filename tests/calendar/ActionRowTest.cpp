@@ -1,185 +1,131 @@
+// The mode list and the three actions: what each choice sets and shows by group and language, and
+// the codes they lead to.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
-#include "calendar/AbsenceCode.h"
-#include "calendar/frmKalender.h"
-#include "support/TestApp.h"
+#include "CalendarTestSupport.h"
 
 namespace {
 
-class ActionRow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    app.AddTeam(0, "Entwicklung");
-    app.AddEmployee(11, "Abel", "Anna", 0);
-  }
+using namespace caltest;
 
-  mv::frmKalender& Enter(int group, int language = 1) {
-    app.OpenProgram(language);
-    return app.EnterAs(11, group);
-  }
-
-  const std::string& Action() { return app.s().CurrentAction; }
-  const std::string& Type() { return app.s().CurrentType; }
-
-  // Which of the three labels is underlined and which option is set: "1", "2" or "3" for each.
-  static std::string Shown(mv::frmKalender& k) {
-    std::string labels;
-    if (k.lbl_action1.FontUnderline()) labels += "1";
-    if (k.lbl_action2.FontUnderline()) labels += "2";
-    if (k.lbl_action3.FontUnderline()) labels += "3";
-    std::string options;
-    if (k.opt_agree.Value()) options += "1";
-    if (k.opt_enquire.Value()) options += "2";
-    if (k.opt_decline.Value()) options += "3";
-    return labels + "/" + options;
-  }
-
-  static bool AllActionsEnabled(mv::frmKalender& k) {
-    return k.lbl_action1.Enabled() && k.lbl_action2.Enabled() && k.lbl_action3.Enabled() && k.opt_agree.Enabled() &&
-           k.opt_enquire.Enabled() && k.opt_decline.Enabled();
-  }
-
-  static bool AnyActionEnabled(mv::frmKalender& k) {
-    return k.lbl_action1.Enabled() || k.lbl_action2.Enabled() || k.lbl_action3.Enabled() || k.opt_agree.Enabled() ||
-           k.opt_enquire.Enabled() || k.opt_decline.Enabled();
-  }
-
-  mvtest::TestApp app;
+// A user's choice and what the action row shows after it. shown: the underlined label and the set
+// option ("2/2": enquire); enabled: labels 1-3, then the options agree, enquire, decline.
+struct Step {
+  const char* what;
+  std::function<void(mv::frmKalender&)> choose;
+  const char* type;
+  const char* action;
+  const char* shown;
+  const char* captions;
+  const char* enabled;
 };
 
-TEST_F(ActionRow, LoginStartsWithVacationAndEnquire) {
-  auto& k = Enter(1);
-  EXPECT_EQ(k.cmbModus.ListCount(), 6);
-  EXPECT_EQ(k.cmbModus.Text(), "Urlaub");
-  EXPECT_EQ(Type(), "Urlaub");
-  EXPECT_EQ(Action(), "anfragen");
-  EXPECT_EQ(Shown(k), "2/2");
-  EXPECT_TRUE(AllActionsEnabled(k));
-  EXPECT_EQ(k.lbl_action1.Caption(), "genehmigen");
-  EXPECT_EQ(k.lbl_action2.Caption(), "anfragen");
-  EXPECT_EQ(k.lbl_action3.Caption(), "ablehnen");
+std::string Shown(mv::frmKalender& k) {
+  std::string labels, options;
+  for (auto [label, digit] : {std::pair{&k.lbl_action1, "1"}, {&k.lbl_action2, "2"}, {&k.lbl_action3, "3"}})
+    if (label->FontUnderline()) labels += digit;
+  for (auto [option, digit] : {std::pair{&k.opt_agree, "1"}, {&k.opt_enquire, "2"}, {&k.opt_decline, "3"}})
+    if (option->Value()) options += digit;
+  return labels + "/" + options;
 }
 
-TEST_F(ActionRow, SickAlwaysStartsExcusedAndCannotBeEnquired) {
-  auto& k = Enter(1);
-  k.lbl_action3.UserClick();
-  k.cmbModus.UserSelect(2);
-  EXPECT_EQ(Type(), "Krank");
-  EXPECT_EQ(Action(), "Entschuldigt");
-  EXPECT_EQ(Shown(k), "1/1");
-  EXPECT_EQ(k.lbl_action1.Caption(), "entschuldigt");
-  EXPECT_EQ(k.lbl_action2.Caption(), "---");
-  EXPECT_EQ(k.lbl_action3.Caption(), "unentschuldigt");
-  EXPECT_FALSE(k.lbl_action2.Enabled());
-  EXPECT_FALSE(k.opt_enquire.Enabled());
-
-  k.opt_enquire.UserClick();
-  k.lbl_action2.UserClick();
-  EXPECT_EQ(Action(), "Entschuldigt");
-  k.lbl_action3.UserClick();
-  EXPECT_EQ(Action(), "Unentschuldigt");
-  EXPECT_EQ(Shown(k), "3/3");
-  mv::PrepareKennZ(app.s());
-  EXPECT_EQ(app.s().CurrentKennZ, "K!");
-  k.opt_agree.UserClick();
-  EXPECT_EQ(Action(), "Entschuldigt");
-
-  k.cmbModus.UserSelect(1);
-  k.cmbModus.UserSelect(2);  // from an enquiry back to sick
-  EXPECT_EQ(Action(), "Entschuldigt");
+std::string Enabled(mv::frmKalender& k) {
+  std::string out;
+  for (forms::Control* c : std::vector<forms::Control*>{&k.lbl_action1, &k.lbl_action2, &k.lbl_action3, &k.opt_agree,
+                                                        &k.opt_enquire, &k.opt_decline})
+    out += c->Enabled() ? "1" : "0";
+  return out;
 }
 
-TEST_F(ActionRow, OtherKindsRestoreTheCaptionsAndStartWithEnquire) {
-  auto& k = Enter(1);
-  k.cmbModus.UserSelect(2);
-  k.cmbModus.UserSelect(3);
-  EXPECT_EQ(Type(), "Zeitausgleich");
-  EXPECT_EQ(Action(), "anfragen");
-  EXPECT_EQ(Shown(k), "2/2");
-  EXPECT_EQ(k.lbl_action1.Caption(), "genehmigen");
-  EXPECT_EQ(k.lbl_action2.Caption(), "anfragen");
-  EXPECT_EQ(k.lbl_action3.Caption(), "ablehnen");
-  EXPECT_TRUE(AllActionsEnabled(k));
-
-  k.lbl_action1.UserClick();
-  k.cmbModus.UserSelect(4);
-  EXPECT_EQ(Type(), "Dienstreise");
-  EXPECT_EQ(Action(), "anfragen");
-  k.cmbModus.UserSelect(5);
-  EXPECT_EQ(Type(), "Sonstiges");
-}
-
-TEST_F(ActionRow, DeleteDisablesEveryActionAndKeepsTheChosenOne) {
-  auto& k = Enter(1);
-  k.lbl_action1.UserClick();
-  k.cmbModus.UserSelect(0);
-  EXPECT_EQ(Type(), "Löschen");
-  EXPECT_EQ(Action(), "genehmigen");
-  EXPECT_FALSE(AnyActionEnabled(k));
-
-  k.cmbModus.UserSelect(1);
-  EXPECT_TRUE(AllActionsEnabled(k));
-  EXPECT_EQ(Action(), "anfragen");
-}
-
-TEST_F(ActionRow, EmployeesHaveNoSickModeAndCanOnlyEnquire) {
-  auto& k = Enter(3);
-  ASSERT_EQ(k.cmbModus.ListCount(), 5);
-  for (int i = 0; i < 5; ++i) {
-    k.cmbModus.UserSelect(i);
-    EXPECT_FALSE(k.lbl_action1.Enabled()) << i;
-    EXPECT_FALSE(k.lbl_action3.Enabled()) << i;
-    EXPECT_FALSE(k.opt_agree.Enabled()) << i;
-    EXPECT_FALSE(k.opt_decline.Enabled()) << i;
+void Follow(mvtest::TestApp& app, mv::frmKalender& k, const std::vector<Step>& steps) {
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.choose(k);
+    EXPECT_EQ(app.s().CurrentType, step.type);
+    EXPECT_EQ(app.s().CurrentAction, step.action);
+    EXPECT_EQ(Shown(k), step.shown);
+    EXPECT_EQ(k.lbl_action1.Caption() + "|" + k.lbl_action2.Caption() + "|" + k.lbl_action3.Caption(), step.captions);
+    EXPECT_EQ(Enabled(k), step.enabled);
   }
-  k.cmbModus.UserSelect(2);
-  EXPECT_EQ(Type(), "Zeitausgleich");
-  EXPECT_TRUE(k.opt_enquire.Enabled());
-  k.lbl_action1.UserClick();
-  k.opt_decline.UserClick();
-  EXPECT_EQ(Action(), "anfragen");
-  EXPECT_EQ(Shown(k), "2/2");
 }
 
-TEST_F(ActionRow, EnglishShowsEnglishCaptionsButKeepsTheGermanKeywords) {
-  auto& k = Enter(1, 2);
-  EXPECT_EQ(k.cmbModus.Text(), "Vacation");
-  EXPECT_EQ(Type(), "Urlaub");
-  EXPECT_EQ(k.lbl_action2.Caption(), "enquire");
-  k.cmbModus.UserSelect(2);
-  EXPECT_EQ(k.cmbModus.Text(), "Diseased");
-  EXPECT_EQ(Type(), "Krank");
-  EXPECT_EQ(k.lbl_action1.Caption(), "excused");
-  mv::PrepareKennZ(app.s());
-  EXPECT_EQ(app.s().CurrentKennZ, "K/");
+auto Mode(int index) {
+  return [index](mv::frmKalender& k) { k.cmbModus.UserSelect(index); };
+}
+auto Click(forms::Label mv::frmKalender::*label) {
+  return [label](mv::frmKalender& k) { (k.*label).UserClick(); };
+}
+auto Click(forms::OptionButton mv::frmKalender::*option) {
+  return [option](mv::frmKalender& k) { (k.*option).UserClick(); };
+}
+void Nothing(mv::frmKalender&) {}
+
+const char* const Actions = "genehmigen|anfragen|ablehnen";
+const char* const SickActions = "entschuldigt|---|unentschuldigt";
+
+TEST(ActionRow, AdministratorsChooseEveryKindAndAction) {
+  CalendarApp app;
+  auto& k = Enter(app, 11, 1);
+  using K = mv::frmKalender;
+  Follow(app, k,
+      {
+          {"login", Nothing, "Urlaub", "anfragen", "2/2", Actions, "111111"},
+          {"decline", Click(&K::lbl_action3), "Urlaub", "ablehnen", "3/3", Actions, "111111"},
+          {"sick starts excused", Mode(2), "Krank", "Entschuldigt", "1/1", SickActions, "101101"},
+          {"sick cannot be enquired", [](K& w) { w.opt_enquire.UserClick(); w.lbl_action2.UserClick(); }, "Krank",
+           "Entschuldigt", "1/1", SickActions, "101101"},
+          {"unexcused", Click(&K::lbl_action3), "Krank", "Unentschuldigt", "3/3", SickActions, "101101"},
+          {"excused", Click(&K::opt_agree), "Krank", "Entschuldigt", "1/1", SickActions, "101101"},
+          {"overtime restores the captions", Mode(3), "Zeitausgleich", "anfragen", "2/2", Actions, "111111"},
+          {"approve", Click(&K::opt_agree), "Zeitausgleich", "genehmigen", "1/1", Actions, "111111"},
+          {"delete keeps the action", Mode(0), "Löschen", "genehmigen", "1/1", Actions, "000000"},
+          {"other days", Mode(5), "Sonstiges", "anfragen", "2/2", Actions, "111111"},
+          {"from an enquiry to sick", Mode(2), "Krank", "Entschuldigt", "1/1", SickActions, "101101"},
+      });
 }
 
-// Every code the action row can lead to, with the preview colour PrepareKennZ paints.
-TEST_F(ActionRow, ModesAndActionsLeadToExactlyTheFourteenCodes) {
-  auto& k = Enter(1);
-  auto& g = k.grdCal;
-  std::set<std::string> codes;
+TEST(ActionRow, EmployeesHaveNoSickModeAndOnlyEnquire) {
+  CalendarApp app;
+  auto& k = Enter(app, 10, mv::GroupEmployee);
+  using K = mv::frmKalender;
+  Follow(app, k,
+      {
+          {"login", Nothing, "Urlaub", "anfragen", "2/2", Actions, "010010"},
+          {"delete", Mode(0), "Löschen", "anfragen", "2/2", Actions, "000000"},
+          {"vacation", Mode(1), "Urlaub", "anfragen", "2/2", Actions, "010010"},
+          {"overtime", Mode(2), "Zeitausgleich", "anfragen", "2/2", Actions, "010010"},
+          {"approve and decline stay off", [](K& w) { w.lbl_action1.UserClick(); w.opt_decline.UserClick(); },
+           "Zeitausgleich", "anfragen", "2/2", Actions, "010010"},
+          {"business trip", Mode(3), "Dienstreise", "anfragen", "2/2", Actions, "010010"},
+          {"other days", Mode(4), "Sonstiges", "anfragen", "2/2", Actions, "010010"},
+      });
+}
+
+// Each mode with each action writes its code; no mode and action lead to "K?" or any other code.
+TEST(ActionRow, ModesAndActionsWriteExactlyTheFourteenCodes) {
+  CalendarApp app;
+  auto& k = Enter(app, 12, 1);
+  std::set<std::string> written;
+  int day = 0;
   for (int mode = 1; mode <= 5; ++mode) {
     k.cmbModus.UserSelect(mode);
     for (forms::Label* label : {&k.lbl_action1, &k.lbl_action2, &k.lbl_action3}) {
       label->UserClick();
-      g.SetRow(4);
-      g.SetCol(7);
-      mv::PrepareKennZ(app.s());
-      const std::string& code = app.s().CurrentKennZ;
-      codes.insert(code);
-      ASSERT_EQ(code.size(), 2u);
-      EXPECT_EQ(std::string(1, code[1]), app.s().CurrentSign);
-      const forms::Color expected = code[1] == '/' ? forms::vbGreen : code[1] == '?' ? forms::vbYellow : forms::vbRed;
-      EXPECT_EQ(g.CellBackColor(), expected) << code;
+      app.platform.ExpectMessageBox([](const forms::MessageBoxRequest&) { return true; }, forms::vbYes);
+      NoNote(app);
+      ++day;
+      SelectDays(k, BergRow, day, day);
+      written.insert(app.EntryOn(10, Dec(day)));
+      EXPECT_EQ(k.grdCal.TextMatrix(BergRow, day), std::string(1, "UKZDS"[mode - 1]));
     }
   }
-  const std::set<std::string> fourteen = {"U/", "U?", "U!", "K/", "K!", "Z/", "Z?",
-                                          "Z!", "D/", "D?", "D!", "S/", "S?", "S!"};
-  EXPECT_EQ(codes, fourteen);
+  EXPECT_EQ(written, (std::set<std::string>{"U/", "U?", "U!", "K/", "K!", "Z/", "Z?", "Z!", "D/", "D?", "D!", "S/",
+                                            "S?", "S!"}));
 }
 
 }  // namespace
