@@ -1,0 +1,165 @@
+// The questions asked before the selected days are written: the confirmation of every kind in
+// both languages (typos of the program included), the team's limit of absent members and the
+// absent dependent colleagues; and the member count that keeps teams at 30.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CalendarTestSupport.h"
+#include "calendar/AbsenceChecks.h"
+
+namespace {
+
+using namespace caltest;
+
+struct Confirmation {
+  int mode;    // position in the mode list of an administrator
+  int option;  // 1 approve, 2 enquire, 3 decline
+  int last;    // the run starts on 7 December
+  std::string prompt;
+  std::string title;
+};
+
+// Each question answered no: nothing is written.
+void Ask(int language, const std::vector<Confirmation>& cases) {
+  CalendarApp app;
+  mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin, language);
+  forms::OptionButton* options[] = {nullptr, &k.opt_agree, &k.opt_enquire, &k.opt_decline};
+  for (const Confirmation& c : cases) {
+    SCOPED_TRACE(c.prompt);
+    k.cmbModus.UserSelect(c.mode);
+    if (c.mode != 0) options[c.option]->UserClick();
+    app.platform.ExpectMessageBox(c.prompt, forms::vbNo);
+    SelectDays(k, BergRow, 7, c.last);
+    ASSERT_EQ(app.platform.PendingMessageBoxes(), 0u);
+    EXPECT_EQ(app.platform.MessageBoxes().back().Request.Title, c.title);
+    EXPECT_EQ(app.platform.MessageBoxes().back().Request.Buttons, forms::vbYesNo);
+  }
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender"), 0);
+}
+
+TEST(EntryChecks, GermanConfirmations) {
+  const std::string t = "Bitte bestätigen";
+  Ask(1, {
+             {2, 1, 7, "Entschuldigt krank am 07.12.2026 ?", t},
+             {5, 2, 7, "Am 07.12.2026 sonstigen Tag anfragen ?", t},
+             {5, 1, 9, "Vom 07.12.2026 bis 09.12.2026\rsonstige Tage genehmigen ?", t},
+         });
+}
+
+TEST(EntryChecks, EnglishConfirmationsWithTheirTypos) {
+  const std::string t = "Please confirm";
+  const std::string typo = "Pleas confirm";
+  Ask(2, {
+             {0, 0, 9, "Really delete entries\rfrom 07.12.2026 to 09.12.2026?", t},
+             {1, 3, 7, "Decline vacation on 07.12.2026 ?", t},
+             {2, 3, 7, "Unexcused disease on 07.12.2026 ?", t},
+             {2, 1, 9, "Excused disease\rfrom 07.12.2026 to 09.12.2026 ?", t},
+             {3, 2, 7, "Enquire overtime offset on 07.12.2026 ?", typo},
+             {3, 1, 9, "Approve overtime offset days\rfrom 07.12.2026 to 09.12.2026?", t},
+             {4, 1, 7, "Approve buisiness trip on 07.12.2026 ?", typo},
+             {4, 2, 9, "Enquire business trip\rfrom 07.12.2026 to 09.12.2026?", t},
+         });
+}
+
+// Every member whose cell shows an entry on a selected day counts, whatever its state, and the
+// selected employee once more where the own cell is still empty.
+TEST(EntryChecks, TeamLimit) {
+  struct Entry {
+    long persNr;
+    int day;
+    const char* code;
+  };
+  const struct {
+    const char* what;
+    int maxAbw;
+    std::vector<Entry> entries;
+    bool approve;
+    int first, last;
+    bool asked;
+  } cases[] = {
+      {"own entries count once", 2, {{11, 1, "U!"}, {10, 1, "U?"}}, true, 1, 1, false},
+      {"every state counts", 2, {{11, 1, "U!"}, {10, 1, "U?"}, {12, 1, "K/"}}, false, 1, 1, true},
+      {"alone within a limit of one", 1, {}, false, 1, 1, false},
+      {"asked once for several days", 1, {{11, 5, "Z?"}, {11, 6, "Z?"}}, false, 4, 7, true},
+      {"a limit of thirty", 30, {{11, 8, "U/"}, {12, 8, "S!"}}, false, 8, 8, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CalendarApp app(c.maxAbw);
+    for (const Entry& e : c.entries) app.AddEntry(e.persNr, Dec(e.day), e.code);
+    Prepare(app);
+    app.s().Settings.NotifyDependencies = 0;
+    mv::frmKalender& k = app.EnterAs(12, mv::GroupAdmin);
+    if (c.approve) k.opt_agree.UserClick();
+    const std::string action = c.approve ? "genehmigen" : "anfragen";
+    app.platform.ExpectMessageBox(c.first == c.last ? DayQuestion(c.first, "Urlaub", action)
+                                                    : RangeQuestion(c.first, c.last, "Urlaub", action),
+                                  forms::vbYes);
+    if (c.asked) app.platform.ExpectMessageBox(app.s().T(101), forms::vbYes);
+    NoNote(app);
+    SelectDays(k, BergRow, c.first, c.last);
+    EXPECT_EQ(app.platform.MessageBoxes().size(), c.asked ? 3u : 2u);
+    EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"), c.last - c.first + 1);
+  }
+}
+
+// Berg depends on Adam, Zoller and O'Neil of another team. Adam is away on the 1st and 2nd, O'Neil
+// on the 3rd; Zoller's days are declined or unexcused, Adam's 15th declined.
+void SeedDependents(mvtest::TestApp& app) {
+  app.AddEmployee(13, "O'Neil", "Sean", 1);
+  app.Sql("UPDATE tbl_Abhängigkeiten SET AbhPersNr2 = 12, AbhPersNr3 = 13 WHERE PersNr = 10");
+  app.AddEntry(11, Dec(1), "U?");
+  app.AddEntry(11, Dec(2), "U?");
+  app.AddEntry(12, Dec(1), "U!");
+  app.AddEntry(12, Dec(2), "K!");
+  app.AddEntry(13, Dec(3), "S/");
+  app.AddEntry(11, Dec(15), "U!");
+}
+
+long BergsRows(mvtest::TestApp& app) {
+  return static_cast<long>(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"));
+}
+
+TEST(EntryChecks, EachAbsentDependentIsNamedOnceInOrderAndANoStopsEverything) {
+  CalendarApp app;
+  SeedDependents(app);
+  mv::frmKalender& k = Enter(app, 10, mv::GroupEmployee);
+  const std::string adam = DependentQuestion(app.s(), "Adam, Karl");
+  app.platform.ExpectMessageBox(RangeQuestion(1, 3, "Urlaub", "anfragen"), forms::vbYes);
+  app.platform.ExpectMessageBox(adam, forms::vbNo);
+  SelectDays(k, BergRow, 1, 3);
+  EXPECT_EQ(app.platform.MessageBoxes().back().Request.Title, "Wichtiger Hnweis");
+  EXPECT_EQ(BergsRows(app), 0);
+
+  app.platform.ExpectMessageBox(RangeQuestion(1, 3, "Urlaub", "anfragen"), forms::vbYes);
+  app.platform.ExpectMessageBox(adam, forms::vbYes);
+  app.platform.ExpectMessageBox(DependentQuestion(app.s(), "O'Neil, Sean"), forms::vbYes);
+  NoNote(app);
+  SelectDays(k, BergRow, 1, 3);
+  EXPECT_EQ(BergsRows(app), 3);
+}
+
+TEST(EntryChecks, DeclinedDaysOrDependencyNoticesOffAskNothing) {
+  CalendarApp app;
+  SeedDependents(app);
+  mv::frmKalender& k = Enter(app, 10, mv::GroupEmployee);
+  ExpectEnquiry(app, 15, 15);
+  SelectDays(k, BergRow, 15, 15);
+
+  app.s().Settings.NotifyDependencies = 0;
+  ExpectEnquiry(app, 1, 3);
+  SelectDays(k, BergRow, 1, 3);
+  EXPECT_EQ(BergsRows(app), 4);
+}
+
+TEST(EntryChecks, CountTeamMembers) {
+  CalendarApp app;
+  app.OpenProgram();
+  EXPECT_EQ(mv::CountTeamMembers(app.s(), 0), 3);
+  EXPECT_EQ(mv::CountTeamMembers(app.s(), 1), 1);
+  EXPECT_EQ(mv::CountTeamMembers(app.s(), 2), 0);
+}
+
+}  // namespace

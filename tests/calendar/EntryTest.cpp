@@ -1,0 +1,280 @@
+// Writing and deleting the selected days through the mouse: the road of one request from the
+// employee's enquiry to the approval in place, codes replaced or kept, notes attached or not, rows
+// another running copy wrote, a failure while writing, a no at each question, deletion by group.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "CalendarTestSupport.h"
+#include "db/Recordset.h"
+
+namespace {
+
+using namespace caltest;
+
+TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
+  CalendarApp app(2);
+  app.AddEntry(11, Dec(2), "U/");  // the dependent colleague is away on day 2
+  app.AddEntry(12, Dec(2), "D?");  // a third member away: three of a team limited to two
+  mv::frmKalender& employee = Enter(app, 10, mv::GroupEmployee);
+  mv::State& s = app.s();
+
+  app.platform.ExpectMessageBox(RangeQuestion(1, 3, "Urlaub", "anfragen"), forms::vbYes);
+  app.platform.ExpectMessageBox(s.T(101), forms::vbYes);
+  app.platform.ExpectMessageBox(DependentQuestion(s, "Adam, Karl"), forms::vbYes);
+  app.platform.ExpectMessageBox(s.T(50), forms::vbYes);
+  std::string dialogCaption, period;
+  bool mainEnabledWhileWaiting = true;
+  app.platform.QueueAction([&] {
+    mv::frmNotiz& dialog = *s.frmNotiz.IfLoaded();
+    dialogCaption = dialog.Caption();
+    period = dialog.lbl_Zeitraum.Caption();
+    mainEnabledWhileWaiting = employee.Enabled();
+    dialog.cmb_Note.UserType("Hochzeit");
+    dialog.cmdSave.UserClick();
+  });
+  SelectDays(employee, BergRow, 1, 3);
+
+  std::vector<std::string> titles;
+  for (const auto& shown : app.platform.MessageBoxes()) titles.push_back(shown.Request.Title);
+  EXPECT_EQ(titles, (std::vector<std::string>{"Bitte bestätigen", "Wichtiger Hnweis", "Wichtiger Hnweis",
+                                              "Notizfunktion"}));
+  EXPECT_EQ(dialogCaption, "Notiz hinzufügen");
+  EXPECT_EQ(period, "1.12.2026 - 3.12.2026");
+  EXPECT_FALSE(mainEnabledWhileWaiting);
+  EXPECT_TRUE(employee.Enabled());
+
+  const std::string note = std::to_string(app.Scalar("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Hochzeit'"));
+  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-01", "U?", note}, {"2026-12-02", "U?", note},
+                                      {"2026-12-03", "U?", note}}));
+  for (int day = 1; day <= 3; ++day) {
+    EXPECT_EQ(employee.grdCal.TextMatrix(BergRow, day), "U");
+    EXPECT_EQ(BackAt(employee.grdCal, BergRow, day), Yellow);
+  }
+  EXPECT_FALSE(s.SelStart.has_value());
+  EXPECT_EQ(employee.lbl_KtoZahl2.Caption(), "3");
+
+  employee.mnuLogOut.UserClick();
+  mv::frmKalender* admin = app.LoginAs("zoller", "pw");
+  ASSERT_NE(admin, nullptr);
+  admin->opt_agree.UserClick();
+  app.platform.ExpectMessageBox(RangeQuestion(1, 3, "Urlaub", "genehmigen"), forms::vbYes);
+  app.platform.ExpectMessageBox(s.T(101), forms::vbYes);
+  app.platform.ExpectMessageBox(DependentQuestion(s, "Adam, Karl"), forms::vbYes);
+  NoNote(app);
+  SelectDays(*admin, BergRow, 1, 3);
+
+  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-01", "U/", "0"}, {"2026-12-02", "U/", "0"},
+                                      {"2026-12-03", "U/", "0"}}));
+  for (int day = 1; day <= 3; ++day) EXPECT_EQ(BackAt(admin->grdCal, BergRow, day), Green);
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender"), 5);
+}
+
+// English captions, questions and letters; the keywords and codes stay German.
+TEST(Entry, InEnglish) {
+  CalendarApp app;
+  mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin, 2);
+  EXPECT_EQ(k.lbl_action1.Caption() + "|" + k.lbl_action2.Caption() + "|" + k.lbl_action3.Caption(),
+            "approve|enquire|decline");
+  k.cmbModus.UserSelect(2);
+  EXPECT_EQ(k.cmbModus.Text(), "Diseased");
+  EXPECT_EQ(k.lbl_action1.Caption() + "|" + k.lbl_action3.Caption(), "excused|unexcused");
+  EXPECT_EQ(app.s().CurrentType, "Krank");
+  EXPECT_EQ(app.s().CurrentAction, "Entschuldigt");
+  k.cmbModus.UserSelect(1);
+
+  app.platform.ExpectMessageBox("Enquire vacation on 04.12.2026 ?", forms::vbYes);
+  app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
+  app.platform.QueueAction([&app] {
+    mv::frmNotiz& dialog = *app.s().frmNotiz.IfLoaded();
+    dialog.cmb_Note.UserType("Dentist");
+    dialog.cmdSave.UserClick();
+  });
+  SelectDays(k, BergRow, 4, 4);
+
+  EXPECT_EQ(app.platform.MessageBoxes().front().Request.Title, "Please confirm");
+  EXPECT_EQ(app.s().frmNotiz->Caption(), "Append notice");
+  EXPECT_EQ(app.s().frmNotiz->lbl_Zeitraum.Caption(), "4.12.2026");
+  EXPECT_EQ(app.EntryOn(10, Dec(4)), "U?");
+  EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 4), "V");
+}
+
+// Groups 1 and 2 replace any code in place, its note with the one chosen now (none when the note
+// dialog is closed unsaved). A decline still runs the limit check but names no dependent; sick
+// days run neither check.
+TEST(Entry, BackOfficeReplacesDeclinesAndRecordsSickDays) {
+  CalendarApp app(1);
+  app.AddEntry(10, Dec(8), "Z?", app.AddNote("Kur"));
+  app.AddEntry(11, Dec(8), "U/");
+  app.AddEntry(11, Dec(9), "U/");
+  mv::frmKalender& k = Enter(app, 12, mv::GroupBackOffice);
+
+  app.platform.ExpectMessageBox(DayQuestion(8, "Urlaub", "anfragen"), forms::vbYes);
+  app.platform.ExpectMessageBox(app.s().T(101), forms::vbYes);
+  app.platform.ExpectMessageBox(DependentQuestion(app.s(), "Adam, Karl"), forms::vbYes);
+  app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
+  app.platform.QueueAction([&app] {
+    mv::frmNotiz& dialog = *app.s().frmNotiz.IfLoaded();
+    dialog.cmb_Note.UserType("verworfen");
+    dialog.UserClose();
+  });
+  SelectDays(k, BergRow, 8, 8);
+  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-08", "U?", "0"}}));
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Notizen"), 1);
+  EXPECT_FALSE(app.s().frmNotiz.IsLoaded());
+  EXPECT_TRUE(k.Enabled());
+
+  k.opt_decline.UserClick();
+  app.platform.ExpectMessageBox(DayQuestion(8, "Urlaub", "ablehnen"), forms::vbYes);
+  app.platform.ExpectMessageBox(app.s().T(101), forms::vbYes);
+  NoNote(app);
+  SelectDays(k, BergRow, 8, 8);
+  EXPECT_EQ(BackAt(k.grdCal, BergRow, 8), Red);
+
+  k.cmbModus.UserSelect(2);
+  k.opt_decline.UserClick();
+  app.platform.ExpectMessageBox("Unentschuldigt krank\rVom 09.12.2026 bis 10.12.2026?", forms::vbYes);
+  NoNote(app);
+  SelectDays(k, BergRow, 9, 10);
+
+  EXPECT_EQ(EntriesOf(app, 10),
+            (Rows{{"2026-12-08", "U!", "0"}, {"2026-12-09", "K!", "0"}, {"2026-12-10", "K!", "0"}}));
+}
+
+TEST(Entry, EmployeeKeepsSickCodesButTakesTheNoteOnThem) {
+  CalendarApp app;
+  const std::string note = std::to_string(app.AddNote("Kur"));
+  app.AddEntry(10, Dec(14), "K/");
+  app.AddEntry(10, Dec(15), "K!");
+  app.AddEntry(10, Dec(16), "S?");
+  mv::frmKalender& k = Enter(app, 10, mv::GroupEmployee);
+
+  app.platform.ExpectMessageBox(RangeQuestion(14, 17, "Urlaub", "anfragen"), forms::vbYes);
+  app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
+  app.platform.QueueAction([&app] {
+    mv::frmNotiz& dialog = *app.s().frmNotiz.IfLoaded();
+    dialog.cmb_Note.UserSelect(0);
+    dialog.cmdSave.UserClick();
+  });
+  SelectDays(k, BergRow, 14, 17);
+
+  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-14", "K/", note}, {"2026-12-15", "K!", note},
+                                      {"2026-12-16", "U?", note}, {"2026-12-17", "U?", note}}));
+  EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 14), "K");
+  EXPECT_EQ(BackAt(k.grdCal, BergRow, 15), Red);
+  EXPECT_EQ(BackAt(k.grdCal, BergRow, 16), Yellow);
+}
+
+// RsKalender was read when the main window opened; rows another copy wrote since are changed or
+// deleted, never doubled, whether the grid shows them yet or not.
+TEST(Entry, RowsAnotherCopyWroteAreChangedAndDeletedNotDoubled) {
+  CalendarApp app;
+  mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+  app.AddEntry(10, Dec(1), "Z?");
+  app.AddEntry(10, Dec(9), "Z?");
+  k.cmdMonForward.UserClick();
+  k.cmdMonBack.UserClick();
+  ASSERT_EQ(k.grdCal.TextMatrix(BergRow, 1), "Z");
+  app.AddEntry(10, Dec(2), "D?");  // not shown yet
+
+  ExpectEnquiry(app, 1, 3);
+  SelectDays(k, BergRow, 1, 3);
+  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-01", "U?", "0"}, {"2026-12-02", "U?", "0"},
+                                      {"2026-12-03", "U?", "0"}, {"2026-12-09", "Z?", "0"}}));
+  EXPECT_EQ(app.s().RsKalender.GetFilter(), "");
+  EXPECT_EQ(app.s().RsKalender.RecordCount(), 4);
+
+  k.cmbModus.UserSelect(0);
+  app.platform.ExpectMessageBox("Eintragungen vom 08.12.2026 bis 10.12.2026\rwirklich löschen?", forms::vbYes);
+  SelectDays(k, BergRow, 8, 10);
+  EXPECT_EQ(app.EntryOn(10, Dec(9)), "");
+  EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 9), "");
+}
+
+TEST(Entry, DatabaseFailureWritesNoDayAndIsShown) {
+  CalendarApp app;
+  mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+  app.Sql("CREATE TRIGGER full_disk BEFORE INSERT ON tbl_Kalender WHEN NEW.Datum = '2026-12-03' "
+          "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+
+  ExpectEnquiry(app, 1, 3);
+  app.platform.ExpectMessageBox(
+      [](const forms::MessageBoxRequest& r) { return r.Prompt.find("database or disk is full") != std::string::npos; },
+      forms::vbOK);
+  SelectDays(k, BergRow, 1, 3);
+
+  EXPECT_TRUE(EntriesOf(app, 10).empty());
+  for (int day = 1; day <= 3; ++day) {
+    EXPECT_EQ(k.grdCal.TextMatrix(BergRow, day), "");
+    EXPECT_EQ(BackAt(k.grdCal, BergRow, day), White);
+  }
+  EXPECT_FALSE(app.s().SelStart.has_value());
+  EXPECT_EQ(app.s().RsKalender.RecordCount(), 0);
+
+  app.Sql("DROP TRIGGER full_disk");
+  ExpectEnquiry(app, 1, 3);
+  SelectDays(k, BergRow, 1, 3);
+  EXPECT_EQ(EntriesOf(app, 10).size(), 3u);
+}
+
+TEST(Entry, NoAtAnyQuestionWritesNothingAndEndsTheSelection) {
+  CalendarApp app(1);
+  app.AddEntry(11, Dec(4), "U/");
+  mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+  const std::string question = RangeQuestion(3, 5, "Urlaub", "anfragen");
+  const std::string dependent = DependentQuestion(app.s(), "Adam, Karl");
+  const std::vector<std::vector<std::pair<std::string, int>>> runs = {
+      {{question, forms::vbNo}},
+      {{question, forms::vbYes}, {app.s().T(101), forms::vbNo}},
+      {{question, forms::vbYes}, {app.s().T(101), forms::vbYes}, {dependent, forms::vbNo}},
+  };
+  for (const auto& answers : runs) {
+    SCOPED_TRACE("questions answered: " + std::to_string(answers.size()));
+    for (const auto& [prompt, answer] : answers) app.platform.ExpectMessageBox(prompt, answer);
+    SelectDays(k, BergRow, 3, 5);
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+    EXPECT_TRUE(EntriesOf(app, 10).empty());
+    EXPECT_FALSE(app.s().SelStart.has_value());
+    EXPECT_EQ(RowsWithSelection(k.grdCal), 0);
+  }
+}
+
+// Groups 1 and 2 delete every entry of the run, an employee only the enquired ones; a no or a run
+// without entries deletes nothing. RsKalender shows the whole table again afterwards.
+TEST(Entry, DeletionByGroup) {
+  for (int group : {2, 3}) {
+    SCOPED_TRACE("group " + std::to_string(group));
+    CalendarApp app;
+    for (const auto& [day, code] : {std::pair{1, "U?"}, {2, "U/"}, {3, "K!"}, {4, "S?"}, {6, "U?"}})
+      app.AddEntry(10, Dec(day), code);
+    app.AddEntry(11, Dec(2), "U?");
+    mv::frmKalender& k = Enter(app, group == 3 ? 10 : 12, group);
+    k.cmbModus.UserSelect(0);
+    app.platform.ExpectMessageBox("Eintragung vom 01.12.2026\rwirklich löschen?", forms::vbNo);
+    SelectDays(k, BergRow, 1, 1);
+    app.platform.ExpectMessageBox("Eintragungen vom 20.12.2026 bis 22.12.2026\rwirklich löschen?", forms::vbYes);
+    SelectDays(k, BergRow, 20, 22);
+    EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender"), 6);
+    EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 1), "U");
+    EXPECT_EQ(RowsWithSelection(k.grdCal), 0);
+
+    app.platform.ExpectMessageBox("Eintragungen vom 01.12.2026 bis 04.12.2026\rwirklich löschen?", forms::vbYes);
+    SelectDays(k, BergRow, 1, 4);
+
+    const Rows remaining = group == 3 ? Rows{{"10", "2026-12-02", "U/"}, {"10", "2026-12-03", "K!"},
+                                             {"10", "2026-12-06", "U?"}, {"11", "2026-12-02", "U?"}}
+                                      : Rows{{"10", "2026-12-06", "U?"}, {"11", "2026-12-02", "U?"}};
+    EXPECT_EQ(app.Query("SELECT PersNr, Datum, KennZ FROM tbl_Kalender ORDER BY PersNr, Datum"), remaining);
+    EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 1), "");
+    EXPECT_EQ(BackAt(k.grdCal, BergRow, 1), White);
+    EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 2), group == 3 ? "U" : "");
+    EXPECT_EQ(k.grdCal.TextMatrix(AdamRow, 2), "U");
+    EXPECT_EQ(app.s().RsKalender.GetFilter(), "");
+    EXPECT_EQ(app.s().RsKalender.RecordCount(), group == 3 ? 4 : 2);
+    EXPECT_FALSE(app.s().SelStart.has_value());
+  }
+}
+
+}  // namespace
