@@ -154,6 +154,18 @@ TEST(EntryChecks, DeclinedDaysOrDependencyNoticesOffAskNothing) {
   EXPECT_EQ(BergsRows(app), 4);
 }
 
+TEST(EntryChecks, AnAbsentDependentWithoutEmployeeRowIsNamedByNumber) {
+  CalendarApp app;
+  SeedDependents(app);
+  app.Sql("DELETE FROM tbl_Mitarbeiter WHERE PersNr = 13");
+  mv::frmKalender& k = Enter(app, 10, mv::GroupEmployee);
+  app.platform.ExpectMessageBox(DayQuestion(3, "Urlaub", "anfragen"), forms::vbYes);
+  app.platform.ExpectMessageBox(DependentQuestion(app.s(), "13"), forms::vbYes);
+  NoNote(app);
+  SelectDays(k, BergRow, 3, 3);
+  EXPECT_EQ(app.EntryOn(10, Dec(3)), "U?");
+}
+
 TEST(EntryChecks, CountTeamMembers) {
   CalendarApp app;
   app.OpenProgram();
