@@ -100,7 +100,7 @@ bool CheckAbsenceLimits(State& s) {
   if (s.CurrentType != "Krank") {
     const std::optional<int> maxAbw = TeamLimit(s);
     if (maxAbw && LimitExceeded(s, *maxAbw) &&
-        s.rt.MsgBox(s.T(101), forms::vbYesNo | forms::vbExclamation, s.T(89)) == forms::vbNo) {
+        s.rt.MsgBox(s.T(101), forms::vbYesNo, s.T(89)) == forms::vbNo) {
       return true;
     }
   }
@@ -111,7 +111,7 @@ bool CheckAbsenceLimits(State& s) {
   for (int k = 1; k <= 3; ++k) {
     if (s.DepNames[k].empty()) continue;
     const std::string prompt = s.T(87) + "\r" + s.DepNames[k] + s.T(88);
-    if (s.rt.MsgBox(prompt, forms::vbYesNo | forms::vbExclamation, s.T(89)) == forms::vbNo) return true;
+    if (s.rt.MsgBox(prompt, forms::vbYesNo, s.T(89)) == forms::vbNo) return true;
   }
   return false;
 }

@@ -25,12 +25,12 @@ bool NoteDialogShown(State& s) {
 
 bool Confirmed(State& s, frmKalender& window, const std::string& From, const std::string& To) {
   const Confirmation question = EntryConfirmation(s.CurrentType, s.CurrentAction, s.Language(), From, To);
-  return window.MsgBox(question.Prompt, forms::vbYesNo | forms::vbQuestion, question.Title) == forms::vbYes;
+  return window.MsgBox(question.Prompt, forms::vbYesNo, question.Title) == forms::vbYes;
 }
 
 // NoteNr: the note chosen in the note dialog, 0 when the user wants none or closes it unsaved.
 void AskForNote(State& s, frmKalender& window) {
-  if (window.MsgBox(s.T(50), forms::vbYesNo | forms::vbQuestion, s.T(53)) == forms::vbYes) {
+  if (window.MsgBox(s.T(50), forms::vbYesNo, s.T(53)) == forms::vbYes) {
     window.SetEnabled(false);
     window.PrepareNoteDialog();
     s.frmNotiz->Show();
@@ -72,7 +72,7 @@ void frmKalender::ApplyModeToSelection() {
         EnterDays(s_, *this, first, last);
       }
     } catch (const db::Error& e) {
-      MsgBox(e.what(), forms::vbOKOnly | forms::vbCritical);
+      MsgBox(e.what(), forms::vbOKOnly);
     }
   }
   FillCalendar(s_, "Team");

@@ -120,7 +120,7 @@ void frmNotiz::cmdAbort_Click() {
 }
 
 void frmNotiz::cmdDelete_Click() {
-  if (MsgBox(s_.T(75), forms::vbYesNo | forms::vbQuestion) != forms::vbYes) return;
+  if (MsgBox(s_.T(75), forms::vbYesNo) != forms::vbYes) return;
   db::Recordset& rs = s_.RsNotizen;
   try {
     if (rs.RecordCount() == 0) return;
@@ -163,6 +163,6 @@ void frmNotiz::CloseDialog() {
   Hide();
 }
 
-void frmNotiz::ShowFailure(const std::exception& failure) { MsgBox(failure.what(), forms::vbOKOnly | forms::vbCritical); }
+void frmNotiz::ShowFailure(const std::exception& failure) { MsgBox(failure.what(), forms::vbOKOnly); }
 
 }  // namespace mv

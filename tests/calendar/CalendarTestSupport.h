@@ -46,7 +46,11 @@ inline void SeedTeams(mvtest::TestApp& app, int maxAbw = 30) {
 // expected must have been shown by its end.
 struct CalendarApp : mvtest::TestApp {
   explicit CalendarApp(int maxAbw = 30) { SeedTeams(*this, maxAbw); }
-  ~CalendarApp() { EXPECT_EQ(platform.PendingMessageBoxes(), 0u) << "expected message boxes not shown"; }
+  ~CalendarApp() {
+    EXPECT_EQ(platform.PendingMessageBoxes(), 0u) << "expected message boxes not shown";
+    // The program's message boxes carry a prompt and their buttons, no icon.
+    for (const auto& box : platform.MessageBoxes()) EXPECT_EQ(box.Request.Icon, 0) << box.Request.Prompt;
+  }
 };
 
 // Settings and texts read, the language chosen, weekend and holiday marks and dependency notices on.
