@@ -6,6 +6,7 @@
 
 #include "calendar/AbsenceCode.h"
 #include "calendar/SelectedDays.h"
+#include "calendar/SignedText.h"
 #include "calendar/WriteTransaction.h"
 #include "calendar/frmKalender.h"
 #include "db/Db.h"
@@ -13,8 +14,6 @@
 namespace mv {
 
 namespace {
-
-std::string Signed(long n) { return (n < 0 ? "" : " ") + std::to_string(n); }
 
 std::vector<int> DaysOf(db::Recordset& rs, int first, int last) {
   std::vector<int> days;
@@ -29,8 +28,8 @@ std::vector<int> DaysOf(db::Recordset& rs, int first, int last) {
 std::vector<int> StoredDays(State& s, int first, int last) {
   db::Recordset stored;
   stored.Open("SELECT tbl_Kalender.Datum FROM tbl_Kalender WHERE (((tbl_Kalender.PersNr)=" +
-                  Signed(s.CurrentPersNr) + ") AND ((Month([Datum]))=" + Signed(s.CurrentMonth) +
-                  ") AND ((Year([Datum]))=" + Signed(s.CurrentYear) + "));",
+                  Str(s.CurrentPersNr) + ") AND ((Month([Datum]))=" + Str(s.CurrentMonth) +
+                  ") AND ((Year([Datum]))=" + Str(s.CurrentYear) + "));",
               s.Conn, db::CursorType::Static, db::LockType::ReadOnly);
   return DaysOf(stored, first, last);
 }
@@ -39,7 +38,7 @@ std::vector<int> StoredDays(State& s, int first, int last) {
 class SelectionRows {
  public:
   SelectionRows(State& s, int first, int last) : rs_(s.RsKalender) {
-    rs_.Filter("PersNr=" + Signed(s.CurrentPersNr) + " AND Datum >=" + DayText(s, first) + " AND Datum <=" +
+    rs_.Filter("PersNr=" + Str(s.CurrentPersNr) + " AND Datum >=" + DayText(s, first) + " AND Datum <=" +
                DayText(s, last));
     try {
       // RsKalender lacks what another running copy wrote or deleted since it was opened.
