@@ -150,6 +150,15 @@ TEST_F(QtWindows, FocusFromTheMouseRaisesGotFocusAndLostFocus) {
   EXPECT_EQ(form->chk.Value(), forms::vbChecked);
 }
 
+TEST_F(QtWindows, FocusQtMovesAwayFromAControlTheCodeDisabledIsNoUserInput) {
+  int chkFocus = 0;
+  form->chk.GotFocus = [&chkFocus] { ++chkFocus; };
+  form->cmd.Click = [this] { form->cmd.SetEnabled(false); };
+  QTest::mouseClick(Widget<QPushButton>(form->cmd), Qt::LeftButton);
+  EXPECT_EQ(form->ActiveControl(), &form->cmd);
+  EXPECT_EQ(chkFocus, 0);
+}
+
 TEST_F(QtWindows, EnterClicksTheDefaultButtonAndButtonsClickByMouse) {
   form->cmd.SetDefault(true);
   QTest::keyClick(Widget<QLineEdit>(form->txt), Qt::Key_Return);

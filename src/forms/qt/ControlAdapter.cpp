@@ -27,6 +27,7 @@ void ControlAdapter::Watch(QWidget* widget) { widget->installEventFilter(this); 
 
 void ControlAdapter::Sync() {
   if (!control_) return;
+  FormWindow::MirrorScope mirror(window_);
   SyncScope scope(*this);
   if (widget_) SyncCommon();
   SyncOwn();
@@ -90,7 +91,7 @@ void ControlAdapter::WatchClicks(QEvent* event, const std::function<void()>& cli
 }
 
 bool ControlAdapter::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && control_ && !Syncing() &&
+  if (event->type() == QEvent::FocusIn && control_ && !Syncing() && !window_.Mirroring() &&
       FromUser(static_cast<QFocusEvent*>(event)->reason())) {
     Act([this] { UserInput input(*control_); });
   }

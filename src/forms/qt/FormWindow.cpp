@@ -82,6 +82,7 @@ void FormWindow::Restack() {
 
 void FormWindow::Sync() {
   if (!form_) return;
+  MirrorScope mirror(*this);
   syncing_ = true;
   setWindowTitle(ToQt(form_->Caption()));
   SetFlags();

@@ -37,6 +37,20 @@ class FormWindow : public QWidget {
   // The form is being discarded: hide, and never touch it again.
   void Detach();
 
+  // True while the window or a control is set from the runtime: focus Qt moves meanwhile (away
+  // from a control hidden or disabled) is no user input.
+  bool Mirroring() const { return mirroring_ > 0; }
+  class MirrorScope {
+   public:
+    explicit MirrorScope(FormWindow& w) : w_(w) { ++w_.mirroring_; }
+    ~MirrorScope() { --w_.mirroring_; }
+    MirrorScope(const MirrorScope&) = delete;
+    MirrorScope& operator=(const MirrorScope&) = delete;
+
+   private:
+    FormWindow& w_;
+  };
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
@@ -62,6 +76,7 @@ class FormWindow : public QWidget {
   Qt::WindowFlags flags_;
   QRect placed_;
   bool syncing_ = false;
+  int mirroring_ = 0;
 };
 
 }  // namespace forms::qt
