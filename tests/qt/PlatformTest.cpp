@@ -108,6 +108,16 @@ TEST_F(QtPlatformTest, WithoutAPrinterEachJobIsALandscapePdfInThePrintsFolder) {
   EXPECT_GT(page.width(), page.height());
 }
 
+TEST_F(QtPlatformTest, APrintsFolderThatCannotBeMadeIsReported) {
+  QTemporaryDir folder;
+  std::ofstream(folder.filePath(QStringLiteral("prints")).toStdString()) << "not a folder";
+  platform.SetProgramFolder(folder.path().toStdString());
+  platform.SetPrintToPdf(true);
+  const forms::PrintOutcome outcome = rt.PrintPage(SmallPicture());
+  EXPECT_FALSE(outcome.Printed);
+  EXPECT_NE(outcome.Message.find("prints"), std::string::npos) << outcome.Message;
+}
+
 TEST_F(QtPlatformTest, TheEndCarriesItsExitCode) {
   rt.End(3);
   EXPECT_TRUE(rt.Ended());
