@@ -135,7 +135,13 @@ std::string DisplayProblem() {
     const char* value = std::getenv(name);
     return value && *value;
   };
-  if (set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY")) return "";
+  if (set("DISPLAY") || set("WAYLAND_DISPLAY")) return "";
+  // Qt tries the plugins named in turn; only the X11 one is sure to abort without a display.
+  if (set("QT_QPA_PLATFORM")) {
+    for (const QString& plugin : QString::fromLocal8Bit(std::getenv("QT_QPA_PLATFORM")).split(QLatin1Char(';'))) {
+      if (plugin.trimmed().section(QLatin1Char(':'), 0, 0) != QLatin1String("xcb")) return "";
+    }
+  }
   return "Morvellan needs a graphical display, and there is none here (neither DISPLAY nor WAYLAND_DISPLAY is "
          "set).\nStart it from a desktop session, or run it without a screen:\n"
          "  xvfb-run scripts/run.sh                   (a virtual display; apt-get install xvfb)\n"
