@@ -1,8 +1,9 @@
 // morvellan: the program on real windows.
+#include "core/Main.h"
+
 #include <QApplication>
 #include <iostream>
 
-#include "core/Main.h"
 #include "core/State.h"
 #include "forms/qt/QtPlatform.h"
 

@@ -34,12 +34,16 @@ inline std::string Schema() {
 // The teams, employees and calendar rows, as native SQL statements.
 inline std::string SeedSql() {
   std::ostringstream sql;
-  for (int t = 0; t < kTeams; ++t) sql << "INSERT INTO tbl_Teams VALUES (" << t << ", 'Team " << t << "', 30);";
+  for (int t = 0; t < kTeams; ++t)
+    sql << "INSERT INTO tbl_Teams VALUES (" << t << ", 'Team " << t << "', 30);";
   for (long p = 1; p <= kEmployees; ++p) {
-    sql << "INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage) VALUES (" << p
-        << ", '" << Nachname(p) << "', '" << Vorname(p) << "', '*', '*', " << (p - 1) % kTeams << ", 30);";
+    sql << "INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage) "
+           "VALUES ("
+        << p << ", '" << Nachname(p) << "', '" << Vorname(p) << "', '*', '*', " << (p - 1) % kTeams
+        << ", 30);";
   }
-  sql << "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < " << kRows - 1 << ") "
+  sql << "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < " << kRows - 1
+      << ") "
       << "INSERT INTO tbl_Kalender (PersNr, Datum, KennZ, Notiz) "
       << "SELECT 1 + i % " << kEmployees << ", date('2025-01-01', '+' || ((i / " << kEmployees
       << ") * 3 % 1095) || ' days'), "
@@ -48,7 +52,8 @@ inline std::string SeedSql() {
 }
 
 // Settings, texts and the connection as after start-up, the database seeded with SeedSql and
-// extraSql, and the login state of an administrator of the shown team; the main window is not loaded.
+// extraSql, and the login state of an administrator of the shown team; the main window is not
+// loaded.
 struct Program {
   forms::HeadlessPlatform platform;
   std::unique_ptr<mv::State> state;

@@ -14,7 +14,8 @@ namespace {
 std::string HolidaySql() {
   std::string sql;
   for (int d = 1; d <= 31; d += 4) {
-    sql += "INSERT INTO tbl_Ferien VALUES ('2026-12-" + std::string(d < 10 ? "0" : "") + std::to_string(d) + "', 0);";
+    sql += "INSERT INTO tbl_Ferien VALUES ('2026-12-" + std::string(d < 10 ? "0" : "") +
+           std::to_string(d) + "', 0);";
   }
   return sql;
 }

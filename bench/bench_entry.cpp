@@ -21,8 +21,9 @@ struct Program : bench::Program {
   int row = -1;  // the selected employee's grid row
 
   Program()
-      : bench::Program(mv::SettingsRecord{}, "INSERT INTO tbl_Abhängigkeiten VALUES (" + std::to_string(kSelected) +
-                                                 ", " + std::to_string(kDependents[0]) + ", " +
+      : bench::Program(mv::SettingsRecord{}, "INSERT INTO tbl_Abhängigkeiten VALUES (" +
+                                                 std::to_string(kSelected) + ", " +
+                                                 std::to_string(kDependents[0]) + ", " +
                                                  std::to_string(kDependents[1]) + ", " +
                                                  std::to_string(kDependents[2]) + ");") {
     const forms::Grid& grid = state->frmKalender.Get().grdCal;
@@ -37,7 +38,9 @@ Program& Shared() {
   return program;
 }
 
-std::string DependentQuestion(mv::State& s, long p) { return s.T(87) + "\r" + Nachname(p) + ", " + Vorname(p) + s.T(88); }
+std::string DependentQuestion(mv::State& s, long p) {
+  return s.T(87) + "\r" + Nachname(p) + ", " + Vorname(p) + s.T(88);
+}
 
 void BM_CheckAbsenceLimits31DaysThreeDependents(benchmark::State& st) {
   Program& program = Shared();
@@ -57,7 +60,8 @@ void BM_CheckAbsenceLimits31DaysThreeDependents(benchmark::State& st) {
     const auto start = std::chrono::steady_clock::now();
     const bool refused = mv::CheckAbsenceLimits(s);
     total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (refused || program.platform.PendingMessageBoxes() != 0) st.SkipWithError("the questions went wrong");
+    if (refused || program.platform.PendingMessageBoxes() != 0)
+      st.SkipWithError("the questions went wrong");
   }
   s.SelStart.reset();
   bench::ReportMs(st, total, 20.0);
@@ -81,9 +85,9 @@ void BM_Write31DaysThroughTheMouse(benchmark::State& st) {
     } else {
       k.opt_enquire.UserClick();
     }
-    program.platform.ExpectMessageBox(
-        std::string("Vom 01.12.2026 bis 31.12.2026\rUrlaub ") + (approve ? "genehmigen" : "anfragen") + " ?",
-        forms::vbYes);
+    program.platform.ExpectMessageBox(std::string("Vom 01.12.2026 bis 31.12.2026\rUrlaub ") +
+                                          (approve ? "genehmigen" : "anfragen") + " ?",
+                                      forms::vbYes);
     program.platform.ExpectMessageBox(s.T(50), forms::vbNo);
     grid.UserMove(program.row, 1);
     const auto start = std::chrono::steady_clock::now();

@@ -57,8 +57,9 @@ bool LimitExceeded(State& s, int maxAbw) {
 // A row of the dependent in the selection that is not declined or unexcused.
 bool AbsentInSelection(State& s, long persNr) {
   db::Recordset& rs = s.RsKalender;
-  const std::string criterion = "PersNr = " + std::to_string(persNr) + " AND Datum >= " +
-                                DayText(s, *s.SelStart) + " AND Datum <= " + DayText(s, s.SelEndCol);
+  const std::string criterion = "PersNr = " + std::to_string(persNr) +
+                                " AND Datum >= " + DayText(s, *s.SelStart) +
+                                " AND Datum <= " + DayText(s, s.SelEndCol);
   rs.MoveFirst();
   for (rs.Find(criterion); !rs.EOF(); rs.Find(criterion)) {
     const std::string kennZ = rs["KennZ"].Text();
@@ -71,8 +72,9 @@ bool AbsentInSelection(State& s, long persNr) {
 // "Nachname, Vorname"; the personnel number where the employee has no row any more.
 std::string EmployeeName(State& s, long persNr) {
   db::Recordset rs;
-  rs.Open("SELECT Nachname, Vorname FROM tbl_Mitarbeiter WHERE PersNr = " + std::to_string(persNr) + ";", s.Conn,
-          db::CursorType::Static, db::LockType::ReadOnly);
+  rs.Open("SELECT Nachname, Vorname FROM tbl_Mitarbeiter WHERE PersNr = " + std::to_string(persNr) +
+              ";",
+          s.Conn, db::CursorType::Static, db::LockType::ReadOnly);
   if (rs.EOF()) return std::to_string(persNr);
   return rs["Nachname"].Text() + ", " + rs["Vorname"].Text();
 }
@@ -106,7 +108,8 @@ bool CheckAbsenceLimits(State& s) {
   }
   if (!s.HasDeps) return false;
   for (int k = 1; k <= 3; ++k) {
-    if (s.DepPersNr[k] > 0 && AbsentInSelection(s, s.DepPersNr[k])) s.DepNames[k] = EmployeeName(s, s.DepPersNr[k]);
+    if (s.DepPersNr[k] > 0 && AbsentInSelection(s, s.DepPersNr[k]))
+      s.DepNames[k] = EmployeeName(s, s.DepPersNr[k]);
   }
   for (int k = 1; k <= 3; ++k) {
     if (s.DepNames[k].empty()) continue;
@@ -118,9 +121,10 @@ bool CheckAbsenceLimits(State& s) {
 
 int CountTeamMembers(State& s, int TeamNr) {
   db::Recordset members;
-  members.Open("SELECT tbl_Mitarbeiter.TeamNr FROM tbl_Mitarbeiter WHERE (((tbl_Mitarbeiter.TeamNr)=" +
-                   std::to_string(TeamNr) + "));",
-               s.Conn, db::CursorType::Static, db::LockType::ReadOnly);
+  members.Open(
+      "SELECT tbl_Mitarbeiter.TeamNr FROM tbl_Mitarbeiter WHERE (((tbl_Mitarbeiter.TeamNr)=" +
+          std::to_string(TeamNr) + "));",
+      s.Conn, db::CursorType::Static, db::LockType::ReadOnly);
   return static_cast<int>(members.RecordCount());
 }
 

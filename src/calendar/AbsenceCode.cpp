@@ -9,10 +9,10 @@ namespace mv {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kModesAll = {"Löschen", "Urlaub", "Krank", "Zeitausgleich",
-                                                        "Dienstreise", "Sonstiges"};
-constexpr std::array<std::string_view, 5> kModesEmployee = {"Löschen", "Urlaub", "Zeitausgleich", "Dienstreise",
-                                                             "Sonstiges"};
+constexpr std::array<std::string_view, 6> kModesAll = {"Löschen",       "Urlaub",      "Krank",
+                                                       "Zeitausgleich", "Dienstreise", "Sonstiges"};
+constexpr std::array<std::string_view, 5> kModesEmployee = {"Löschen", "Urlaub", "Zeitausgleich",
+                                                            "Dienstreise", "Sonstiges"};
 
 enum class Choice { Approve, Enquire, Decline };
 
@@ -24,9 +24,15 @@ void ShowChoice(State& s, Choice choice) {
   f->lbl_action3.SetFontUnderline(choice == Choice::Decline);
   // Setting the option raises its Click, which comes back here with the same result.
   switch (choice) {
-    case Choice::Approve: f->opt_agree.SetValue(true); break;
-    case Choice::Enquire: f->opt_enquire.SetValue(true); break;
-    case Choice::Decline: f->opt_decline.SetValue(true); break;
+    case Choice::Approve:
+      f->opt_agree.SetValue(true);
+      break;
+    case Choice::Enquire:
+      f->opt_enquire.SetValue(true);
+      break;
+    case Choice::Decline:
+      f->opt_decline.SetValue(true);
+      break;
   }
 }
 

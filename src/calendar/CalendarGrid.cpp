@@ -83,8 +83,9 @@ void TeamPass(State& s, forms::Grid& g) {
   g.SetRedraw(false);
   FindOwnRow(s, g);
   const auto& teams = s.frmKalender.IfLoaded()->cmbTeamAuswahl;
-  const std::string team =
-      s.CurrentTeam >= 0 && s.CurrentTeam < teams.ListCount() ? teams.List(s.CurrentTeam) : std::string();
+  const std::string team = s.CurrentTeam >= 0 && s.CurrentTeam < teams.ListCount()
+                               ? teams.List(s.CurrentTeam)
+                               : std::string();
   for (int c = 1; c <= LastDayCol; ++c) g.SetTextMatrix(0, c, team);
   MarkOwnName(s, g);
 }
@@ -122,9 +123,15 @@ bool ShowsOwnName(const State& s, const forms::Grid& g, int row) {
 
 int MonthLength(int month, int year) {
   switch (month) {
-    case 4: case 6: case 9: case 11: return 30;
-    case 2: return year % 4 == 0 ? 29 : 28;
-    default: return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+      return 30;
+    case 2:
+      return year % 4 == 0 ? 29 : 28;
+    default:
+      return 31;
   }
 }
 
@@ -135,7 +142,8 @@ void InitCalendarGrid(State& s) {
   auto& g = k.grdCal;
   ApplyZoom(s);
   FillTeamCombos(s);
-  if (s.CurrentTeam >= 0 && s.CurrentTeam < k.cmbTeamAuswahl.ListCount()) k.cmbTeamAuswahl.SetListIndex(s.CurrentTeam);
+  if (s.CurrentTeam >= 0 && s.CurrentTeam < k.cmbTeamAuswahl.ListCount())
+    k.cmbTeamAuswahl.SetListIndex(s.CurrentTeam);
   g.SetColWidth(0, 2000);
   g.SetFocusRect(forms::flexFocusNone);
   g.SetMergeCells(forms::flexMergeRestrictRows);
@@ -166,8 +174,10 @@ void InitCalendarGrid(State& s) {
 
 void LoadTeamMembers(State& s) {
   s.SqlTeam =
-      "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.Vorname FROM tbl_Mitarbeiter "
-      "GROUP BY tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.Vorname, tbl_Mitarbeiter.TeamNr "
+      "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.Vorname FROM "
+      "tbl_Mitarbeiter "
+      "GROUP BY tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.Vorname, "
+      "tbl_Mitarbeiter.TeamNr "
       "HAVING (((tbl_Mitarbeiter.TeamNr)= " +
       Str(s.CurrentTeam) + ")) ORDER BY tbl_Mitarbeiter.Nachname " + s.SortOrder + ";";
   try {

@@ -72,7 +72,8 @@ bool SeesStateColors(const State& s, const forms::Grid& g, int row) {
 
 void PaintMemberMonth(State& s, forms::Grid& g, int row) {
   s.SqlMonth =
-      "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ, tbl_Kalender.Notiz FROM tbl_Kalender "
+      "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ, tbl_Kalender.Notiz FROM "
+      "tbl_Kalender "
       "WHERE (((tbl_Kalender.PersNr)=" +
       Str(s.RsTeamMembers["PersNr"].Int64()) + ") AND ((Month([Datum]))=" + Str(s.CurrentMonth) +
       ") AND ((Year([Datum]))=" + Str(s.CurrentYear) + "));";

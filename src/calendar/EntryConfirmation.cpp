@@ -38,32 +38,35 @@ KindWords English(const std::string& type) {
   return {"vacation on ", "vacation"};
 }
 
-std::string GermanPrompt(const std::string& type, const std::string& act, bool oneDay, const std::string& From,
-                         const std::string& To) {
+std::string GermanPrompt(const std::string& type, const std::string& act, bool oneDay,
+                         const std::string& From, const std::string& To) {
   if (type == "Löschen") {
     return oneDay ? "Eintragung vom " + From + CR + "wirklich löschen?"
                   : "Eintragungen vom " + From + " bis " + To + CR + "wirklich löschen?";
   }
   if (type == "Krank") {
-    return oneDay ? act + " krank am " + From + " ?" : act + " krank" + CR + "Vom " + From + " bis " + To + "?";
+    return oneDay ? act + " krank am " + From + " ?"
+                  : act + " krank" + CR + "Vom " + From + " bis " + To + "?";
   }
   const KindWords kind = German(type);
   return oneDay ? "Am " + From + kind.One + act + " ?"
                 : "Vom " + From + " bis " + To + CR + kind.Range + act + " ?";
 }
 
-std::string EnglishPrompt(const std::string& type, const std::string& act, bool oneDay, const std::string& From,
-                          const std::string& To) {
+std::string EnglishPrompt(const std::string& type, const std::string& act, bool oneDay,
+                          const std::string& From, const std::string& To) {
   if (type == "Löschen") {
     return oneDay ? "Really delete the entry on " + From + " ?"
                   : "Really delete entries" + std::string(CR) + "from " + From + " to " + To + "?";
   }
   const std::string enAct = EnglishAction(act);
   if (type == "Krank") {
-    return oneDay ? enAct + "disease on " + From + " ?" : enAct + "disease" + CR + "from " + From + " to " + To + " ?";
+    return oneDay ? enAct + "disease on " + From + " ?"
+                  : enAct + "disease" + CR + "from " + From + " to " + To + " ?";
   }
   const KindWords kind = English(type);
-  return oneDay ? enAct + kind.One + From + " ?" : enAct + kind.Range + CR + "from " + From + " to " + To + "?";
+  return oneDay ? enAct + kind.One + From + " ?"
+                : enAct + kind.Range + CR + "from " + From + " to " + To + "?";
 }
 
 }  // namespace
@@ -71,9 +74,12 @@ std::string EnglishPrompt(const std::string& type, const std::string& act, bool 
 Confirmation EntryConfirmation(const std::string& type, const std::string& action, int language,
                                const std::string& From, const std::string& To) {
   const bool oneDay = From == To;
-  if (language != LanguageEnglish) return {GermanPrompt(type, action, oneDay, From, To), "Bitte bestätigen"};
-  const bool misspelt = oneDay && (type == "Sonstiges" || type == "Zeitausgleich" || type == "Dienstreise");
-  return {EnglishPrompt(type, action, oneDay, From, To), misspelt ? "Pleas confirm" : "Please confirm"};
+  if (language != LanguageEnglish)
+    return {GermanPrompt(type, action, oneDay, From, To), "Bitte bestätigen"};
+  const bool misspelt =
+      oneDay && (type == "Sonstiges" || type == "Zeitausgleich" || type == "Dienstreise");
+  return {EnglishPrompt(type, action, oneDay, From, To),
+          misspelt ? "Pleas confirm" : "Please confirm"};
 }
 
 }  // namespace mv

@@ -34,12 +34,13 @@ std::vector<int> StoredDays(State& s, int first, int last) {
   return DaysOf(stored, first, last);
 }
 
-// RsKalender narrowed to the employee's rows of the selection while the rows are written or deleted.
+// RsKalender narrowed to the employee's rows of the selection while the rows are written or
+// deleted.
 class SelectionRows {
  public:
   SelectionRows(State& s, int first, int last) : rs_(s.RsKalender) {
-    rs_.Filter("PersNr=" + Str(s.CurrentPersNr) + " AND Datum >=" + DayText(s, first) + " AND Datum <=" +
-               DayText(s, last));
+    rs_.Filter("PersNr=" + Str(s.CurrentPersNr) + " AND Datum >=" + DayText(s, first) +
+               " AND Datum <=" + DayText(s, last));
     try {
       // RsKalender lacks what another running copy wrote or deleted since it was opened.
       if (DaysOf(rs_, first, last) != StoredDays(s, first, last)) rs_.Requery();
@@ -73,7 +74,8 @@ void WriteDay(State& s, const db::Date& day) {
   rs["Datum"] = day.ToShort();
   rs["notiz"] = s.NoteNr;
   const std::string kennZ = rs["KennZ"].Text();
-  if (s.UserGroup != GroupEmployee || kennZ.empty() || kennZ.front() != 'K') rs["KennZ"] = s.CurrentKennZ;
+  if (s.UserGroup != GroupEmployee || kennZ.empty() || kennZ.front() != 'K')
+    rs["KennZ"] = s.CurrentKennZ;
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 
 namespace mv {
 
-inline db::Date SelectedDay(const State& s, int col) { return db::Date(s.CurrentYear, s.CurrentMonth, col); }
+inline db::Date SelectedDay(const State& s, int col) {
+  return db::Date(s.CurrentYear, s.CurrentMonth, col);
+}
 
 // "DD.MM.YYYY", the form in which the entry of absences writes and compares days.
 inline std::string DayText(const State& s, int col) { return SelectedDay(s, col).ToShort(); }

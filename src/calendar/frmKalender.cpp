@@ -116,10 +116,12 @@ void frmKalender::Form_Load() {
 
 void frmKalender::SetMenuCaptions() {
   const std::pair<forms::Menu*, int> captions[] = {
-      {&mnuProgramm, 151},     {&mnuInfo, 169},         {&mnuLogOut, 152},          {&mnuTerminate, 153},
-      {&mnuVerwaltung, 154},   {&mnuMitarbeiter, 155},  {&mnuKartei, 156},          {&mnuAbhängigkeiten, 157},
-      {&mnuTeams, 158},        {&mnuNotizen, 159},      {&mnuFerien, 163},          {&mnuJahresübersicht, 164},
-      {&mnuOptionen, 165},     {&mnuDrucken, 166},      {&mnuDruckAnsicht, 167},    {&mnuDruckManager, 168},
+      {&mnuProgramm, 151},     {&mnuInfo, 169},           {&mnuLogOut, 152},
+      {&mnuTerminate, 153},    {&mnuVerwaltung, 154},     {&mnuMitarbeiter, 155},
+      {&mnuKartei, 156},       {&mnuAbhängigkeiten, 157}, {&mnuTeams, 158},
+      {&mnuNotizen, 159},      {&mnuFerien, 163},         {&mnuJahresübersicht, 164},
+      {&mnuOptionen, 165},     {&mnuDrucken, 166},        {&mnuDruckAnsicht, 167},
+      {&mnuDruckManager, 168},
   };
   for (const auto& [menu, id] : captions) menu->SetCaption(s_.T(id));
 }

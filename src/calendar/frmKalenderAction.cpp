@@ -21,8 +21,8 @@ void frmKalender::cmbModus_Click() {
 
   if (keyword == "Löschen") {
     s_.CurrentType = keyword;
-    for (forms::Control* c : std::initializer_list<forms::Control*>{&lbl_action1, &lbl_action2, &lbl_action3,
-                                                                     &opt_enquire, &opt_decline, &opt_agree})
+    for (forms::Control* c : std::initializer_list<forms::Control*>{
+             &lbl_action1, &lbl_action2, &lbl_action3, &opt_enquire, &opt_decline, &opt_agree})
       c->SetEnabled(false);
     return;
   }

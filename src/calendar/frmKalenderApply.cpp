@@ -15,7 +15,8 @@ namespace {
 
 // Day, month and year without leading zeros: "5.3.2007".
 std::string PeriodDay(const State& s, int col) {
-  return std::to_string(col) + "." + std::to_string(s.CurrentMonth) + "." + std::to_string(s.CurrentYear);
+  return std::to_string(col) + "." + std::to_string(s.CurrentMonth) + "." +
+         std::to_string(s.CurrentYear);
 }
 
 bool NoteDialogShown(State& s) {
@@ -24,7 +25,8 @@ bool NoteDialogShown(State& s) {
 }
 
 bool Confirmed(State& s, frmKalender& window, const std::string& From, const std::string& To) {
-  const Confirmation question = EntryConfirmation(s.CurrentType, s.CurrentAction, s.Language(), From, To);
+  const Confirmation question =
+      EntryConfirmation(s.CurrentType, s.CurrentAction, s.Language(), From, To);
   return window.MsgBox(question.Prompt, forms::vbYesNo, question.Title) == forms::vbYes;
 }
 

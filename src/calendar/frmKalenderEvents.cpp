@@ -32,7 +32,8 @@ void frmKalender::WireEvents() {
   opt_enquire.Click = [this] { opt_enquire_Click(); };
   opt_decline.Click = [this] { opt_decline_Click(); };
 
-  opt_Info.ForEach([this](int i, forms::OptionButton& o) { o.Click = [this, i] { opt_Info_Click(i); }; });
+  opt_Info.ForEach(
+      [this](int i, forms::OptionButton& o) { o.Click = [this, i] { opt_Info_Click(i); }; });
 
   grdCal.DblClick = [this] { grdCal_DblClick(); };
   grdCal.MouseDown = [this](int b, int sh, float x, float y) { grdCal_MouseDown(b, sh, x, y); };

@@ -26,29 +26,34 @@ long CountRows(State& s, const std::string& sql) {
 }
 
 long CountInMonth(State& s, const std::string& kennZ) {
-  return CountRows(s,
-                   "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ FROM tbl_Kalender WHERE "
-                   "(((tbl_Kalender.PersNr)=" +
-                       Str(s.CurrentPersNr) + ") AND ((Month([Datum]))=" + Str(s.CurrentMonth) +
-                       ") AND ((Year([Datum]))=" + Str(s.CurrentYear) + ") AND KennZ = " + db::Quote(kennZ) +
-                       ");");
+  return CountRows(
+      s,
+      "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ FROM tbl_Kalender WHERE "
+      "(((tbl_Kalender.PersNr)=" +
+          Str(s.CurrentPersNr) + ") AND ((Month([Datum]))=" + Str(s.CurrentMonth) +
+          ") AND ((Year([Datum]))=" + Str(s.CurrentYear) + ") AND KennZ = " + db::Quote(kennZ) +
+          ");");
 }
 
 // Vacation days of the shown year that use up the account: approved and enquired, not declined.
 long PlannedVacation(State& s) {
-  return CountRows(s,
-                   "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ FROM tbl_Kalender WHERE "
-                   "((tbl_Kalender.PersNr)=" +
-                       Str(s.CurrentPersNr) + ") AND (Year([Datum])=" + Str(s.CurrentYear) +
-                       " AND (Left$([KennZ],1) = 'U') AND (Right$([KennZ],1) <> '!'));");
+  return CountRows(
+      s,
+      "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ FROM tbl_Kalender WHERE "
+      "((tbl_Kalender.PersNr)=" +
+          Str(s.CurrentPersNr) + ") AND (Year([Datum])=" + Str(s.CurrentYear) +
+          " AND (Left$([KennZ],1) = 'U') AND (Right$([KennZ],1) <> '!'));");
 }
 
-// The annual vacation days of an employee; 0 when there is no such employee (none chosen yet, or deleted).
+// The annual vacation days of an employee; 0 when there is no such employee (none chosen yet, or
+// deleted).
 int AnnualVacation(State& s, long persNr) {
   db::Recordset rs;
-  rs.Open("SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.UTage FROM tbl_Mitarbeiter WHERE tbl_Mitarbeiter.PersNr=" +
-              Str(persNr) + ";",
-          s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
+  rs.Open(
+      "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.UTage FROM tbl_Mitarbeiter WHERE "
+      "tbl_Mitarbeiter.PersNr=" +
+          Str(persNr) + ";",
+      s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
   const int days = rs.EOF() ? 0 : rs["UTage"].Int();
   rs.Close();
   return days;
@@ -75,12 +80,14 @@ void frmKalender::opt_Info_Click(int Index) {
     lbl_ColInfo2.SetEnabled(!sick);
     try {
       lbl_ColInfo1.SetCaption(std::to_string(CountInMonth(s_, KennZOf(kind.type, "/"))));
-      lbl_ColInfo2.SetCaption(sick ? "0" : std::to_string(CountInMonth(s_, KennZOf(kind.type, "?"))));
+      lbl_ColInfo2.SetCaption(sick ? "0"
+                                   : std::to_string(CountInMonth(s_, KennZOf(kind.type, "?"))));
       lbl_ColInfo3.SetCaption(std::to_string(CountInMonth(s_, KennZOf(kind.type, "!"))));
     } catch (const db::Error& e) {
       s_.rt.MsgBox(e.what());
     }
-    lbl_InfoShadow.ForEach([this](int, forms::Label& shadow) { shadow.SetCaption(lbl_Info.Caption()); });
+    lbl_InfoShadow.ForEach(
+        [this](int, forms::Label& shadow) { shadow.SetCaption(lbl_Info.Caption()); });
   }
   UpdateVacationAccount();
 }

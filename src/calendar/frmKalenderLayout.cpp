@@ -4,12 +4,14 @@ namespace mv {
 
 namespace {
 
-constexpr forms::Color AccountBack = 0x503010;  // dark blue: the account's white figures stay readable
+constexpr forms::Color AccountBack =
+    0x503010;  // dark blue: the account's white figures stay readable
 constexpr forms::Color AccountText = 0xF0F0F0;
 constexpr forms::Color TitleColor = 0x800000;
 constexpr forms::Color ShadowColor = 0x808080;
 
-void PlaceLabel(forms::Label& l, int left, int top, int width, int alignment = forms::vbLeftJustify) {
+void PlaceLabel(forms::Label& l, int left, int top, int width,
+                int alignment = forms::vbLeftJustify) {
   l.Move(left, top, width, 255);
   l.SetAlignment(alignment);
   l.SetBackStyle(0);
@@ -50,7 +52,8 @@ void Title(forms::Label& title, Shadows& shadows, int left, int top, int width, 
   title.ZOrder(0);
 }
 
-void Figure(forms::Label& name, forms::Label& value, int top, forms::Color fore, forms::Color back) {
+void Figure(forms::Label& name, forms::Label& value, int top, forms::Color fore,
+            forms::Color back) {
   for (forms::Label* l : {&name, &value}) {
     l->SetForeColor(fore);
     l->SetBackColor(back);
@@ -71,10 +74,10 @@ void frmKalender::LayOut() {
 
   mnuExtras.SetCaption("Extras");
   const std::pair<forms::Menu*, const char*> shortcuts[] = {
-      {&mnuInfo, "Ctrl+I"},     {&mnuLogOut, "Ctrl+L"},   {&mnuTerminate, "Ctrl+Q"},
+      {&mnuInfo, "Ctrl+I"},     {&mnuLogOut, "Ctrl+L"},         {&mnuTerminate, "Ctrl+Q"},
       {&mnuKartei, "Ctrl+K"},   {&mnuAbhängigkeiten, "Ctrl+A"}, {&mnuTeams, "Ctrl+T"},
-      {&mnuNotizen, "Ctrl+N"},  {&mnuFerien, "Ctrl+F"},   {&mnuJahresübersicht, "Ctrl+J"},
-      {&mnuOptionen, "Ctrl+E"}, {&mnuDruckAnsicht, "F12"}, {&mnuDruckManager, "Ctrl+D"},
+      {&mnuNotizen, "Ctrl+N"},  {&mnuFerien, "Ctrl+F"},         {&mnuJahresübersicht, "Ctrl+J"},
+      {&mnuOptionen, "Ctrl+E"}, {&mnuDruckAnsicht, "F12"},      {&mnuDruckManager, "Ctrl+D"},
   };
   for (const auto& [menu, keys] : shortcuts) menu->SetShortcut(keys);
 

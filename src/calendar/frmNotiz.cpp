@@ -163,6 +163,8 @@ void frmNotiz::CloseDialog() {
   Hide();
 }
 
-void frmNotiz::ShowFailure(const std::exception& failure) { MsgBox(failure.what(), forms::vbOKOnly); }
+void frmNotiz::ShowFailure(const std::exception& failure) {
+  MsgBox(failure.what(), forms::vbOKOnly);
+}
 
 }  // namespace mv

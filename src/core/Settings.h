@@ -17,17 +17,17 @@ using SettingsBytes = std::array<std::uint8_t, SettingsRecordSize>;
 
 // The one record of settings.dat. Texts are UTF-8 here and Windows-1252 in the file.
 struct SettingsRecord {
-    std::uint8_t Language = 0;
-    std::int16_t MaskPassword = 0; // the four flags: -1 on, 0 off
-    std::int16_t HighlightWeekend = 0;
-    std::int16_t HighlightHolidays = 0;
-    std::int16_t NotifyDependencies = 0;
-    std::int32_t WeekendColor = 0; // 0x00BBGGRR
-    std::int32_t HolidayColor = 0;
-    std::string CalendarFont;
-    std::string DatabasePath; // keeps the padding blanks it was stored with
+  std::uint8_t Language = 0;
+  std::int16_t MaskPassword = 0;  // the four flags: -1 on, 0 off
+  std::int16_t HighlightWeekend = 0;
+  std::int16_t HighlightHolidays = 0;
+  std::int16_t NotifyDependencies = 0;
+  std::int32_t WeekendColor = 0;  // 0x00BBGGRR
+  std::int32_t HolidayColor = 0;
+  std::string CalendarFont;
+  std::string DatabasePath;  // keeps the padding blanks it was stored with
 
-    bool operator==(const SettingsRecord&) const = default;
+  bool operator==(const SettingsRecord&) const = default;
 };
 
 // Texts are padded with blanks or cut to their field; characters outside Windows-1252 become '?'.
@@ -41,8 +41,8 @@ SettingsRecord DecodeSettingsRecord(const SettingsBytes& bytes);
 SettingsRecord EffectiveSettings(SettingsRecord record);
 
 struct SettingsReadResult {
-    SettingsRecord Record;             // all zeros when the file could not be read
-    std::optional<std::string> Error; // why the file could be neither read nor created
+  SettingsRecord Record;             // all zeros when the file could not be read
+  std::optional<std::string> Error;  // why the file could be neither read nor created
 };
 
 std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolder);
@@ -55,4 +55,4 @@ SettingsReadResult ReadSettingsFile(const std::filesystem::path& programFolder);
 std::optional<std::string> WriteSettingsFile(const std::filesystem::path& programFolder,
                                              const SettingsRecord& record);
 
-} // namespace mv
+}  // namespace mv

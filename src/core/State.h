@@ -91,8 +91,8 @@ struct State {
   int SelEndCol = 0;
   long NoteNr = 0;
   bool HasDeps = false;
-  std::array<long, 4> DepPersNr{};          // positions 1 to 3
-  std::array<std::string, 4> DepNames{};    // positions 1 to 3
+  std::array<long, 4> DepPersNr{};        // positions 1 to 3
+  std::array<std::string, 4> DepNames{};  // positions 1 to 3
 
   // Windows (built on first use, rebuilt after an unload)
   forms::FormSlot<mv::frmLogin> frmLogin;

@@ -6,9 +6,9 @@ namespace mv {
 namespace {
 
 struct TextEntry {
-    int id;
-    const char* german;
-    const char* english;
+  int id;
+  const char* german;
+  const char* english;
 };
 
 // Typos and odd wording are the program's own and stay as they are.
@@ -60,7 +60,8 @@ constexpr TextEntry kTexts[] = {
     {47, "gesamt", "total"},
     {48, "verplant", "scheduled"},
     {49, "offen", "left over"},
-    {50, "Möchten Sie für den ausgewählten Zeitraum\reine Notitz hinterlegen?", "Do you want to deposit a note for\rthe selected period?"},
+    {50, "Möchten Sie für den ausgewählten Zeitraum\reine Notitz hinterlegen?",
+     "Do you want to deposit a note for\rthe selected period?"},
     {51, "Speichern", "Save"},
     {52, "Schließen", "Close"},
     {53, "Notizfunktion", "Note function"},
@@ -82,7 +83,10 @@ constexpr TextEntry kTexts[] = {
     {69, "Administratoren", "Administrators"},
     {70, "Benutzerdaten", "User data"},
     {71, "Anmeldung / Berechtigungen", "Login / Authorisations"},
-    {72, "Sollen wirklich alle Daten dieses Mitarbeiters gelöscht werden?\rAlle Eintragungen im Kalender gehen unwiderruflich verloren!", "Really delete all data of this employee?\rAll entries in the calendar get lost irrevocably!"},
+    {72,
+     "Sollen wirklich alle Daten dieses Mitarbeiters gelöscht werden?\rAlle Eintragungen im "
+     "Kalender gehen unwiderruflich verloren!",
+     "Really delete all data of this employee?\rAll entries in the calendar get lost irrevocably!"},
     {73, "Löschen erfolgreich beendet", "Delete successful"},
     {74, "Notizen bearbeiten", "Edit notices"},
     {75, "Diese Notiz wirklich löschen?", "Really delete this notice?"},
@@ -98,7 +102,8 @@ constexpr TextEntry kTexts[] = {
     {85, "Ergebnisliste schliessen", "Close result list"},
     {86, "Programm Anmeldung", "Program login"},
     {87, "Der abhängige Mitarbeiter ", "The dependent employee"},
-    {88, "\rist im gewählten Zeitraum nicht anwesend!\rKalendereintragungen trotzdem durchführen?", "\ris not present within the selected time range\rExecute calendar recordings anyway?"},
+    {88, "\rist im gewählten Zeitraum nicht anwesend!\rKalendereintragungen trotzdem durchführen?",
+     "\ris not present within the selected time range\rExecute calendar recordings anyway?"},
     {89, "Wichtiger Hnweis", "Important notice"},
     {90, "Erster abhängiger", "First dependent"},
     {91, "Zweiter abhängiger", "Second dependent"},
@@ -106,12 +111,18 @@ constexpr TextEntry kTexts[] = {
     {93, "Mitarbeiter\rsuchen", "Search\remployee"},
     {94, "Alle Mitarbeiter anzeigen", "Show all employees"},
     {95, "Diese Abhängigkeit wirklich löschen?", "Really delete this dependency?"},
-    {96, "Diesen Mitarbeitereintrag inklusive aller\rAbhängigkeiten wirklich löschen?", "Really delete this employee entry including\rall dependencies?"},
+    {96, "Diesen Mitarbeitereintrag inklusive aller\rAbhängigkeiten wirklich löschen?",
+     "Really delete this employee entry including\rall dependencies?"},
     {97, "Beziehungen / Abhängigkeiten bearbeiten", "Edit relations / dependencies"},
     {98, "Team bearbeiten", "Edit team"},
-    {99, "Maximale Anzahl der Mitarbeiter, die gleichzeitig Abwesend sein dürfen:", "Maximum number of employees, that might absent at the same time:"},
+    {99, "Maximale Anzahl der Mitarbeiter, die gleichzeitig Abwesend sein dürfen:",
+     "Maximum number of employees, that might absent at the same time:"},
     {100, "Bitte Team zum Bearbeiten auswählen", "Please select a team to edit"},
-    {101, "Im gewählten Zeitraum sind zuviele\rMitarbeiter nicht anwesend!\rKalendereintragungen trotzdem durchführen?", "There are too much employees absent\rwithin the selected time range!\rExecute calendar recordings anyway?"},
+    {101,
+     "Im gewählten Zeitraum sind zuviele\rMitarbeiter nicht anwesend!\rKalendereintragungen "
+     "trotzdem durchführen?",
+     "There are too much employees absent\rwithin the selected time range!\rExecute calendar "
+     "recordings anyway?"},
     {102, "Diese Ferien- bzw. Feiertage wirklich löschen?", "Really delete this holidays?"},
     {103, "Morvellan verlassen?", "Quit Morvellan?"},
     {104, "Bitte warten, Jahresansicht wird erstellt...", "Generate annual view, please wait..."},
@@ -119,7 +130,8 @@ constexpr TextEntry kTexts[] = {
     {106, "Passworteingabe verschleiern", "Mask password input"},
     {107, "Wochenende optisch hervorheben", "Highlight weekend"},
     {108, "Farbe", "Color"},
-    {109, "Meldung von Abhängigkeiten zwischen Mitarbeitern", "Notice of dependencies between employees"},
+    {109, "Meldung von Abhängigkeiten zwischen Mitarbeitern",
+     "Notice of dependencies between employees"},
     {110, "Feiertage / Ferien optisch hervorheben", "Highlight holidays"},
     {111, "Schriftart im Kalender", "Calendar font"},
     {112, "Sprache", "Language"},
@@ -127,9 +139,12 @@ constexpr TextEntry kTexts[] = {
     {114, "Monate", "Months"},
     {115, "Jahr", "Year"},
     {116, "Morvellan", "Morvellan"},
-    {117, "Morvellan plant die Abwesenheiten Ihrer Mitarbeiter.", "Morvellan plans the absences of your employees."},
-    {118, "Urlaub, Krankheit, Zeitausgleich, Dienstreisen und sonstige Tage", "Vacation, sick days, overtime offset, business trips and other days"},
-    {119, "werden Team für Team in einem Monatskalender geplant.", "are planned team by team in a month calendar."},
+    {117, "Morvellan plant die Abwesenheiten Ihrer Mitarbeiter.",
+     "Morvellan plans the absences of your employees."},
+    {118, "Urlaub, Krankheit, Zeitausgleich, Dienstreisen und sonstige Tage",
+     "Vacation, sick days, overtime offset, business trips and other days"},
+    {119, "werden Team für Team in einem Monatskalender geplant.",
+     "are planned team by team in a month calendar."},
     {120, "Anfragen werden genehmigt oder abgelehnt.", "Requests are approved or declined."},
     {121, "Datenbankpfad", "Database path"},
     {122, "Drucke Seite ", "Print page "},
@@ -145,19 +160,28 @@ constexpr TextEntry kTexts[] = {
     {132, "Dienstreise", "Business trip"},
     {133, "Sonstige Tage", "Misc. days"},
     {136, "Benutzername / Kennung\roder Passwort falsch!", "Wrong username / ID or password!"},
-    {137, "Diese Personalnummer ist\rbereits vergeben!", "This personnel number\ris already in use!"},
-    {138, "Die Personalnummer ist\rzwingend erforderlich!", "The personnel number\ris urgently required!"},
+    {137, "Diese Personalnummer ist\rbereits vergeben!",
+     "This personnel number\ris already in use!"},
+    {138, "Die Personalnummer ist\rzwingend erforderlich!",
+     "The personnel number\ris urgently required!"},
     {139, "Bitte den Nachnamen eingeben!", "Please enter the last name!"},
     {140, "Bitte den Vornamen eingeben!", "Please enter the first name!"},
     {141, "Dieser Teamname existiert bereits!", "This team name is already in use!"},
-    {142, "Diesem Team sind noch Mitarbeiter zugeordnet!\rLöschen nicht möglich!", "There are still employees assigned to this team\rDeleting is not possible!"},
+    {142, "Diesem Team sind noch Mitarbeiter zugeordnet!\rLöschen nicht möglich!",
+     "There are still employees assigned to this team\rDeleting is not possible!"},
     {143, "Suche Ergebnislos beendet", "Search completed without results"},
-    {144, "Dieser Mitarbeiter ist bereits in der\rListe der Abhängigkeiten vorhanden!", "This employee is already in the\rlist of dependencies!"},
+    {144, "Dieser Mitarbeiter ist bereits in der\rListe der Abhängigkeiten vorhanden!",
+     "This employee is already in the\rlist of dependencies!"},
     {145, "Bitte mindestens einen Monat auswählen!", "Please select at least one month!"},
     {146, "Bitte mindestens ein Team auswählen!", "Please select at least one team!"},
-    {147, "Maximale Gruppenstärke überschritten!\rBitte ein anderes Team auswählen!", "Group limit exceeded!\rPlease select another team!"},
-    {148, "Die maximale Anzahl an Teams ist erreicht!\rEs können keine weiteren Teams hinzugefügt werden!", "Maximum amount of teams exceeded!\rIt's not possible to add more groups!"},
-    {149, "Pfad zur Datenbank wurde nicht gefunden!\rVerwende lokale Datenbank:\r", "Cannot find database path!\rUse local file:\r"},
+    {147, "Maximale Gruppenstärke überschritten!\rBitte ein anderes Team auswählen!",
+     "Group limit exceeded!\rPlease select another team!"},
+    {148,
+     "Die maximale Anzahl an Teams ist erreicht!\rEs können keine weiteren Teams hinzugefügt "
+     "werden!",
+     "Maximum amount of teams exceeded!\rIt's not possible to add more groups!"},
+    {149, "Pfad zur Datenbank wurde nicht gefunden!\rVerwende lokale Datenbank:\r",
+     "Cannot find database path!\rUse local file:\r"},
     {151, "Programm", "Program"},
     {152, "Abmelden / Benutzerwechsel", "Logout / change user"},
     {153, "Beenden", "Exit"},
@@ -181,10 +205,14 @@ constexpr TextEntry kTexts[] = {
     {171, "Einen Monat zurück blättern", "Browse one month back"},
     {172, "Ansicht vergrößern", "Increase calendar view"},
     {173, "Ansicht verkleinern", "Decrease calendar view"},
-    {174, "Doppelklick auf den Namen öffnet die MA-Kartei", "Double click on name open the employee file"},
-    {175, "Informationen zum Urlaub des gewählten MA im aktuellen Monat", "Informations about vacation of selected employee in current month"},
-    {176, "Informationen zu Krankheitstagen des gewählten MA im aktuellen Monat", "Informations about disease days of selected employee in current month"},
-    {177, "Informationen zu sonstigen Abwesenheitstagen des MA im aktuellen Monat", "Informations about miscelleanous days of selected employee in current month"},
+    {174, "Doppelklick auf den Namen öffnet die MA-Kartei",
+     "Double click on name open the employee file"},
+    {175, "Informationen zum Urlaub des gewählten MA im aktuellen Monat",
+     "Informations about vacation of selected employee in current month"},
+    {176, "Informationen zu Krankheitstagen des gewählten MA im aktuellen Monat",
+     "Informations about disease days of selected employee in current month"},
+    {177, "Informationen zu sonstigen Abwesenheitstagen des MA im aktuellen Monat",
+     "Informations about miscelleanous days of selected employee in current month"},
     {178, "Zum ersten Datensatz springen", "Jump to first record"},
     {179, "Zum vorigen Datensatz wechseln", "Change to previous record"},
     {180, "Zum nächsten Datensatz wechseln", "Change to next record"},
@@ -192,34 +220,35 @@ constexpr TextEntry kTexts[] = {
     {182, "Datensatz suchen", "Find a record"},
     {183, "Ferien- bzw. Feiertage hinzufügen", "Add holidays"},
     {184, "Ferien- bzw. Feiertage löschen", "Delete holidays"},
-    {185, "Informationen zu Zeitausgleichstagen des MA im aktuellen Monat", "Informations about overtime offset days of selected employee iin current month"},
-    {186, "Informationen über Dienstreisetage des MA im aktuellen Monat", "Informations about business trip days of selected employee in current month"},
+    {185, "Informationen zu Zeitausgleichstagen des MA im aktuellen Monat",
+     "Informations about overtime offset days of selected employee iin current month"},
+    {186, "Informationen über Dienstreisetage des MA im aktuellen Monat",
+     "Informations about business trip days of selected employee in current month"},
 };
 
 constexpr int kLocalDatabaseNotice = 149;
 
-} // namespace
+}  // namespace
 
-void TextTable::Fill(const std::string& programFolder)
-{
-    texts_ = {};
-    for (const TextEntry& entry : kTexts) {
-        texts_[entry.id - 1] = {entry.german, entry.english};
-    }
-    // The notice ends with the full path of the local database file.
-    const std::string localDatabase = (std::filesystem::path(programFolder) / "Morvellan.mdb").string();
-    for (std::string& text : texts_[kLocalDatabaseNotice - 1]) {
-        text += localDatabase;
-    }
+void TextTable::Fill(const std::string& programFolder) {
+  texts_ = {};
+  for (const TextEntry& entry : kTexts) {
+    texts_[entry.id - 1] = {entry.german, entry.english};
+  }
+  // The notice ends with the full path of the local database file.
+  const std::string localDatabase =
+      (std::filesystem::path(programFolder) / "Morvellan.mdb").string();
+  for (std::string& text : texts_[kLocalDatabaseNotice - 1]) {
+    text += localDatabase;
+  }
 }
 
-const std::string& TextTable::operator()(int id, int language) const
-{
-    static const std::string empty;
-    if (id < 1 || id > TextCount || (language != LanguageGerman && language != LanguageEnglish)) {
-        return empty;
-    }
-    return texts_[id - 1][language - 1];
+const std::string& TextTable::operator()(int id, int language) const {
+  static const std::string empty;
+  if (id < 1 || id > TextCount || (language != LanguageGerman && language != LanguageEnglish)) {
+    return empty;
+  }
+  return texts_[id - 1][language - 1];
 }
 
-} // namespace mv
+}  // namespace mv

@@ -95,7 +95,8 @@ void frmLogin::cmdOK_Click() {
       loginId = rsUser["LoginID"].Text();
 
       db::Recordset rsEmployee;
-      rsEmployee.Open("tbl_Mitarbeiter", s_.Conn, db::CursorType::Dynamic, db::LockType::Pessimistic, -1);
+      rsEmployee.Open("tbl_Mitarbeiter", s_.Conn, db::CursorType::Dynamic,
+                      db::LockType::Pessimistic, -1);
       rsEmployee.Find("PersNr=" + std::to_string(persNr));
       if (!rsEmployee.EOF()) {
         employee.TeamNr = rsEmployee["TeamNr"].Int();

@@ -15,101 +15,113 @@ namespace db {
 namespace detail {
 
 std::string SqliteMessage(sqlite3* db, int rc) {
-    const char* msg = db ? sqlite3_errmsg(db) : nullptr;
-    std::string m = msg && *msg ? msg : sqlite3_errstr(rc);
-    return m;
+  const char* msg = db ? sqlite3_errmsg(db) : nullptr;
+  std::string m = msg && *msg ? msg : sqlite3_errstr(rc);
+  return m;
 }
 
 ConnectionState::~ConnectionState() { CloseDb(); }
 
 void ConnectionState::CloseDb() {
-    for (auto& [sql, stmt] : stmtCache) sqlite3_finalize(stmt);
-    stmtCache.clear();
-    if (db) sqlite3_close_v2(db);
-    db = nullptr;
-    tables.clear();
-    tablesLoaded = false;
+  for (auto& [sql, stmt] : stmtCache) sqlite3_finalize(stmt);
+  stmtCache.clear();
+  if (db) sqlite3_close_v2(db);
+  db = nullptr;
+  tables.clear();
+  tablesLoaded = false;
 }
 
 sqlite3* ConnectionState::Db(const char* action) const {
-    if (!db)
-        throw Error(std::string("Cannot ") + action + ": the database connection is closed.", ErrorKind::NotOpen);
-    return db;
+  if (!db)
+    throw Error(std::string("Cannot ") + action + ": the database connection is closed.",
+                ErrorKind::NotOpen);
+  return db;
 }
 
 void ConnectionState::Fail(const std::string& context, int rc) const {
-    int primary = rc & 0xFF;
-    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        throw Error(context + ": the database file is in use by another user (locked); nothing was changed. "
-                              "Please try again.",
-                    ErrorKind::Busy);
-    if (primary == SQLITE_NOTADB)
-        throw Error(context + ": the file " + path + " is not a database.", ErrorKind::NotADatabase);
-    // A table that another copy dropped after this one read the names.
-    if (SqliteMessage(db, rc).rfind("no such table", 0) == 0)
-        throw Error(context + ": " + SqliteMessage(db, rc) + ".", ErrorKind::TableNotFound);
-    std::string why;
-    switch (rc) {
-        case SQLITE_CONSTRAINT_CHECK: why = "a value is too long or out of its range"; break;
-        case SQLITE_CONSTRAINT_NOTNULL: why = "a field has no value"; break;
-        case SQLITE_CONSTRAINT_UNIQUE:
-        case SQLITE_CONSTRAINT_PRIMARYKEY: why = "a row with the same key exists already"; break;
-        case SQLITE_READONLY:
-        case SQLITE_READONLY_DBMOVED: why = "the database file cannot be written"; break;
-        default: break;
-    }
-    throw Error(context + ": " + (why.empty() ? "" : why + " (") + SqliteMessage(db, rc) + (why.empty() ? "" : ")") +
-                    ". Nothing was changed.",
-                ErrorKind::Sql);
+  int primary = rc & 0xFF;
+  if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+    throw Error(context +
+                    ": the database file is in use by another user (locked); nothing was changed. "
+                    "Please try again.",
+                ErrorKind::Busy);
+  if (primary == SQLITE_NOTADB)
+    throw Error(context + ": the file " + path + " is not a database.", ErrorKind::NotADatabase);
+  // A table that another copy dropped after this one read the names.
+  if (SqliteMessage(db, rc).rfind("no such table", 0) == 0)
+    throw Error(context + ": " + SqliteMessage(db, rc) + ".", ErrorKind::TableNotFound);
+  std::string why;
+  switch (rc) {
+    case SQLITE_CONSTRAINT_CHECK:
+      why = "a value is too long or out of its range";
+      break;
+    case SQLITE_CONSTRAINT_NOTNULL:
+      why = "a field has no value";
+      break;
+    case SQLITE_CONSTRAINT_UNIQUE:
+    case SQLITE_CONSTRAINT_PRIMARYKEY:
+      why = "a row with the same key exists already";
+      break;
+    case SQLITE_READONLY:
+    case SQLITE_READONLY_DBMOVED:
+      why = "the database file cannot be written";
+      break;
+    default:
+      break;
+  }
+  throw Error(context + ": " + (why.empty() ? "" : why + " (") + SqliteMessage(db, rc) +
+                  (why.empty() ? "" : ")") + ". Nothing was changed.",
+              ErrorKind::Sql);
 }
 
 sqlite3_stmt* ConnectionState::Cached(const std::string& sql) {
-    sqlite3* h = Db("run a statement");
-    auto it = stmtCache.find(sql);
-    if (it != stmtCache.end()) {
-        sqlite3_reset(it->second);
-        sqlite3_clear_bindings(it->second);
-        return it->second;
-    }
-    sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(h, sql.c_str(), static_cast<int>(sql.size()), &st, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_finalize(st);
-        Fail("The statement cannot be prepared", rc);
-    }
-    if (stmtCache.size() > 64) {
-        for (auto& [k, s] : stmtCache) sqlite3_finalize(s);
-        stmtCache.clear();
-    }
-    stmtCache.emplace(sql, st);
-    return st;
+  sqlite3* h = Db("run a statement");
+  auto it = stmtCache.find(sql);
+  if (it != stmtCache.end()) {
+    sqlite3_reset(it->second);
+    sqlite3_clear_bindings(it->second);
+    return it->second;
+  }
+  sqlite3_stmt* st = nullptr;
+  int rc = sqlite3_prepare_v2(h, sql.c_str(), static_cast<int>(sql.size()), &st, nullptr);
+  if (rc != SQLITE_OK) {
+    sqlite3_finalize(st);
+    Fail("The statement cannot be prepared", rc);
+  }
+  if (stmtCache.size() > 64) {
+    for (auto& [k, s] : stmtCache) sqlite3_finalize(s);
+    stmtCache.clear();
+  }
+  stmtCache.emplace(sql, st);
+  return st;
 }
 
 const std::vector<std::string>& ConnectionState::Tables(bool refresh) {
-    if (tablesLoaded && !refresh) return tables;
-    sqlite3* h = Db("read the table names");
-    tables.clear();
-    sqlite3_stmt* st = nullptr;
-    const char* sql = "SELECT name FROM sqlite_master WHERE type IN ('table','view') AND name NOT LIKE 'sqlite_%'";
-    int rc = sqlite3_prepare_v2(h, sql, -1, &st, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_finalize(st);
-        Fail("The table names cannot be read", rc);
-    }
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW)
-        tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+  if (tablesLoaded && !refresh) return tables;
+  sqlite3* h = Db("read the table names");
+  tables.clear();
+  sqlite3_stmt* st = nullptr;
+  const char* sql =
+      "SELECT name FROM sqlite_master WHERE type IN ('table','view') AND name NOT LIKE 'sqlite_%'";
+  int rc = sqlite3_prepare_v2(h, sql, -1, &st, nullptr);
+  if (rc != SQLITE_OK) {
     sqlite3_finalize(st);
-    if (rc != SQLITE_DONE) Fail("The table names cannot be read", rc);
-    tablesLoaded = true;
-    return tables;
+    Fail("The table names cannot be read", rc);
+  }
+  while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+    tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+  sqlite3_finalize(st);
+  if (rc != SQLITE_DONE) Fail("The table names cannot be read", rc);
+  tablesLoaded = true;
+  return tables;
 }
 
 std::string ConnectionState::ResolveTable(std::string_view name) {
-    for (int pass = 0; pass < 2; ++pass) {
-        for (const std::string& t : Tables(pass == 1))
-            if (EqualsNoCase(t, name)) return t;
-    }
-    return std::string();
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const std::string& t : Tables(pass == 1))
+      if (EqualsNoCase(t, name)) return t;
+  }
+  return std::string();
 }
 
 }  // namespace detail
@@ -118,50 +130,51 @@ namespace {
 
 // Splits "key = value; key = value" (values may be in double or single quotes).
 std::vector<std::pair<std::string, std::string>> ParseConnectionString(const std::string& cs) {
-    std::vector<std::pair<std::string, std::string>> out;
-    std::size_t i = 0;
-    while (i < cs.size()) {
-        std::size_t eq = cs.find('=', i);
-        std::size_t semi = cs.find(';', i);
-        if (eq == std::string::npos || (semi != std::string::npos && semi < eq)) {
-            std::string junk = detail::Trim(cs.substr(i, (semi == std::string::npos ? cs.size() : semi) - i));
-            if (!junk.empty())
-                throw Error("The connection string cannot be read: \"" + junk + "\" has no '='.",
-                            ErrorKind::ConnectionString);
-            if (semi == std::string::npos) break;
-            i = semi + 1;
-            continue;
-        }
-        std::string key = detail::Trim(cs.substr(i, eq - i));
-        // Collapse inner blanks of the keyword ("Data  Source").
-        std::string k;
-        for (char c : key) {
-            if (c == ' ' || c == '\t') {
-                if (!k.empty() && k.back() != ' ') k += ' ';
-            } else {
-                k += static_cast<char>((c >= 'A' && c <= 'Z') ? c + 32 : c);
-            }
-        }
-        std::size_t v = eq + 1;
-        while (v < cs.size() && (cs[v] == ' ' || cs[v] == '\t')) ++v;
-        std::string value;
-        if (v < cs.size() && (cs[v] == '"' || cs[v] == '\'')) {
-            char q = cs[v];
-            std::size_t close = cs.find(q, v + 1);
-            if (close == std::string::npos)
-                throw Error("The connection string cannot be read: a closing quote is missing.",
-                            ErrorKind::ConnectionString);
-            value = cs.substr(v + 1, close - v - 1);
-            std::size_t next = cs.find(';', close);
-            i = next == std::string::npos ? cs.size() : next + 1;
-        } else {
-            std::size_t end = cs.find(';', v);
-            value = detail::Trim(cs.substr(v, (end == std::string::npos ? cs.size() : end) - v));
-            i = end == std::string::npos ? cs.size() : end + 1;
-        }
-        out.emplace_back(k, value);
+  std::vector<std::pair<std::string, std::string>> out;
+  std::size_t i = 0;
+  while (i < cs.size()) {
+    std::size_t eq = cs.find('=', i);
+    std::size_t semi = cs.find(';', i);
+    if (eq == std::string::npos || (semi != std::string::npos && semi < eq)) {
+      std::string junk =
+          detail::Trim(cs.substr(i, (semi == std::string::npos ? cs.size() : semi) - i));
+      if (!junk.empty())
+        throw Error("The connection string cannot be read: \"" + junk + "\" has no '='.",
+                    ErrorKind::ConnectionString);
+      if (semi == std::string::npos) break;
+      i = semi + 1;
+      continue;
     }
-    return out;
+    std::string key = detail::Trim(cs.substr(i, eq - i));
+    // Collapse inner blanks of the keyword ("Data  Source").
+    std::string k;
+    for (char c : key) {
+      if (c == ' ' || c == '\t') {
+        if (!k.empty() && k.back() != ' ') k += ' ';
+      } else {
+        k += static_cast<char>((c >= 'A' && c <= 'Z') ? c + 32 : c);
+      }
+    }
+    std::size_t v = eq + 1;
+    while (v < cs.size() && (cs[v] == ' ' || cs[v] == '\t')) ++v;
+    std::string value;
+    if (v < cs.size() && (cs[v] == '"' || cs[v] == '\'')) {
+      char q = cs[v];
+      std::size_t close = cs.find(q, v + 1);
+      if (close == std::string::npos)
+        throw Error("The connection string cannot be read: a closing quote is missing.",
+                    ErrorKind::ConnectionString);
+      value = cs.substr(v + 1, close - v - 1);
+      std::size_t next = cs.find(';', close);
+      i = next == std::string::npos ? cs.size() : next + 1;
+    } else {
+      std::size_t end = cs.find(';', v);
+      value = detail::Trim(cs.substr(v, (end == std::string::npos ? cs.size() : end) - v));
+      i = end == std::string::npos ? cs.size() : end + 1;
+    }
+    out.emplace_back(k, value);
+  }
+  return out;
 }
 
 }  // namespace
@@ -170,96 +183,106 @@ Connection::Connection() = default;
 
 Connection::~Connection() { Close(); }
 
-void Connection::Open(const std::string& connectionString, const std::string&, const std::string&, int) {
-    if (IsOpen())
-        throw Error("The connection is already open (" + Path() + "); close it first.", ErrorKind::NotOpen);
+void Connection::Open(const std::string& connectionString, const std::string&, const std::string&,
+                      int) {
+  if (IsOpen())
+    throw Error("The connection is already open (" + Path() + "); close it first.",
+                ErrorKind::NotOpen);
 
-    std::string path;
-    bool haveSource = false;
-    for (auto& [k, v] : ParseConnectionString(connectionString)) {
-        if (k == "provider") {
-            std::string p = detail::AsciiLower(v);
-            if (p.rfind("microsoft.jet.oledb", 0) != 0 && p.rfind("microsoft.ace.oledb", 0) != 0)
-                throw Error("The provider \"" + v + "\" is not supported; use Microsoft.Jet.OLEDB.4.0.",
-                            ErrorKind::ConnectionString);
-        } else if (k == "data source" || k == "datasource" || k == "dbq") {
-            path = v;
-            haveSource = true;
-        }
-        // Other keywords (User ID, Password, Mode, ...) are accepted and ignored.
-    }
-    if (!haveSource)
-        throw Error("The connection string names no database file (Data Source is missing).",
+  std::string path;
+  bool haveSource = false;
+  for (auto& [k, v] : ParseConnectionString(connectionString)) {
+    if (k == "provider") {
+      std::string p = detail::AsciiLower(v);
+      if (p.rfind("microsoft.jet.oledb", 0) != 0 && p.rfind("microsoft.ace.oledb", 0) != 0)
+        throw Error("The provider \"" + v + "\" is not supported; use Microsoft.Jet.OLEDB.4.0.",
                     ErrorKind::ConnectionString);
-    path = detail::Trim(path);
-    if (path.empty()) throw Error("The database path is empty.", ErrorKind::FileNotFound);
-
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        throw Error("The database file " + path + " was not found (" + std::strerror(errno) + ").",
-                    ErrorKind::FileNotFound);
-    if (S_ISDIR(st.st_mode))
-        throw Error("The database path " + path + " is a folder, not a database file.", ErrorKind::FileNotFound);
-    if (!S_ISREG(st.st_mode))
-        throw Error("The database path " + path + " is not a regular file.", ErrorKind::NotADatabase);
-    if (st.st_size == 0)
-        throw Error("The file " + path + " is empty: it is not a database.", ErrorKind::NotADatabase);
-
-    auto state = std::make_shared<detail::ConnectionState>();
-    state->path = path;
-    int rc = sqlite3_open_v2(path.c_str(), &state->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        std::string msg = detail::SqliteMessage(state->db, rc);
-        state->CloseDb();
-        throw Error("The database file " + path + " cannot be opened: " + msg + ".", ErrorKind::FileNotFound);
+    } else if (k == "data source" || k == "datasource" || k == "dbq") {
+      path = v;
+      haveSource = true;
     }
-    sqlite3_busy_timeout(state->db, kBusyTimeoutMs);
-    sqlite3_extended_result_codes(state->db, 1);
+    // Other keywords (User ID, Password, Mode, ...) are accepted and ignored.
+  }
+  if (!haveSource)
+    throw Error("The connection string names no database file (Data Source is missing).",
+                ErrorKind::ConnectionString);
+  path = detail::Trim(path);
+  if (path.empty()) throw Error("The database path is empty.", ErrorKind::FileNotFound);
+
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0)
+    throw Error("The database file " + path + " was not found (" + std::strerror(errno) + ").",
+                ErrorKind::FileNotFound);
+  if (S_ISDIR(st.st_mode))
+    throw Error("The database path " + path + " is a folder, not a database file.",
+                ErrorKind::FileNotFound);
+  if (!S_ISREG(st.st_mode))
+    throw Error("The database path " + path + " is not a regular file.", ErrorKind::NotADatabase);
+  if (st.st_size == 0)
+    throw Error("The file " + path + " is empty: it is not a database.", ErrorKind::NotADatabase);
+
+  auto state = std::make_shared<detail::ConnectionState>();
+  state->path = path;
+  int rc = sqlite3_open_v2(path.c_str(), &state->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                           nullptr);
+  if (rc != SQLITE_OK) {
+    std::string msg = detail::SqliteMessage(state->db, rc);
+    state->CloseDb();
+    throw Error("The database file " + path + " cannot be opened: " + msg + ".",
+                ErrorKind::FileNotFound);
+  }
+  sqlite3_busy_timeout(state->db, kBusyTimeoutMs);
+  sqlite3_extended_result_codes(state->db, 1);
 #ifdef SQLITE_DBCONFIG_DQS_DML
-    // "name" is always a name, never a text (a misspelt [Field] must fail, not compare with text).
-    sqlite3_db_config(state->db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
-    sqlite3_db_config(state->db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
+  // "name" is always a name, never a text (a misspelt [Field] must fail, not compare with text).
+  sqlite3_db_config(state->db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+  sqlite3_db_config(state->db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
 #endif
-    // Reading the schema tells whether this is a database at all.
-    rc = sqlite3_exec(state->db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK) {
-        std::string msg = detail::SqliteMessage(state->db, rc);
-        int primary = rc & 0xFF;
-        state->CloseDb();
-        if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
-            throw Error("The file " + path + " is not a database (" + msg + ").", ErrorKind::NotADatabase);
-        if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-            throw Error("The database file " + path + " is locked by another user: " + msg + ".", ErrorKind::Busy);
-        throw Error("The database file " + path + " cannot be read: " + msg + ".", ErrorKind::NotADatabase);
-    }
-    detail::RegisterJetFunctions(state->db);
-    state_ = std::move(state);
+  // Reading the schema tells whether this is a database at all.
+  rc = sqlite3_exec(state->db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+  if (rc != SQLITE_OK) {
+    std::string msg = detail::SqliteMessage(state->db, rc);
+    int primary = rc & 0xFF;
+    state->CloseDb();
+    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT)
+      throw Error("The file " + path + " is not a database (" + msg + ").",
+                  ErrorKind::NotADatabase);
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
+      throw Error("The database file " + path + " is locked by another user: " + msg + ".",
+                  ErrorKind::Busy);
+    throw Error("The database file " + path + " cannot be read: " + msg + ".",
+                ErrorKind::NotADatabase);
+  }
+  detail::RegisterJetFunctions(state->db);
+  state_ = std::move(state);
 }
 
 void Connection::Close() {
-    if (state_) state_->CloseDb();
-    state_.reset();
+  if (state_) state_->CloseDb();
+  state_.reset();
 }
 
 bool Connection::IsOpen() const { return state_ && state_->db; }
 
 const std::string& Connection::Path() const {
-    static const std::string kEmpty;
-    return IsOpen() ? state_->path : kEmpty;
+  static const std::string kEmpty;
+  return IsOpen() ? state_->path : kEmpty;
 }
 
 void Connection::ExecuteNative(const std::string& sql) {
-    if (!IsOpen()) throw Error("Cannot run SQL: the database connection is closed.", ErrorKind::NotOpen);
-    char* err = nullptr;
-    int rc = sqlite3_exec(state_->db, sql.c_str(), nullptr, nullptr, &err);
-    if (rc != SQLITE_OK) {
-        std::string msg = err ? err : sqlite3_errstr(rc);
-        sqlite3_free(err);
-        int primary = rc & 0xFF;
-        throw Error("The SQL statement failed: " + msg + ".",
-                    (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) ? ErrorKind::Busy : ErrorKind::Sql);
-    }
-    state_->tablesLoaded = false;
+  if (!IsOpen())
+    throw Error("Cannot run SQL: the database connection is closed.", ErrorKind::NotOpen);
+  char* err = nullptr;
+  int rc = sqlite3_exec(state_->db, sql.c_str(), nullptr, nullptr, &err);
+  if (rc != SQLITE_OK) {
+    std::string msg = err ? err : sqlite3_errstr(rc);
+    sqlite3_free(err);
+    int primary = rc & 0xFF;
+    throw Error(
+        "The SQL statement failed: " + msg + ".",
+        (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) ? ErrorKind::Busy : ErrorKind::Sql);
+  }
+  state_->tablesLoaded = false;
 }
 
 void Connection::BeginTrans() { ExecuteNative("BEGIN IMMEDIATE"); }
@@ -269,42 +292,44 @@ void Connection::CommitTrans() { ExecuteNative("COMMIT"); }
 void Connection::RollbackTrans() { ExecuteNative("ROLLBACK"); }
 
 std::vector<std::string> Connection::TableNames() const {
-    if (!IsOpen()) throw Error("Cannot list tables: the database connection is closed.", ErrorKind::NotOpen);
-    return state_->Tables(true);
+  if (!IsOpen())
+    throw Error("Cannot list tables: the database connection is closed.", ErrorKind::NotOpen);
+  return state_->Tables(true);
 }
 
 sqlite3* Connection::Handle() const { return IsOpen() ? state_->db : nullptr; }
 
 std::string JetConnectionString(std::string_view path) {
-    return "Provider = Microsoft.Jet.OLEDB.4.0;Data Source = " + std::string(path);
+  return "Provider = Microsoft.Jet.OLEDB.4.0;Data Source = " + std::string(path);
 }
 
 void CreateDatabaseFile(const std::string& path, const std::string& schemaSql) {
-    if (detail::Trim(path).empty()) throw Error("No path was given for the new database file.", ErrorKind::FileNotFound);
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
-        throw Error("The file " + path + " exists already; it is not overwritten.", ErrorKind::Other);
-    sqlite3* h = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &h, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                             nullptr);
-    if (rc != SQLITE_OK) {
-        std::string msg = detail::SqliteMessage(h, rc);
-        sqlite3_close_v2(h);
-        std::remove(path.c_str());
-        throw Error("The database file " + path + " cannot be created: " + msg + ".", ErrorKind::FileNotFound);
-    }
-    std::string script = "BEGIN;\n" + schemaSql + "\nCOMMIT;";
-    char* err = nullptr;
-    rc = sqlite3_exec(h, script.c_str(), nullptr, nullptr, &err);
-    if (rc != SQLITE_OK) {
-        std::string msg = err ? err : sqlite3_errstr(rc);
-        sqlite3_free(err);
-        sqlite3_close_v2(h);
-        std::remove(path.c_str());
-        std::remove((path + "-journal").c_str());
-        throw Error("The database file " + path + " cannot be created: " + msg + ".", ErrorKind::Sql);
-    }
+  if (detail::Trim(path).empty())
+    throw Error("No path was given for the new database file.", ErrorKind::FileNotFound);
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0)
+    throw Error("The file " + path + " exists already; it is not overwritten.", ErrorKind::Other);
+  sqlite3* h = nullptr;
+  int rc = sqlite3_open_v2(path.c_str(), &h, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  if (rc != SQLITE_OK) {
+    std::string msg = detail::SqliteMessage(h, rc);
     sqlite3_close_v2(h);
+    std::remove(path.c_str());
+    throw Error("The database file " + path + " cannot be created: " + msg + ".",
+                ErrorKind::FileNotFound);
+  }
+  std::string script = "BEGIN;\n" + schemaSql + "\nCOMMIT;";
+  char* err = nullptr;
+  rc = sqlite3_exec(h, script.c_str(), nullptr, nullptr, &err);
+  if (rc != SQLITE_OK) {
+    std::string msg = err ? err : sqlite3_errstr(rc);
+    sqlite3_free(err);
+    sqlite3_close_v2(h);
+    std::remove(path.c_str());
+    std::remove((path + "-journal").c_str());
+    throw Error("The database file " + path + " cannot be created: " + msg + ".", ErrorKind::Sql);
+  }
+  sqlite3_close_v2(h);
 }
 
 }  // namespace db

@@ -11,57 +11,59 @@ struct sqlite3;
 
 namespace db {
 
-namespace detail { struct ConnectionState; }
+namespace detail {
+struct ConnectionState;
+}
 
 class Connection {
-public:
-    Connection();
-    ~Connection();
-    Connection(const Connection&) = delete;
-    Connection& operator=(const Connection&) = delete;
+ public:
+  Connection();
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
 
-    // Opens an EXISTING database file for reading and writing; never creates one.
-    // connectionString: "Provider = Microsoft.Jet.OLEDB.4.0;Data Source = <path>" (keywords ignore
-    // case; blanks around keywords, '=' and values are ignored, so is the blank padding of the
-    // path; a value may be put in double quotes). user, password and options are accepted and ignored.
-    // Throws db::Error (FileNotFound, NotADatabase, ConnectionString, NotOpen when already open)
-    // with a readable description. Tables are not checked here: a missing table fails at first use.
-    // Sets a busy timeout (kBusyTimeoutMs) so that a write meeting another copy's lock waits.
-    void Open(const std::string& connectionString, const std::string& user = "",
-              const std::string& password = "", int options = -1);
+  // Opens an EXISTING database file for reading and writing; never creates one.
+  // connectionString: "Provider = Microsoft.Jet.OLEDB.4.0;Data Source = <path>" (keywords ignore
+  // case; blanks around keywords, '=' and values are ignored, so is the blank padding of the
+  // path; a value may be put in double quotes). user, password and options are accepted and
+  // ignored. Throws db::Error (FileNotFound, NotADatabase, ConnectionString, NotOpen when already
+  // open) with a readable description. Tables are not checked here: a missing table fails at first
+  // use. Sets a busy timeout (kBusyTimeoutMs) so that a write meeting another copy's lock waits.
+  void Open(const std::string& connectionString, const std::string& user = "",
+            const std::string& password = "", int options = -1);
 
-    // Closes the file. Recordsets stay readable in memory; their writes then throw (NotOpen).
-    // Closing a closed connection does nothing.
-    void Close();
-    bool IsOpen() const;
-    int State() const { return IsOpen() ? 1 : 0; }  // ADO adStateClosed 0 / adStateOpen 1
+  // Closes the file. Recordsets stay readable in memory; their writes then throw (NotOpen).
+  // Closing a closed connection does nothing.
+  void Close();
+  bool IsOpen() const;
+  int State() const { return IsOpen() ? 1 : 0; }  // ADO adStateClosed 0 / adStateOpen 1
 
-    // The path of the open file (blanks removed), empty when closed.
-    const std::string& Path() const;
+  // The path of the open file (blanks removed), empty when closed.
+  const std::string& Path() const;
 
-    // Native SQLite, not Jet: runs one or more statements (';'-separated) without translation.
-    // For tools and tests (creating tables, seeding rows); the windows send no commands.
-    void ExecuteNative(const std::string& sql);
+  // Native SQLite, not Jet: runs one or more statements (';'-separated) without translation.
+  // For tools and tests (creating tables, seeding rows); the windows send no commands.
+  void ExecuteNative(const std::string& sql);
 
-    // ADO's transactions: the writes between BeginTrans and CommitTrans reach the file together,
-    // RollbackTrans drops them. BeginTrans waits for another copy's write lock (busy timeout).
-    // No nesting: a second BeginTrans throws.
-    void BeginTrans();
-    void CommitTrans();
-    void RollbackTrans();
-    // Names of the tables in the file (as stored, table order of sqlite_master).
-    std::vector<std::string> TableNames() const;
+  // ADO's transactions: the writes between BeginTrans and CommitTrans reach the file together,
+  // RollbackTrans drops them. BeginTrans waits for another copy's write lock (busy timeout).
+  // No nesting: a second BeginTrans throws.
+  void BeginTrans();
+  void CommitTrans();
+  void RollbackTrans();
+  // Names of the tables in the file (as stored, table order of sqlite_master).
+  std::vector<std::string> TableNames() const;
 
-    // The underlying handle (for benchmarks and tests); nullptr when closed.
-    sqlite3* Handle() const;
+  // The underlying handle (for benchmarks and tests); nullptr when closed.
+  sqlite3* Handle() const;
 
-    static constexpr int kBusyTimeoutMs = 5000;
+  static constexpr int kBusyTimeoutMs = 5000;
 
-    // Internal: shared with the recordsets opened on this connection.
-    const std::shared_ptr<detail::ConnectionState>& State_() const { return state_; }
+  // Internal: shared with the recordsets opened on this connection.
+  const std::shared_ptr<detail::ConnectionState>& State_() const { return state_; }
 
-private:
-    std::shared_ptr<detail::ConnectionState> state_;
+ private:
+  std::shared_ptr<detail::ConnectionState> state_;
 };
 
 // Builds the program's Jet connection string for a path.

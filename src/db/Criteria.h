@@ -1,7 +1,8 @@
 #pragma once
 // Quoting and the text rules of criteria (Find, Filter) and SQL texts.
 //
-// Criterion language of Recordset::Find and Recordset::Filter (our own parser, evaluated in memory):
+// Criterion language of Recordset::Find and Recordset::Filter (our own parser, evaluated in
+// memory):
 //   criterion := term { OR term }           AND binds tighter than OR
 //   term      := factor { AND factor }
 //   factor    := [NOT] ( '(' criterion ')' | Field op value | Field IS [NOT] NULL )

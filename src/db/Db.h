@@ -1,5 +1,6 @@
 #pragma once
-// The database layer in one include: Connection, Recordset, Value, Date, Quote and criteria helpers.
+// The database layer in one include: Connection, Recordset, Value, Date, Quote and criteria
+// helpers.
 #include "db/Connection.h"
 #include "db/Criteria.h"
 #include "db/Date.h"

@@ -20,16 +20,16 @@ namespace detail {
 
 // ---- Values -------------------------------------------------------------------------------
 struct ValueAccess {
-    static long long I(const Value& v) { return v.u_.i; }
-    static double D(const Value& v) { return v.u_.d; }
-    static int DateKey(const Value& v) { return v.u_.date; }
-    static const std::string& S(const Value& v) { return v.s_; }
-    static Value FromDateKey(int key) {
-        Value v;
-        v.type_ = ValueType::Date;
-        v.u_.date = key;
-        return v;
-    }
+  static long long I(const Value& v) { return v.u_.i; }
+  static double D(const Value& v) { return v.u_.d; }
+  static int DateKey(const Value& v) { return v.u_.date; }
+  static const std::string& S(const Value& v) { return v.s_; }
+  static Value FromDateKey(int key) {
+    Value v;
+    v.type_ = ValueType::Date;
+    v.u_.date = key;
+    return v;
+  }
 };
 
 Date DateFromKey(int key);
@@ -41,8 +41,8 @@ bool ParseNumber(std::string_view text, long long& asInt, double& asDouble, bool
 // ---- Text (UTF-8) ---------------------------------------------------------------------------
 char32_t DecodeUtf8(const char*& p, const char* end);
 void AppendUtf8(std::string& out, char32_t cp);
-char32_t FoldCp(char32_t cp);        // case folding (lower case)
-char32_t BaseCp(char32_t folded);    // diacritics removed (ä -> a), for the primary order
+char32_t FoldCp(char32_t cp);      // case folding (lower case)
+char32_t BaseCp(char32_t folded);  // diacritics removed (ä -> a), for the primary order
 std::string Trim(std::string_view s);
 std::string AsciiLower(std::string_view s);
 
@@ -59,49 +59,63 @@ Value CoerceForColumn(const Value& v, ColKind kind, const std::string& columnNam
 
 // Case-insensitive name lookup (FoldCase of the names).
 class NameIndex {
-public:
-    void Add(const std::string& name, int index);  // first name wins
-    int Find(std::string_view name) const;         // -1 when missing
-    void Clear() { map_.clear(); }
+ public:
+  void Add(const std::string& name, int index);  // first name wins
+  int Find(std::string_view name) const;         // -1 when missing
+  void Clear() { map_.clear(); }
 
-private:
-    std::unordered_map<std::string, int> map_;
+ private:
+  std::unordered_map<std::string, int> map_;
 };
 
 // ---- Criteria -----------------------------------------------------------------------------
 // A criterion compiled against a set of columns (field names resolved once).
 class Criterion {
-public:
-    // resolve: folded or plain field name -> column index (or -1). kinds: declared column kinds.
-    static std::shared_ptr<const Criterion> Compile(std::string_view text,
-                                                    const std::function<int(std::string_view)>& resolve);
-    bool Matches(const Value* row) const;
-    bool Empty() const { return nodes_.empty(); }
+ public:
+  // resolve: folded or plain field name -> column index (or -1). kinds: declared column kinds.
+  static std::shared_ptr<const Criterion> Compile(
+      std::string_view text, const std::function<int(std::string_view)>& resolve);
+  bool Matches(const Value* row) const;
+  bool Empty() const { return nodes_.empty(); }
 
-    struct Literal {
-        enum class Kind : std::uint8_t { Null, Number, Text, Date } kind = Kind::Null;
-        bool isInt = false;
-        long long i = 0;
-        double d = 0;
-        bool numeric = false;   // a text that reads as a number (i/d/isInt valid)
-        int dateKey = 0;        // a date, or a text/number that reads as one (0 = none)
-        std::string text;       // as written (numbers and dates: their text)
-        std::string folded;     // FoldCase(text)
-    };
-    enum class Op : std::uint8_t { Eq, Ne, Lt, Gt, Le, Ge, Like, NotLike, IsNull, IsNotNull, And, Or, Not };
-    struct Node {
-        explicit Node(Op o) : op(o) {}
-        Op op;
-        int col = -1;      // comparisons
-        int a = -1, b = -1; // children (And/Or: both, Not: a)
-        Literal lit;
-    };
+  struct Literal {
+    enum class Kind : std::uint8_t { Null, Number, Text, Date } kind = Kind::Null;
+    bool isInt = false;
+    long long i = 0;
+    double d = 0;
+    bool numeric = false;  // a text that reads as a number (i/d/isInt valid)
+    int dateKey = 0;       // a date, or a text/number that reads as one (0 = none)
+    std::string text;      // as written (numbers and dates: their text)
+    std::string folded;    // FoldCase(text)
+  };
+  enum class Op : std::uint8_t {
+    Eq,
+    Ne,
+    Lt,
+    Gt,
+    Le,
+    Ge,
+    Like,
+    NotLike,
+    IsNull,
+    IsNotNull,
+    And,
+    Or,
+    Not
+  };
+  struct Node {
+    explicit Node(Op o) : op(o) {}
+    Op op;
+    int col = -1;        // comparisons
+    int a = -1, b = -1;  // children (And/Or: both, Not: a)
+    Literal lit;
+  };
 
-private:
-    bool Eval(int node, const Value* row) const;
-    std::vector<Node> nodes_;
-    int root_ = -1;
-    friend class CriterionParser;
+ private:
+  bool Eval(int node, const Value* row) const;
+  std::vector<Node> nodes_;
+  int root_ = -1;
+  friend class CriterionParser;
 };
 
 // Comparison used by criteria and Sort: <0, 0, >0; sets comparable=false when the two cannot be
@@ -119,22 +133,22 @@ void RegisterJetFunctions(sqlite3* db);
 
 // ---- Connection state -----------------------------------------------------------------------
 struct ConnectionState {
-    sqlite3* db = nullptr;
-    std::string path;
-    std::unordered_map<std::string, sqlite3_stmt*> stmtCache;
-    std::vector<std::string> tables;
-    bool tablesLoaded = false;
+  sqlite3* db = nullptr;
+  std::string path;
+  std::unordered_map<std::string, sqlite3_stmt*> stmtCache;
+  std::vector<std::string> tables;
+  bool tablesLoaded = false;
 
-    ~ConnectionState();
-    void CloseDb();
-    sqlite3* Db(const char* action) const;  // throws NotOpen when closed
-    // A prepared statement from the cache (reset, bindings cleared); owned by the cache and valid
-    // only until the next call, which may empty the cache.
-    sqlite3_stmt* Cached(const std::string& sql);
-    const std::vector<std::string>& Tables(bool refresh = false);
-    // The stored table name matching name without regard to case; empty when none.
-    std::string ResolveTable(std::string_view name);
-    [[noreturn]] void Fail(const std::string& context, int rc) const;
+  ~ConnectionState();
+  void CloseDb();
+  sqlite3* Db(const char* action) const;  // throws NotOpen when closed
+  // A prepared statement from the cache (reset, bindings cleared); owned by the cache and valid
+  // only until the next call, which may empty the cache.
+  sqlite3_stmt* Cached(const std::string& sql);
+  const std::vector<std::string>& Tables(bool refresh = false);
+  // The stored table name matching name without regard to case; empty when none.
+  std::string ResolveTable(std::string_view name);
+  [[noreturn]] void Fail(const std::string& context, int rc) const;
 };
 
 std::string SqliteMessage(sqlite3* db, int rc);

@@ -42,132 +42,133 @@ class Recordset;
 // value into the pending change of the current row (starting one when there is none).
 // Obtained from Recordset::operator[] / Field(); valid while the recordset stays open.
 class Field {
-public:
-    const std::string& Name() const;
-    Value Get() const;              // throws NoCurrentRow at BOF/EOF or on a deleted row
-    operator Value() const { return Get(); }
+ public:
+  const std::string& Name() const;
+  Value Get() const;  // throws NoCurrentRow at BOF/EOF or on a deleted row
+  operator Value() const { return Get(); }
 
-    int Int() const { return Get().Int(); }
-    long long Int64() const { return Get().Int64(); }
-    double Double() const { return Get().Double(); }
-    std::string Text() const { return Get().Text(); }
-    db::Date Date() const { return Get().Date(); }
-    bool IsNull() const { return Get().IsNull(); }
-    ValueType Type() const { return Get().Type(); }
+  int Int() const { return Get().Int(); }
+  long long Int64() const { return Get().Int64(); }
+  double Double() const { return Get().Double(); }
+  std::string Text() const { return Get().Text(); }
+  db::Date Date() const { return Get().Date(); }
+  bool IsNull() const { return Get().IsNull(); }
+  ValueType Type() const { return Get().Type(); }
 
-    // Writes. The value is converted to the field's declared type at once (a text "05.03.2007"
-    // into a date field becomes that date, "17" into a number field 17); a value that does not
-    // convert throws TypeMismatch. Throws ReadOnly on a read-only recordset.
-    Field& operator=(const Value& v);
-    Field& operator=(const Field& other) { return *this = other.Get(); }  // copies the value
-    Field(const Field&) = default;
+  // Writes. The value is converted to the field's declared type at once (a text "05.03.2007"
+  // into a date field becomes that date, "17" into a number field 17); a value that does not
+  // convert throws TypeMismatch. Throws ReadOnly on a read-only recordset.
+  Field& operator=(const Value& v);
+  Field& operator=(const Field& other) { return *this = other.Get(); }  // copies the value
+  Field(const Field&) = default;
 
-private:
-    friend class Recordset;
-    Field(Recordset* rs, int index) : rs_(rs), index_(index) {}
-    Recordset* rs_;
-    int index_;
+ private:
+  friend class Recordset;
+  Field(Recordset* rs, int index) : rs_(rs), index_(index) {}
+  Recordset* rs_;
+  int index_;
 };
 
 class Recordset {
-public:
-    Recordset();
-    ~Recordset();  // discards a pending change
-    Recordset(const Recordset&) = delete;
-    Recordset& operator=(const Recordset&) = delete;
-    Recordset(Recordset&&) noexcept;
-    Recordset& operator=(Recordset&&) noexcept;
+ public:
+  Recordset();
+  ~Recordset();  // discards a pending change
+  Recordset(const Recordset&) = delete;
+  Recordset& operator=(const Recordset&) = delete;
+  Recordset(Recordset&&) noexcept;
+  Recordset& operator=(Recordset&&) noexcept;
 
-    // source: a table name (matched without regard to case; may be bracketed) or an SQL text
-    // (starts with SELECT, TRANSFORM or '('). options is accepted and ignored (-1 = unspecified).
-    // Throws TableNotFound (missing table), Sql (query refused), NotOpen (connection closed, or
-    // this recordset already open: it then stays as it was, with filter and sort).
-    // After opening the current row is the first (BOF and EOF both true when there are no rows).
-    void Open(const std::string& source, Connection& conn, CursorType cursor = CursorType::ForwardOnly,
-              LockType lock = LockType::ReadOnly, int options = -1);
-    // The same with ADO's numbers (cursor 0..3, lock 1..4); other numbers throw db::Error.
-    void Open(const std::string& source, Connection& conn, int cursor, int lock, int options = -1);
+  // source: a table name (matched without regard to case; may be bracketed) or an SQL text
+  // (starts with SELECT, TRANSFORM or '('). options is accepted and ignored (-1 = unspecified).
+  // Throws TableNotFound (missing table), Sql (query refused), NotOpen (connection closed, or
+  // this recordset already open: it then stays as it was, with filter and sort).
+  // After opening the current row is the first (BOF and EOF both true when there are no rows).
+  void Open(const std::string& source, Connection& conn,
+            CursorType cursor = CursorType::ForwardOnly, LockType lock = LockType::ReadOnly,
+            int options = -1);
+  // The same with ADO's numbers (cursor 0..3, lock 1..4); other numbers throw db::Error.
+  void Open(const std::string& source, Connection& conn, int cursor, int lock, int options = -1);
 
-    // Saves a pending change (its failure is thrown after closing), then forgets the rows.
-    // Closing a closed recordset does nothing. Filter and sort are dropped; CursorLocation stays.
-    void Close();
-    bool IsOpen() const;
-    int State() const { return IsOpen() ? 1 : 0; }  // ADO adStateClosed 0 / adStateOpen 1
+  // Saves a pending change (its failure is thrown after closing), then forgets the rows.
+  // Closing a closed recordset does nothing. Filter and sort are dropped; CursorLocation stays.
+  void Close();
+  bool IsOpen() const;
+  int State() const { return IsOpen() ? 1 : 0; }  // ADO adStateClosed 0 / adStateOpen 1
 
-    // Settable while closed only (throws NotOpen while open), kept across Close/Open.
-    // Sort works with either location here.
-    void SetCursorLocation(CursorLocation loc);
-    CursorLocation GetCursorLocation() const;
+  // Settable while closed only (throws NotOpen while open), kept across Close/Open.
+  // Sort works with either location here.
+  void SetCursorLocation(CursorLocation loc);
+  CursorLocation GetCursorLocation() const;
 
-    // Moves. Each first saves a pending change. Moving past the end gives EOF, before the start BOF;
-    // moving further there does nothing (no error). On an empty recordset BOF and EOF stay true.
-    void MoveFirst();
-    void MoveLast();
-    void MoveNext();
-    void MovePrevious();
-    bool EOF() const;  // true while closed, and on an empty (or emptied) recordset
-    bool BOF() const;  // true while closed, and on an empty (or emptied) recordset
-    bool IsEOF() const { return EOF(); }  // the same, for code where EOF is a macro
-    bool IsBOF() const { return BOF(); }
+  // Moves. Each first saves a pending change. Moving past the end gives EOF, before the start BOF;
+  // moving further there does nothing (no error). On an empty recordset BOF and EOF stay true.
+  void MoveFirst();
+  void MoveLast();
+  void MoveNext();
+  void MovePrevious();
+  bool EOF() const;                     // true while closed, and on an empty (or emptied) recordset
+  bool BOF() const;                     // true while closed, and on an empty (or emptied) recordset
+  bool IsEOF() const { return EOF(); }  // the same, for code where EOF is a macro
+  bool IsBOF() const { return BOF(); }
 
-    // Rows visible through the filter (deleted rows not counted).
-    long RecordCount() const;
-    // 1-based position of the current row among the visible rows; -1 at BOF/EOF.
-    long AbsolutePosition() const;
+  // Rows visible through the filter (deleted rows not counted).
+  long RecordCount() const;
+  // 1-based position of the current row among the visible rows; -1 at BOF/EOF.
+  long AbsolutePosition() const;
 
-    // Searches forward from the current row (included) for the first visible row matching the
-    // criterion (see Criteria.h); EOF when none does. At BOF the search starts at the first row;
-    // at EOF it stays at EOF. Throws CriterionSyntax / FieldNotFound for a bad criterion.
-    void Find(const std::string& criterion);
+  // Searches forward from the current row (included) for the first visible row matching the
+  // criterion (see Criteria.h); EOF when none does. At BOF the search starts at the first row;
+  // at EOF it stays at EOF. Throws CriterionSyntax / FieldNotFound for a bad criterion.
+  void Find(const std::string& criterion);
 
-    // Shows only the rows matching the criterion (empty text: all rows) and moves to the first.
-    // Filter(0) and FilterNone() clear it as well (ADO adFilterNone).
-    void Filter(const std::string& criterion);
-    void Filter(const char* criterion) { Filter(std::string(criterion ? criterion : "")); }
-    void Filter(int none);  // only 0 is accepted
-    void FilterNone() { Filter(std::string()); }
-    const std::string& GetFilter() const;
+  // Shows only the rows matching the criterion (empty text: all rows) and moves to the first.
+  // Filter(0) and FilterNone() clear it as well (ADO adFilterNone).
+  void Filter(const std::string& criterion);
+  void Filter(const char* criterion) { Filter(std::string(criterion ? criterion : "")); }
+  void Filter(int none);  // only 0 is accepted
+  void FilterNone() { Filter(std::string()); }
+  const std::string& GetFilter() const;
 
-    // "Field [ASC|DESC][, Field [ASC|DESC]...]"; stable; texts in CompareText order, nulls first.
-    // Empty text: table / query order again. Moves to the first row. Stays across Filter changes.
-    void Sort(const std::string& sortText);
-    const std::string& GetSort() const;
+  // "Field [ASC|DESC][, Field [ASC|DESC]...]"; stable; texts in CompareText order, nulls first.
+  // Empty text: table / query order again. Moves to the first row. Stays across Filter changes.
+  void Sort(const std::string& sortText);
+  const std::string& GetSort() const;
 
-    // Fields of the current row. Names match without regard to case ("notiz" = "Notiz").
-    // Throws FieldNotFound for an unknown name.
-    db::Field operator[](std::string_view name);
-    db::Field Field(std::string_view name);
-    db::Field Field(int index);  // 0-based, in the order of the table's or query's columns
-    Value Get(std::string_view name) const;  // read-only access
-    int FieldCount() const;
-    std::string FieldName(int index) const;
-    bool HasField(std::string_view name) const;
+  // Fields of the current row. Names match without regard to case ("notiz" = "Notiz").
+  // Throws FieldNotFound for an unknown name.
+  db::Field operator[](std::string_view name);
+  db::Field Field(std::string_view name);
+  db::Field Field(int index);  // 0-based, in the order of the table's or query's columns
+  Value Get(std::string_view name) const;  // read-only access
+  int FieldCount() const;
+  std::string FieldName(int index) const;
+  bool HasField(std::string_view name) const;
 
-    // Starts a new row (saving a pending change first); fields not assigned get the table's
-    // defaults. The new row is appended to the rows and becomes the current row.
-    void AddNew();
-    // Saves the pending change (INSERT or UPDATE, one statement, atomic); nothing to do when none.
-    // After saving a new row its automatic number (LfdNr) and defaults are known.
-    // On failure the change is dropped, the row keeps its stored values, and db::Error is thrown.
-    void Update();
-    void CancelUpdate();  // drops a pending change (a pending new row disappears)
-    EditMode GetEditMode() const;
-    // Deletes the current row from the file at once (a pending change of it is dropped). The row
-    // stays current but unreadable until the next move; MoveNext goes to the row after it.
-    // Throws NoCurrentRow at BOF/EOF.
-    void Delete();
+  // Starts a new row (saving a pending change first); fields not assigned get the table's
+  // defaults. The new row is appended to the rows and becomes the current row.
+  void AddNew();
+  // Saves the pending change (INSERT or UPDATE, one statement, atomic); nothing to do when none.
+  // After saving a new row its automatic number (LfdNr) and defaults are known.
+  // On failure the change is dropped, the row keeps its stored values, and db::Error is thrown.
+  void Update();
+  void CancelUpdate();  // drops a pending change (a pending new row disappears)
+  EditMode GetEditMode() const;
+  // Deletes the current row from the file at once (a pending change of it is dropped). The row
+  // stays current but unreadable until the next move; MoveNext goes to the row after it.
+  // Throws NoCurrentRow at BOF/EOF.
+  void Delete();
 
-    // Reads the rows again (pending change saved first), keeping filter and sort; moves to the first.
-    void Requery();
+  // Reads the rows again (pending change saved first), keeping filter and sort; moves to the first.
+  void Requery();
 
-    bool IsReadOnly() const;
-    const std::string& Source() const;
+  bool IsReadOnly() const;
+  const std::string& Source() const;
 
-    struct Impl;
+  struct Impl;
 
-private:
-    friend class db::Field;
-    std::unique_ptr<Impl> impl_;
+ private:
+  friend class db::Field;
+  std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace db

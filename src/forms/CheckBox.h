@@ -7,7 +7,8 @@ namespace forms {
 class CheckBox : public Control {
  public:
   CheckBox(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  CheckBox(Form& form, std::string name, Control& container) : CheckBox(form, std::move(name), &container) {}
+  CheckBox(Form& form, std::string name, Control& container)
+      : CheckBox(form, std::move(name), &container) {}
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& v);

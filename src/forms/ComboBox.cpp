@@ -46,7 +46,8 @@ void ComboBox::SetList(int index, const std::string& v) {
 }
 
 void ComboBox::SetListIndex(int index) {
-  if (index < -1 || index >= ListCount()) throw Error("Invalid property value: " + Name() + ".ListIndex");
+  if (index < -1 || index >= ListCount())
+    throw Error("Invalid property value: " + Name() + ".ListIndex");
   if (index == listIndex_) return;
   listIndex_ = index;
   text_ = index >= 0 ? items_.Text(index) : std::string();

@@ -11,7 +11,8 @@ constexpr int vbComboDropdownList = 2;  // only the list's entries can be chosen
 class ComboBox : public Control {
  public:
   ComboBox(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  ComboBox(Form& form, std::string name, Control& container) : ComboBox(form, std::move(name), &container) {}
+  ComboBox(Form& form, std::string name, Control& container)
+      : ComboBox(form, std::move(name), &container) {}
 
   int Style() const { return style_; }
   void SetStyle(int v);
@@ -30,13 +31,13 @@ class ComboBox : public Control {
   int NewIndex() const { return newIndex_; }
 
   int ListIndex() const { return listIndex_; }
-  // Selects an entry (-1 none): the text becomes the entry's, Click is raised when the position changes.
-  // Throws forms::Error for a position outside the list.
+  // Selects an entry (-1 none): the text becomes the entry's, Click is raised when the position
+  // changes. Throws forms::Error for a position outside the list.
   void SetListIndex(int index);
 
   const std::string& Text() const { return text_; }
-  // With an edit field: sets the text (Change when it differs). Drop-down list: selects the equal entry,
-  // throwing forms::Error when there is none.
+  // With an edit field: sets the text (Change when it differs). Drop-down list: selects the equal
+  // entry, throwing forms::Error when there is none.
   void SetText(const std::string& v);
 
   bool CanTakeFocus() const override;

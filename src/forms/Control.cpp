@@ -11,21 +11,36 @@ namespace forms {
 
 const char* KindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::Label: return "Label";
-    case ControlKind::TextBox: return "TextBox";
-    case ControlKind::CommandButton: return "CommandButton";
-    case ControlKind::CheckBox: return "CheckBox";
-    case ControlKind::OptionButton: return "OptionButton";
-    case ControlKind::ComboBox: return "ComboBox";
-    case ControlKind::ListBox: return "ListBox";
-    case ControlKind::Frame: return "Frame";
-    case ControlKind::PictureBox: return "PictureBox";
-    case ControlKind::Image: return "Image";
-    case ControlKind::Menu: return "Menu";
-    case ControlKind::Grid: return "Grid";
-    case ControlKind::TabStrip: return "TabStrip";
-    case ControlKind::ProgressBar: return "ProgressBar";
-    case ControlKind::Slider: return "Slider";
+    case ControlKind::Label:
+      return "Label";
+    case ControlKind::TextBox:
+      return "TextBox";
+    case ControlKind::CommandButton:
+      return "CommandButton";
+    case ControlKind::CheckBox:
+      return "CheckBox";
+    case ControlKind::OptionButton:
+      return "OptionButton";
+    case ControlKind::ComboBox:
+      return "ComboBox";
+    case ControlKind::ListBox:
+      return "ListBox";
+    case ControlKind::Frame:
+      return "Frame";
+    case ControlKind::PictureBox:
+      return "PictureBox";
+    case ControlKind::Image:
+      return "Image";
+    case ControlKind::Menu:
+      return "Menu";
+    case ControlKind::Grid:
+      return "Grid";
+    case ControlKind::TabStrip:
+      return "TabStrip";
+    case ControlKind::ProgressBar:
+      return "ProgressBar";
+    case ControlKind::Slider:
+      return "Slider";
   }
   return "Control";
 }
@@ -65,7 +80,8 @@ void Control::ZOrder(int position) { Update(zPosition_, form_.NextZPosition(posi
 
 void Control::SetFocus() {
   for (const Control* c = this; c; c = c->container_) {
-    if (!c->enabled_ || !c->visible_) throw Error("Invalid procedure call: " + name_ + " cannot take the focus");
+    if (!c->enabled_ || !c->visible_)
+      throw Error("Invalid procedure call: " + name_ + " cannot take the focus");
   }
   if (!CanTakeFocus()) throw Error("Invalid procedure call: " + name_ + " cannot take the focus");
   form_.SetFocusTo(*this);
@@ -74,12 +90,11 @@ void Control::SetFocus() {
 bool Control::HasFocus() const { return form_.ActiveControl() == this; }
 
 void Control::Refresh() {
-  if (auto* observer = form_.Rt().Windows().Observer(); observer && form_.IsLoaded()) observer->RefreshRequested(form_);
+  if (auto* observer = form_.Rt().Windows().Observer(); observer && form_.IsLoaded())
+    observer->RefreshRequested(form_);
 }
 
-void Control::UserFocus() {
-  UserInput input(*this);
-}
+void Control::UserFocus() { UserInput input(*this); }
 
 bool Control::AcceptsInput() const {
   for (const Control* c = this; c; c = c->container_) {

@@ -43,7 +43,9 @@ class Control {
   const std::string& Name() const { return name_; }
   int Index() const { return index_; }  // position in a control array, -1 when alone
   Form& Parent() const { return form_; }
-  Control* Container() const { return container_; }  // frame, picture box or parent menu; nullptr = the form
+  Control* Container() const {
+    return container_;
+  }  // frame, picture box or parent menu; nullptr = the form
   int TabIndex() const { return tabIndex_; }
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool v);
@@ -92,7 +94,8 @@ class Control {
   int ZPosition() const { return zPosition_; }
 
   // Gives the control the focus on its form (LostFocus/GotFocus when the form is active).
-  // Throws forms::Error when the control cannot take the focus (disabled, invisible, no focus kind).
+  // Throws forms::Error when the control cannot take the focus (disabled, invisible, no focus
+  // kind).
   void SetFocus();
   bool HasFocus() const;
   virtual bool CanTakeFocus() const { return false; }
@@ -103,7 +106,8 @@ class Control {
   // The user puts the focus here (clicks into it, tabs to it).
   void UserFocus();
 
-  // True when user input reaches the control: it, its containers and its form are enabled and visible.
+  // True when user input reaches the control: it, its containers and its form are enabled and
+  // visible.
   bool AcceptsInput() const;
 
   std::function<void()> GotFocus;

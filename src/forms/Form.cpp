@@ -17,7 +17,8 @@ namespace {
 
 std::string Lower(std::string_view s) {
   std::string out(s);
-  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   out.erase(std::remove(out.begin(), out.end(), ' '), out.end());
   return out;
 }
@@ -160,7 +161,8 @@ Control* Form::FindControl(std::string_view name, int index) const {
 std::vector<Menu*> Form::MenuBar() const {
   std::vector<Menu*> bar;
   for (Control* c : controls_) {
-    if (c->Kind() == ControlKind::Menu && c->Container() == nullptr) bar.push_back(static_cast<Menu*>(c));
+    if (c->Kind() == ControlKind::Menu && c->Container() == nullptr)
+      bar.push_back(static_cast<Menu*>(c));
   }
   return bar;
 }
@@ -185,7 +187,8 @@ CommandButton* Form::CancelButton() const {
 
 void Form::PopupMenu(Menu& menu) {
   Menu* chosen = runtime_.Host().ShowPopupMenu(*this, menu);
-  if (chosen && chosen->Enabled() && chosen->Visible() && !chosen->IsSeparator() && chosen->Click) chosen->Click();
+  if (chosen && chosen->Enabled() && chosen->Visible() && !chosen->IsSeparator() && chosen->Click)
+    chosen->Click();
 }
 
 void Form::Refresh() {
@@ -210,7 +213,8 @@ bool Form::UserShortcut(std::string_view keys) {
   for (Control* c : controls_) {
     if (c->Kind() != ControlKind::Menu) continue;
     auto* menu = static_cast<Menu*>(c);
-    if (menu->Shortcut().empty() || Lower(menu->Shortcut()) != wanted || !menu->AcceptsInput()) continue;
+    if (menu->Shortcut().empty() || Lower(menu->Shortcut()) != wanted || !menu->AcceptsInput())
+      continue;
     menu->UserClick();
     return true;
   }
@@ -243,7 +247,8 @@ int Form::MsgBox(const std::string& prompt, int buttons, const std::string& titl
   return runtime_.MsgBox(prompt, buttons, title);
 }
 
-std::string Form::InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
+std::string Form::InputBox(const std::string& prompt, const std::string& title,
+                           const std::string& defaultText) {
   return runtime_.InputBox(prompt, title, defaultText);
 }
 

@@ -63,7 +63,9 @@ class Form {
   void SetMinButton(bool v);
   bool MaxButton() const { return maxButton_; }
   void SetMaxButton(bool v);
-  int BorderStyle() const { return borderStyle_; }  // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog
+  int BorderStyle() const {
+    return borderStyle_;
+  }  // 0 none, 1 fixed single, 2 sizable, 3 fixed dialog
   void SetBorderStyle(int v);
   Color BackColor() const { return backColor_; }
   void SetBackColor(Color v);
@@ -98,7 +100,8 @@ class Form {
   // User input from tests and the back end.
   // The close box: Form_QueryUnload (control menu), Form_Unload. Ignored without a close box.
   void UserClose();
-  // The user brings the window forward (clicks it): front, and active with Form_Activate if enabled.
+  // The user brings the window forward (clicks it): front, and active with Form_Activate if
+  // enabled.
   void UserActivate();
   // A menu shortcut such as "Ctrl+L" or "F12": clicks the enabled, visible entry that carries it.
   bool UserShortcut(std::string_view keys);
@@ -109,7 +112,8 @@ class Form {
 
   // Shorthands of the runtime.
   int MsgBox(const std::string& prompt, int buttons = 0, const std::string& title = "");
-  std::string InputBox(const std::string& prompt, const std::string& title = "", const std::string& defaultText = "");
+  std::string InputBox(const std::string& prompt, const std::string& title = "",
+                       const std::string& defaultText = "");
   void DoEvents();
 
  protected:
@@ -125,7 +129,8 @@ class Form {
  private:
   friend class Control;
   friend class WindowManager;
-  template <class T> friend class FormSlot;
+  template <class T>
+  friend class FormSlot;
 
   void Register(Control& control);
   void SetFocusTo(Control& control);

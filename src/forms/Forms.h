@@ -14,7 +14,8 @@
 // - User input (tests and the back end alike) enters through User*() calls: button.UserClick(),
 //   textBox.UserType("abc"), combo.UserSelect(2), grid.UserPress(r, c), form.UserClose(), ...
 //   Disabled or hidden controls and windows ignore them.
-// - Colours are 0x00BBGGRR (Color, vbYellow ...); sizes and positions are twips; "\r" breaks a caption.
+// - Colours are 0x00BBGGRR (Color, vbYellow ...); sizes and positions are twips; "\r" breaks a
+// caption.
 // - Failures the platform raises (a bad index, an invalid value) throw forms::Error.
 //
 // A window:

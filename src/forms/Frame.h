@@ -8,7 +8,8 @@ namespace forms {
 class Frame : public Control {
  public:
   Frame(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  Frame(Form& form, std::string name, Control& container) : Frame(form, std::move(name), &container) {}
+  Frame(Form& form, std::string name, Control& container)
+      : Frame(form, std::move(name), &container) {}
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& v);

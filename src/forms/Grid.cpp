@@ -22,11 +22,13 @@ Grid::Grid(Form& form, std::string name, Control* container, int index)
 }
 
 void Grid::CheckRow(int row) const {
-  if (row < 0 || row >= rows_) throw Error("Invalid Row value: " + std::to_string(row) + " in " + Name());
+  if (row < 0 || row >= rows_)
+    throw Error("Invalid Row value: " + std::to_string(row) + " in " + Name());
 }
 
 void Grid::CheckCol(int col) const {
-  if (col < 0 || col >= cols_) throw Error("Invalid Col value: " + std::to_string(col) + " in " + Name());
+  if (col < 0 || col >= cols_)
+    throw Error("Invalid Col value: " + std::to_string(col) + " in " + Name());
 }
 
 const Grid::Cell& Grid::At(int row, int col) const {
@@ -35,7 +37,9 @@ const Grid::Cell& Grid::At(int row, int col) const {
   return cells_[static_cast<size_t>(row * cols_ + col)];
 }
 
-Grid::Cell& Grid::At(int row, int col) { return const_cast<Cell&>(static_cast<const Grid&>(*this).At(row, col)); }
+Grid::Cell& Grid::At(int row, int col) {
+  return const_cast<Cell&>(static_cast<const Grid&>(*this).At(row, col));
+}
 
 bool Grid::IsFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
 
@@ -43,7 +47,8 @@ void Grid::Resize(int rows, int cols) {
   std::vector<Cell> cells(static_cast<size_t>(rows * cols));
   for (int r = 0; r < std::min(rows, rows_); ++r) {
     for (int c = 0; c < std::min(cols, cols_); ++c) {
-      cells[static_cast<size_t>(r * cols + c)] = std::move(cells_[static_cast<size_t>(r * cols_ + c)]);
+      cells[static_cast<size_t>(r * cols + c)] =
+          std::move(cells_[static_cast<size_t>(r * cols_ + c)]);
     }
   }
   cells_ = std::move(cells);
@@ -341,13 +346,14 @@ void Grid::SetLeftCol(int v) {
 }
 
 bool Grid::ShowsSelection() const {
-  const bool shown = highLight_ == flexHighlightAlways || (highLight_ == flexHighlightWithFocus && HasFocus());
+  const bool shown =
+      highLight_ == flexHighlightAlways || (highLight_ == flexHighlightWithFocus && HasFocus());
   return shown && (row_ != rowSel_ || col_ != colSel_);
 }
 
 bool Grid::IsSelected(int row, int col) const {
-  return row >= std::min(row_, rowSel_) && row <= std::max(row_, rowSel_) && col >= std::min(col_, colSel_) &&
-         col <= std::max(col_, colSel_);
+  return row >= std::min(row_, rowSel_) && row <= std::max(row_, rowSel_) &&
+         col >= std::min(col_, colSel_) && col <= std::max(col_, colSel_);
 }
 
 GridPicture Grid::Picture() const {
@@ -367,8 +373,10 @@ GridPicture Grid::Picture() const {
       pc.Text = cell.text;
       pc.Fixed = IsFixed(r, c);
       pc.Selected = !pc.Fixed && highlight && IsSelected(r, c);
-      const Color back = pc.Selected ? backColorSel_ : cell.back.value_or(pc.Fixed ? backColorFixed_ : BackColor());
-      const Color fore = pc.Selected ? foreColorSel_ : cell.fore.value_or(pc.Fixed ? foreColorFixed_ : ForeColor());
+      const Color back = pc.Selected ? backColorSel_
+                                     : cell.back.value_or(pc.Fixed ? backColorFixed_ : BackColor());
+      const Color fore = pc.Selected ? foreColorSel_
+                                     : cell.fore.value_or(pc.Fixed ? foreColorFixed_ : ForeColor());
       pc.BackColor = SystemColorRgb(back);
       pc.ForeColor = SystemColorRgb(fore);
       pc.Font = Font();
@@ -423,7 +431,8 @@ bool Grid::SelectFromPress(int row, int col) {
     rowSel_ = rows_ - 1;
     colSel_ = cols_ - 1;
   }
-  const bool changed = before[0] != row_ || before[1] != col_ || before[2] != rowSel_ || before[3] != colSel_;
+  const bool changed =
+      before[0] != row_ || before[1] != col_ || before[2] != rowSel_ || before[3] != colSel_;
   if (changed) Repaint();
   return changed;
 }
@@ -466,8 +475,8 @@ void Grid::UserMove(int row, int col, int buttons, int shift) {
   if (!input || rows_ == 0 || cols_ == 0) return;
   mouseRow_ = std::clamp(row, 0, rows_ - 1);
   mouseCol_ = std::clamp(col, 0, cols_ - 1);
-  if ((buttons & vbLeftButton) && press_ != PressKind::None && ExtendSelection(mouseRow_, mouseCol_) && SelChange &&
-      AcceptsInput()) {
+  if ((buttons & vbLeftButton) && press_ != PressKind::None &&
+      ExtendSelection(mouseRow_, mouseCol_) && SelChange && AcceptsInput()) {
     SelChange();
   }
   Raise(MouseMove, buttons, shift);

@@ -36,9 +36,9 @@ constexpr int flexFocusHeavy = 2;
 
 // MSFlexGrid. Rows and columns count from 0, fixed ones included. Text and the Cell* properties act
 // on the current cell (Row, Col); TextMatrix reaches any cell. Reading a Cell* property gives the
-// cell's effective value (its own setting, else the grid's default). Row, Col, RowSel and ColSel set
-// by code raise no event; setting Row or Col also collapses the selection onto the current cell.
-// Addressing a row or column outside the grid throws forms::Error.
+// cell's effective value (its own setting, else the grid's default). Row, Col, RowSel and ColSel
+// set by code raise no event; setting Row or Col also collapses the selection onto the current
+// cell. Addressing a row or column outside the grid throws forms::Error.
 //
 // Mouse input: a left press on a scrollable cell makes it current and collapses the selection; a
 // left press on a fixed row selects the pressed column (Row = FixedRows, RowSel = last row), on a
@@ -47,7 +47,8 @@ constexpr int flexFocusHeavy = 2;
 class Grid : public Control {
  public:
   Grid(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  Grid(Form& form, std::string name, Control& container) : Grid(form, std::move(name), &container) {}
+  Grid(Form& form, std::string name, Control& container)
+      : Grid(form, std::move(name), &container) {}
 
   int Rows() const { return rows_; }
   void SetRows(int v);  // adds or removes rows at the bottom
@@ -137,7 +138,8 @@ class Grid : public Control {
   int MouseRow() const { return mouseRow_; }
   int MouseCol() const { return mouseCol_; }
 
-  // Whether the selection is shown highlighted now (HighLight, focus and a range of more than one cell).
+  // Whether the selection is shown highlighted now (HighLight, focus and a range of more than one
+  // cell).
   bool ShowsSelection() const;
   // Whether the cell lies in the range from (Row, Col) to (RowSel, ColSel).
   bool IsSelected(int row, int col) const;
@@ -157,7 +159,8 @@ class Grid : public Control {
   std::function<void()> SelChange;
 
   // The pointer at cell (row, col); a point beyond the cells is given as the nearest cell.
-  // Press: current cell and selection as described above (SelChange when they changed), then MouseDown.
+  // Press: current cell and selection as described above (SelChange when they changed), then
+  // MouseDown.
   void UserPress(int row, int col, int button = 1, int shift = 0);
   // Buttons held (mask). With the left button held after a left press the selection extends to the
   // cell (SelChange when it changed); then MouseMove.

@@ -10,7 +10,8 @@ constexpr int kRestrictAll = 4;
 
 }  // namespace
 
-std::vector<MergedRange> MergedRanges(const GridPicture& p, int mergeCells, const std::vector<bool>& mergeRows,
+std::vector<MergedRange> MergedRanges(const GridPicture& p, int mergeCells,
+                                      const std::vector<bool>& mergeRows,
                                       const std::vector<bool>& mergeCols) {
   std::vector<MergedRange> ranges;
   if (mergeCells == 0) return ranges;

@@ -39,15 +39,17 @@ struct GridPicture {
   int Cols = 0;
   int FixedRows = 0;
   int FixedCols = 0;
-  std::vector<int> ColWidths;   // 0 = hidden column
-  std::vector<int> RowHeights;  // 0 = hidden row
+  std::vector<int> ColWidths;      // 0 = hidden column
+  std::vector<int> RowHeights;     // 0 = hidden row
   std::vector<PictureCell> Cells;  // row by row
   std::vector<MergedRange> Merged;
   Color GridColor = 0xC0C0C0;
   Color BackColorBkg = 0x808080;
   bool WordWrap = false;
 
-  const PictureCell& Cell(int row, int col) const { return Cells[static_cast<size_t>(row * Cols + col)]; }
+  const PictureCell& Cell(int row, int col) const {
+    return Cells[static_cast<size_t>(row * Cols + col)];
+  }
   // The merged range holding the cell, nullptr when it stands alone.
   const MergedRange* MergeAt(int row, int col) const;
   int Width() const;

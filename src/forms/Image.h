@@ -7,7 +7,8 @@ namespace forms {
 class Image : public Control {
  public:
   Image(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  Image(Form& form, std::string name, Control& container) : Image(form, std::move(name), &container) {}
+  Image(Form& form, std::string name, Control& container)
+      : Image(form, std::move(name), &container) {}
 
   // A file path or resource name that the back end resolves.
   const std::string& Picture() const { return picture_; }

@@ -7,7 +7,8 @@ namespace forms {
 class Label : public Control {
  public:
   Label(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  Label(Form& form, std::string name, Control& container) : Label(form, std::move(name), &container) {}
+  Label(Form& form, std::string name, Control& container)
+      : Label(form, std::move(name), &container) {}
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& v);

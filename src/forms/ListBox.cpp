@@ -15,7 +15,8 @@ ListBox::ListBox(Form& form, std::string name, Control* container, int index)
 void ListBox::SetMultiSelect(int v) { Update(multiSelect_, v); }
 
 void ListBox::CheckIndex(int index) const {
-  if (index < 0 || index >= ListCount()) throw Error("Invalid property array index: " + std::to_string(index));
+  if (index < 0 || index >= ListCount())
+    throw Error("Invalid property array index: " + std::to_string(index));
 }
 
 void ListBox::AddItem(const std::string& text, int index) {
@@ -52,7 +53,8 @@ void ListBox::SetList(int index, const std::string& v) {
 }
 
 void ListBox::SetListIndex(int index) {
-  if (index < -1 || index >= ListCount()) throw Error("Invalid property value: " + Name() + ".ListIndex");
+  if (index < -1 || index >= ListCount())
+    throw Error("Invalid property value: " + Name() + ".ListIndex");
   if (index == listIndex_) return;
   listIndex_ = index;
   if (multiSelect_ == vbMultiSelectNone) {
@@ -85,9 +87,13 @@ void ListBox::SetSelected(int index, bool v) {
   if (Click) Click();
 }
 
-int ListBox::SelCount() const { return static_cast<int>(std::count(selected_.begin(), selected_.end(), true)); }
+int ListBox::SelCount() const {
+  return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
+}
 
-std::string ListBox::Text() const { return listIndex_ >= 0 ? items_.Text(listIndex_) : std::string(); }
+std::string ListBox::Text() const {
+  return listIndex_ >= 0 ? items_.Text(listIndex_) : std::string();
+}
 
 void ListBox::SetTopIndex(int v) { Update(topIndex_, v); }
 

@@ -14,7 +14,8 @@ constexpr int vbMultiSelectExtended = 2;  // a click selects one entry, Ctrl tog
 class ListBox : public Control {
  public:
   ListBox(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  ListBox(Form& form, std::string name, Control& container) : ListBox(form, std::move(name), &container) {}
+  ListBox(Form& form, std::string name, Control& container)
+      : ListBox(form, std::move(name), &container) {}
 
   int MultiSelect() const { return multiSelect_; }
   void SetMultiSelect(int v);

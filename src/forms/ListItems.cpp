@@ -5,7 +5,8 @@
 namespace forms {
 
 const ListItems::Item& ListItems::At(int index) const {
-  if (index < 0 || index >= Count()) throw Error("Invalid property array index: " + std::to_string(index));
+  if (index < 0 || index >= Count())
+    throw Error("Invalid property array index: " + std::to_string(index));
   return items_[static_cast<size_t>(index)];
 }
 

@@ -18,7 +18,8 @@ Menu* Menu::ParentMenu() const { return static_cast<Menu*>(Container()); }
 std::vector<Menu*> Menu::Items() const {
   std::vector<Menu*> items;
   for (Control* c : Parent().Controls()) {
-    if (c->Kind() == ControlKind::Menu && c->Container() == this) items.push_back(static_cast<Menu*>(c));
+    if (c->Kind() == ControlKind::Menu && c->Container() == this)
+      items.push_back(static_cast<Menu*>(c));
   }
   return items;
 }

@@ -8,7 +8,8 @@ namespace forms {
 class PictureBox : public Control {
  public:
   PictureBox(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  PictureBox(Form& form, std::string name, Control& container) : PictureBox(form, std::move(name), &container) {}
+  PictureBox(Form& form, std::string name, Control& container)
+      : PictureBox(form, std::move(name), &container) {}
 
   const std::string& Picture() const { return picture_; }
   void SetPicture(const std::string& v);

@@ -65,7 +65,8 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Modal; returns vbOK, vbCancel, vbYes or vbNo (and the others of vbAbortRetryIgnore/vbRetryCancel).
+  // Modal; returns vbOK, vbCancel, vbYes or vbNo (and the others of
+  // vbAbortRetryIgnore/vbRetryCancel).
   virtual int MsgBox(const MessageBoxRequest& request) = 0;
   // nullopt when cancelled.
   virtual std::optional<std::string> InputBox(const InputBoxRequest& request) = 0;

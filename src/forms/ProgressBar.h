@@ -7,7 +7,8 @@ namespace forms {
 class ProgressBar : public Control {
  public:
   ProgressBar(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  ProgressBar(Form& form, std::string name, Control& container) : ProgressBar(form, std::move(name), &container) {}
+  ProgressBar(Form& form, std::string name, Control& container)
+      : ProgressBar(form, std::move(name), &container) {}
 
   float Min() const { return min_; }
   void SetMin(float v);

@@ -4,7 +4,8 @@
 
 namespace forms {
 
-Runtime::Runtime(Platform& platform, std::string title) : platform_(platform), title_(std::move(title)) {}
+Runtime::Runtime(Platform& platform, std::string title)
+    : platform_(platform), title_(std::move(title)) {}
 
 int Runtime::MsgBox(const std::string& prompt, int buttons, const std::string& title) {
   MessageBoxRequest request;
@@ -15,14 +16,17 @@ int Runtime::MsgBox(const std::string& prompt, int buttons, const std::string& t
   return platform_.MsgBox(request);
 }
 
-std::string Runtime::InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
+std::string Runtime::InputBox(const std::string& prompt, const std::string& title,
+                              const std::string& defaultText) {
   InputBoxRequest request{prompt, title.empty() ? title_ : title, defaultText};
   return platform_.InputBox(request).value_or("");
 }
 
 std::optional<Color> Runtime::ChooseColor(Color initial) { return platform_.ChooseColor(initial); }
 
-std::optional<forms::Font> Runtime::ChooseFont(const forms::Font& initial) { return platform_.ChooseFont(initial); }
+std::optional<forms::Font> Runtime::ChooseFont(const forms::Font& initial) {
+  return platform_.ChooseFont(initial);
+}
 
 std::optional<std::string> Runtime::ChooseOpenFile(const FileDialogRequest& request) {
   return platform_.ChooseOpenFile(request);

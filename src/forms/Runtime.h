@@ -23,10 +23,12 @@ class Runtime {
   // App.Title: stands in for the title of a message box or input box that has none.
   const std::string& Title() const { return title_; }
 
-  // buttons: vbOKOnly, vbYesNo, ... plus an icon (vbQuestion, ...). An empty title is the program's.
+  // buttons: vbOKOnly, vbYesNo, ... plus an icon (vbQuestion, ...). An empty title is the
+  // program's.
   int MsgBox(const std::string& prompt, int buttons = vbOKOnly, const std::string& title = "");
   // "" when cancelled.
-  std::string InputBox(const std::string& prompt, const std::string& title = "", const std::string& defaultText = "");
+  std::string InputBox(const std::string& prompt, const std::string& title = "",
+                       const std::string& defaultText = "");
   std::optional<Color> ChooseColor(Color initial = 0);
   std::optional<forms::Font> ChooseFont(const forms::Font& initial = {});
   std::optional<std::string> ChooseOpenFile(const FileDialogRequest& request = {});

@@ -7,7 +7,8 @@ namespace forms {
 class Slider : public Control {
  public:
   Slider(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  Slider(Form& form, std::string name, Control& container) : Slider(form, std::move(name), &container) {}
+  Slider(Form& form, std::string name, Control& container)
+      : Slider(form, std::move(name), &container) {}
 
   int Min() const { return min_; }
   void SetMin(int v);
@@ -29,7 +30,8 @@ class Slider : public Control {
   std::function<void()> Scroll;
   std::function<void()> Click;
 
-  // The user drags the knob to value (kept within Min..Max): Scroll, Change when it moved, then Click.
+  // The user drags the knob to value (kept within Min..Max): Scroll, Change when it moved, then
+  // Click.
   void UserSlide(int value);
 
  private:

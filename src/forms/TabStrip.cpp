@@ -20,7 +20,8 @@ void TabStrip::ClearTabs() {
 }
 
 const TabStrip::Tab& TabStrip::At(int index) const {
-  if (index < 1 || index > TabCount()) throw Error("Index out of bounds: tab " + std::to_string(index));
+  if (index < 1 || index > TabCount())
+    throw Error("Index out of bounds: tab " + std::to_string(index));
   return tabs_[static_cast<size_t>(index - 1)];
 }
 

@@ -11,7 +11,8 @@ namespace forms {
 class TabStrip : public Control {
  public:
   TabStrip(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  TabStrip(Form& form, std::string name, Control& container) : TabStrip(form, std::move(name), &container) {}
+  TabStrip(Form& form, std::string name, Control& container)
+      : TabStrip(form, std::move(name), &container) {}
 
   // Appends a tab; the first tab added becomes the selected one (without Click).
   void AddTab(const std::string& caption, const std::string& key = "");

@@ -49,7 +49,8 @@ void TextBox::SetSelLength(int v) {
 
 std::string TextBox::SelText() const {
   const auto points = utf8::Decode(text_);
-  return utf8::Encode(std::vector<int>(points.begin() + selStart_, points.begin() + selStart_ + selLength_));
+  return utf8::Encode(
+      std::vector<int>(points.begin() + selStart_, points.begin() + selStart_ + selLength_));
 }
 
 void TextBox::SetSelText(const std::string& v) { Replace(selStart_, selLength_, v); }
@@ -95,7 +96,8 @@ void TextBox::TypeOne(int keyAscii) {
   }
   if (keyAscii < 32 && !(multiLine_ && keyAscii == vbKeyReturn)) return;
   if (maxLength_ > 0 && utf8::Length(text_) - selLength_ >= maxLength_) return;
-  Replace(selStart_, selLength_, keyAscii == vbKeyReturn ? std::string("\r\n") : utf8::Encode(keyAscii));
+  Replace(selStart_, selLength_,
+          keyAscii == vbKeyReturn ? std::string("\r\n") : utf8::Encode(keyAscii));
 }
 
 void TextBox::UserType(const std::string& text) {
@@ -118,7 +120,8 @@ void TextBox::UserSetText(const std::string& text) {
   std::string next = text;
   if (maxLength_ > 0) {
     auto points = utf8::Decode(next);
-    if (static_cast<int>(points.size()) > maxLength_) points.resize(static_cast<size_t>(maxLength_));
+    if (static_cast<int>(points.size()) > maxLength_)
+      points.resize(static_cast<size_t>(maxLength_));
     next = utf8::Encode(points);
   }
   Replace(0, utf8::Length(text_), next);

@@ -8,7 +8,8 @@ namespace forms {
 class TextBox : public Control {
  public:
   TextBox(Form& form, std::string name, Control* container = nullptr, int index = -1);
-  TextBox(Form& form, std::string name, Control& container) : TextBox(form, std::move(name), &container) {}
+  TextBox(Form& form, std::string name, Control& container)
+      : TextBox(form, std::move(name), &container) {}
 
   const std::string& Text() const { return text_; }
   // Raises Change when the text differs; the caret goes to the end.

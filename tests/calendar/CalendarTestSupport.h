@@ -49,11 +49,13 @@ struct CalendarApp : mvtest::TestApp {
   ~CalendarApp() {
     EXPECT_EQ(platform.PendingMessageBoxes(), 0u) << "expected message boxes not shown";
     // The program's message boxes carry a prompt and their buttons, no icon.
-    for (const auto& box : platform.MessageBoxes()) EXPECT_EQ(box.Request.Icon, 0) << box.Request.Prompt;
+    for (const auto& box : platform.MessageBoxes())
+      EXPECT_EQ(box.Request.Icon, 0) << box.Request.Prompt;
   }
 };
 
-// Settings and texts read, the language chosen, weekend and holiday marks and dependency notices on.
+// Settings and texts read, the language chosen, weekend and holiday marks and dependency notices
+// on.
 inline void Prepare(mvtest::TestApp& app, int language = 1) {
   app.OpenProgram(language);
   auto& settings = app.s().Settings;
@@ -89,7 +91,9 @@ inline std::vector<int> Days(int first, int last) {
 }
 
 // A cell as drawn, with the grid's own highlight of the range under the mouse.
-inline forms::PictureCell Look(const forms::Grid& g, int row, int col) { return g.Picture().Cell(row, col); }
+inline forms::PictureCell Look(const forms::Grid& g, int row, int col) {
+  return g.Picture().Cell(row, col);
+}
 inline bool BoldAt(const forms::Grid& g, int row, int col) { return Look(g, row, col).Font.Bold; }
 
 // The background the program gave a cell; the grid's current cell stays where it was.
@@ -130,15 +134,19 @@ inline void SelectDays(mv::frmKalender& k, int row, int first, int last) {
 inline std::string DayQuestion(int day, const std::string& kind, const std::string& action) {
   return "Am " + Dec(day).ToShort() + " " + kind + " " + action + " ?";
 }
-inline std::string RangeQuestion(int first, int last, const std::string& kind, const std::string& action) {
-  return "Vom " + Dec(first).ToShort() + " bis " + Dec(last).ToShort() + "\r" + kind + " " + action + " ?";
+inline std::string RangeQuestion(int first, int last, const std::string& kind,
+                                 const std::string& action) {
+  return "Vom " + Dec(first).ToShort() + " bis " + Dec(last).ToShort() + "\r" + kind + " " +
+         action + " ?";
 }
 
 inline std::string DependentQuestion(mv::State& s, const std::string& name) {
   return s.T(87) + "\r" + name + s.T(88);
 }
 
-inline void NoNote(mvtest::TestApp& app) { app.platform.ExpectMessageBox(app.s().T(50), forms::vbNo); }
+inline void NoNote(mvtest::TestApp& app) {
+  app.platform.ExpectMessageBox(app.s().T(50), forms::vbNo);
+}
 
 // The German vacation enquiry of the run answered as told; after a yes, no note.
 inline void ExpectEnquiry(mvtest::TestApp& app, int first, int last, int answer = forms::vbYes) {
@@ -154,8 +162,8 @@ inline std::string Account(mv::frmKalender& k) {
 }
 
 inline Rows EntriesOf(mvtest::TestApp& app, long persNr) {
-  return app.Query("SELECT Datum, KennZ, Notiz FROM tbl_Kalender WHERE PersNr = " + std::to_string(persNr) +
-                   " ORDER BY Datum");
+  return app.Query("SELECT Datum, KennZ, Notiz FROM tbl_Kalender WHERE PersNr = " +
+                   std::to_string(persNr) + " ORDER BY Datum");
 }
 
 }  // namespace caltest

@@ -94,14 +94,16 @@ TEST(EntryChecks, TeamLimit) {
     mv::frmKalender& k = app.EnterAs(12, mv::GroupAdmin);
     if (c.approve) k.opt_agree.UserClick();
     const std::string action = c.approve ? "genehmigen" : "anfragen";
-    app.platform.ExpectMessageBox(c.first == c.last ? DayQuestion(c.first, "Urlaub", action)
-                                                    : RangeQuestion(c.first, c.last, "Urlaub", action),
+    app.platform.ExpectMessageBox(c.first == c.last
+                                      ? DayQuestion(c.first, "Urlaub", action)
+                                      : RangeQuestion(c.first, c.last, "Urlaub", action),
                                   forms::vbYes);
     if (c.asked) app.platform.ExpectMessageBox(app.s().T(101), forms::vbYes);
     NoNote(app);
     SelectDays(k, BergRow, c.first, c.last);
     EXPECT_EQ(app.platform.MessageBoxes().size(), c.asked ? 3u : 2u);
-    EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"), c.last - c.first + 1);
+    EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"),
+              c.last - c.first + 1);
   }
 }
 

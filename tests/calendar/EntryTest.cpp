@@ -39,16 +39,18 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
 
   std::vector<std::string> titles;
   for (const auto& shown : app.platform.MessageBoxes()) titles.push_back(shown.Request.Title);
-  EXPECT_EQ(titles, (std::vector<std::string>{"Bitte bestätigen", "Wichtiger Hnweis", "Wichtiger Hnweis",
-                                              "Notizfunktion"}));
+  EXPECT_EQ(titles, (std::vector<std::string>{"Bitte bestätigen", "Wichtiger Hnweis",
+                                              "Wichtiger Hnweis", "Notizfunktion"}));
   EXPECT_EQ(dialogCaption, "Notiz hinzufügen");
   EXPECT_EQ(period, "1.12.2026 - 3.12.2026");
   EXPECT_FALSE(mainEnabledWhileWaiting);
   EXPECT_TRUE(employee.Enabled());
 
-  const std::string note = std::to_string(app.Scalar("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Hochzeit'"));
-  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-01", "U?", note}, {"2026-12-02", "U?", note},
-                                      {"2026-12-03", "U?", note}}));
+  const std::string note =
+      std::to_string(app.Scalar("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Hochzeit'"));
+  EXPECT_EQ(
+      EntriesOf(app, 10),
+      (Rows{{"2026-12-01", "U?", note}, {"2026-12-02", "U?", note}, {"2026-12-03", "U?", note}}));
   for (int day = 1; day <= 3; ++day) {
     EXPECT_EQ(employee.grdCal.TextMatrix(BergRow, day), "U");
     EXPECT_EQ(BackAt(employee.grdCal, BergRow, day), Yellow);
@@ -66,8 +68,9 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   NoNote(app);
   SelectDays(*admin, BergRow, 1, 3);
 
-  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-01", "U/", "0"}, {"2026-12-02", "U/", "0"},
-                                      {"2026-12-03", "U/", "0"}}));
+  EXPECT_EQ(
+      EntriesOf(app, 10),
+      (Rows{{"2026-12-01", "U/", "0"}, {"2026-12-02", "U/", "0"}, {"2026-12-03", "U/", "0"}}));
   for (int day = 1; day <= 3; ++day) EXPECT_EQ(BackAt(admin->grdCal, BergRow, day), Green);
   EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender"), 5);
 }
@@ -135,12 +138,14 @@ TEST(Entry, BackOfficeReplacesDeclinesAndRecordsSickDays) {
 
   k.cmbModus.UserSelect(2);
   k.opt_decline.UserClick();
-  app.platform.ExpectMessageBox("Unentschuldigt krank\rVom 09.12.2026 bis 10.12.2026?", forms::vbYes);
+  app.platform.ExpectMessageBox("Unentschuldigt krank\rVom 09.12.2026 bis 10.12.2026?",
+                                forms::vbYes);
   NoNote(app);
   SelectDays(k, BergRow, 9, 10);
 
-  EXPECT_EQ(EntriesOf(app, 10),
-            (Rows{{"2026-12-08", "U!", "0"}, {"2026-12-09", "K!", "0"}, {"2026-12-10", "K!", "0"}}));
+  EXPECT_EQ(
+      EntriesOf(app, 10),
+      (Rows{{"2026-12-08", "U!", "0"}, {"2026-12-09", "K!", "0"}, {"2026-12-10", "K!", "0"}}));
 }
 
 TEST(Entry, EmployeeKeepsSickCodesButTakesTheNoteOnThem) {
@@ -160,8 +165,10 @@ TEST(Entry, EmployeeKeepsSickCodesButTakesTheNoteOnThem) {
   });
   SelectDays(k, BergRow, 14, 17);
 
-  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-14", "K/", note}, {"2026-12-15", "K!", note},
-                                      {"2026-12-16", "U?", note}, {"2026-12-17", "U?", note}}));
+  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-14", "K/", note},
+                                      {"2026-12-15", "K!", note},
+                                      {"2026-12-16", "U?", note},
+                                      {"2026-12-17", "U?", note}}));
   EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 14), "K");
   EXPECT_EQ(BackAt(k.grdCal, BergRow, 15), Red);
   EXPECT_EQ(BackAt(k.grdCal, BergRow, 16), Yellow);
@@ -181,13 +188,16 @@ TEST(Entry, RowsAnotherCopyWroteAreChangedAndDeletedNotDoubled) {
 
   ExpectEnquiry(app, 1, 3);
   SelectDays(k, BergRow, 1, 3);
-  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-01", "U?", "0"}, {"2026-12-02", "U?", "0"},
-                                      {"2026-12-03", "U?", "0"}, {"2026-12-09", "Z?", "0"}}));
+  EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-01", "U?", "0"},
+                                      {"2026-12-02", "U?", "0"},
+                                      {"2026-12-03", "U?", "0"},
+                                      {"2026-12-09", "Z?", "0"}}));
   EXPECT_EQ(app.s().RsKalender.GetFilter(), "");
   EXPECT_EQ(app.s().RsKalender.RecordCount(), 4);
 
   k.cmbModus.UserSelect(0);
-  app.platform.ExpectMessageBox("Eintragungen vom 08.12.2026 bis 10.12.2026\rwirklich löschen?", forms::vbYes);
+  app.platform.ExpectMessageBox("Eintragungen vom 08.12.2026 bis 10.12.2026\rwirklich löschen?",
+                                forms::vbYes);
   SelectDays(k, BergRow, 8, 10);
   EXPECT_EQ(app.EntryOn(10, Dec(9)), "");
   EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 9), "");
@@ -196,12 +206,15 @@ TEST(Entry, RowsAnotherCopyWroteAreChangedAndDeletedNotDoubled) {
 TEST(Entry, DatabaseFailureWritesNoDayAndIsShown) {
   CalendarApp app;
   mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
-  app.Sql("CREATE TRIGGER full_disk BEFORE INSERT ON tbl_Kalender WHEN NEW.Datum = '2026-12-03' "
-          "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+  app.Sql(
+      "CREATE TRIGGER full_disk BEFORE INSERT ON tbl_Kalender WHEN NEW.Datum = '2026-12-03' "
+      "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
 
   ExpectEnquiry(app, 1, 3);
   app.platform.ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) { return r.Prompt.find("database or disk is full") != std::string::npos; },
+      [](const forms::MessageBoxRequest& r) {
+        return r.Prompt.find("database or disk is full") != std::string::npos;
+      },
       forms::vbOK);
   SelectDays(k, BergRow, 1, 3);
 
@@ -254,19 +267,25 @@ TEST(Entry, DeletionByGroup) {
     k.cmbModus.UserSelect(0);
     app.platform.ExpectMessageBox("Eintragung vom 01.12.2026\rwirklich löschen?", forms::vbNo);
     SelectDays(k, BergRow, 1, 1);
-    app.platform.ExpectMessageBox("Eintragungen vom 20.12.2026 bis 22.12.2026\rwirklich löschen?", forms::vbYes);
+    app.platform.ExpectMessageBox("Eintragungen vom 20.12.2026 bis 22.12.2026\rwirklich löschen?",
+                                  forms::vbYes);
     SelectDays(k, BergRow, 20, 22);
     EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender"), 6);
     EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 1), "U");
     EXPECT_EQ(RowsWithSelection(k.grdCal), 0);
 
-    app.platform.ExpectMessageBox("Eintragungen vom 01.12.2026 bis 04.12.2026\rwirklich löschen?", forms::vbYes);
+    app.platform.ExpectMessageBox("Eintragungen vom 01.12.2026 bis 04.12.2026\rwirklich löschen?",
+                                  forms::vbYes);
     SelectDays(k, BergRow, 1, 4);
 
-    const Rows remaining = group == 3 ? Rows{{"10", "2026-12-02", "U/"}, {"10", "2026-12-03", "K!"},
-                                             {"10", "2026-12-06", "U?"}, {"11", "2026-12-02", "U?"}}
-                                      : Rows{{"10", "2026-12-06", "U?"}, {"11", "2026-12-02", "U?"}};
-    EXPECT_EQ(app.Query("SELECT PersNr, Datum, KennZ FROM tbl_Kalender ORDER BY PersNr, Datum"), remaining);
+    const Rows remaining = group == 3
+                               ? Rows{{"10", "2026-12-02", "U/"},
+                                      {"10", "2026-12-03", "K!"},
+                                      {"10", "2026-12-06", "U?"},
+                                      {"11", "2026-12-02", "U?"}}
+                               : Rows{{"10", "2026-12-06", "U?"}, {"11", "2026-12-02", "U?"}};
+    EXPECT_EQ(app.Query("SELECT PersNr, Datum, KennZ FROM tbl_Kalender ORDER BY PersNr, Datum"),
+              remaining);
     EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 1), "");
     EXPECT_EQ(BackAt(k.grdCal, BergRow, 1), White);
     EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 2), group == 3 ? "U" : "");

@@ -31,14 +31,19 @@ TEST(InfoPanel, EachKindCountsTheShownMonthByStateAndTheAccountTheYear) {
   CalendarApp app;
   SeedBergsYear(app);
   auto& k = Enter(app, 10, mv::GroupEmployee);
-  app.Sql("UPDATE tbl_Mitarbeiter SET UTage = 40 WHERE PersNr = 10");  // an employee keeps the login's figure
+  app.Sql("UPDATE tbl_Mitarbeiter SET UTage = 40 WHERE PersNr = 10");  // an employee keeps the
+                                                                       // login's figure
   const struct {
     int month, year;
     const char* counts;
     const char* account;
-  } months[] = {{12, 2026, "2 1 1", "25 5 20"}, {11, 2026, "1 1 0", "25 5 20"}, {11, 2025, "0 0 0", "25 1 24"},
-                {12, 2025, "1 0 0", "25 1 24"}, {12, 2026, "2 1 1", "25 5 20"}};
-  for (const auto& shown : months) {  // the panel counts the shown month, the account the shown year
+  } months[] = {{12, 2026, "2 1 1", "25 5 20"},
+                {11, 2026, "1 1 0", "25 5 20"},
+                {11, 2025, "0 0 0", "25 1 24"},
+                {12, 2025, "1 0 0", "25 1 24"},
+                {12, 2026, "2 1 1", "25 5 20"}};
+  for (const auto& shown :
+       months) {  // the panel counts the shown month, the account the shown year
     k.cmbJahr.UserSelect(shown.year - 2003);
     k.cmbMonat.UserSelect(shown.month - 1);
     EXPECT_EQ(Counts(k), shown.counts) << shown.month << "/" << shown.year;
@@ -63,7 +68,8 @@ TEST(InfoPanel, EachKindCountsTheShownMonthByStateAndTheAccountTheYear) {
     EXPECT_TRUE(k.opt_Info(kind.option).Value());
     EXPECT_EQ(k.lbl_Info.Caption(), kind.title);
     for (int i = 0; i <= 3; ++i) EXPECT_EQ(k.lbl_InfoShadow(i).Caption(), kind.title);
-    EXPECT_EQ(k.lbl_Info1.Caption() + " | " + k.lbl_Info2.Caption() + " | " + k.lbl_Info3.Caption(), kind.rows);
+    EXPECT_EQ(k.lbl_Info1.Caption() + " | " + k.lbl_Info2.Caption() + " | " + k.lbl_Info3.Caption(),
+              kind.rows);
     EXPECT_EQ(Counts(k), kind.counts);
     EXPECT_EQ(k.lbl_Info2.Enabled(), kind.option != 2);
     EXPECT_EQ(k.lbl_ColInfo2.Enabled(), kind.option != 2);
@@ -86,7 +92,8 @@ TEST(InfoPanel, NoCurrentEmployeeShowsZeros) {
 
   k.grdCal.UserMove(BergRow, 3);
   ASSERT_EQ(Counts(k), "2 1 1");
-  app.Sql("DELETE FROM tbl_Kalender WHERE PersNr = 10; DELETE FROM tbl_Mitarbeiter WHERE PersNr = 10");
+  app.Sql(
+      "DELETE FROM tbl_Kalender WHERE PersNr = 10; DELETE FROM tbl_Mitarbeiter WHERE PersNr = 10");
   k.opt_Info(3).UserClick();
   EXPECT_EQ(Counts(k), "0 0 0");
   EXPECT_EQ(Account(k), "0 0 0");

@@ -25,7 +25,8 @@ void ExpectShown(mv::frmKalender& k, const std::string& month, const std::string
 }
 
 TEST(MainWindow, ModesActionsAndMenusByGroup) {
-  const std::set<std::string> restricted = {"mnuTeams", "mnuAbhängigkeiten", "mnuFerien", "mnuJahresübersicht"};
+  const std::set<std::string> restricted = {"mnuTeams", "mnuAbhängigkeiten", "mnuFerien",
+                                            "mnuJahresübersicht"};
   for (int group : {1, 2, 3}) {
     SCOPED_TRACE("group " + std::to_string(group));
     CalendarApp app;
@@ -33,11 +34,14 @@ TEST(MainWindow, ModesActionsAndMenusByGroup) {
     const bool employee = group == mv::GroupEmployee;
 
     const std::vector<std::string> modes =
-        employee ? std::vector<std::string>{"Löschen", "Urlaub", "Zeitausgleich", "Dienstreise", "Sonstiges"}
-                 : std::vector<std::string>{"Löschen", "Urlaub", "Krank", "Zeitausgleich", "Dienstreise", "Sonstiges"};
+        employee ? std::vector<std::string>{"Löschen", "Urlaub", "Zeitausgleich", "Dienstreise",
+                                            "Sonstiges"}
+                 : std::vector<std::string>{"Löschen",       "Urlaub",      "Krank",
+                                            "Zeitausgleich", "Dienstreise", "Sonstiges"};
     EXPECT_EQ(Entries(k.cmbModus), modes);
     EXPECT_EQ(k.cmbModus.Text(), "Urlaub");
-    for (forms::Control* c : std::vector<forms::Control*>{&k.opt_agree, &k.opt_decline, &k.lbl_action1, &k.lbl_action3})
+    for (forms::Control* c :
+         std::vector<forms::Control*>{&k.opt_agree, &k.opt_decline, &k.lbl_action1, &k.lbl_action3})
       EXPECT_EQ(c->Enabled(), !employee) << c->Name();
     EXPECT_TRUE(k.opt_enquire.Enabled());
     EXPECT_TRUE(k.lbl_action2.Enabled());
@@ -66,7 +70,8 @@ TEST(MainWindow, MenuBarHoldsItsEntriesInOrderWithTheirShortcuts) {
   for (forms::Menu* m : k.MenuBar()) bar.push_back(Layout(*m));
   EXPECT_EQ(bar, (std::vector<std::string>{
                      "mnuProgramm (mnuInfo Ctrl+I, mnuLogOut Ctrl+L, mnuTerminate Ctrl+Q)",
-                     "mnuVerwaltung (mnuMitarbeiter (mnuKartei Ctrl+K, mnuAbhängigkeiten Ctrl+A), mnuTeams Ctrl+T, "
+                     "mnuVerwaltung (mnuMitarbeiter (mnuKartei Ctrl+K, mnuAbhängigkeiten Ctrl+A), "
+                     "mnuTeams Ctrl+T, "
                      "mnuNotizen Ctrl+N, mnuFerien Ctrl+F)",
                      "mnuExtras (mnuJahresübersicht Ctrl+J, mnuOptionen Ctrl+E)",
                      "mnuDrucken (mnuDruckAnsicht F12, mnuDruckManager Ctrl+D)"}));
@@ -74,28 +79,80 @@ TEST(MainWindow, MenuBarHoldsItsEntriesInOrderWithTheirShortcuts) {
 
 TEST(MainWindow, CaptionsAndTooltipsInBothLanguages) {
   const std::vector<std::string> german = {
-      "Morvellan", "Programm", "Abmelden / Benutzerwechsel", "Kartei", "Ferien / Feiertage", "Aktuelle Ansicht",
-      "Extras", "Gruppe", "Lupe", "Notizen", "", "Jahresurlaub", "Jahresurlaub", "offen", "Sonstige Tage",
-      "Willkommen zum Morvellan", "Einen Monat vor blättern", "Ansicht verkleinern",
-      "Informationen zu sonstigen Abwesenheitstagen des MA im aktuellen Monat", "Zum ersten Datensatz springen",
-      "Ferien- bzw. Feiertage löschen", "Dezember", "Urlaub"};
+      "Morvellan",
+      "Programm",
+      "Abmelden / Benutzerwechsel",
+      "Kartei",
+      "Ferien / Feiertage",
+      "Aktuelle Ansicht",
+      "Extras",
+      "Gruppe",
+      "Lupe",
+      "Notizen",
+      "",
+      "Jahresurlaub",
+      "Jahresurlaub",
+      "offen",
+      "Sonstige Tage",
+      "Willkommen zum Morvellan",
+      "Einen Monat vor blättern",
+      "Ansicht verkleinern",
+      "Informationen zu sonstigen Abwesenheitstagen des MA im aktuellen Monat",
+      "Zum ersten Datensatz springen",
+      "Ferien- bzw. Feiertage löschen",
+      "Dezember",
+      "Urlaub"};
   const std::vector<std::string> english = {
-      "Morvellan", "Program", "Logout / change user", "File", "Holidays", "Current sight", "Extras", "Team", "Zoom",
-      "Notes", "", "Annual vacation days", "Annual vacation days", "left over", "Misc. days", "Welcome to Morvellan",
-      "Browse one month ahead", "Decrease calendar view",
-      "Informations about miscelleanous days of selected employee in current month", "Jump to first record",
-      "Delete holidays", "December", "Vacation"};
+      "Morvellan",
+      "Program",
+      "Logout / change user",
+      "File",
+      "Holidays",
+      "Current sight",
+      "Extras",
+      "Team",
+      "Zoom",
+      "Notes",
+      "",
+      "Annual vacation days",
+      "Annual vacation days",
+      "left over",
+      "Misc. days",
+      "Welcome to Morvellan",
+      "Browse one month ahead",
+      "Decrease calendar view",
+      "Informations about miscelleanous days of selected employee in current month",
+      "Jump to first record",
+      "Delete holidays",
+      "December",
+      "Vacation"};
   for (int language : {1, 2}) {
     CalendarApp app;
     auto& k = Enter(app, 10, mv::GroupEmployee, language);
     mv::State& s = app.s();
-    const std::vector<std::string> shown = {
-        k.Caption(), k.mnuProgramm.Caption(), k.mnuLogOut.Caption(), k.mnuKartei.Caption(), k.mnuFerien.Caption(),
-        k.mnuDruckAnsicht.Caption(), k.mnuExtras.Caption(), k.Label1.Caption(), k.Label5.Caption(),
-        k.fmNote.Caption(), k.lbl_Note.Caption(), k.lbl_Konto.Caption(), k.lbl_KtoShadow(3).Caption(),
-        k.lbl_KtoInfo3.Caption(), k.opt_Info(5).Caption(), k.lbl_Status.Caption(), k.cmdMonForward.ToolTipText(),
-        k.cmdZoomDec.ToolTipText(), k.opt_Info(5).ToolTipText(), s.frmMitarbeiter->cmd_FirstRS.ToolTipText(),
-        s.frmFerien->optDelete.ToolTipText(), k.cmbMonat.Text(), k.cmbModus.Text()};
+    const std::vector<std::string> shown = {k.Caption(),
+                                            k.mnuProgramm.Caption(),
+                                            k.mnuLogOut.Caption(),
+                                            k.mnuKartei.Caption(),
+                                            k.mnuFerien.Caption(),
+                                            k.mnuDruckAnsicht.Caption(),
+                                            k.mnuExtras.Caption(),
+                                            k.Label1.Caption(),
+                                            k.Label5.Caption(),
+                                            k.fmNote.Caption(),
+                                            k.lbl_Note.Caption(),
+                                            k.lbl_Konto.Caption(),
+                                            k.lbl_KtoShadow(3).Caption(),
+                                            k.lbl_KtoInfo3.Caption(),
+                                            k.opt_Info(5).Caption(),
+                                            k.lbl_Status.Caption(),
+                                            k.cmdMonForward.ToolTipText(),
+                                            k.cmdZoomDec.ToolTipText(),
+                                            k.opt_Info(5).ToolTipText(),
+                                            s.frmMitarbeiter->cmd_FirstRS.ToolTipText(),
+                                            s.frmFerien->optDelete.ToolTipText(),
+                                            k.cmbMonat.Text(),
+                                            k.cmbModus.Text()};
     EXPECT_EQ(shown, language == 1 ? german : english);
   }
 }
@@ -117,7 +174,8 @@ TEST(MainWindow, OpensOnTodaysMonthAndTheUsersTeamWithTheCalendarTableOpen) {
   EXPECT_EQ(k.cmbJahr.List(0), "2003");
   EXPECT_EQ(k.cmbJahr.List(24), "2027");
   ExpectShown(k, "Dezember", "2026");
-  EXPECT_EQ(Entries(k.cmbTeamAuswahl), (std::vector<std::string>{"Entwicklung", "Vertrieb", "Leer"}));
+  EXPECT_EQ(Entries(k.cmbTeamAuswahl),
+            (std::vector<std::string>{"Entwicklung", "Vertrieb", "Leer"}));
   EXPECT_EQ(k.cmbTeamAuswahl.Text(), "Vertrieb");
   EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Dorn, Dora");
   EXPECT_EQ(k.grdCal.TextMatrix(4, 1), "U");
@@ -126,9 +184,10 @@ TEST(MainWindow, OpensOnTodaysMonthAndTheUsersTeamWithTheCalendarTableOpen) {
   EXPECT_FALSE(s.SelStart.has_value());
   EXPECT_EQ(s.InfoIndex, 1);
 
-  ASSERT_TRUE(s.frmJahresansicht.IsLoaded() && s.frmMitarbeiter.IsLoaded() && s.frmFerien.IsLoaded());
-  for (forms::Form* companion : std::vector<forms::Form*>{&s.frmJahresansicht.Get(), &s.frmMitarbeiter.Get(),
-                                                          &s.frmFerien.Get()})
+  ASSERT_TRUE(s.frmJahresansicht.IsLoaded() && s.frmMitarbeiter.IsLoaded() &&
+              s.frmFerien.IsLoaded());
+  for (forms::Form* companion : std::vector<forms::Form*>{
+           &s.frmJahresansicht.Get(), &s.frmMitarbeiter.Get(), &s.frmFerien.Get()})
     EXPECT_FALSE(companion->Visible()) << companion->Name();
   EXPECT_EQ(Entries(s.frmMitarbeiter->cmb_Team), Entries(k.cmbTeamAuswahl));
   EXPECT_EQ(s.frmMitarbeiter->cmb_Team.ListIndex(), -1);
@@ -146,7 +205,9 @@ TEST(MainWindow, OpensWithoutTeams) {
     if (tableMissing) {
       app.Sql("DROP TABLE tbl_Teams");
       app.platform.ExpectMessageBox(
-          [](const forms::MessageBoxRequest& r) { return r.Prompt.find("tbl_Teams") != std::string::npos; },
+          [](const forms::MessageBoxRequest& r) {
+            return r.Prompt.find("tbl_Teams") != std::string::npos;
+          },
           forms::vbOK);
     }
     auto& k = Enter(app, 7, 1);
@@ -221,8 +282,10 @@ TEST(MainWindow, ZoomStepsBetweenItsLimitsAndAlwaysRebuilds) {
   const struct {
     forms::CommandButton mv::frmKalender::*button;
     int level, width, font, yearFont;
-  } steps[] = {{&mv::frmKalender::cmdZoomDec, 0, 300, 8, 20}, {&mv::frmKalender::cmdZoomInc, 1, 400, 10, 23},
-               {&mv::frmKalender::cmdZoomInc, 2, 500, 12, 26}, {&mv::frmKalender::cmdZoomInc, 2, 500, 12, 26},
+  } steps[] = {{&mv::frmKalender::cmdZoomDec, 0, 300, 8, 20},
+               {&mv::frmKalender::cmdZoomInc, 1, 400, 10, 23},
+               {&mv::frmKalender::cmdZoomInc, 2, 500, 12, 26},
+               {&mv::frmKalender::cmdZoomInc, 2, 500, 12, 26},
                {&mv::frmKalender::cmdZoomDec, 1, 400, 10, 23}};
   int day = 0;
   for (const auto& step : steps) {

@@ -86,7 +86,10 @@ TEST(MonthGrid, MembersInOrderOfTheirLastNamesWithTheExactQueries) {
   CalendarApp app;
   app.AddEntry(11, Dec(1), "U?", app.AddNote("Kur"));
   for (int i = 0; i < 29; ++i) {  // with Dorn a team of thirty
-    app.AddEmployee(100 + i, std::string("N") + static_cast<char>('a' + i / 10) + static_cast<char>('a' + i % 10), "X", 1);
+    app.AddEmployee(
+        100 + i,
+        std::string("N") + static_cast<char>('a' + i / 10) + static_cast<char>('a' + i % 10), "X",
+        1);
     app.AddEntry(100 + i, Dec(1 + i), "U?");
   }
   auto& k = Enter(app, 12, 1);
@@ -98,14 +101,18 @@ TEST(MonthGrid, MembersInOrderOfTheirLastNamesWithTheExactQueries) {
   EXPECT_EQ(g.TextMatrix(ZollerRow, 0), "Zoller, Eva");
   EXPECT_EQ(s.OwnRow, ZollerRow);
   EXPECT_EQ(s.SqlMonth,
-            "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ, tbl_Kalender.Notiz FROM tbl_Kalender "
-            "WHERE (((tbl_Kalender.PersNr)= 12) AND ((Month([Datum]))= 12) AND ((Year([Datum]))= 2026));");
+            "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ, "
+            "tbl_Kalender.Notiz FROM tbl_Kalender "
+            "WHERE (((tbl_Kalender.PersNr)= 12) AND ((Month([Datum]))= 12) AND ((Year([Datum]))= "
+            "2026));");
 
   k.cmbTeamAuswahl.UserSelect(2);  // a team without members: the header rows only
   EXPECT_EQ(s.SqlTeam,
-            "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.Vorname FROM tbl_Mitarbeiter "
+            "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.Vorname FROM "
+            "tbl_Mitarbeiter "
             "GROUP BY tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Nachname, tbl_Mitarbeiter.Vorname, "
-            "tbl_Mitarbeiter.TeamNr HAVING (((tbl_Mitarbeiter.TeamNr)=  2)) ORDER BY tbl_Mitarbeiter.Nachname ASC;");
+            "tbl_Mitarbeiter.TeamNr HAVING (((tbl_Mitarbeiter.TeamNr)=  2)) ORDER BY "
+            "tbl_Mitarbeiter.Nachname ASC;");
   EXPECT_EQ(g.Rows(), 4);
   EXPECT_EQ(g.TextMatrix(0, 1), "Leer");
   EXPECT_EQ(s.OwnRow, ZollerRow);
@@ -207,8 +214,9 @@ TEST(MonthGrid, EntryLettersAndWeekdaysByLanguage) {
       const char* german;
       const char* english;
       forms::Color back;
-    } entries[] = {{1, "U?", "U", "V", Yellow}, {2, "K!", "K", "D", Red},   {3, "Z/", "Z", "O", Green},
-                   {4, "D/", "D", "T", Green},  {7, "S?", "S", "M", Yellow}, {8, "X/", "X", "", Green},
+    } entries[] = {{1, "U?", "U", "V", Yellow}, {2, "K!", "K", "D", Red},
+                   {3, "Z/", "Z", "O", Green},  {4, "D/", "D", "T", Green},
+                   {7, "S?", "S", "M", Yellow}, {8, "X/", "X", "", Green},
                    {9, "Ö/", "Ö", "", Green},   {10, "S", "S", "M", White}};
     for (const auto& e : entries) app.AddEntry(11, Dec(e.day), e.code, e.day == 1 ? note : 0);
     app.AddEntry(11, db::Date(2026, 11, 11), "S!");
@@ -235,7 +243,8 @@ TEST(MonthGrid, EntryLettersAndWeekdaysByLanguage) {
 TEST(MonthGrid, WeekendAndHolidayMarksBySetting) {
   for (bool weekend : {true, false}) {
     for (bool holidays : {true, false}) {
-      SCOPED_TRACE(std::string("weekend ") + (weekend ? "on" : "off") + ", holidays " + (holidays ? "on" : "off"));
+      SCOPED_TRACE(std::string("weekend ") + (weekend ? "on" : "off") + ", holidays " +
+                   (holidays ? "on" : "off"));
       CalendarApp app;
       const long christmas = app.AddNote("Weihnachten");
       app.AddHoliday(Dec(24), christmas);

@@ -41,8 +41,9 @@ TEST_F(NoteDialog, CatalogueShowsEveryTextAndEnablesButtonsByTheEditField) {
   EXPECT_FALSE(main->Enabled());
   EXPECT_EQ(dialog.Caption(), "Notizen");
   EXPECT_EQ(dialog.lbl_Zeitraum.Caption(), "Notizen bearbeiten");
-  EXPECT_EQ(dialog.cmdSave.Caption() + "|" + dialog.cmdAbort.Caption() + "|" + dialog.cmdDelete.Caption(),
-            "Speichern|Schließen|Löschen");
+  EXPECT_EQ(
+      dialog.cmdSave.Caption() + "|" + dialog.cmdAbort.Caption() + "|" + dialog.cmdDelete.Caption(),
+      "Speichern|Schließen|Löschen");
   EXPECT_EQ(Entries(dialog.cmb_Note), (std::vector<std::string>{"Arzt", "Kur"}));
   EXPECT_EQ(main->lbl_Status.Caption(), "Gesamtanzahl Notizen: 2");
   EXPECT_FALSE(dialog.cmdSave.Enabled());
@@ -67,8 +68,12 @@ TEST_F(NoteDialog, SavingStoresEachTextOnce) {
   const struct {
     std::string typed;
     std::string stored;
-  } saves[] = {{"KUR", "Kur"}, {"Zahnarzt", "Zahnarzt"}, {longText, cut}, {longText, cut},
-               {"Dad's birthday", "Dad's birthday"}, {"dad's BIRTHDAY", "Dad's birthday"}};
+  } saves[] = {{"KUR", "Kur"},
+               {"Zahnarzt", "Zahnarzt"},
+               {longText, cut},
+               {longText, cut},
+               {"Dad's birthday", "Dad's birthday"},
+               {"dad's BIRTHDAY", "Dad's birthday"}};
   for (const auto& save : saves) {
     SCOPED_TRACE(save.typed);
     mv::frmNotiz& dialog = OpenCatalogue();
@@ -76,8 +81,9 @@ TEST_F(NoteDialog, SavingStoresEachTextOnce) {
     dialog.cmdSave.UserClick();
     EXPECT_FALSE(dialog.Visible());
     EXPECT_TRUE(main->Enabled());
-    EXPECT_EQ(app.Query("SELECT Text FROM tbl_Notizen WHERE LfdNr = " + std::to_string(app.s().NoteNr)),
-              (Rows{{save.stored}}));
+    EXPECT_EQ(
+        app.Query("SELECT Text FROM tbl_Notizen WHERE LfdNr = " + std::to_string(app.s().NoteNr)),
+        (Rows{{save.stored}}));
   }
   EXPECT_EQ(app.Query("SELECT Text FROM tbl_Notizen ORDER BY LfdNr"),
             (Rows{{"Arzt"}, {"Kur"}, {"Zahnarzt"}, {cut}, {"Dad's birthday"}}));
@@ -111,7 +117,11 @@ TEST_F(NoteDialog, DeletingClearsEveryReferenceAndRenewsTheList) {
   EXPECT_EQ(app.platform.MessageBoxes().back().Request.Title, "Morvellan");
   EXPECT_EQ(Notes(), (Rows{{std::to_string(kur), "Kur"}, {std::to_string(dad), "Dad's birthday"}}));
   EXPECT_EQ(app.Query("SELECT PersNr, Notiz FROM tbl_Kalender ORDER BY Datum"),
-            (Rows{{"10", "0"}, {"10", "0"}, {"11", "0"}, {"12", std::to_string(kur)}, {"12", std::to_string(dad)},
+            (Rows{{"10", "0"},
+                  {"10", "0"},
+                  {"11", "0"},
+                  {"12", std::to_string(kur)},
+                  {"12", std::to_string(dad)},
                   {"11", "0"}}));
   EXPECT_EQ(app.Scalar("SELECT notiz FROM tbl_Ferien"), arzt);
   EXPECT_TRUE(dialog.Visible());

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "calendar/frmKalender.h"
 #include "core/Main.h"
 #include "core/Settings.h"
 #include "core/frmLogin.h"
-#include "calendar/frmKalender.h"
 #include "db/Db.h"
 #include "forms/Forms.h"
 #include "support/TestApp.h"
@@ -21,8 +21,9 @@ namespace coretest {
 // Text 149 as the program composes it for its folder.
 inline std::string Text149(int language, const std::filesystem::path& folder) {
   const std::string local = (folder / "Morvellan.mdb").string();
-  return language == 2 ? "Cannot find database path!\rUse local file:\r" + local
-                       : "Pfad zur Datenbank wurde nicht gefunden!\rVerwende lokale Datenbank:\r" + local;
+  return language == 2
+             ? "Cannot find database path!\rUse local file:\r" + local
+             : "Pfad zur Datenbank wurde nicht gefunden!\rVerwende lokale Datenbank:\r" + local;
 }
 
 // What the database layer says when this path cannot be opened.
@@ -40,7 +41,8 @@ inline std::vector<unsigned char> FileBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline mv::SettingsRecord Settings(int language, const std::string& databasePath, short maskPassword = 0) {
+inline mv::SettingsRecord Settings(int language, const std::string& databasePath,
+                                   short maskPassword = 0) {
   mv::SettingsRecord record;
   record.Language = static_cast<std::uint8_t>(language);
   record.MaskPassword = maskPassword;

@@ -20,7 +20,8 @@ TEST_F(LoginWindow, IsASmallDialogWithoutCloseBoxInTheCurrentLanguageWithTheFocu
   EXPECT_FALSE(w.ControlBox());
   EXPECT_EQ(s().rt.Windows().ActiveForm(), &w);
 
-  // A small dialog with every control inside it: the boxes one below the other, the buttons below them.
+  // A small dialog with every control inside it: the boxes one below the other, the buttons below
+  // them.
   EXPECT_LE(w.Width(), 6000);
   EXPECT_LE(w.Height(), 3000);
   for (forms::Control* c : w.Controls()) {
@@ -63,7 +64,8 @@ TEST(LoginState, EachGroupGetsItsLoginStateAndOnlyAnEmployeeBecomesTheCurrentEmp
     const char* name;
     int days;  // an employee keeps his own; groups 1 and 2 get them from the vacation account
   };
-  // A login name in other letters finds the row; the name is kept as stored. An apostrophe is a letter.
+  // A login name in other letters finds the row; the name is kept as stored. An apostrophe is a
+  // letter.
   const Case cases[] = {{"ADMIN", "Geheim1", "admin", 1, 0, 0, "Adler, Anna", -1},
                         {"Buero", "Buero2", "buero", 2, 0, 1, "Berger, Bernd", -1},
                         {"clara", "Clara3", "clara", 3, 30, 1, "Conrad, Clara", 25},
@@ -97,11 +99,15 @@ TEST_F(LoginWindow, EveryFailureSaysText136EmptiesBothBoxesAndTheRightLoginStill
   app.AddLogin(99, "waise", "Waise9", 1);  // no employee row
   Start();
   mv::frmLogin& w = *Login();
-  // A password in other letters, an unknown name, nothing at all, names that try to widen the search,
-  // a login without its employee.
-  const std::pair<std::string, std::string> attempts[] = {
-      {"admin", "geheim1"}, {"niemand", "Geheim1"},       {"", ""},        {"' OR LoginID LIKE '*", "Geheim1"},
-      {"x' OR 'a'='a", "Geheim1"}, {"admin'", "Geheim1"}, {"waise", "Waise9"}};
+  // A password in other letters, an unknown name, nothing at all, names that try to widen the
+  // search, a login without its employee.
+  const std::pair<std::string, std::string> attempts[] = {{"admin", "geheim1"},
+                                                          {"niemand", "Geheim1"},
+                                                          {"", ""},
+                                                          {"' OR LoginID LIKE '*", "Geheim1"},
+                                                          {"x' OR 'a'='a", "Geheim1"},
+                                                          {"admin'", "Geheim1"},
+                                                          {"waise", "Waise9"}};
   for (const auto& [name, password] : attempts) {
     ExpectRefusal();
     EXPECT_EQ(app.LoginAs(name, password), nullptr) << name;
@@ -168,7 +174,9 @@ TEST_F(LoginWindow, AMissingEmployeeTableIsReportedAndTheWindowWaits) {
   Start();
   app.Sql("DROP TABLE tbl_Mitarbeiter");
   platform().ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) { return r.Prompt.find("tbl_Mitarbeiter") != std::string::npos; },
+      [](const forms::MessageBoxRequest& r) {
+        return r.Prompt.find("tbl_Mitarbeiter") != std::string::npos;
+      },
       forms::vbOK);
 
   EXPECT_EQ(app.LoginAs("admin", "Geheim1"), nullptr);

@@ -14,7 +14,8 @@ class LogoutAndExit : public Program {
   }
 };
 
-TEST_F(LogoutAndExit, LogOutShowsAnEmptyLoginWindowInTheCurrentSettingsAndKeepsTheConnectionAndTheState) {
+TEST_F(LogoutAndExit,
+       LogOutShowsAnEmptyLoginWindowInTheCurrentSettingsAndKeepsTheConnectionAndTheState) {
   Start();
   s().ZoomLevel = 2;
   s().SortOrder = "DESC";
@@ -106,7 +107,9 @@ TEST_F(LogoutAndExit, ALogOutWhoseLoginWindowCannotBeSetUpEndsTheProgramWithAMes
   mv::frmKalender& main = Enter("admin", "Geheim1");
   app.Sql("DROP TABLE tbl_User");
   platform().ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) { return r.Prompt.find("tbl_User") != std::string::npos; },
+      [](const forms::MessageBoxRequest& r) {
+        return r.Prompt.find("tbl_User") != std::string::npos;
+      },
       forms::vbOK);
 
   main.mnuLogOut.UserClick();

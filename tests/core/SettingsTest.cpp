@@ -1,9 +1,8 @@
-#include "core/Settings.h"
-
 #include <algorithm>
 #include <string>
 
 #include "CoreTestSupport.h"
+#include "core/Settings.h"
 
 namespace fs = std::filesystem;
 
@@ -11,159 +10,157 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-mv::SettingsRecord SampleRecord()
-{
-    mv::SettingsRecord record;
-    record.Language = 2;
-    record.MaskPassword = -1;
-    record.HighlightHolidays = -1;
-    record.NotifyDependencies = -1;
-    record.WeekendColor = 0x0080FF40;
-    record.HolidayColor = 0x00123456;
-    record.CalendarFont = "Courier New";
-    record.DatabasePath = "C:\\Daten\\Morvellan.mdb";
-    return record;
+mv::SettingsRecord SampleRecord() {
+  mv::SettingsRecord record;
+  record.Language = 2;
+  record.MaskPassword = -1;
+  record.HighlightHolidays = -1;
+  record.NotifyDependencies = -1;
+  record.WeekendColor = 0x0080FF40;
+  record.HolidayColor = 0x00123456;
+  record.CalendarFont = "Courier New";
+  record.DatabasePath = "C:\\Daten\\Morvellan.mdb";
+  return record;
 }
 
-std::string Padded(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
-
-std::string FieldText(const mv::SettingsBytes& bytes, std::size_t offset, std::size_t width)
-{
-    return std::string(bytes.begin() + offset, bytes.begin() + offset + width);
+std::string Padded(const std::string& text, std::size_t width) {
+  return text + std::string(width - text.size(), ' ');
 }
 
-mv::SettingsRecord RoundTrip(const mv::SettingsRecord& record)
-{
-    return mv::DecodeSettingsRecord(mv::EncodeSettingsRecord(record));
+std::string FieldText(const mv::SettingsBytes& bytes, std::size_t offset, std::size_t width) {
+  return std::string(bytes.begin() + offset, bytes.begin() + offset + width);
 }
 
-TEST(SettingsRecordLayout, PutsEveryFieldAtItsOffsetLittleEndian)
-{
-    const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(SampleRecord());
-
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 9), (Bytes{2, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(Bytes(bytes.begin() + 9, bytes.begin() + 17), (Bytes{0x40, 0xFF, 0x80, 0, 0x56, 0x34, 0x12, 0}));
-    EXPECT_EQ(FieldText(bytes, 17, 50), Padded("Courier New", 50));
-    EXPECT_EQ(FieldText(bytes, 67, 100), Padded("C:\\Daten\\Morvellan.mdb", 100));
+mv::SettingsRecord RoundTrip(const mv::SettingsRecord& record) {
+  return mv::DecodeSettingsRecord(mv::EncodeSettingsRecord(record));
 }
 
-TEST(SettingsRecordTexts, FontLosesItsBlanksThePathKeepsItsPaddingAndBothAreCut)
-{
-    mv::SettingsRecord record = SampleRecord();
-    record.CalendarFont = "  Times New Roman ";
-    record.DatabasePath = " D:\\db.mdb  ";
-    EXPECT_EQ(RoundTrip(record).CalendarFont, "Times New Roman");
-    EXPECT_EQ(RoundTrip(record).DatabasePath, Padded(" D:\\db.mdb", 100));
+TEST(SettingsRecordLayout, PutsEveryFieldAtItsOffsetLittleEndian) {
+  const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(SampleRecord());
 
-    record.CalendarFont = std::string(49, 'f') + "XYZ";
-    record.DatabasePath = std::string(99, 'p') + "XYZ";
-    const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
-    EXPECT_EQ(mv::DecodeSettingsRecord(bytes).CalendarFont, std::string(49, 'f') + "X");
-    EXPECT_EQ(mv::DecodeSettingsRecord(bytes).DatabasePath, std::string(99, 'p') + "X");
-    EXPECT_EQ(bytes[67], 'p') << "the font must not run into the path";
-
-    // The cut counts single-byte characters, not UTF-8 bytes.
-    std::string umlauts;
-    for (int i = 0; i < 60; ++i) umlauts += "Ä";
-    record.CalendarFont = umlauts;
-    EXPECT_EQ(FieldText(mv::EncodeSettingsRecord(record), 17, 50), std::string(50, '\xC4'));
-    EXPECT_EQ(RoundTrip(record).CalendarFont, umlauts.substr(0, 100));
+  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 9),
+            (Bytes{2, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(Bytes(bytes.begin() + 9, bytes.begin() + 17),
+            (Bytes{0x40, 0xFF, 0x80, 0, 0x56, 0x34, 0x12, 0}));
+  EXPECT_EQ(FieldText(bytes, 17, 50), Padded("Courier New", 50));
+  EXPECT_EQ(FieldText(bytes, 67, 100), Padded("C:\\Daten\\Morvellan.mdb", 100));
 }
 
-TEST(FirstStartValues, AnUnknownLanguageBecomesGermanAndNoFontArialTheRestIsKept)
-{
-    mv::SettingsRecord record = SampleRecord();
-    EXPECT_EQ(mv::EffectiveSettings(record), record);
-    record.Language = 7;
-    record.CalendarFont = "";
-    mv::SettingsRecord expected = SampleRecord();
-    expected.Language = 1;
-    expected.CalendarFont = "Arial";
-    EXPECT_EQ(mv::EffectiveSettings(record), expected);
+TEST(SettingsRecordTexts, FontLosesItsBlanksThePathKeepsItsPaddingAndBothAreCut) {
+  mv::SettingsRecord record = SampleRecord();
+  record.CalendarFont = "  Times New Roman ";
+  record.DatabasePath = " D:\\db.mdb  ";
+  EXPECT_EQ(RoundTrip(record).CalendarFont, "Times New Roman");
+  EXPECT_EQ(RoundTrip(record).DatabasePath, Padded(" D:\\db.mdb", 100));
+
+  record.CalendarFont = std::string(49, 'f') + "XYZ";
+  record.DatabasePath = std::string(99, 'p') + "XYZ";
+  const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
+  EXPECT_EQ(mv::DecodeSettingsRecord(bytes).CalendarFont, std::string(49, 'f') + "X");
+  EXPECT_EQ(mv::DecodeSettingsRecord(bytes).DatabasePath, std::string(99, 'p') + "X");
+  EXPECT_EQ(bytes[67], 'p') << "the font must not run into the path";
+
+  // The cut counts single-byte characters, not UTF-8 bytes.
+  std::string umlauts;
+  for (int i = 0; i < 60; ++i) umlauts += "Ä";
+  record.CalendarFont = umlauts;
+  EXPECT_EQ(FieldText(mv::EncodeSettingsRecord(record), 17, 50), std::string(50, '\xC4'));
+  EXPECT_EQ(RoundTrip(record).CalendarFont, umlauts.substr(0, 100));
+}
+
+TEST(FirstStartValues, AnUnknownLanguageBecomesGermanAndNoFontArialTheRestIsKept) {
+  mv::SettingsRecord record = SampleRecord();
+  EXPECT_EQ(mv::EffectiveSettings(record), record);
+  record.Language = 7;
+  record.CalendarFont = "";
+  mv::SettingsRecord expected = SampleRecord();
+  expected.Language = 1;
+  expected.CalendarFont = "Arial";
+  EXPECT_EQ(mv::EffectiveSettings(record), expected);
 }
 
 // A fresh program folder per test, so that no test sees another's settings file.
 class SettingsFileTest : public testing::Test {
-protected:
-    fs::path File() const { return folder_ / "settings.dat"; }
-    void Store(const Bytes& bytes) const
-    {
-        std::ofstream(File(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
+ protected:
+  fs::path File() const { return folder_ / "settings.dat"; }
+  void Store(const Bytes& bytes) const {
+    std::ofstream(File(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  }
 
-    forms::HeadlessPlatform platform_;
-    const fs::path folder_ = platform_.ProgramFolder();
+  forms::HeadlessPlatform platform_;
+  const fs::path folder_ = platform_.ProgramFolder();
 };
 
-TEST_F(SettingsFileTest, MissingEmptyAndShortFilesReadAsZerosWhereBytesAreMissing)
-{
-    const mv::SettingsReadResult missing = mv::ReadSettingsFile(folder_);
-    EXPECT_FALSE(missing.Error);
-    EXPECT_EQ(missing.Record, mv::SettingsRecord{});
-    ASSERT_TRUE(fs::exists(File()));
-    EXPECT_EQ(fs::file_size(File()), 0u) << "created empty";
-    EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::SettingsRecord{});
+TEST_F(SettingsFileTest, MissingEmptyAndShortFilesReadAsZerosWhereBytesAreMissing) {
+  const mv::SettingsReadResult missing = mv::ReadSettingsFile(folder_);
+  EXPECT_FALSE(missing.Error);
+  EXPECT_EQ(missing.Record, mv::SettingsRecord{});
+  ASSERT_TRUE(fs::exists(File()));
+  EXPECT_EQ(fs::file_size(File()), 0u) << "created empty";
+  EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::SettingsRecord{});
 
-    const mv::SettingsBytes full = mv::EncodeSettingsRecord(SampleRecord());
-    Store(Bytes(full.begin(), full.begin() + 11));
-    mv::SettingsRecord expected = SampleRecord();
-    expected.WeekendColor = 0xFF40;
-    expected.HolidayColor = 0;
-    expected.CalendarFont = "";
-    expected.DatabasePath = "";
-    EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, expected);
+  const mv::SettingsBytes full = mv::EncodeSettingsRecord(SampleRecord());
+  Store(Bytes(full.begin(), full.begin() + 11));
+  mv::SettingsRecord expected = SampleRecord();
+  expected.WeekendColor = 0xFF40;
+  expected.HolidayColor = 0;
+  expected.CalendarFont = "";
+  expected.DatabasePath = "";
+  EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, expected);
 }
 
-TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBackAndAMissingFileIsCreated)
-{
-    mv::SettingsRecord record = SampleRecord();
-    record.DatabasePath = "C:\\Übersicht\\Größe €.mdb";
-    record.CalendarFont = "Łódź 日本 \xFF\xC3";  // outside Windows-1252, and broken UTF-8
-    ASSERT_FALSE(mv::WriteSettingsFile(folder_, record));
+TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBackAndAMissingFileIsCreated) {
+  mv::SettingsRecord record = SampleRecord();
+  record.DatabasePath = "C:\\Übersicht\\Größe €.mdb";
+  record.CalendarFont = "Łódź 日本 \xFF\xC3";  // outside Windows-1252, and broken UTF-8
+  ASSERT_FALSE(mv::WriteSettingsFile(folder_, record));
 
-    const Bytes written = coretest::FileBytes(File());
-    ASSERT_EQ(written.size(), 167u);
-    EXPECT_EQ(std::string(written.begin() + 17, written.begin() + 29), "?\xF3" "d? ?? ??  ");
-    EXPECT_EQ(std::string(written.begin() + 67, written.end()),
-              Padded("C:\\\xDC" "bersicht\\Gr\xF6\xDF" "e \x80.mdb", 100));
-    const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
-    EXPECT_FALSE(result.Error);
-    record.DatabasePath = Padded(record.DatabasePath, 100 + 5);
-    record.CalendarFont = "?ód? ?? ??";
-    EXPECT_EQ(result.Record, record);
+  const Bytes written = coretest::FileBytes(File());
+  ASSERT_EQ(written.size(), 167u);
+  EXPECT_EQ(std::string(written.begin() + 17, written.begin() + 29),
+            "?\xF3"
+            "d? ?? ??  ");
+  EXPECT_EQ(std::string(written.begin() + 67, written.end()), Padded("C:\\\xDC"
+                                                                     "bersicht\\Gr\xF6\xDF"
+                                                                     "e \x80.mdb",
+                                                                     100));
+  const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
+  EXPECT_FALSE(result.Error);
+  record.DatabasePath = Padded(record.DatabasePath, 100 + 5);
+  record.CalendarFont = "?ód? ?? ??";
+  EXPECT_EQ(result.Record, record);
 }
 
-TEST_F(SettingsFileTest, ALongerFileIsReadAsItsFirstRecordAndWrittenInPlaceKeepingTheTail)
-{
-    const mv::SettingsBytes old = mv::EncodeSettingsRecord(SampleRecord());
-    Bytes stored(old.begin(), old.end());
-    stored.resize(400, 'x');
-    Store(stored);
-    EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::DecodeSettingsRecord(old));
+TEST_F(SettingsFileTest, ALongerFileIsReadAsItsFirstRecordAndWrittenInPlaceKeepingTheTail) {
+  const mv::SettingsBytes old = mv::EncodeSettingsRecord(SampleRecord());
+  Bytes stored(old.begin(), old.end());
+  stored.resize(400, 'x');
+  Store(stored);
+  EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::DecodeSettingsRecord(old));
 
-    ASSERT_FALSE(mv::WriteSettingsFile(folder_, mv::SettingsRecord{}));
+  ASSERT_FALSE(mv::WriteSettingsFile(folder_, mv::SettingsRecord{}));
 
-    const Bytes written = coretest::FileBytes(File());
-    const mv::SettingsBytes expected = mv::EncodeSettingsRecord(mv::SettingsRecord{});
-    ASSERT_EQ(written.size(), 400u);
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin()));
-    EXPECT_EQ(Bytes(written.begin() + 167, written.end()), Bytes(400 - 167, 'x'));
+  const Bytes written = coretest::FileBytes(File());
+  const mv::SettingsBytes expected = mv::EncodeSettingsRecord(mv::SettingsRecord{});
+  ASSERT_EQ(written.size(), 400u);
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin()));
+  EXPECT_EQ(Bytes(written.begin() + 167, written.end()), Bytes(400 - 167, 'x'));
 }
 
-TEST_F(SettingsFileTest, AFileThatCanBeNeitherReadNorWrittenIsReported)
-{
-    const fs::path notAFolder = folder_ / "program";
-    std::ofstream(notAFolder) << "not a folder";
-    fs::create_directory(File());  // the settings file itself is a folder
-    for (const fs::path& folder : {folder_ / "gone", notAFolder, folder_}) {
-        const mv::SettingsReadResult result = mv::ReadSettingsFile(folder);
-        ASSERT_TRUE(result.Error) << folder;
-        EXPECT_NE(result.Error->find("settings.dat"), std::string::npos) << *result.Error;
-        EXPECT_EQ(result.Record, mv::SettingsRecord{});
-        EXPECT_TRUE(mv::WriteSettingsFile(folder, SampleRecord())) << folder;
-    }
-    EXPECT_FALSE(fs::exists(folder_ / "gone"));
+TEST_F(SettingsFileTest, AFileThatCanBeNeitherReadNorWrittenIsReported) {
+  const fs::path notAFolder = folder_ / "program";
+  std::ofstream(notAFolder) << "not a folder";
+  fs::create_directory(File());  // the settings file itself is a folder
+  for (const fs::path& folder : {folder_ / "gone", notAFolder, folder_}) {
+    const mv::SettingsReadResult result = mv::ReadSettingsFile(folder);
+    ASSERT_TRUE(result.Error) << folder;
+    EXPECT_NE(result.Error->find("settings.dat"), std::string::npos) << *result.Error;
+    EXPECT_EQ(result.Record, mv::SettingsRecord{});
+    EXPECT_TRUE(mv::WriteSettingsFile(folder, SampleRecord())) << folder;
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "gone"));
 }
 
-} // namespace
+}  // namespace

@@ -56,7 +56,8 @@ TEST(StartupFallback, AMissingPathOrAFileThatIsNoDatabaseShowsText149AndRunsOnTh
     bool textFile;
   };
   for (const Case c : {Case{1, false}, Case{2, false}, Case{1, true}}) {
-    SCOPED_TRACE("language " + std::to_string(c.language) + (c.textFile ? ", a text file" : ", a missing file"));
+    SCOPED_TRACE("language " + std::to_string(c.language) +
+                 (c.textFile ? ", a text file" : ", a missing file"));
     mvtest::TestApp app;
     std::string configured = kMissingPath;
     if (c.textFile) {
@@ -65,7 +66,8 @@ TEST(StartupFallback, AMissingPathOrAFileThatIsNoDatabaseShowsText149AndRunsOnTh
     }
     app.WriteSettings(Settings(c.language, configured));
     const auto settingsBefore = coretest::FileBytes(mv::SettingsFilePath(app.Folder()));
-    const std::string counts = "SELECT (SELECT count(*) FROM tbl_User), (SELECT count(*) FROM tbl_Mitarbeiter)";
+    const std::string counts =
+        "SELECT (SELECT count(*) FROM tbl_User), (SELECT count(*) FROM tbl_Mitarbeiter)";
     const auto rowsBefore = app.Query(counts);
     app.platform.ExpectMessageBox(Text149(c.language, app.Folder()), forms::vbOK);
 
@@ -95,7 +97,8 @@ TEST(StartupFallback, AFirstStartOrAnUnreadableSettingsFileRunsInGermanWithArial
       app.platform.ExpectMessageBox(
           [](const forms::MessageBoxRequest& r) {
             return r.Prompt.find("settings.dat") != std::string::npos &&
-                   r.Prompt.find("Morvellan startet mit den Grundeinstellungen.") != std::string::npos;
+                   r.Prompt.find("Morvellan startet mit den Grundeinstellungen.") !=
+                       std::string::npos;
           },
           forms::vbOK);
     }
@@ -124,7 +127,8 @@ TEST(StartupFallback, WhenTheLocalFileIsMissingTooTheProgramEndsWithTheDatabaseM
     SCOPED_TRACE(scene);
     mvtest::TestApp app;
     const int language = scene == 2 ? 2 : 1;
-    if (scene != 1) app.WriteSettings(Settings(language, scene == 0 ? kMissingPath : app.DbPath().string()));
+    if (scene != 1)
+      app.WriteSettings(Settings(language, scene == 0 ? kMissingPath : app.DbPath().string()));
     fs::remove(app.DbPath());
     app.platform.ExpectMessageBox(Text149(language, app.Folder()), forms::vbOK);
     app.platform.ExpectMessageBox(coretest::OpenFailure(app.DbPath().string()), forms::vbOK);
@@ -146,10 +150,14 @@ TEST(StartupFallback, WhenTheLocalFileIsMissingTooTheProgramEndsWithTheDatabaseM
 
 TEST_F(Startup, ADatabaseWithoutLoginTableIsReportedAndTheProgramEndsInsteadOfCrashing) {
   const fs::path partial = app.Folder() / "Teil.mdb";
-  db::CreateDatabaseFile(partial.string(), "CREATE TABLE tbl_Teams (TeamNr INTEGER, TeamName TEXT, MaxAbw INTEGER);");
+  db::CreateDatabaseFile(partial.string(),
+                         "CREATE TABLE tbl_Teams (TeamNr INTEGER, TeamName TEXT, MaxAbw INTEGER);");
   app.WriteSettings(Settings(1, partial.string()));
   platform().ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) { return r.Prompt.find("tbl_User") != std::string::npos; }, forms::vbOK);
+      [](const forms::MessageBoxRequest& r) {
+        return r.Prompt.find("tbl_User") != std::string::npos;
+      },
+      forms::vbOK);
 
   EXPECT_EQ(app.StartProgram(), mv::ExitLoginWindowFailed);
 

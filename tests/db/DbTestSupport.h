@@ -1,5 +1,6 @@
 #pragma once
-// Helpers of the database layer's tests: a temporary folder with a database made from data/schema.sql.
+// Helpers of the database layer's tests: a temporary folder with a database made from
+// data/schema.sql.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,68 +14,71 @@
 namespace dbtest {
 
 inline std::string ReadSchema() {
-    std::ifstream in(MV_SCHEMA_SQL);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+  std::ifstream in(MV_SCHEMA_SQL);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
 }
 
 // A fresh temporary folder, removed at the end of the test.
 class TempDir {
-public:
-    TempDir() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("mv_dbtest_" + std::to_string(rd()) + "_" + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& Path() const { return path_; }
+ public:
+  TempDir() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() /
+            ("mv_dbtest_" + std::to_string(rd()) + "_" + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& Path() const { return path_; }
 
-private:
-    std::filesystem::path path_;
+ private:
+  std::filesystem::path path_;
 };
 
 // Fixture: a new database from the schema, opened on conn.
 class DbTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        file = dir.File("Morvellan.mdb");
-        db::CreateDatabaseFile(file, ReadSchema());
-        conn.Open(db::JetConnectionString(file));
-    }
+ protected:
+  void SetUp() override {
+    file = dir.File("Morvellan.mdb");
+    db::CreateDatabaseFile(file, ReadSchema());
+    conn.Open(db::JetConnectionString(file));
+  }
 
-    // Native inserts for test data.
-    void Exec(const std::string& sql) { conn.ExecuteNative(sql); }
+  // Native inserts for test data.
+  void Exec(const std::string& sql) { conn.ExecuteNative(sql); }
 
-    void AddEmployee(int persNr, const std::string& last, const std::string& first, int team, int days = 30,
-                     const std::string& tel = "*") {
-        Exec("INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage) VALUES (" +
-             std::to_string(persNr) + ", " + db::Quote(last) + ", " + db::Quote(first) + ", " + db::Quote(tel) +
-             ", '*', " + std::to_string(team) + ", " + std::to_string(days) + ")");
-    }
-    void AddEntry(int persNr, const std::string& isoDate, const std::string& kennz, int notiz = 0) {
-        Exec("INSERT INTO tbl_Kalender (PersNr, Datum, KennZ, Notiz) VALUES (" + std::to_string(persNr) + ", '" +
-             isoDate + "', " + db::Quote(kennz) + ", " + std::to_string(notiz) + ")");
-    }
+  void AddEmployee(int persNr, const std::string& last, const std::string& first, int team,
+                   int days = 30, const std::string& tel = "*") {
+    Exec(
+        "INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage) "
+        "VALUES (" +
+        std::to_string(persNr) + ", " + db::Quote(last) + ", " + db::Quote(first) + ", " +
+        db::Quote(tel) + ", '*', " + std::to_string(team) + ", " + std::to_string(days) + ")");
+  }
+  void AddEntry(int persNr, const std::string& isoDate, const std::string& kennz, int notiz = 0) {
+    Exec("INSERT INTO tbl_Kalender (PersNr, Datum, KennZ, Notiz) VALUES (" +
+         std::to_string(persNr) + ", '" + isoDate + "', " + db::Quote(kennz) + ", " +
+         std::to_string(notiz) + ")");
+  }
 
-    // Number of rows of a native query's first column (count(*)).
-    long long Count(const std::string& where, const std::string& table = "tbl_Kalender") {
-        db::Connection c;
-        c.Open(db::JetConnectionString(file));
-        db::Recordset rs;
-        rs.Open("SELECT Count(*) AS n FROM " + table + (where.empty() ? "" : " WHERE " + where), c,
-                db::CursorType::Static, db::LockType::ReadOnly);
-        return rs["n"].Int64();
-    }
+  // Number of rows of a native query's first column (count(*)).
+  long long Count(const std::string& where, const std::string& table = "tbl_Kalender") {
+    db::Connection c;
+    c.Open(db::JetConnectionString(file));
+    db::Recordset rs;
+    rs.Open("SELECT Count(*) AS n FROM " + table + (where.empty() ? "" : " WHERE " + where), c,
+            db::CursorType::Static, db::LockType::ReadOnly);
+    return rs["n"].Int64();
+  }
 
-    TempDir dir;
-    std::string file;
-    db::Connection conn;
+  TempDir dir;
+  std::string file;
+  db::Connection conn;
 };
 
 // The platform's Str(): one blank before a number that is not negative.

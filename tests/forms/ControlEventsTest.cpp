@@ -34,7 +34,8 @@ TEST_F(Controls, TypingGoesKeyByKeyThroughKeyPressThenChange) {
   txt.Change = [&] { events.push_back("Change:" + txt.Text()); };
   txt.UserType("axb");
   EXPECT_EQ(txt.Text(), "ab");
-  EXPECT_EQ(events, (std::vector<std::string>{"KeyPress:97", "Change:a", "KeyPress:120", "KeyPress:98", "Change:ab"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"KeyPress:97", "Change:a", "KeyPress:120",
+                                              "KeyPress:98", "Change:ab"}));
 }
 
 TEST_F(Controls, TypingHonoursMaxLengthLockedAndBackspaceCountingCharacters) {
@@ -257,7 +258,9 @@ TEST_F(Controls, PopupMenuRunsTheChosenEntry) {
 
 TEST_F(Controls, ControlArraysNameTheirElementsByIndex) {
   forms::ControlArray<forms::OptionButton> opt{window, "opt_Info", 1, 5};
-  opt.ForEach([&](int i, forms::OptionButton& o) { o.Click = [this, i] { events.push_back(std::to_string(i)); }; });
+  opt.ForEach([&](int i, forms::OptionButton& o) {
+    o.Click = [this, i] { events.push_back(std::to_string(i)); };
+  });
   opt(3).UserClick();
   EXPECT_EQ(window.FindControl("opt_Info", 3), &opt(3));
   EXPECT_THROW(opt(6), forms::Error);

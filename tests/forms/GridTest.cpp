@@ -215,8 +215,8 @@ TEST_F(GridFixture, RestrictedRowsMergeOnlyWhereTheRowAboveMerged) {
     grid.SetTextMatrix(0, c, top[c]);
     grid.SetTextMatrix(1, c, "Mai");
   }
-  EXPECT_EQ(grid.Picture().Merged,
-            (std::vector<forms::MergedRange>{{0, 1, 1, 2}, {0, 3, 1, 2}, {1, 1, 1, 2}, {1, 3, 1, 2}}));
+  EXPECT_EQ(grid.Picture().Merged, (std::vector<forms::MergedRange>{
+                                       {0, 1, 1, 2}, {0, 3, 1, 2}, {1, 1, 1, 2}, {1, 3, 1, 2}}));
   grid.SetMergeCells(forms::flexMergeFree);
   EXPECT_EQ(grid.Picture().Merged[2], (forms::MergedRange{1, 1, 1, 4}));
 }

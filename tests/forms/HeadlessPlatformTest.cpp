@@ -24,7 +24,8 @@ TEST(MessageBoxes, ExpectedBoxesAreAnsweredByTheFirstMatchAndLoggedWithTheProgra
   EXPECT_EQ(program.platform.PendingMessageBoxes(), 0u);
 
   // Each box takes the first pending expectation that matches it.
-  program.platform.ExpectMessageBox([](const forms::MessageBoxRequest& r) { return r.Title == "Abhängigkeit"; }, vbYes);
+  program.platform.ExpectMessageBox(
+      [](const forms::MessageBoxRequest& r) { return r.Title == "Abhängigkeit"; }, vbYes);
   program.platform.ExpectMessageBox("Notiz anfügen?", vbNo);
   EXPECT_EQ(program.rt.MsgBox("Notiz anfügen?", vbYesNo), vbNo);
   EXPECT_EQ(program.rt.MsgBox("Maier ist abwesend", vbYesNo, "Abhängigkeit"), vbYes);

@@ -31,7 +31,8 @@ TEST_F(Windows, LoadRunsFormLoadOnceAndShowActivates) {
 TEST_F(Windows, ShowingAnotherWindowDeactivatesTheFirst) {
   main.Show();
   child.Show();
-  EXPECT_EQ(Take(), (Journal{"main:Load", "main:Activate", "child:Load", "main:Deactivate", "child:Activate"}));
+  EXPECT_EQ(Take(), (Journal{"main:Load", "main:Activate", "child:Load", "main:Deactivate",
+                             "child:Activate"}));
   EXPECT_EQ(wm().Forms().front(), &child);
 }
 
@@ -172,7 +173,8 @@ TEST_F(Windows, AQueryUnloadThatUnloadsTheWindowItselfRunsTheHandlersOnce) {
 }
 
 struct Owned : TestWindow {
-  Owned(forms::Runtime& rt, Journal& journal, int& alive) : TestWindow(rt, "owned", journal), alive_(alive) {
+  Owned(forms::Runtime& rt, Journal& journal, int& alive)
+      : TestWindow(rt, "owned", journal), alive_(alive) {
     ++alive_;
     close.Click = [this] { Unload(); };
   }
@@ -183,7 +185,8 @@ struct Owned : TestWindow {
 
 TEST_F(Windows, ASlotLoadsOnUseAndRebuildsAfterUnloadOnceTheUserActionEnds) {
   int alive = 0;
-  forms::FormSlot<Owned> slot{[&] { return std::make_unique<Owned>(program.rt, program.journal, alive); }};
+  forms::FormSlot<Owned> slot{
+      [&] { return std::make_unique<Owned>(program.rt, program.journal, alive); }};
   EXPECT_FALSE(slot.IsLoaded());
   slot->Show();
   EXPECT_EQ(alive, 1);
@@ -192,13 +195,14 @@ TEST_F(Windows, ASlotLoadsOnUseAndRebuildsAfterUnloadOnceTheUserActionEnds) {
   EXPECT_EQ(alive, 0);
   slot->Show();
   EXPECT_EQ(alive, 1);
-  EXPECT_EQ(Take(), (Journal{"owned:Load", "owned:Activate", "owned:QueryUnload", "owned:Unload", "owned:Load",
-                             "owned:Activate"}));
+  EXPECT_EQ(Take(), (Journal{"owned:Load", "owned:Activate", "owned:QueryUnload", "owned:Unload",
+                             "owned:Load", "owned:Activate"}));
 }
 
 TEST_F(Windows, AWindowUnloadedByCodeLivesUntilDiscardedWindowsAreCollected) {
   int alive = 0;
-  forms::FormSlot<Owned> slot{[&] { return std::make_unique<Owned>(program.rt, program.journal, alive); }};
+  forms::FormSlot<Owned> slot{
+      [&] { return std::make_unique<Owned>(program.rt, program.journal, alive); }};
   slot->Show();
   slot.Unload();
   EXPECT_EQ(alive, 1);

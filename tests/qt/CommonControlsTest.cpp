@@ -1,4 +1,7 @@
-// Tab strips, sliders, progress bars, option groups, pop-up menus and the busy pointer on the Qt platform.
+// Tab strips, sliders, progress bars, option groups, pop-up menus and the busy pointer on the Qt
+// platform.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QMenu>
 #include <QProgressBar>
@@ -6,7 +9,6 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "QtTestSupport.h"

@@ -1,7 +1,8 @@
 // Real mouse events on the grid arrive as the runtime's events with the cell and the button.
+#include <gtest/gtest.h>
+
 #include <QAbstractScrollArea>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,8 +33,9 @@ class QtGridMouse : public testing::Test {
     forms::Grid& g = form->grid;
     auto record = [this](const char* what) {
       return [this, what](int button, int, float, float) {
-        log.push_back(std::string(what) + " " + std::to_string(button) + " " + std::to_string(form->grid.MouseRow()) +
-                      "," + std::to_string(form->grid.MouseCol()));
+        log.push_back(std::string(what) + " " + std::to_string(button) + " " +
+                      std::to_string(form->grid.MouseRow()) + "," +
+                      std::to_string(form->grid.MouseCol()));
       };
     };
     g.MouseDown = record("down");
@@ -50,12 +52,17 @@ class QtGridMouse : public testing::Test {
   // The centre of a cell while nothing is scrolled: columns 40 pixels, rows 20.
   static QPoint At(int row, int col) { return {col * 40 + 20, row * 20 + 10}; }
   void Send(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons held) {
-    QWidget* viewport = static_cast<QAbstractScrollArea*>(platform.WidgetOf(form->grid))->viewport();
+    QWidget* viewport =
+        static_cast<QAbstractScrollArea*>(platform.WidgetOf(form->grid))->viewport();
     QMouseEvent event(type, point, viewport->mapToGlobal(point), button, held, Qt::NoModifier);
     QApplication::sendEvent(viewport, &event);
   }
-  void Press(QPoint p, Qt::MouseButton b = Qt::LeftButton) { Send(QEvent::MouseButtonPress, p, b, b); }
-  void Release(QPoint p, Qt::MouseButton b = Qt::LeftButton) { Send(QEvent::MouseButtonRelease, p, b, Qt::NoButton); }
+  void Press(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+    Send(QEvent::MouseButtonPress, p, b, b);
+  }
+  void Release(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+    Send(QEvent::MouseButtonRelease, p, b, Qt::NoButton);
+  }
   void Move(QPoint p, Qt::MouseButtons held) { Send(QEvent::MouseMove, p, Qt::NoButton, held); }
 
   mvtest::AnsweringPlatform platform;
@@ -111,7 +118,7 @@ TEST_F(QtGridMouse, ADoubleClickRaisesDblClickAndNoSecondClick) {
 TEST_F(QtGridMouse, CellsAreFoundInTheScrolledPartAndBeyondTheLastCell) {
   form->grid.SetLeftCol(20);
   mvtest::Pump();
-  Press(At(2, 1));   // the first scrollable column shown is column 20
+  Press(At(2, 1));  // the first scrollable column shown is column 20
   Release(At(2, 1));
   Move(QPoint(5000, 10000), Qt::NoButton);  // far beyond the grid: the nearest cell
   EXPECT_EQ(log.front(), "down 1 2,20");

@@ -1,8 +1,10 @@
-// The grid on screen: colours at their cells, fixed rows and columns while scrolled, hidden columns,
-// merged cells, drawing held back while Redraw is off, and the same painter for the printed picture.
+// The grid on screen: colours at their cells, fixed rows and columns while scrolled, hidden
+// columns, merged cells, drawing held back while Redraw is off, and the same painter for the
+// printed picture.
+#include <gtest/gtest.h>
+
 #include <QAbstractScrollArea>
 #include <QScrollBar>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "QtTestSupport.h"
@@ -46,7 +48,9 @@ class QtGridPaint : public testing::Test {
     form->grid.SetCol(col);
     form->grid.SetCellBackColor(color);
   }
-  QAbstractScrollArea* Area() { return static_cast<QAbstractScrollArea*>(platform.WidgetOf(form->grid)); }
+  QAbstractScrollArea* Area() {
+    return static_cast<QAbstractScrollArea*>(platform.WidgetOf(form->grid));
+  }
   QImage Render() {
     mvtest::Pump();
     return Area()->viewport()->grab().toImage();
@@ -76,10 +80,12 @@ TEST_F(QtGridPaint, FixedRowsAndColumnsStayInPlaceWhileScrolled) {
   Paint(3, 2, forms::vbRed);
   form->grid.SetLeftCol(20);
   const QImage image = Render();
-  EXPECT_EQ(image.pixelColor(Centre(0, 1)), QColor(0, 0, 255));  // the header of column 20, beside the fixed column
+  EXPECT_EQ(image.pixelColor(Centre(0, 1)),
+            QColor(0, 0, 255));  // the header of column 20, beside the fixed column
   EXPECT_EQ(image.pixelColor(Centre(3, 0)), QColor(255, 255, 0));
   EXPECT_EQ(image.pixelColor(Centre(3, 1)), QColor(0, 255, 0));
-  for (int col = 0; col < 9; ++col) EXPECT_NE(image.pixelColor(Centre(3, col)), QColor(255, 0, 0)) << col;
+  for (int col = 0; col < 9; ++col)
+    EXPECT_NE(image.pixelColor(Centre(3, col)), QColor(255, 0, 0)) << col;
   EXPECT_TRUE(Area()->horizontalScrollBar()->isVisible());
   EXPECT_EQ(Area()->horizontalScrollBar()->value(), 20);
 }
@@ -116,7 +122,8 @@ TEST_F(QtGridPaint, AMergedColumnTakesTheLookOfItsLastCell) {
   const QImage image = Render();
   for (int row : {0, 2}) {  // the top and the middle of the merged year cell
     const QColor pixel = image.pixelColor(Centre(row, 0));
-    EXPECT_TRUE(pixel.green() > 200 && pixel.red() < 60 && pixel.blue() < 60) << row << ": " << pixel.name().toStdString();
+    EXPECT_TRUE(pixel.green() > 200 && pixel.red() < 60 && pixel.blue() < 60)
+        << row << ": " << pixel.name().toStdString();
   }
 }
 

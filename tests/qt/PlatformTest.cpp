@@ -1,10 +1,11 @@
 // The Qt platform's services: message boxes, the input box, printing without a printer, the end.
+#include <gtest/gtest.h>
+
 #include <QInputDialog>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <sstream>
 
 #include "QtTestSupport.h"
@@ -23,7 +24,8 @@ class QtPlatformTest : public testing::Test {
 
 TEST_F(QtPlatformTest, AMessageBoxShowsTheProgramsTitleItsLinesAndButtons) {
   platform.QueueAnswer(QMessageBox::No);
-  EXPECT_EQ(rt.MsgBox("Morvellan verlassen?\rWirklich?", forms::vbYesNo | forms::vbQuestion), forms::vbNo);
+  EXPECT_EQ(rt.MsgBox("Morvellan verlassen?\rWirklich?", forms::vbYesNo | forms::vbQuestion),
+            forms::vbNo);
   ASSERT_EQ(platform.Shown().size(), 1u);
   const mvtest::ShownMessageBox& box = platform.Shown()[0];
   EXPECT_EQ(box.Title, QStringLiteral("Morvellan"));
@@ -84,7 +86,8 @@ QSizeF PageSize(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
-  static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[\\s*([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)"));
+  static const QRegularExpression box(
+      QStringLiteral("/MediaBox\\s*\\[\\s*([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)"));
   const auto match = box.match(QString::fromLatin1(text.str()));
   if (!match.hasMatch()) return {};
   return {match.captured(3).toDouble() - match.captured(1).toDouble(),

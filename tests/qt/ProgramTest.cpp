@@ -1,5 +1,7 @@
-// The program on the Qt platform: started on a fresh database, it shows the login window, and a login
-// typed and clicked on the real widgets reaches the main window.
+// The program on the Qt platform: started on a fresh database, it shows the login window, and a
+// login typed and clicked on the real widgets reaches the main window.
+#include <gtest/gtest.h>
+
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QLabel>
@@ -7,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "QtTestSupport.h"
@@ -41,7 +42,9 @@ class QtProgram : public testing::Test {
     if (!login) throw std::runtime_error("no login window");
     return *login;
   }
-  QLineEdit* Edit(const forms::Control& box) { return static_cast<QLineEdit*>(platform.WidgetOf(box)); }
+  QLineEdit* Edit(const forms::Control& box) {
+    return static_cast<QLineEdit*>(platform.WidgetOf(box));
+  }
   mv::frmKalender& LogIn() {
     mv::frmLogin& login = Start();
     TypeInto(login.txtID, QStringLiteral("max"));
@@ -56,7 +59,8 @@ class QtProgram : public testing::Test {
   void Mouse(mv::frmKalender& main, QEvent::Type type, int row, int col, Qt::MouseButton button,
              Qt::MouseButtons held) {
     const forms::Grid& grid = main.grdCal;
-    const QPoint at((grid.ColPos(col) + grid.ColWidth(col) / 2) / 15, (grid.RowPos(row) + grid.RowHeight(row) / 2) / 15);
+    const QPoint at((grid.ColPos(col) + grid.ColWidth(col) / 2) / 15,
+                    (grid.RowPos(row) + grid.RowHeight(row) / 2) / 15);
     QWidget* viewport = static_cast<QAbstractScrollArea*>(platform.WidgetOf(grid))->viewport();
     QMouseEvent event(type, at, viewport->mapToGlobal(at), button, held, Qt::NoModifier);
     QApplication::sendEvent(viewport, &event);
@@ -76,7 +80,8 @@ TEST_F(QtProgram, ALoginTypedOnTheLoginWindowReachesTheMainWindow) {
   mv::frmLogin& login = Start();
   // A first start has no settings: the configured path is empty and the local database is used.
   ASSERT_EQ(platform.Shown().size(), 1u);
-  EXPECT_TRUE(platform.Shown()[0].Text.contains(QString::fromStdString(database.DbPath().string())));
+  EXPECT_TRUE(
+      platform.Shown()[0].Text.contains(QString::fromStdString(database.DbPath().string())));
   QWidget* loginWindow = platform.WindowOf(login);
   ASSERT_NE(loginWindow, nullptr);
   EXPECT_TRUE(loginWindow->isVisible());
@@ -112,10 +117,14 @@ TEST_F(QtProgram, DaysDraggedOverInTheMonthGridAreEnteredAndF12PrintsTheView) {
   Mouse(main, QEvent::MouseButtonRelease, 4, 5, Qt::LeftButton, Qt::NoButton);
   mvtest::Pump();
 
-  for (int day = 3; day <= 5; ++day) EXPECT_EQ(database.EntryOn(2, db::Date(today.Year, today.Month, day)), "U?") << day;
+  for (int day = 3; day <= 5; ++day)
+    EXPECT_EQ(database.EntryOn(2, db::Date(today.Year, today.Month, day)), "U?") << day;
   EXPECT_EQ(database.EntryOn(1, db::Date(today.Year, today.Month, 4)), "");
   EXPECT_EQ(main.grdCal.TextMatrix(4, 4), "U");
-  const QImage grid = static_cast<QAbstractScrollArea*>(platform.WidgetOf(main.grdCal))->viewport()->grab().toImage();
+  const QImage grid = static_cast<QAbstractScrollArea*>(platform.WidgetOf(main.grdCal))
+                          ->viewport()
+                          ->grab()
+                          .toImage();
   const QPoint cell((main.grdCal.ColPos(4) + 30) / 15, (main.grdCal.RowPos(4) + 30) / 15);
   EXPECT_EQ(grid.pixelColor(cell), QColor(255, 255, 0));
   QWidget* window = platform.WindowOf(main);
@@ -123,7 +132,8 @@ TEST_F(QtProgram, DaysDraggedOverInTheMonthGridAreEnteredAndF12PrintsTheView) {
 
   QTest::keyClick(window, Qt::Key_F12);
   const QString status = static_cast<QLabel*>(platform.WidgetOf(main.lbl_Status))->text();
-  EXPECT_TRUE(status.contains(QString::fromStdString((database.Folder() / "prints").string()))) << status.toStdString();
+  EXPECT_TRUE(status.contains(QString::fromStdString((database.Folder() / "prints").string())))
+      << status.toStdString();
 }
 
 TEST_F(QtProgram, ANoteTypedIntoTheNoteDialogWhileTheEntryWaitsIsAttachedToTheDays) {
@@ -133,7 +143,8 @@ TEST_F(QtProgram, ANoteTypedIntoTheNoteDialogWhileTheEntryWaitsIsAttachedToTheDa
   Mouse(main, QEvent::MouseButtonPress, 5, 10, Qt::LeftButton, Qt::LeftButton);
   Mouse(main, QEvent::MouseMove, 5, 11, Qt::NoButton, Qt::LeftButton);
   platform.QueueAnswer(QMessageBox::Yes);  // enter the days
-  platform.QueueAnswer(QMessageBox::Yes);  // with a note: the dialog opens and the entry waits for it
+  platform.QueueAnswer(
+      QMessageBox::Yes);  // with a note: the dialog opens and the entry waits for it
   bool dialogWorked = false;
   QMetaObject::invokeMethod(
       qApp,
@@ -143,7 +154,8 @@ TEST_F(QtProgram, ANoteTypedIntoTheNoteDialogWhileTheEntryWaitsIsAttachedToTheDa
         auto* note = static_cast<QComboBox*>(platform.WidgetOf(dialog->cmb_Note));
         QTest::mouseClick(note, Qt::LeftButton);
         QTest::keyClicks(note, QStringLiteral("Kur in Bad Ems"));
-        QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(dialog->cmdSave)), Qt::LeftButton);
+        QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(dialog->cmdSave)),
+                          Qt::LeftButton);
         dialogWorked = true;
       },
       Qt::QueuedConnection);
@@ -156,8 +168,9 @@ TEST_F(QtProgram, ANoteTypedIntoTheNoteDialogWhileTheEntryWaitsIsAttachedToTheDa
   const auto notes = database.Query("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Kur in Bad Ems'");
   ASSERT_EQ(notes.size(), 1u);
   const std::string month = (today.Month < 10 ? "0" : "") + std::to_string(today.Month);
-  const auto days = database.Query("SELECT Notiz FROM tbl_Kalender WHERE PersNr = 1 AND Datum LIKE '" +
-                                   std::to_string(today.Year) + "-" + month + "-%'");
+  const auto days =
+      database.Query("SELECT Notiz FROM tbl_Kalender WHERE PersNr = 1 AND Datum LIKE '" +
+                     std::to_string(today.Year) + "-" + month + "-%'");
   ASSERT_EQ(days.size(), 2u);
   for (const auto& day : days) EXPECT_EQ(day[0], notes[0][0]);
 }
@@ -182,7 +195,8 @@ TEST_F(QtProgram, AWrongPasswordIsRefusedInABoxWithTheProgramsTitle) {
 
   ASSERT_EQ(platform.Shown().size(), 2u);
   EXPECT_EQ(platform.Shown()[1].Title, QStringLiteral("Morvellan"));
-  EXPECT_EQ(platform.Shown()[1].Text, QString::fromStdString(state->T(136)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+  EXPECT_EQ(platform.Shown()[1].Text,
+            QString::fromStdString(state->T(136)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
   EXPECT_TRUE(state->frmLogin.IsLoaded());
   EXPECT_TRUE(Edit(login.txtID)->text().isEmpty());
   EXPECT_TRUE(Edit(login.txtPW)->text().isEmpty());

@@ -51,8 +51,8 @@ AnsweringPlatform::AnsweringPlatform() {
 
 void SaveArtifact(QWidget& window, const std::string& name) {
   QDir().mkpath(QStringLiteral(MV_ARTIFACTS_DIR));
-  window.grab().save(QStringLiteral(MV_ARTIFACTS_DIR) + QLatin1Char('/') + QString::fromStdString(name) +
-                     QStringLiteral(".png"));
+  window.grab().save(QStringLiteral(MV_ARTIFACTS_DIR) + QLatin1Char('/') +
+                     QString::fromStdString(name) + QStringLiteral(".png"));
 }
 
 }  // namespace mvtest

@@ -1,5 +1,8 @@
-// QtWindows and controls mirror the runtime (placed by twips, captions, colours, close box) and hand the
-// user's keys and clicks back to it (typing through KeyPress, Enter, menu shortcuts, disabled windows).
+// QtWindows and controls mirror the runtime (placed by twips, captions, colours, close box) and
+// hand the user's keys and clicks back to it (typing through KeyPress, Enter, menu shortcuts,
+// disabled windows).
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -11,7 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <cctype>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "QtTestSupport.h"
@@ -96,7 +98,8 @@ TEST_F(QtWindows, CaptionsBreakAtCarriageReturnsAndColoursFollowTheRuntime) {
   form->lbl.SetForeColor(forms::RGB(0, 0x40, 0xC0));
   EXPECT_EQ(Widget<QLabel>(form->lbl)->text(), QStringLiteral("Erste\nZweite"));
   EXPECT_EQ(Widget<QLineEdit>(form->txt)->palette().color(QPalette::Base), QColor(255, 255, 0));
-  EXPECT_EQ(Widget<QLabel>(form->lbl)->palette().color(QPalette::WindowText), QColor(0, 0x40, 0xC0));
+  EXPECT_EQ(Widget<QLabel>(form->lbl)->palette().color(QPalette::WindowText),
+            QColor(0, 0x40, 0xC0));
   form->lbl.SetVisible(false);
   EXPECT_TRUE(Widget<QLabel>(form->lbl)->isHidden());
 }

@@ -85,21 +85,25 @@ void TestApp::AddTeam(int teamNr, const std::string& name, int maxAbw) {
       db::Quote(name) + ", " + std::to_string(maxAbw) + ")");
 }
 
-void TestApp::AddEmployee(long persNr, const std::string& nachname, const std::string& vorname, int teamNr,
-                          int uTage, const std::string& telNr, const std::string& mail) {
-  Run("INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage) VALUES (" +
-      std::to_string(persNr) + ", " + db::Quote(nachname) + ", " + db::Quote(vorname) + ", " + db::Quote(telNr) +
-      ", " + db::Quote(mail) + ", " + std::to_string(teamNr) + ", " + std::to_string(uTage) + ")");
+void TestApp::AddEmployee(long persNr, const std::string& nachname, const std::string& vorname,
+                          int teamNr, int uTage, const std::string& telNr,
+                          const std::string& mail) {
+  Run("INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage) VALUES "
+      "(" +
+      std::to_string(persNr) + ", " + db::Quote(nachname) + ", " + db::Quote(vorname) + ", " +
+      db::Quote(telNr) + ", " + db::Quote(mail) + ", " + std::to_string(teamNr) + ", " +
+      std::to_string(uTage) + ")");
 }
 
-void TestApp::AddLogin(long persNr, const std::string& loginId, const std::string& password, int group) {
-  Run("INSERT INTO tbl_User (PersNr, LoginID, Passwort, Gruppe) VALUES (" + std::to_string(persNr) + ", " +
-      db::Quote(loginId) + ", " + db::Quote(password) + ", " + std::to_string(group) + ")");
+void TestApp::AddLogin(long persNr, const std::string& loginId, const std::string& password,
+                       int group) {
+  Run("INSERT INTO tbl_User (PersNr, LoginID, Passwort, Gruppe) VALUES (" + std::to_string(persNr) +
+      ", " + db::Quote(loginId) + ", " + db::Quote(password) + ", " + std::to_string(group) + ")");
 }
 
 void TestApp::AddEntry(long persNr, const db::Date& day, const std::string& kennZ, long notiz) {
-  Run("INSERT INTO tbl_Kalender (PersNr, Datum, KennZ, Notiz) VALUES (" + std::to_string(persNr) + ", '" +
-      day.ToIso() + "', " + db::Quote(kennZ) + ", " + std::to_string(notiz) + ")");
+  Run("INSERT INTO tbl_Kalender (PersNr, Datum, KennZ, Notiz) VALUES (" + std::to_string(persNr) +
+      ", '" + day.ToIso() + "', " + db::Quote(kennZ) + ", " + std::to_string(notiz) + ")");
 }
 
 long TestApp::AddNote(const std::string& text) {
@@ -108,7 +112,8 @@ long TestApp::AddNote(const std::string& text) {
 }
 
 void TestApp::AddHoliday(const db::Date& day, long notiz) {
-  Run("INSERT INTO tbl_Ferien (Datum, notiz) VALUES ('" + day.ToIso() + "', " + std::to_string(notiz) + ")");
+  Run("INSERT INTO tbl_Ferien (Datum, notiz) VALUES ('" + day.ToIso() + "', " +
+      std::to_string(notiz) + ")");
 }
 
 void TestApp::AddDependency(long persNr, long dep1, long dep2, long dep3) {

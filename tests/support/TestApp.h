@@ -13,7 +13,7 @@ namespace mv {
 class frmKalender;
 class frmLogin;
 struct SettingsRecord;
-}
+}  // namespace mv
 
 namespace mvtest {
 
@@ -30,7 +30,8 @@ class TestApp {
   std::filesystem::path Folder() const { return platform.ProgramFolder(); }
   std::filesystem::path DbPath() const { return Folder() / "Morvellan.mdb"; }
 
-  // Seeding and reading the database file directly (native SQLite), beside the program's connection.
+  // Seeding and reading the database file directly (native SQLite), beside the program's
+  // connection.
   void Sql(const std::string& nativeSql);
   std::vector<std::vector<std::string>> Query(const std::string& nativeSql);
   long long Scalar(const std::string& nativeSql);
@@ -51,7 +52,8 @@ class TestApp {
   // (German unless told), and the connection open on DbPath(). No window is loaded.
   void OpenProgram(int language = 1);
 
-  // Start-up as the platform runs it: mv::Main. Returns its exit status (0: the login window is shown).
+  // Start-up as the platform runs it: mv::Main. Returns its exit status (0: the login window is
+  // shown).
   int StartProgram();
   // Writes settings.dat into the program folder, as the options dialog does.
   void WriteSettings(const mv::SettingsRecord& record);

@@ -13,23 +13,31 @@ namespace {
 
 const char* ButtonsName(int buttons) {
   switch (buttons) {
-    case vbOKOnly: return "OK";
-    case vbOKCancel: return "OK/Cancel";
-    case vbAbortRetryIgnore: return "Abort/Retry/Ignore";
-    case vbYesNoCancel: return "Yes/No/Cancel";
-    case vbYesNo: return "Yes/No";
-    case vbRetryCancel: return "Retry/Cancel";
+    case vbOKOnly:
+      return "OK";
+    case vbOKCancel:
+      return "OK/Cancel";
+    case vbAbortRetryIgnore:
+      return "Abort/Retry/Ignore";
+    case vbYesNoCancel:
+      return "Yes/No/Cancel";
+    case vbYesNo:
+      return "Yes/No";
+    case vbRetryCancel:
+      return "Retry/Cancel";
   }
   return "?";
 }
 
 std::string Describe(const MessageBoxRequest& r) {
-  return "prompt \"" + r.Prompt + "\", title \"" + r.Title + "\", buttons " + ButtonsName(r.Buttons);
+  return "prompt \"" + r.Prompt + "\", title \"" + r.Title + "\", buttons " +
+         ButtonsName(r.Buttons);
 }
 
 std::filesystem::path MakeTemporaryFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "morvellan-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary program folder");
+  if (!mkdtemp(pattern.data()))
+    throw std::runtime_error("cannot create a temporary program folder");
   return pattern;
 }
 
@@ -54,7 +62,8 @@ HeadlessPlatform::~HeadlessPlatform() {
 }
 
 void HeadlessPlatform::ExpectMessageBox(const std::string& prompt, int answer) {
-  expected_.push_back({[prompt](const MessageBoxRequest& r) { return r.Prompt == prompt; }, answer, prompt});
+  expected_.push_back(
+      {[prompt](const MessageBoxRequest& r) { return r.Prompt == prompt; }, answer, prompt});
 }
 
 void HeadlessPlatform::ExpectMessageBox(MessageMatch match, int answer) {
@@ -73,22 +82,35 @@ int HeadlessPlatform::MsgBox(const MessageBoxRequest& request) {
   throw UnexpectedMessageBox(request);
 }
 
-void HeadlessPlatform::QueueInputBox(std::optional<std::string> answer) { inputAnswers_.push_back(std::move(answer)); }
+void HeadlessPlatform::QueueInputBox(std::optional<std::string> answer) {
+  inputAnswers_.push_back(std::move(answer));
+}
 void HeadlessPlatform::QueueColor(std::optional<Color> answer) { colors_.push_back(answer); }
-void HeadlessPlatform::QueueFont(std::optional<forms::Font> answer) { fonts_.push_back(std::move(answer)); }
-void HeadlessPlatform::QueueOpenFile(std::optional<std::string> answer) { files_.push_back(std::move(answer)); }
-void HeadlessPlatform::QueuePopupChoice(const std::string& menuName) { popupChoices_.push_back(menuName); }
-void HeadlessPlatform::QueueAction(std::function<void()> action) { actions_.push_back(std::move(action)); }
+void HeadlessPlatform::QueueFont(std::optional<forms::Font> answer) {
+  fonts_.push_back(std::move(answer));
+}
+void HeadlessPlatform::QueueOpenFile(std::optional<std::string> answer) {
+  files_.push_back(std::move(answer));
+}
+void HeadlessPlatform::QueuePopupChoice(const std::string& menuName) {
+  popupChoices_.push_back(menuName);
+}
+void HeadlessPlatform::QueueAction(std::function<void()> action) {
+  actions_.push_back(std::move(action));
+}
 
 std::optional<std::string> HeadlessPlatform::InputBox(const InputBoxRequest& request) {
-  auto answer = Next(inputAnswers_, "input box \"" + request.Prompt + "\" (title \"" + request.Title + "\")");
+  auto answer =
+      Next(inputAnswers_, "input box \"" + request.Prompt + "\" (title \"" + request.Title + "\")");
   inputBoxes_.push_back({request, answer});
   return answer;
 }
 
 std::optional<Color> HeadlessPlatform::ChooseColor(Color) { return Next(colors_, "colour dialog"); }
 
-std::optional<forms::Font> HeadlessPlatform::ChooseFont(const forms::Font&) { return Next(fonts_, "font dialog"); }
+std::optional<forms::Font> HeadlessPlatform::ChooseFont(const forms::Font&) {
+  return Next(fonts_, "font dialog");
+}
 
 std::optional<std::string> HeadlessPlatform::ChooseOpenFile(const FileDialogRequest&) {
   return Next(files_, "file-open dialog");
@@ -116,8 +138,9 @@ void HeadlessPlatform::DoEvents() {
   if (actions_.empty()) {
     if (++idleDoEvents_ >= MaxIdleDoEvents) {
       idleDoEvents_ = 0;
-      throw StuckWaiting("DoEvents ran " + std::to_string(MaxIdleDoEvents) +
-                         " times with nothing queued: the window waits for something the test never does");
+      throw StuckWaiting(
+          "DoEvents ran " + std::to_string(MaxIdleDoEvents) +
+          " times with nothing queued: the window waits for something the test never does");
     }
     return;
   }

@@ -12,7 +12,8 @@
 
 namespace forms {
 
-// A message box, dialog or wait that the test did not script. Its what() names the prompt and title.
+// A message box, dialog or wait that the test did not script. Its what() names the prompt and
+// title.
 class UnexpectedMessageBox : public std::runtime_error {
  public:
   explicit UnexpectedMessageBox(const MessageBoxRequest& request);
@@ -41,14 +42,16 @@ struct ShownInputBox {
 };
 
 // The platform for tests: every dialog is scripted in advance, every message box and print job is
-// recorded, the clock stands still (2026-12-06 12:00) and the program folder is a fresh temporary folder.
+// recorded, the clock stands still (2026-12-06 12:00) and the program folder is a fresh temporary
+// folder.
 //
 //   forms::HeadlessPlatform platform;
 //   State s(platform);                                   // owns forms::Runtime rt{platform}
 //   platform.ExpectMessageBox(texts(136), forms::vbOK);  // the refused login
 //   s.frmLogin->txtID.UserType("nobody");
 //   s.frmLogin->cmdOK.UserClick();
-//   platform.QueueAction([&] { s.frmNotiz->cmdAbort.UserClick(); });  // runs inside the next DoEvents
+//   platform.QueueAction([&] { s.frmNotiz->cmdAbort.UserClick(); });  // runs inside the next
+//   DoEvents
 class HeadlessPlatform : public Platform {
  public:
   using MessageMatch = std::function<bool(const MessageBoxRequest&)>;
@@ -65,7 +68,8 @@ class HeadlessPlatform : public Platform {
   std::size_t PendingMessageBoxes() const { return expected_.size(); }
   const std::vector<ShownMessageBox>& MessageBoxes() const { return shown_; }
 
-  // Input box and common dialogs answer from their queues (nullopt = cancelled); an empty queue throws UnexpectedDialog.
+  // Input box and common dialogs answer from their queues (nullopt = cancelled); an empty queue
+  // throws UnexpectedDialog.
   void QueueInputBox(std::optional<std::string> answer);
   void QueueColor(std::optional<Color> answer);
   void QueueFont(std::optional<forms::Font> answer);

@@ -24,8 +24,10 @@ void SetCaption(QAbstractButton& button, const std::string& caption) {
 
 }  // namespace
 
-CommandButtonAdapter::CommandButtonAdapter(FormWindow& window, CommandButton& button, QWidget* parent)
-    : ControlAdapter(window, button, new QPushButton(parent)), view_(static_cast<QPushButton*>(Widget())) {
+CommandButtonAdapter::CommandButtonAdapter(FormWindow& window, CommandButton& button,
+                                           QWidget* parent)
+    : ControlAdapter(window, button, new QPushButton(parent)),
+      view_(static_cast<QPushButton*>(Widget())) {
   // Enter goes to the window, which clicks the focused or the default button.
   view_->setAutoDefault(false);
   connect(view_, &QPushButton::clicked, this, [this] {
@@ -42,7 +44,8 @@ void CommandButtonAdapter::SyncOwn() {
 }
 
 CheckBoxAdapter::CheckBoxAdapter(FormWindow& window, CheckBox& checkBox, QWidget* parent)
-    : ControlAdapter(window, checkBox, new WholeButton<QCheckBox>(parent)), view_(static_cast<QCheckBox*>(Widget())) {
+    : ControlAdapter(window, checkBox, new WholeButton<QCheckBox>(parent)),
+      view_(static_cast<QCheckBox*>(Widget())) {
   connect(view_, &QCheckBox::clicked, this, [this] {
     if (!Syncing()) Act([this] { Model().UserClick(); });
   });
@@ -52,7 +55,7 @@ void CheckBoxAdapter::SyncOwn() {
   const CheckBox& checkBox = Model();
   SetCaption(*view_, checkBox.Caption());
   view_->setTristate(checkBox.Value() == vbGrayed);
-  const Qt::CheckState state = checkBox.Value() == vbChecked   ? Qt::Checked
+  const Qt::CheckState state = checkBox.Value() == vbChecked  ? Qt::Checked
                                : checkBox.Value() == vbGrayed ? Qt::PartiallyChecked
                                                               : Qt::Unchecked;
   if (view_->checkState() != state) view_->setCheckState(state);
@@ -61,7 +64,8 @@ void CheckBoxAdapter::SyncOwn() {
 }
 
 OptionButtonAdapter::OptionButtonAdapter(FormWindow& window, OptionButton& option, QWidget* parent)
-    : ControlAdapter(window, option, new WholeButton<QRadioButton>(parent)), view_(static_cast<QRadioButton*>(Widget())) {
+    : ControlAdapter(window, option, new WholeButton<QRadioButton>(parent)),
+      view_(static_cast<QRadioButton*>(Widget())) {
   view_->setAutoExclusive(false);
   connect(view_, &QRadioButton::clicked, this, [this] {
     if (!Syncing()) Act([this] { Model().UserClick(); });

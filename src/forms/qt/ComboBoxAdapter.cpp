@@ -12,7 +12,8 @@
 namespace forms::qt {
 
 ComboBoxAdapter::ComboBoxAdapter(FormWindow& window, ComboBox& combo, QWidget* parent)
-    : ControlAdapter(window, combo, new QComboBox(parent)), view_(static_cast<QComboBox*>(Widget())) {
+    : ControlAdapter(window, combo, new QComboBox(parent)),
+      view_(static_cast<QComboBox*>(Widget())) {
   view_->setInsertPolicy(QComboBox::NoInsert);
   view_->setMaxVisibleItems(16);
   view_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -24,7 +25,8 @@ ComboBoxAdapter::ComboBoxAdapter(FormWindow& window, ComboBox& combo, QWidget* p
 void ComboBoxAdapter::SyncItems() {
   const ComboBox& combo = Model();
   bool same = view_->count() == combo.ListCount();
-  for (int i = 0; same && i < combo.ListCount(); ++i) same = view_->itemText(i) == ToQt(combo.List(i));
+  for (int i = 0; same && i < combo.ListCount(); ++i)
+    same = view_->itemText(i) == ToQt(combo.List(i));
   if (same) return;
   view_->clear();
   for (int i = 0; i < combo.ListCount(); ++i) view_->addItem(ToQt(combo.List(i)));
@@ -59,7 +61,8 @@ bool ComboBoxAdapter::Key(const QKeyEvent& event) {
   if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return false;
   if (combo.Locked()) return true;
   if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-    if (combo.Style() != vbComboDropdownList && (event.modifiers() & Qt::ControlModifier) && key == Qt::Key_V) {
+    if (combo.Style() != vbComboDropdownList && (event.modifiers() & Qt::ControlModifier) &&
+        key == Qt::Key_V) {
       const QString pasted = QApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0);
       Act([this, pasted] { Model().UserSetText(Model().Text() + FromQt(pasted)); });
       return true;
@@ -72,7 +75,8 @@ bool ComboBoxAdapter::Key(const QKeyEvent& event) {
   }
   if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
     Act([this, key] { Model().UserKey(key == Qt::Key_Escape ? vbKeyEscape : vbKeyReturn); });
-    // On to the window's default or cancel button; the combo box itself would pick a matching entry.
+    // On to the window's default or cancel button; the combo box itself would pick a matching
+    // entry.
     QKeyEvent forwarded(QEvent::KeyPress, key, event.modifiers());
     if (Target()) QCoreApplication::sendEvent(&Window(), &forwarded);
     return true;

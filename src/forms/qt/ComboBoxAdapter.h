@@ -7,7 +7,8 @@
 namespace forms::qt {
 
 // A choice from the list is the runtime's UserSelect; typing into the edit field goes key by key
-// through the runtime (KeyPress, then Change). A locked combo box neither drops down nor takes keys.
+// through the runtime (KeyPress, then Change). A locked combo box neither drops down nor takes
+// keys.
 class ComboBoxAdapter : public ControlAdapter {
  public:
   ComboBoxAdapter(FormWindow& window, ComboBox& combo, QWidget* parent);

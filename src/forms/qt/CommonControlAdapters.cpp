@@ -30,7 +30,8 @@ TabStripAdapter::TabStripAdapter(FormWindow& window, TabStrip& strip, QWidget* p
 void TabStripAdapter::Layout() {
   const int height = tabs_->sizeHint().height();
   tabs_->setGeometry(0, 0, Widget()->width(), height);
-  page_->setGeometry(0, height - 1, Widget()->width(), std::max(0, Widget()->height() - height + 1));
+  page_->setGeometry(0, height - 1, Widget()->width(),
+                     std::max(0, Widget()->height() - height + 1));
   page_->lower();
 }
 
@@ -53,7 +54,8 @@ void TabStripAdapter::SyncOwn() {
 }
 
 ProgressBarAdapter::ProgressBarAdapter(FormWindow& window, ProgressBar& bar, QWidget* parent)
-    : ControlAdapter(window, bar, new QProgressBar(parent)), view_(static_cast<QProgressBar*>(Widget())) {
+    : ControlAdapter(window, bar, new QProgressBar(parent)),
+      view_(static_cast<QProgressBar*>(Widget())) {
   view_->setRange(0, kProgressSteps);
   view_->setTextVisible(false);
   view_->setFocusPolicy(Qt::NoFocus);
@@ -62,12 +64,15 @@ ProgressBarAdapter::ProgressBarAdapter(FormWindow& window, ProgressBar& bar, QWi
 void ProgressBarAdapter::SyncOwn() {
   const ProgressBar& bar = Model();
   const float span = bar.Max() - bar.Min();
-  const int steps = span > 0 ? static_cast<int>(std::lround((bar.Value() - bar.Min()) / span * kProgressSteps)) : 0;
+  const int steps =
+      span > 0 ? static_cast<int>(std::lround((bar.Value() - bar.Min()) / span * kProgressSteps))
+               : 0;
   view_->setValue(std::clamp(steps, 0, kProgressSteps));
 }
 
 SliderAdapter::SliderAdapter(FormWindow& window, Slider& slider, QWidget* parent)
-    : ControlAdapter(window, slider, new QSlider(Qt::Horizontal, parent)), view_(static_cast<QSlider*>(Widget())) {
+    : ControlAdapter(window, slider, new QSlider(Qt::Horizontal, parent)),
+      view_(static_cast<QSlider*>(Widget())) {
   view_->setTracking(false);
   view_->setTickPosition(QSlider::TicksBelow);
   connect(view_, &QSlider::valueChanged, this, [this](int value) {

@@ -12,8 +12,8 @@ namespace forms::qt {
 namespace {
 
 bool FromUser(Qt::FocusReason reason) {
-  return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-         reason == Qt::ShortcutFocusReason;
+  return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+         reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
 }
 
 }  // namespace
@@ -47,7 +47,8 @@ void ControlAdapter::SyncCommon() {
   }
 }
 
-void ControlAdapter::ApplyColors(QPalette::ColorRole back, QPalette::ColorRole fore, bool fillBackground) {
+void ControlAdapter::ApplyColors(QPalette::ColorRole back, QPalette::ColorRole fore,
+                                 bool fillBackground) {
   if (!control_ || !widget_) return;
   widget_->setAutoFillBackground(fillBackground);
   const std::pair<Color, Color> wanted{control_->BackColor(), control_->ForeColor()};
@@ -78,7 +79,8 @@ void ControlAdapter::RaiseDoubleClick(const std::function<void()>& handler) {
 void ControlAdapter::WatchClicks(QEvent* event, const std::function<void()>& click,
                                  const std::function<void()>& doubleClick) {
   if (!control_) return;
-  if (event->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+  if (event->type() == QEvent::MouseButtonDblClick &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     afterDouble_ = true;
     if (doubleClick) RaiseDoubleClick(doubleClick);
   } else if (event->type() == QEvent::MouseButtonRelease &&

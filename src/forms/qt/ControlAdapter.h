@@ -40,7 +40,8 @@ class ControlAdapter : public QObject {
   void RaiseDoubleClick(const std::function<void()>& handler);
   // Left-button clicks on the widget: `click` on the release, `doubleClick` on the second press
   // (no click on the release after it). Never consumes the event.
-  void WatchClicks(QEvent* event, const std::function<void()>& click, const std::function<void()>& doubleClick);
+  void WatchClicks(QEvent* event, const std::function<void()>& click,
+                   const std::function<void()>& doubleClick);
   // True while the widget is set from the runtime: its signals then are no user input.
   bool Syncing() const { return syncing_ > 0; }
   // Watches focus from the user; kinds add their own events and call this for the rest.

@@ -5,7 +5,9 @@
 
 namespace forms::qt {
 
-QString ToQt(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString ToQt(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 std::string FromQt(const QString& text) { return text.toUtf8().toStdString(); }
 
@@ -57,12 +59,15 @@ Font FromQFont(const QFont& font) {
 }
 
 void InstallFontSubstitutions() {
-  const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")};
-  for (const char* family : {"MS Sans Serif", "Microsoft Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Tahoma"}) {
+  const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                            QStringLiteral("DejaVu Sans")};
+  for (const char* family :
+       {"MS Sans Serif", "Microsoft Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Tahoma"}) {
     QFont::insertSubstitutions(QString::fromLatin1(family), sans);
   }
   QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
-  QFont::insertSubstitutions(QStringLiteral("Times New Roman"), {QStringLiteral("Liberation Serif")});
+  QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                             {QStringLiteral("Liberation Serif")});
   QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
 }
 

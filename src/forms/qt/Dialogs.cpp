@@ -26,11 +26,16 @@ int RunModal(QDialog& dialog, const ModalHook& hook) {
 
 QMessageBox::Icon IconOf(int icon) {
   switch (icon) {
-    case vbCritical: return QMessageBox::Critical;
-    case vbQuestion: return QMessageBox::Question;
-    case vbExclamation: return QMessageBox::Warning;
-    case vbInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case vbCritical:
+      return QMessageBox::Critical;
+    case vbQuestion:
+      return QMessageBox::Question;
+    case vbExclamation:
+      return QMessageBox::Warning;
+    case vbInformation:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
@@ -41,24 +46,37 @@ struct ButtonSet {
 
 ButtonSet ButtonsOf(int buttons) {
   switch (buttons) {
-    case vbOKCancel: return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel};
-    case vbAbortRetryIgnore: return {QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::NoButton};
-    case vbYesNoCancel: return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel};
-    case vbYesNo: return {QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton};
-    case vbRetryCancel: return {QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Cancel};
-    default: return {QMessageBox::Ok, QMessageBox::Ok};
+    case vbOKCancel:
+      return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel};
+    case vbAbortRetryIgnore:
+      return {QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::NoButton};
+    case vbYesNoCancel:
+      return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel};
+    case vbYesNo:
+      return {QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton};
+    case vbRetryCancel:
+      return {QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Cancel};
+    default:
+      return {QMessageBox::Ok, QMessageBox::Ok};
   }
 }
 
 int AnswerOf(QMessageBox::StandardButton button) {
   switch (button) {
-    case QMessageBox::Cancel: return vbCancel;
-    case QMessageBox::Abort: return vbAbort;
-    case QMessageBox::Retry: return vbRetry;
-    case QMessageBox::Ignore: return vbIgnore;
-    case QMessageBox::Yes: return vbYes;
-    case QMessageBox::No: return vbNo;
-    default: return vbOK;
+    case QMessageBox::Cancel:
+      return vbCancel;
+    case QMessageBox::Abort:
+      return vbAbort;
+    case QMessageBox::Retry:
+      return vbRetry;
+    case QMessageBox::Ignore:
+      return vbIgnore;
+    case QMessageBox::Yes:
+      return vbYes;
+    case QMessageBox::No:
+      return vbNo;
+    default:
+      return vbOK;
   }
 }
 
@@ -89,12 +107,14 @@ void AddEntries(QMenu& popup, const Menu& menu, std::unordered_map<QAction*, Men
 
 int ShowMessageBox(QWidget* parent, const MessageBoxRequest& request, const ModalHook& hook) {
   const ButtonSet set = ButtonsOf(request.Buttons);
-  QMessageBox box(IconOf(request.Icon), ToQt(request.Title), Caption(request.Prompt), set.buttons, parent);
+  QMessageBox box(IconOf(request.Icon), ToQt(request.Title), Caption(request.Prompt), set.buttons,
+                  parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   // The first button is the default one, as on Windows.
   QMessageBox::StandardButton first = QMessageBox::NoButton;
-  for (QMessageBox::StandardButton b : {QMessageBox::Ok, QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Yes}) {
+  for (QMessageBox::StandardButton b :
+       {QMessageBox::Ok, QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Yes}) {
     if (set.buttons & b) {
       first = b;
       break;
@@ -104,11 +124,13 @@ int ShowMessageBox(QWidget* parent, const MessageBoxRequest& request, const Moda
   if (set.escape != QMessageBox::NoButton) box.setEscapeButton(set.escape);
   RunModal(box, hook);
   QAbstractButton* clicked = box.clickedButton();
-  if (!clicked) clicked = set.escape != QMessageBox::NoButton ? box.button(set.escape) : box.button(first);
+  if (!clicked)
+    clicked = set.escape != QMessageBox::NoButton ? box.button(set.escape) : box.button(first);
   return AnswerOf(box.standardButton(clicked));
 }
 
-std::optional<std::string> ShowInputBox(QWidget* parent, const InputBoxRequest& request, const ModalHook& hook) {
+std::optional<std::string> ShowInputBox(QWidget* parent, const InputBoxRequest& request,
+                                        const ModalHook& hook) {
   QInputDialog dialog(parent);
   dialog.setWindowTitle(ToQt(request.Title));
   dialog.setLabelText(Caption(request.Prompt));
@@ -138,7 +160,8 @@ QString FileFilter(const std::string& filter) {
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     QString patterns = parts[i + 1];
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    // Qt reads the patterns from the parentheses; a name that already shows them keeps only its words.
+    // Qt reads the patterns from the parentheses; a name that already shows them keeps only its
+    // words.
     const QString name = parts[i].section(QLatin1Char('('), 0, 0).trimmed();
     entries << name + QStringLiteral(" (") + patterns.trimmed() + QLatin1Char(')');
   }
@@ -147,7 +170,8 @@ QString FileFilter(const std::string& filter) {
 
 std::optional<std::string> ShowOpenFileDialog(QWidget* parent, const FileDialogRequest& request,
                                               const ModalHook& hook) {
-  QFileDialog dialog(parent, ToQt(request.Title), ToQt(request.InitialPath), FileFilter(request.Filter));
+  QFileDialog dialog(parent, ToQt(request.Title), ToQt(request.InitialPath),
+                     FileFilter(request.Filter));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setWindowModality(Qt::ApplicationModal);
@@ -155,7 +179,8 @@ std::optional<std::string> ShowOpenFileDialog(QWidget* parent, const FileDialogR
     dialog.selectFile(ToQt(request.InitialPath));
   }
   if (hook) dialog.setOption(QFileDialog::DontUseNativeDialog);
-  if (RunModal(dialog, hook) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (RunModal(dialog, hook) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
   return FromQt(QDir::toNativeSeparators(dialog.selectedFiles().first()));
 }
 
@@ -165,7 +190,8 @@ Menu* ShowPopupMenu(QWidget* parent, Menu& menu, const ModalHook& hook) {
   AddEntries(popup, menu, entries);
   QAction* chosen = nullptr;
   if (hook) {
-    QObject::connect(&popup, &QMenu::triggered, &popup, [&chosen](QAction* action) { chosen = action; });
+    QObject::connect(&popup, &QMenu::triggered, &popup,
+                     [&chosen](QAction* action) { chosen = action; });
     hook(popup);
   } else {
     chosen = popup.exec(QCursor::pos());

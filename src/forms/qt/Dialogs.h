@@ -20,10 +20,12 @@ namespace forms::qt {
 using ModalHook = std::function<void(QWidget& modal)>;
 
 int ShowMessageBox(QWidget* parent, const MessageBoxRequest& request, const ModalHook& hook);
-std::optional<std::string> ShowInputBox(QWidget* parent, const InputBoxRequest& request, const ModalHook& hook);
+std::optional<std::string> ShowInputBox(QWidget* parent, const InputBoxRequest& request,
+                                        const ModalHook& hook);
 std::optional<Color> ShowColorDialog(QWidget* parent, Color initial, const ModalHook& hook);
 std::optional<Font> ShowFontDialog(QWidget* parent, const Font& initial, const ModalHook& hook);
-std::optional<std::string> ShowOpenFileDialog(QWidget* parent, const FileDialogRequest& request, const ModalHook& hook);
+std::optional<std::string> ShowOpenFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                              const ModalHook& hook);
 // The entries of `menu` at the pointer; the chosen one, nullptr when dismissed.
 Menu* ShowPopupMenu(QWidget* parent, Menu& menu, const ModalHook& hook);
 

@@ -26,7 +26,11 @@ bool Framed(const Form& form) { return form.BorderStyle() != 0; }
 }  // namespace
 
 FormWindow::FormWindow(WindowHost& host, Form& form)
-    : QWidget(nullptr, Qt::Window), host_(host), form_(&form), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
+    : QWidget(nullptr, Qt::Window),
+      host_(host),
+      form_(&form),
+      menuBar_(new QMenuBar(this)),
+      client_(new QWidget(this)) {
   setObjectName(ToQt(form.Name()));
   menuBar_->setNativeMenuBar(false);
   client_->setAutoFillBackground(true);
@@ -128,7 +132,8 @@ void FormWindow::SetGeometry() {
   placed_ = outer;
   const int frameWidth = Framed(*form_) ? 2 * kBorder : 0;
   const int frameHeight = Framed(*form_) ? kCaption + 2 * kBorder : 0;
-  const QSize inner(std::max(1, outer.width() - frameWidth), std::max(1, outer.height() - frameHeight));
+  const QSize inner(std::max(1, outer.width() - frameWidth),
+                    std::max(1, outer.height() - frameHeight));
   if (form_->BorderStyle() == 2) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -205,8 +210,9 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
     CommandButton* button = nullptr;
     if (enter) {
       Control* focused = form_->ActiveControl();
-      button = focused && focused->Kind() == ControlKind::CommandButton ? static_cast<CommandButton*>(focused)
-                                                                        : form_->DefaultButton();
+      button = focused && focused->Kind() == ControlKind::CommandButton
+                   ? static_cast<CommandButton*>(focused)
+                   : form_->DefaultButton();
     } else {
       button = form_->CancelButton();
     }
@@ -234,7 +240,8 @@ void FormWindow::ReportGeometry() {
   const int frameWidth = Framed(*form_) ? 2 * kBorder : 0;
   const int frameHeight = Framed(*form_) ? kCaption + 2 * kBorder : 0;
   placed_ = QRect(pos(), QSize(width() + frameWidth, height() + frameHeight));
-  form_->UserMove(Twips(placed_.x()), Twips(placed_.y()), Twips(placed_.width()), Twips(placed_.height()));
+  form_->UserMove(Twips(placed_.x()), Twips(placed_.y()), Twips(placed_.width()),
+                  Twips(placed_.height()));
 }
 
 }  // namespace forms::qt

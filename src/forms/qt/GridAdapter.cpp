@@ -91,9 +91,10 @@ void GridAdapter::Paint() {
   if (grid.FocusRect() == flexFocusNone || !grid.HasFocus()) return;
   const int row = grid.Row();
   const int col = grid.Col();
-  if (row >= rows_.Count() || col >= cols_.Count() || rows_.Size(row) == 0 || cols_.Size(col) == 0) return;
-  const QRect cell(cols_.ScreenPos(col, view.LeftCol), rows_.ScreenPos(row, view.TopRow), cols_.Size(col),
-                   rows_.Size(row));
+  if (row >= rows_.Count() || col >= cols_.Count() || rows_.Size(row) == 0 || cols_.Size(col) == 0)
+    return;
+  const QRect cell(cols_.ScreenPos(col, view.LeftCol), rows_.ScreenPos(row, view.TopRow),
+                   cols_.Size(col), rows_.Size(row));
   QPen pen(ToQColor(picture_.Cell(row, col).ForeColor));
   if (grid.FocusRect() == flexFocusLight) {
     pen.setStyle(Qt::DotLine);
@@ -109,7 +110,8 @@ void GridAdapter::Paint() {
 void GridAdapter::RefitLater() {
   if (refitPending_) return;
   refitPending_ = true;
-  QMetaObject::invokeMethod(this, [this] { Refit(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { Refit(); }, Qt::QueuedConnection);
 }
 
 void GridAdapter::Refit() {
@@ -137,7 +139,8 @@ void GridAdapter::ScrollWhileDragging(QPoint point) {
   if (point.y() < rows_.FixedExtent() && top > rows_.Fixed()) --top;
   left = cols_.ClampFirst(left, view.Size.width());
   top = rows_.ClampFirst(top, view.Size.height());
-  if (left != view.LeftCol || top != view.TopRow) Act([this, top, left] { Model().UserScroll(top, left); });
+  if (left != view.LeftCol || top != view.TopRow)
+    Act([this, top, left] { Model().UserScroll(top, left); });
 }
 
 bool GridAdapter::Mouse(const QMouseEvent& event) {
@@ -148,7 +151,9 @@ bool GridAdapter::Mouse(const QMouseEvent& event) {
       const auto [row, col] = CellAt(point);
       if (row < 0 || col < 0) return true;
       const int button = ButtonMask(event.button());
-      Act([this, row = row, col = col, button, shift] { Model().UserPress(row, col, button, shift); });
+      Act([this, row = row, col = col, button, shift] {
+        Model().UserPress(row, col, button, shift);
+      });
       lastMove_ = {-1, -1, -1};
       return true;
     }
@@ -159,7 +164,9 @@ bool GridAdapter::Mouse(const QMouseEvent& event) {
         Act([this, row = row, col = col] { Model().UserDoublePress(row, col); });
       } else {
         const int button = ButtonMask(event.button());
-        Act([this, row = row, col = col, button, shift] { Model().UserPress(row, col, button, shift); });
+        Act([this, row = row, col = col, button, shift] {
+          Model().UserPress(row, col, button, shift);
+        });
       }
       return true;
     }
@@ -173,14 +180,18 @@ bool GridAdapter::Mouse(const QMouseEvent& event) {
       const std::tuple<int, int, int> move{row, col, buttons};
       if (move == lastMove_) return true;
       lastMove_ = move;
-      Act([this, row = row, col = col, buttons, shift] { Model().UserMove(row, col, buttons, shift); });
+      Act([this, row = row, col = col, buttons, shift] {
+        Model().UserMove(row, col, buttons, shift);
+      });
       return true;
     }
     case QEvent::MouseButtonRelease: {
       const auto [row, col] = CellAt(point);
       if (row < 0 || col < 0) return true;
       const int button = ButtonMask(event.button());
-      Act([this, row = row, col = col, button, shift] { Model().UserRelease(row, col, button, shift); });
+      Act([this, row = row, col = col, button, shift] {
+        Model().UserRelease(row, col, button, shift);
+      });
       lastMove_ = {-1, -1, -1};
       return true;
     }

@@ -66,7 +66,8 @@ int GridAxis::LastFirst(int extent) const {
 
 int GridAxis::ShownFrom(int first, int extent) const {
   int shown = 0;
-  for (int i = std::max(first, fixed_); i < Count() && ScreenPos(i, first) < extent; ++i) shown += Size(i) > 0 ? 1 : 0;
+  for (int i = std::max(first, fixed_); i < Count() && ScreenPos(i, first) < extent; ++i)
+    shown += Size(i) > 0 ? 1 : 0;
   return shown;
 }
 

@@ -21,7 +21,8 @@ bool LooksNumeric(const QString& text) {
 
 int TextFlags(const PictureCell& cell, const QString& text, bool wordWrap) {
   int alignment = cell.Alignment;
-  if (alignment < 0 || alignment > 8) alignment = LooksNumeric(text) ? 7 : 1;  // general: numbers right
+  if (alignment < 0 || alignment > 8)
+    alignment = LooksNumeric(text) ? 7 : 1;  // general: numbers right
   static const int horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
   static const int vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
   int flags = horizontal[alignment / 3] | vertical[alignment % 3];
@@ -30,7 +31,8 @@ int TextFlags(const PictureCell& cell, const QString& text, bool wordWrap) {
 }
 
 // One cell or merged range: `rect` is its whole extent, `shown` the part inside the painted region.
-void PaintCell(QPainter& p, const PictureCell& cell, const QRect& rect, const QRect& shown, const GridPicture& pic) {
+void PaintCell(QPainter& p, const PictureCell& cell, const QRect& rect, const QRect& shown,
+               const GridPicture& pic) {
   p.fillRect(rect, ToQColor(cell.BackColor));
   if (!cell.Text.empty()) {
     const QString text = Caption(cell.Text);
@@ -57,12 +59,19 @@ void PaintCell(QPainter& p, const PictureCell& cell, const QRect& rect, const QR
 
 class RegionPainter {
  public:
-  RegionPainter(QPainter& p, const GridPicture& pic, const GridAxis& cols, const GridAxis& rows, const GridView& view)
-      : p_(p), pic_(pic), cols_(cols), rows_(rows), view_(view), mergeOf_(static_cast<size_t>(pic.Rows * pic.Cols), -1) {
+  RegionPainter(QPainter& p, const GridPicture& pic, const GridAxis& cols, const GridAxis& rows,
+                const GridView& view)
+      : p_(p),
+        pic_(pic),
+        cols_(cols),
+        rows_(rows),
+        view_(view),
+        mergeOf_(static_cast<size_t>(pic.Rows * pic.Cols), -1) {
     for (size_t i = 0; i < pic.Merged.size(); ++i) {
       const MergedRange& m = pic.Merged[i];
       for (int r = m.Row; r < m.Row + m.Rows; ++r) {
-        for (int c = m.Col; c < m.Col + m.Cols; ++c) mergeOf_[static_cast<size_t>(r * pic.Cols + c)] = static_cast<int>(i);
+        for (int c = m.Col; c < m.Col + m.Cols; ++c)
+          mergeOf_[static_cast<size_t>(r * pic.Cols + c)] = static_cast<int>(i);
       }
     }
   }
@@ -118,8 +127,8 @@ class RegionPainter {
 
 }  // namespace
 
-void PaintGrid(QPainter& painter, const GridPicture& picture, const GridAxis& cols, const GridAxis& rows,
-               const GridView& view) {
+void PaintGrid(QPainter& painter, const GridPicture& picture, const GridAxis& cols,
+               const GridAxis& rows, const GridView& view) {
   const QRect all(QPoint(0, 0), view.Size);
   painter.fillRect(all, ToQColor(picture.BackColorBkg));
   if (picture.Rows == 0 || picture.Cols == 0) return;
@@ -128,7 +137,8 @@ void PaintGrid(QPainter& painter, const GridPicture& picture, const GridAxis& co
   RegionPainter regions(painter, picture, cols, rows, view);
   const int fr = rows.Fixed();
   const int fc = cols.Fixed();
-  regions.Paint(view.TopRow, picture.Rows, view.LeftCol, picture.Cols, QRect(fx, fy, all.width() - fx, all.height() - fy));
+  regions.Paint(view.TopRow, picture.Rows, view.LeftCol, picture.Cols,
+                QRect(fx, fy, all.width() - fx, all.height() - fy));
   regions.Paint(0, fr, view.LeftCol, picture.Cols, QRect(fx, 0, all.width() - fx, fy));
   regions.Paint(view.TopRow, picture.Rows, 0, fc, QRect(0, fy, fx, all.height() - fy));
   regions.Paint(0, fr, 0, fc, QRect(0, 0, fx, fy));
@@ -137,7 +147,8 @@ void PaintGrid(QPainter& painter, const GridPicture& picture, const GridAxis& co
 void PaintGridPicture(QPainter& painter, const GridPicture& picture) {
   const GridAxis cols(picture.ColWidths, picture.FixedCols);
   const GridAxis rows(picture.RowHeights, picture.FixedRows);
-  PaintGrid(painter, picture, cols, rows, {cols.Fixed(), rows.Fixed(), QSize(cols.Extent(), rows.Extent())});
+  PaintGrid(painter, picture, cols, rows,
+            {cols.Fixed(), rows.Fixed(), QSize(cols.Extent(), rows.Extent())});
 }
 
 QImage RenderGridPicture(const GridPicture& picture) {

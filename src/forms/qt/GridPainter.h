@@ -16,8 +16,8 @@ struct GridView {
 };
 
 // Fixed rows and columns stay in place; the others start at the view's first row and column.
-void PaintGrid(QPainter& painter, const GridPicture& picture, const GridAxis& cols, const GridAxis& rows,
-               const GridView& view);
+void PaintGrid(QPainter& painter, const GridPicture& picture, const GridAxis& cols,
+               const GridAxis& rows, const GridView& view);
 // The whole picture, unscrolled, at its own size (15 twips to a pixel).
 void PaintGridPicture(QPainter& painter, const GridPicture& picture);
 QImage RenderGridPicture(const GridPicture& picture);

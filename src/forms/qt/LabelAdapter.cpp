@@ -22,11 +22,13 @@ void LabelAdapter::SyncOwn() {
   if (label.Alignment() == vbCenter) alignment = Qt::AlignTop | Qt::AlignHCenter;
   view_->setAlignment(alignment);
   view_->setWordWrap(!label.AutoSize() || label.WordWrap());
-  view_->setFrameStyle(label.BorderStyle() == 1 ? QFrame::WinPanel | QFrame::Sunken : QFrame::NoFrame);
+  view_->setFrameStyle(label.BorderStyle() == 1 ? QFrame::WinPanel | QFrame::Sunken
+                                                : QFrame::NoFrame);
   ApplyColors(QPalette::Window, QPalette::WindowText, label.BackStyle() == 1);
   if (label.AutoSize()) {
-    const QSize hint = label.WordWrap() ? QSize(view_->width(), view_->heightForWidth(view_->width()))
-                                        : view_->sizeHint();
+    const QSize hint = label.WordWrap()
+                           ? QSize(view_->width(), view_->heightForWidth(view_->width()))
+                           : view_->sizeHint();
     view_->resize(hint);
   }
 }

@@ -22,7 +22,8 @@ int ShiftMask(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 ListBoxAdapter::ListBoxAdapter(FormWindow& window, ListBox& list, QWidget* parent)
-    : ControlAdapter(window, list, new QListWidget(parent)), view_(static_cast<QListWidget*>(Widget())) {
+    : ControlAdapter(window, list, new QListWidget(parent)),
+      view_(static_cast<QListWidget*>(Widget())) {
   view_->setSelectionMode(QAbstractItemView::MultiSelection);
   view_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   view_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -33,7 +34,8 @@ ListBoxAdapter::ListBoxAdapter(FormWindow& window, ListBox& list, QWidget* paren
 void ListBoxAdapter::SyncItems() {
   const ListBox& list = Model();
   bool same = view_->count() == list.ListCount();
-  for (int i = 0; same && i < list.ListCount(); ++i) same = view_->item(i)->text() == ToQt(list.List(i));
+  for (int i = 0; same && i < list.ListCount(); ++i)
+    same = view_->item(i)->text() == ToQt(list.List(i));
   if (same) return;
   view_->clear();
   for (int i = 0; i < list.ListCount(); ++i) view_->addItem(ToQt(list.List(i)));
@@ -54,7 +56,8 @@ void ListBoxAdapter::SyncOwn() {
     view_->scrollToItem(view_->item(list.TopIndex()), QAbstractItemView::PositionAtTop);
   }
   topIndex_ = list.TopIndex();
-  if (list.ListIndex() != listIndex_ && list.ListIndex() >= 0) view_->scrollToItem(view_->item(list.ListIndex()));
+  if (list.ListIndex() != listIndex_ && list.ListIndex() >= 0)
+    view_->scrollToItem(view_->item(list.ListIndex()));
   listIndex_ = list.ListIndex();
   view_->setFocusPolicy(list.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
   ApplyColors(QPalette::Base, QPalette::Text, false);
@@ -86,7 +89,8 @@ void ListBoxAdapter::MoveTo(int index, Qt::KeyboardModifiers modifiers) {
       if (input) Model().SetListIndex(index);
     });
   } else {
-    const int shift = list.MultiSelect() == vbMultiSelectExtended ? ShiftMask(modifiers) & vbShiftMask : 0;
+    const int shift =
+        list.MultiSelect() == vbMultiSelectExtended ? ShiftMask(modifiers) & vbShiftMask : 0;
     Act([this, index, shift] { Model().UserClick(index, shift); });
   }
 }
@@ -94,7 +98,8 @@ void ListBoxAdapter::MoveTo(int index, Qt::KeyboardModifiers modifiers) {
 bool ListBoxAdapter::Key(const QKeyEvent& event) {
   const ListBox& list = Model();
   const int caret = list.ListIndex();
-  const int page = std::max(1, view_->viewport()->height() / std::max(1, view_->sizeHintForRow(0)) - 1);
+  const int page =
+      std::max(1, view_->viewport()->height() / std::max(1, view_->sizeHintForRow(0)) - 1);
   switch (event.key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -127,7 +132,8 @@ bool ListBoxAdapter::Key(const QKeyEvent& event) {
       break;
   }
   const QString text = event.text();
-  if (text.isEmpty() || !text.at(0).isPrint() || (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+  if (text.isEmpty() || !text.at(0).isPrint() ||
+      (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
     return false;
   }
   // Jumps to the next entry that starts with the typed letter.

@@ -9,7 +9,8 @@ namespace forms::qt {
 
 MenuAdapter::MenuAdapter(FormWindow& window, Menu& menu, MenuAdapter* parent)
     : ControlAdapter(window, menu, nullptr) {
-  QWidget* owner = parent && parent->Submenu() ? static_cast<QWidget*>(parent->Submenu()) : window.MenuBar();
+  QWidget* owner =
+      parent && parent->Submenu() ? static_cast<QWidget*>(parent->Submenu()) : window.MenuBar();
   if (!menu.Items().empty()) {
     submenu_ = new QMenu(owner);
     action_ = submenu_->menuAction();

@@ -36,7 +36,8 @@ void FrameView::paintEvent(QPaintEvent*) {
   if (caption_.isEmpty()) return;
   const QRect text(8, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
   p.fillRect(text, palette().color(QPalette::Window));
-  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   p.drawText(text, Qt::AlignCenter, caption_);
 }
 

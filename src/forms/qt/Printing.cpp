@@ -29,8 +29,8 @@ bool PaintPage(QPrinter& printer, const GridPicture& picture) {
 
 std::string Stamp(const DateTime& t) {
   char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d_%02d-%02d-%02d", t.Year, t.Month, t.Day, t.Hour, t.Minute,
-                t.Second);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d_%02d-%02d-%02d", t.Year, t.Month, t.Day, t.Hour,
+                t.Minute, t.Second);
   return text;
 }
 
@@ -42,14 +42,17 @@ PrintOutcome PrintOnDefaultPrinter(const GridPicture& picture) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   const std::string name = FromQt(info.printerName());
   QPrinter printer(info, QPrinter::HighResolution);
-  if (!PaintPage(printer, picture)) return {false, "The printer " + name + " could not print the page."};
+  if (!PaintPage(printer, picture))
+    return {false, "The printer " + name + " could not print the page."};
   return {true, name};
 }
 
-PrintOutcome PrintToPdf(const GridPicture& picture, const std::filesystem::path& folder, const DateTime& now) {
+PrintOutcome PrintToPdf(const GridPicture& picture, const std::filesystem::path& folder,
+                        const DateTime& now) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  if (error) return {false, "The folder " + folder.string() + " cannot be created: " + error.message()};
+  if (error)
+    return {false, "The folder " + folder.string() + " cannot be created: " + error.message()};
   std::filesystem::path file;
   for (int counter = 1;; ++counter) {
     file = folder / ("Morvellan_" + Stamp(now) + "_" + std::to_string(counter) + ".pdf");

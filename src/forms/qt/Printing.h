@@ -12,7 +12,8 @@ namespace forms::qt {
 PrintOutcome PrintOnDefaultPrinter(const GridPicture& picture);
 // As a PDF file in `folder` (created when missing), named by the time and a counter; the outcome
 // holds the file's full path.
-PrintOutcome PrintToPdf(const GridPicture& picture, const std::filesystem::path& folder, const DateTime& now);
+PrintOutcome PrintToPdf(const GridPicture& picture, const std::filesystem::path& folder,
+                        const DateTime& now);
 // Whether the system has a default printer at all.
 bool HasDefaultPrinter();
 

@@ -44,7 +44,8 @@ QPalette ClassicPalette() {
   p.setColor(QPalette::Shadow, QColor(64, 64, 64));
   p.setColor(QPalette::ToolTipBase, ToQColor(vbInfoBackground));
   p.setColor(QPalette::ToolTipText, ToQColor(vbInfoText));
-  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) p.setColor(QPalette::Disabled, role, gray);
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    p.setColor(QPalette::Disabled, role, gray);
   return p;
 }
 
@@ -73,19 +74,27 @@ QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::Attach(Runtime& runtime) { host_ = std::make_unique<WindowHost>(runtime); }
 
-QWidget* QtPlatform::WindowOf(const Form& form) const { return host_ ? host_->WindowOf(form) : nullptr; }
+QWidget* QtPlatform::WindowOf(const Form& form) const {
+  return host_ ? host_->WindowOf(form) : nullptr;
+}
 
-QWidget* QtPlatform::WidgetOf(const Control& control) const { return host_ ? host_->WidgetOf(control) : nullptr; }
+QWidget* QtPlatform::WidgetOf(const Control& control) const {
+  return host_ ? host_->WidgetOf(control) : nullptr;
+}
 
 QWidget* QtPlatform::DialogParent() const { return host_ ? host_->ActiveWindow() : nullptr; }
 
-int QtPlatform::MsgBox(const MessageBoxRequest& request) { return ShowMessageBox(DialogParent(), request, hook_); }
+int QtPlatform::MsgBox(const MessageBoxRequest& request) {
+  return ShowMessageBox(DialogParent(), request, hook_);
+}
 
 std::optional<std::string> QtPlatform::InputBox(const InputBoxRequest& request) {
   return ShowInputBox(DialogParent(), request, hook_);
 }
 
-std::optional<Color> QtPlatform::ChooseColor(Color initial) { return ShowColorDialog(DialogParent(), initial, hook_); }
+std::optional<Color> QtPlatform::ChooseColor(Color initial) {
+  return ShowColorDialog(DialogParent(), initial, hook_);
+}
 
 std::optional<forms::Font> QtPlatform::ChooseFont(const forms::Font& initial) {
   return ShowFontDialog(DialogParent(), initial, hook_);
@@ -138,11 +147,13 @@ std::string DisplayProblem() {
   if (set("DISPLAY") || set("WAYLAND_DISPLAY")) return "";
   // Qt tries the plugins named in turn; only the X11 one is sure to abort without a display.
   if (set("QT_QPA_PLATFORM")) {
-    for (const QString& plugin : QString::fromLocal8Bit(std::getenv("QT_QPA_PLATFORM")).split(QLatin1Char(';'))) {
+    for (const QString& plugin :
+         QString::fromLocal8Bit(std::getenv("QT_QPA_PLATFORM")).split(QLatin1Char(';'))) {
       if (plugin.trimmed().section(QLatin1Char(':'), 0, 0) != QLatin1String("xcb")) return "";
     }
   }
-  return "Morvellan needs a graphical display, and there is none here (neither DISPLAY nor WAYLAND_DISPLAY is "
+  return "Morvellan needs a graphical display, and there is none here (neither DISPLAY nor "
+         "WAYLAND_DISPLAY is "
          "set).\nStart it from a desktop session, or run it without a screen:\n"
          "  xvfb-run scripts/run.sh                   (a virtual display; apt-get install xvfb)\n"
          "  QT_QPA_PLATFORM=offscreen scripts/run.sh  (runs without showing any window)\n";

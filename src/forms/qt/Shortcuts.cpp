@@ -19,8 +19,10 @@ std::string Normal(const std::string& keys) {
 }
 
 std::string KeyName(int key) {
-  if (key >= Qt::Key_A && key <= Qt::Key_Z) return std::string(1, static_cast<char>('A' + (key - Qt::Key_A)));
-  if (key >= Qt::Key_0 && key <= Qt::Key_9) return std::string(1, static_cast<char>('0' + (key - Qt::Key_0)));
+  if (key >= Qt::Key_A && key <= Qt::Key_Z)
+    return std::string(1, static_cast<char>('A' + (key - Qt::Key_A)));
+  if (key >= Qt::Key_0 && key <= Qt::Key_9)
+    return std::string(1, static_cast<char>('0' + (key - Qt::Key_0)));
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return "F" + std::to_string(key - Qt::Key_F1 + 1);
   if (key == Qt::Key_Delete) return "Del";
   if (key == Qt::Key_Insert) return "Ins";
@@ -51,7 +53,8 @@ Menu* FindShortcut(const Form& form, const std::string& keys) {
   for (Control* control : form.Controls()) {
     if (control->Kind() != ControlKind::Menu) continue;
     auto* menu = static_cast<Menu*>(control);
-    if (!menu->Shortcut().empty() && SameShortcut(menu->Shortcut(), keys) && menu->AcceptsInput()) return menu;
+    if (!menu->Shortcut().empty() && SameShortcut(menu->Shortcut(), keys) && menu->AcceptsInput())
+      return menu;
   }
   return nullptr;
 }

@@ -134,7 +134,8 @@ void TextBoxAdapter::Replace(int start, int length, const QString& with) {
     if (!input || textBox.Locked()) return;
     QString inserted = with;
     if (textBox.MaxLength() > 0) {
-      const int room = textBox.MaxLength() - (static_cast<int>(ToQt(textBox.Text()).size()) - length);
+      const int room =
+          textBox.MaxLength() - (static_cast<int>(ToQt(textBox.Text()).size()) - length);
       inserted.truncate(std::max(0, room));
     }
     textBox.SetSelStart(start);
@@ -146,13 +147,16 @@ void TextBoxAdapter::Replace(int start, int length, const QString& with) {
 void TextBoxAdapter::DeleteForward() {
   const TextBox& textBox = Model();
   const int length = textBox.SelLength() > 0 ? textBox.SelLength() : 1;
-  if (textBox.SelLength() == 0 && textBox.SelStart() >= static_cast<int>(ToQt(textBox.Text()).size())) return;
+  if (textBox.SelLength() == 0 &&
+      textBox.SelStart() >= static_cast<int>(ToQt(textBox.Text()).size()))
+    return;
   Replace(textBox.SelStart(), length, QString());
 }
 
 void TextBoxAdapter::Copy() {
   const TextBox& textBox = Model();
-  if (textBox.PasswordChar().empty() && textBox.SelLength() > 0) QApplication::clipboard()->setText(ToQt(textBox.SelText()));
+  if (textBox.PasswordChar().empty() && textBox.SelLength() > 0)
+    QApplication::clipboard()->setText(ToQt(textBox.SelText()));
 }
 
 void TextBoxAdapter::Paste() {
@@ -197,7 +201,8 @@ bool TextBoxAdapter::Key(const QKeyEvent& event) {
       Copy();
       DeleteForward();
     }
-    if (key == Qt::Key_A) Act([this] { Model().UserSelect(0, static_cast<int>(ToQt(Model().Text()).size())); });
+    if (key == Qt::Key_A)
+      Act([this] { Model().UserSelect(0, static_cast<int>(ToQt(Model().Text()).size())); });
     // Other control keys would edit behind the runtime's back (undo, delete word).
     return true;
   }

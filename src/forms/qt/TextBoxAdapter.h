@@ -9,8 +9,8 @@
 namespace forms::qt {
 
 // Every key that edits goes through the runtime (KeyPress may change or swallow it, MaxLength and
-// Locked apply, Change follows); the widget shows the result, masked by PasswordChar. Keys that only
-// move the caret stay with the widget and the new caret is reported back.
+// Locked apply, Change follows); the widget shows the result, masked by PasswordChar. Keys that
+// only move the caret stay with the widget and the new caret is reported back.
 class TextBoxAdapter : public ControlAdapter {
  public:
   TextBoxAdapter(FormWindow& window, TextBox& textBox, QWidget* parent);

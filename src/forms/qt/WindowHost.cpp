@@ -21,7 +21,8 @@ WindowHost::WindowHost(Runtime& runtime) : runtime_(runtime) {
   qApp->installEventFilter(this);
 }
 
-// The runtime is gone by now (it is built on the platform, so it goes first): only the windows are left.
+// The runtime is gone by now (it is built on the platform, so it goes first): only the windows are
+// left.
 WindowHost::~WindowHost() {
   qApp->removeEventFilter(this);
   if (busy_) QApplication::restoreOverrideCursor();

@@ -27,13 +27,14 @@ class WindowHost : public QObject, public WindowObserver {
   Runtime& Rt() const { return runtime_; }
   FormWindow* WindowOf(const Form& form) const;
   QWidget* WidgetOf(const Control& control) const;
-  // The window of the runtime's active form, the natural parent of a dialog; nullptr when none shows.
+  // The window of the runtime's active form, the natural parent of a dialog; nullptr when none
+  // shows.
   QWidget* ActiveWindow() const;
 
   // Runs user input that enters the runtime. A failure the handlers leave unhandled is shown in a
-  // message box instead of ending the program; windows unloaded meanwhile are deleted only after the
-  // outermost input, since their widgets may still be handling it. When the input leaves no window
-  // shown and the program has not ended, it ends now.
+  // message box instead of ending the program; windows unloaded meanwhile are deleted only after
+  // the outermost input, since their widgets may still be handling it. When the input leaves no
+  // window shown and the program has not ended, it ends now.
   void Dispatch(const std::function<void()>& input);
   // After Qt activated a window the runtime cannot activate (a disabled one), the runtime's active
   // window comes forward again.
