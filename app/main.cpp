@@ -1,11 +1,9 @@
 // morvellan: the program on real windows.
-#include "core/Main.h"
-
 #include <QApplication>
 #include <iostream>
 
-#include "core/State.h"
 #include "forms/qt/QtPlatform.h"
+#include "program/Program.h"
 
 int main(int argc, char** argv) {
   if (const std::string problem = forms::qt::DisplayProblem(); !problem.empty()) {
@@ -14,10 +12,10 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   forms::qt::QtPlatform platform;
-  mv::State state(platform);
-  platform.Attach(state.rt);
-  const int status = mv::Main(state);
+  mv::Program program(platform);
+  platform.Attach(program.s.rt);
+  const int status = program.Start();
   if (status != 0) return status;
-  if (state.rt.Ended()) return platform.ExitCode();
+  if (program.s.rt.Ended()) return platform.ExitCode();
   return app.exec();
 }

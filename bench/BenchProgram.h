@@ -13,6 +13,7 @@
 #include "core/State.h"
 #include "db/Db.h"
 #include "forms/headless/HeadlessPlatform.h"
+#include "program/Program.h"
 
 namespace bench {
 
@@ -56,13 +57,14 @@ inline std::string SeedSql() {
 // loaded.
 struct Program {
   forms::HeadlessPlatform platform;
-  std::unique_ptr<mv::State> state;
+  std::unique_ptr<mv::Program> program;
+  mv::State& s() { return program->s; }
 
   Program(const mv::SettingsRecord& settings, const std::string& extraSql) {
     const std::string path = (platform.ProgramFolder() / "Morvellan.mdb").string();
     db::CreateDatabaseFile(path, Schema());
-    state = std::make_unique<mv::State>(platform);
-    mv::State& s = *state;
+    program = std::make_unique<mv::Program>(platform);
+    mv::State& s = program->s;
     s.Settings = mv::EffectiveSettings(settings);
     s.Texts.Fill(platform.ProgramFolder().string());
     s.Conn.Open(db::JetConnectionString(path));
@@ -71,7 +73,7 @@ struct Program {
     s.CurrentTeam = s.UserTeam = kShownTeam;
     s.CurrentUserName = Nachname(1) + ", " + Vorname(1);
   }
-  ~Program() { state.reset(); }
+  ~Program() { program.reset(); }
 };
 
 // The mean of the timed part in milliseconds beside its target.

@@ -35,13 +35,13 @@ bench::Program& Shared() {
 }
 
 void BM_FillCalendarTeamThenMonth(benchmark::State& st) {
-  mv::State& s = *Shared().state;
-  s.frmKalender.Get();
+  mv::CalendarWindows& w = Shared().program->calendar;
+  w.frmKalender.Get();
   double total = 0;
   for (auto _ : st) {
     const auto start = std::chrono::steady_clock::now();
-    mv::FillCalendar(s, "Team");
-    mv::FillCalendar(s, "Monat");
+    mv::FillCalendar(w, mv::CalendarPass::Team);
+    mv::FillCalendar(w, mv::CalendarPass::Monat);
     total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   }
   bench::ReportMs(st, total, 5.0);
@@ -49,13 +49,13 @@ void BM_FillCalendarTeamThenMonth(benchmark::State& st) {
 BENCHMARK(BM_FillCalendarTeamThenMonth)->Unit(benchmark::kMillisecond);
 
 void BM_MainWindowSetUp(benchmark::State& st) {
-  mv::State& s = *Shared().state;
+  mv::CalendarWindows& w = Shared().program->calendar;
   double total = 0;
   for (auto _ : st) {
-    s.frmKalender.Discard();
-    s.RsKalender.Close();
+    w.frmKalender.Discard();
+    w.s.RsKalender.Close();
     const auto start = std::chrono::steady_clock::now();
-    s.frmKalender.Get();
+    w.frmKalender.Get();
     total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   }
   bench::ReportMs(st, total, 50.0);

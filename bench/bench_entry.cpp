@@ -26,7 +26,7 @@ struct Program : bench::Program {
                                                  std::to_string(kDependents[0]) + ", " +
                                                  std::to_string(kDependents[1]) + ", " +
                                                  std::to_string(kDependents[2]) + ");") {
-    const forms::Grid& grid = state->frmKalender.Get().grdCal;
+    const forms::Grid& grid = program->calendar.frmKalender.Get().grdCal;
     for (int r = 4; r < grid.Rows(); ++r) {
       if (grid.TextMatrix(r, 0) == Nachname(kSelected) + ", " + Vorname(kSelected)) row = r;
     }
@@ -44,10 +44,11 @@ std::string DependentQuestion(mv::State& s, long p) {
 
 void BM_CheckAbsenceLimits31DaysThreeDependents(benchmark::State& st) {
   Program& program = Shared();
-  mv::State& s = *program.state;
-  s.frmKalender->grdCal.SetRow(program.row);
+  mv::CalendarWindows& w = program.program->calendar;
+  mv::State& s = w.s;
+  w.frmKalender->grdCal.SetRow(program.row);
   s.CurrentPersNr = kSelected;
-  s.CurrentType = "Urlaub";
+  s.CurrentType = mv::EntryType::Urlaub;
   s.Settings.NotifyDependencies = -1;
   mv::LoadDependencies(s);
   s.HasDeps = true;
@@ -58,7 +59,7 @@ void BM_CheckAbsenceLimits31DaysThreeDependents(benchmark::State& st) {
     program.platform.ExpectMessageBox(DependentQuestion(s, kDependents[0]), forms::vbYes);
     program.platform.ExpectMessageBox(DependentQuestion(s, kDependents[2]), forms::vbYes);
     const auto start = std::chrono::steady_clock::now();
-    const bool refused = mv::CheckAbsenceLimits(s);
+    const bool refused = mv::CheckAbsenceLimits(w);
     total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (refused || program.platform.PendingMessageBoxes() != 0)
       st.SkipWithError("the questions went wrong");
@@ -72,8 +73,8 @@ BENCHMARK(BM_CheckAbsenceLimits31DaysThreeDependents)->Unit(benchmark::kMillisec
 // (new ones first, then changed in place, approving and enquiring by turns), calendar rebuilt.
 void BM_Write31DaysThroughTheMouse(benchmark::State& st) {
   Program& program = Shared();
-  mv::State& s = *program.state;
-  mv::frmKalender& k = s.frmKalender.Get();
+  mv::State& s = program.s();
+  mv::frmKalender& k = program.program->calendar.frmKalender.Get();
   s.Settings.NotifyDependencies = 0;
   forms::Grid& grid = k.grdCal;
   bool approve = false;

@@ -40,8 +40,9 @@ std::optional<int> TeamLimit(State& s) {
 
 // Members with an entry on a selected day, plus the selected employee where his own cell is
 // still empty, exceed the limit on at least one day.
-bool LimitExceeded(State& s, int maxAbw) {
-  const forms::Grid& grid = s.frmKalender.Get().grdCal;
+bool LimitExceeded(CalendarWindows& w, int maxAbw) {
+  State& s = w.s;
+  const forms::Grid& grid = w.frmKalender.Get().grdCal;
   const int ownRow = grid.Row();
   for (int d = *s.SelStart; d <= s.SelEndCol; ++d) {
     int absent = 0;
@@ -97,11 +98,12 @@ void LoadDependencies(State& s) {
   }
 }
 
-bool CheckAbsenceLimits(State& s) {
+bool CheckAbsenceLimits(CalendarWindows& w) {
+  State& s = w.s;
   if (!s.SelStart) return false;
-  if (s.CurrentType != "Krank") {
+  if (s.CurrentType != EntryType::Krank) {
     const std::optional<int> maxAbw = TeamLimit(s);
-    if (maxAbw && LimitExceeded(s, *maxAbw) &&
+    if (maxAbw && LimitExceeded(w, *maxAbw) &&
         s.rt.MsgBox(s.T(101), forms::vbYesNo, s.T(89)) == forms::vbNo) {
       return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The checks made before absences are written (a team's limit of absent members, absent
 // dependent colleagues) and the member count that keeps teams at 30.
+#include "calendar/CalendarWindows.h"
 #include "core/State.h"
 
 namespace mv {
@@ -10,7 +11,7 @@ void LoadDependencies(State& s);
 
 // Asks before the selected days exceed the shown team's MaxAbw or meet an absent dependent
 // (only while HasDeps). True when the user answered no: nothing may be written.
-bool CheckAbsenceLimits(State& s);
+bool CheckAbsenceLimits(CalendarWindows& w);
 
 // Employees of the team.
 int CountTeamMembers(State& s, int TeamNr);

@@ -1,7 +1,5 @@
 #include "calendar/AbsenceCode.h"
 
-#include <array>
-
 #include "calendar/EntryLook.h"
 #include "calendar/frmKalender.h"
 
@@ -9,15 +7,10 @@ namespace mv {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kModesAll = {"Löschen",       "Urlaub",      "Krank",
-                                                       "Zeitausgleich", "Dienstreise", "Sonstiges"};
-constexpr std::array<std::string_view, 5> kModesEmployee = {"Löschen", "Urlaub", "Zeitausgleich",
-                                                            "Dienstreise", "Sonstiges"};
-
 enum class Choice { Approve, Enquire, Decline };
 
-void ShowChoice(State& s, Choice choice) {
-  frmKalender* f = s.frmKalender.IfLoaded();
+void ShowChoice(CalendarWindows& w, Choice choice) {
+  frmKalender* f = w.frmKalender.IfLoaded();
   if (!f) return;
   f->lbl_action1.SetFontUnderline(choice == Choice::Approve);
   f->lbl_action2.SetFontUnderline(choice == Choice::Enquire);
@@ -36,54 +29,32 @@ void ShowChoice(State& s, Choice choice) {
   }
 }
 
-bool IsSick(const State& s) { return s.CurrentType == "Krank"; }
+bool IsSick(const State& s) { return s.CurrentType == EntryType::Krank; }
 
 }  // namespace
 
-std::string ModeKeyword(int listIndex, int userGroup) {
-  if (userGroup == GroupEmployee) {
-    if (listIndex < 0 || listIndex >= static_cast<int>(kModesEmployee.size())) return "";
-    return std::string(kModesEmployee[static_cast<size_t>(listIndex)]);
-  }
-  if (listIndex < 0 || listIndex >= static_cast<int>(kModesAll.size())) return "";
-  return std::string(kModesAll[static_cast<size_t>(listIndex)]);
+void SelectApprove(CalendarWindows& w) {
+  w.s.CurrentAction = IsSick(w.s) ? EntryAction::Entschuldigt : EntryAction::genehmigen;
+  ShowChoice(w, Choice::Approve);
 }
 
-std::string SignOf(std::string_view action) {
-  if (action == "genehmigen" || action == "Entschuldigt") return "/";
-  if (action == "anfragen") return "?";
-  if (action == "ablehnen" || action == "Unentschuldigt") return "!";
-  return "";
+void SelectEnquire(CalendarWindows& w) {
+  w.s.CurrentAction = EntryAction::anfragen;
+  ShowChoice(w, Choice::Enquire);
 }
 
-std::string KennZOf(std::string_view type, std::string_view sign) {
-  if (sign != "/" && sign != "?" && sign != "!") return "";
-  if (type == "Krank") return sign == "?" ? "" : "K" + std::string(sign);
-  if (type == "Urlaub" || type == "Zeitausgleich" || type == "Dienstreise" || type == "Sonstiges")
-    return std::string(1, type.front()) + std::string(sign);
-  return "";
+void SelectDecline(CalendarWindows& w) {
+  w.s.CurrentAction = IsSick(w.s) ? EntryAction::Unentschuldigt : EntryAction::ablehnen;
+  ShowChoice(w, Choice::Decline);
 }
 
-void SelectApprove(State& s) {
-  s.CurrentAction = IsSick(s) ? "Entschuldigt" : "genehmigen";
-  ShowChoice(s, Choice::Approve);
-}
-
-void SelectEnquire(State& s) {
-  s.CurrentAction = "anfragen";
-  ShowChoice(s, Choice::Enquire);
-}
-
-void SelectDecline(State& s) {
-  s.CurrentAction = IsSick(s) ? "Unentschuldigt" : "ablehnen";
-  ShowChoice(s, Choice::Decline);
-}
-
-void PrepareKennZ(State& s) {
-  s.CurrentSign = SignOf(s.CurrentAction);
-  s.CurrentKennZ = KennZOf(s.CurrentType, s.CurrentSign);
+void PrepareKennZ(CalendarWindows& w) {
+  State& s = w.s;
+  const char sign = Sign(s.CurrentAction);
+  s.CurrentSign = std::string(1, sign);
+  s.CurrentKennZ = KennZOf(s.CurrentType, sign);
   const auto color = StateColor(s.CurrentSign);
-  if (frmKalender* f = s.frmKalender.IfLoaded(); f && color) f->grdCal.SetCellBackColor(*color);
+  if (frmKalender* f = w.frmKalender.IfLoaded(); f && color) f->grdCal.SetCellBackColor(*color);
 }
 
 }  // namespace mv

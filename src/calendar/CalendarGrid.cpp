@@ -17,8 +17,8 @@ constexpr int LastDayCol = 31;
 constexpr forms::Color YearColor = 0x0040C0;
 
 // Rebuilding must never load the main window (that would run its whole set-up and show it).
-forms::Grid* Cal(State& s) {
-  auto* k = s.frmKalender.IfLoaded();
+forms::Grid* Cal(CalendarWindows& w) {
+  auto* k = w.frmKalender.IfLoaded();
   return k ? &k->grdCal : nullptr;
 }
 
@@ -77,12 +77,13 @@ void MarkOwnName(State& s, forms::Grid& g) {
   }
 }
 
-void TeamPass(State& s, forms::Grid& g) {
+void TeamPass(CalendarWindows& w, forms::Grid& g) {
+  State& s = w.s;
   WriteMemberNames(s, g);
-  FormatDayColumns(s, LastDayCol);
+  FormatDayColumns(w, LastDayCol);
   g.SetRedraw(false);
   FindOwnRow(s, g);
-  const auto& teams = s.frmKalender.IfLoaded()->cmbTeamAuswahl;
+  const auto& teams = w.frmKalender.IfLoaded()->cmbTeamAuswahl;
   const std::string team = s.CurrentTeam >= 0 && s.CurrentTeam < teams.ListCount()
                                ? teams.List(s.CurrentTeam)
                                : std::string();
@@ -90,7 +91,8 @@ void TeamPass(State& s, forms::Grid& g) {
   MarkOwnName(s, g);
 }
 
-void MonthPass(State& s, forms::Grid& g) {
+void MonthPass(CalendarWindows& w, forms::Grid& g) {
+  State& s = w.s;
   const std::string month = s.T(s.CurrentMonth);
   g.SetRow(1);
   for (int c = 1; c <= LastDayCol; ++c) {
@@ -111,7 +113,7 @@ void MonthPass(State& s, forms::Grid& g) {
       g.SetTextMatrix(3, d, "");
     }
   }
-  FormatDayColumns(s, days);
+  FormatDayColumns(w, days);
   g.SetRedraw(false);
 }
 
@@ -135,13 +137,25 @@ int MonthLength(int month, int year) {
   }
 }
 
-void InitCalendarGrid(State& s) {
-  auto* main = s.frmKalender.IfLoaded();
+void ApplyCalendarFont(forms::Grid& g, const std::string& font) {
+  for (int c = 0; c <= LastDayCol && c < g.Cols(); ++c) {
+    for (int r = 0; r < g.Rows(); ++r) {
+      g.SetRow(r);
+      g.SetCol(c);
+      g.SetCellFontName(font);
+    }
+  }
+  g.SetFontName(font);
+}
+
+void InitCalendarGrid(CalendarWindows& w) {
+  State& s = w.s;
+  auto* main = w.frmKalender.IfLoaded();
   if (!main) return;
   auto& k = *main;
   auto& g = k.grdCal;
-  ApplyZoom(s);
-  FillTeamCombos(s);
+  ApplyZoom(w);
+  FillTeamCombos(w);
   if (s.CurrentTeam >= 0 && s.CurrentTeam < k.cmbTeamAuswahl.ListCount())
     k.cmbTeamAuswahl.SetListIndex(s.CurrentTeam);
   g.SetColWidth(0, 2000);
@@ -190,24 +204,28 @@ void LoadTeamMembers(State& s) {
   }
 }
 
-void FillCalendar(State& s, const std::string& Modus) {
-  if (!Cal(s)) return;
-  auto& g = *Cal(s);
+void FillCalendar(CalendarWindows& w, CalendarPass Modus) {
+  if (!Cal(w)) return;
+  auto& g = *Cal(w);
   g.SetRedraw(false);
   ClearMemberCells(g);
-  if (Modus == "Team") {
-    LoadTeamMembers(s);
-    TeamPass(s, g);
-  } else if (Modus == "Monat") {
-    MonthPass(s, g);
+  switch (Modus) {
+    case CalendarPass::Team:
+      LoadTeamMembers(w.s);
+      TeamPass(w, g);
+      break;
+    case CalendarPass::Monat:
+      MonthPass(w, g);
+      break;
   }
-  LoadCalendarEntries(s);
+  LoadCalendarEntries(w);
   g.SetRedraw(true);
 }
 
-void ApplyZoom(State& s) {
-  if (!Cal(s)) return;
-  auto& g = *Cal(s);
+void ApplyZoom(CalendarWindows& w) {
+  const State& s = w.s;
+  if (!Cal(w)) return;
+  auto& g = *Cal(w);
   g.SetRedraw(false);
   g.SetRowHeightMin(DayWidth(s));
   const int size = 8 + 2 * s.ZoomLevel;

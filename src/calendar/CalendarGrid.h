@@ -3,23 +3,32 @@
 // team and the rebuild that every window asks for after changing what the calendar shows.
 #include <string>
 
+#include "calendar/CalendarWindows.h"
 #include "core/State.h"
 #include "forms/Grid.h"
 
 namespace mv {
 
 // Once per load of the main window, before its first rebuild.
-void InitCalendarGrid(State& s);
+void InitCalendarGrid(CalendarWindows& w);
 
 // Reopens RsTeamMembers on the members of CurrentTeam (SqlTeam).
 void LoadTeamMembers(State& s);
 
-// Modus "Team": member rows of CurrentTeam; "Monat": day columns of CurrentMonth/CurrentYear.
-// Both passes repaint every entry of the shown month.
-void FillCalendar(State& s, const std::string& Modus);
+// The two passes of the rebuild: the member rows of CurrentTeam, or the day columns of
+// CurrentMonth and CurrentYear.
+enum class CalendarPass { Team, Monat };
+
+// Rebuilds one part of the month calendar and repaints every entry of the shown month. Does
+// nothing while the main window is not loaded.
+void FillCalendar(CalendarWindows& w, CalendarPass Modus);
+
+// The calendar font for the cells of columns 0 to 31 and the grid's own font; the main window's
+// set-up gives it to the month grid and to the annual overview's grid.
+void ApplyCalendarFont(forms::Grid& g, const std::string& font);
 
 // Row height, fonts and day column widths for ZoomLevel.
-void ApplyZoom(State& s);
+void ApplyZoom(CalendarWindows& w);
 
 // Whether member row `row` of the grid shows the logged-in user's own name.
 bool ShowsOwnName(const State& s, const forms::Grid& g, int row);

@@ -94,8 +94,9 @@ void PaintMemberMonth(State& s, forms::Grid& g, int row) {
 
 }  // namespace
 
-void FormatDayColumns(State& s, int Days) {
-  auto* main = s.frmKalender.IfLoaded();
+void FormatDayColumns(CalendarWindows& w, int Days) {
+  State& s = w.s;
+  auto* main = w.frmKalender.IfLoaded();
   if (!main) return;
   auto& g = main->grdCal;
   Skipping([&] {
@@ -123,8 +124,9 @@ void FormatDayColumns(State& s, int Days) {
   Skipping([&] { s.RsFerien.Close(); });
 }
 
-void LoadCalendarEntries(State& s) {
-  auto* main = s.frmKalender.IfLoaded();
+void LoadCalendarEntries(CalendarWindows& w) {
+  State& s = w.s;
+  auto* main = w.frmKalender.IfLoaded();
   if (!main) return;
   auto& g = main->grdCal;
   for (int r = FirstMemberRow; r <= LastNoteRow; ++r) s.CellNotes[r].fill(0);

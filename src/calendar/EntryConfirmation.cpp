@@ -8,12 +8,19 @@ namespace {
 
 const char* const CR = "\r";
 
-std::string EnglishAction(const std::string& action) {
-  if (action == "genehmigen") return "Approve ";
-  if (action == "anfragen") return "Enquire ";
-  if (action == "ablehnen") return "Decline ";
-  if (action == "Entschuldigt") return "Excused ";
-  if (action == "Unentschuldigt") return "Unexcused ";
+std::string EnglishAction(EntryAction action) {
+  switch (action) {
+    case EntryAction::genehmigen:
+      return "Approve ";
+    case EntryAction::anfragen:
+      return "Enquire ";
+    case EntryAction::ablehnen:
+      return "Decline ";
+    case EntryAction::Entschuldigt:
+      return "Excused ";
+    case EntryAction::Unentschuldigt:
+      return "Unexcused ";
+  }
   return "";
 }
 
@@ -23,28 +30,41 @@ struct KindWords {
   std::string Range;
 };
 
-KindWords German(const std::string& type) {
-  if (type == "Sonstiges") return {" sonstigen Tag ", "sonstige Tage "};
-  if (type == "Zeitausgleich") return {" Zeitausgleich ", "Zeitausgleich "};
-  if (type == "Dienstreise") return {" Dienstreise ", "Dienstreise "};
-  return {" Urlaub ", "Urlaub "};
+KindWords German(EntryType type) {
+  switch (type) {
+    case EntryType::Sonstiges:
+      return {" sonstigen Tag ", "sonstige Tage "};
+    case EntryType::Zeitausgleich:
+      return {" Zeitausgleich ", "Zeitausgleich "};
+    case EntryType::Dienstreise:
+      return {" Dienstreise ", "Dienstreise "};
+    default:
+      return {" Urlaub ", "Urlaub "};
+  }
 }
 
 // The kind's words in the English questions (the one-day business trip keeps its typo).
-KindWords English(const std::string& type) {
-  if (type == "Sonstiges") return {"miscellaneous day on ", "miscellaneous days"};
-  if (type == "Zeitausgleich") return {"overtime offset on ", "overtime offset days"};
-  if (type == "Dienstreise") return {"buisiness trip on ", "business trip"};
-  return {"vacation on ", "vacation"};
+KindWords English(EntryType type) {
+  switch (type) {
+    case EntryType::Sonstiges:
+      return {"miscellaneous day on ", "miscellaneous days"};
+    case EntryType::Zeitausgleich:
+      return {"overtime offset on ", "overtime offset days"};
+    case EntryType::Dienstreise:
+      return {"buisiness trip on ", "business trip"};
+    default:
+      return {"vacation on ", "vacation"};
+  }
 }
 
-std::string GermanPrompt(const std::string& type, const std::string& act, bool oneDay,
-                         const std::string& From, const std::string& To) {
-  if (type == "Löschen") {
+std::string GermanPrompt(EntryType type, EntryAction action, bool oneDay, const std::string& From,
+                         const std::string& To) {
+  const std::string act(Keyword(action));
+  if (type == EntryType::Löschen) {
     return oneDay ? "Eintragung vom " + From + CR + "wirklich löschen?"
                   : "Eintragungen vom " + From + " bis " + To + CR + "wirklich löschen?";
   }
-  if (type == "Krank") {
+  if (type == EntryType::Krank) {
     return oneDay ? act + " krank am " + From + " ?"
                   : act + " krank" + CR + "Vom " + From + " bis " + To + "?";
   }
@@ -53,14 +73,14 @@ std::string GermanPrompt(const std::string& type, const std::string& act, bool o
                 : "Vom " + From + " bis " + To + CR + kind.Range + act + " ?";
 }
 
-std::string EnglishPrompt(const std::string& type, const std::string& act, bool oneDay,
-                          const std::string& From, const std::string& To) {
-  if (type == "Löschen") {
+std::string EnglishPrompt(EntryType type, EntryAction action, bool oneDay, const std::string& From,
+                          const std::string& To) {
+  if (type == EntryType::Löschen) {
     return oneDay ? "Really delete the entry on " + From + " ?"
                   : "Really delete entries" + std::string(CR) + "from " + From + " to " + To + "?";
   }
-  const std::string enAct = EnglishAction(act);
-  if (type == "Krank") {
+  const std::string enAct = EnglishAction(action);
+  if (type == EntryType::Krank) {
     return oneDay ? enAct + "disease on " + From + " ?"
                   : enAct + "disease" + CR + "from " + From + " to " + To + " ?";
   }
@@ -71,13 +91,14 @@ std::string EnglishPrompt(const std::string& type, const std::string& act, bool 
 
 }  // namespace
 
-Confirmation EntryConfirmation(const std::string& type, const std::string& action, int language,
+Confirmation EntryConfirmation(EntryType type, EntryAction action, int language,
                                const std::string& From, const std::string& To) {
   const bool oneDay = From == To;
   if (language != LanguageEnglish)
     return {GermanPrompt(type, action, oneDay, From, To), "Bitte bestätigen"};
   const bool misspelt =
-      oneDay && (type == "Sonstiges" || type == "Zeitausgleich" || type == "Dienstreise");
+      oneDay && (type == EntryType::Sonstiges || type == EntryType::Zeitausgleich ||
+                 type == EntryType::Dienstreise);
   return {EnglishPrompt(type, action, oneDay, From, To),
           misspelt ? "Pleas confirm" : "Please confirm"};
 }

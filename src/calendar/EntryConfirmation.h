@@ -2,6 +2,8 @@
 // The yes/no question asked before the selected days are written or deleted.
 #include <string>
 
+#include "core/EntryKinds.h"
+
 namespace mv {
 
 struct Confirmation {
@@ -9,9 +11,8 @@ struct Confirmation {
   std::string Title;
 };
 
-// type: the German keyword ("Löschen", "Urlaub", ...); action: the German action word;
 // language 2 English, else German. From equal to To asks for one day.
-Confirmation EntryConfirmation(const std::string& type, const std::string& action, int language,
+Confirmation EntryConfirmation(EntryType type, EntryAction action, int language,
                                const std::string& From, const std::string& To);
 
 }  // namespace mv

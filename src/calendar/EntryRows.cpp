@@ -80,15 +80,16 @@ void WriteDay(State& s, const db::Date& day) {
 
 }  // namespace
 
-void WriteSelectedDays(State& s, int first, int last) {
+void WriteSelectedDays(CalendarWindows& w, int first, int last) {
+  State& s = w.s;
   db::Recordset& rs = s.RsKalender;
-  forms::Grid& grid = s.frmKalender.Get().grdCal;
+  forms::Grid& grid = w.frmKalender.Get().grdCal;
   SelectionRows rows(s, first, last);
   WriteTransaction transaction(s.Conn);
   try {
     for (int d = first; d <= last; ++d) {
       grid.SetCol(d);
-      PrepareKennZ(s);
+      PrepareKennZ(w);
       WriteDay(s, SelectedDay(s, d));
     }
     rs.Update();

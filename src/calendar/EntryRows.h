@@ -3,6 +3,7 @@
 // month), written and deleted through RsKalender. Rows another running copy wrote or deleted after
 // RsKalender was opened are read again first, so one employee never gets two rows for one day.
 // RsKalender is left without a filter.
+#include "calendar/CalendarWindows.h"
 #include "core/State.h"
 
 namespace mv {
@@ -10,7 +11,7 @@ namespace mv {
 // One row per day with CurrentKennZ (a group-3 user keeps a "K" code), the day and NoteNr: a new
 // row where the employee has none, else his row changed in place. PrepareKennZ runs for each day
 // on the grid's current row. All days are written or, with a db::Error thrown, none.
-void WriteSelectedDays(State& s, int first, int last);
+void WriteSelectedDays(CalendarWindows& w, int first, int last);
 
 // Every row of the days; for group 3 only the enquired ones. A row that cannot be deleted stays.
 void DeleteSelectedDays(State& s, int first, int last);

@@ -5,8 +5,6 @@
 
 #include "calendar/frmKalender.h"
 #include "db/Db.h"
-#include "masterdata/frmFerien.h"
-#include "masterdata/frmMitarbeiter.h"
 
 namespace mv {
 
@@ -27,7 +25,8 @@ std::vector<std::string> ReadTeamNames(State& s) {
 
 }  // namespace
 
-void FillTeamCombos(State& s) {
+void FillTeamCombos(CalendarWindows& w) {
+  State& s = w.s;
   std::vector<std::string> names;
   try {
     names = ReadTeamNames(s);
@@ -39,17 +38,16 @@ void FillTeamCombos(State& s) {
     }
     s.rt.MsgBox(e.what());
   }
-  forms::ComboBox* lists[] = {nullptr, &s.frmMitarbeiter->cmb_Team};
-  if (auto* main = s.frmKalender.IfLoaded()) lists[0] = &main->cmbTeamAuswahl;
-  for (forms::ComboBox* list : lists) {
-    if (!list) continue;
-    list->Clear();
-    for (const std::string& name : names) list->AddItem(name);
+  if (auto* main = w.frmKalender.IfLoaded()) {
+    main->cmbTeamAuswahl.Clear();
+    for (const std::string& name : names) main->cmbTeamAuswahl.AddItem(name);
   }
+  Follow(w.links.TeamNamesRead, names);
 }
 
-void SetToolTips(State& s) {
-  if (auto* k = s.frmKalender.IfLoaded()) {
+void SetToolTips(CalendarWindows& w) {
+  State& s = w.s;
+  if (auto* k = w.frmKalender.IfLoaded()) {
     k->cmdMonForward.SetToolTipText(s.T(170));
     k->cmdMonBack.SetToolTipText(s.T(171));
     k->cmdZoomInc.SetToolTipText(s.T(172));
@@ -57,15 +55,6 @@ void SetToolTips(State& s) {
     const int infoTips[] = {0, 175, 176, 185, 186, 177};
     k->opt_Info.ForEach([&](int i, forms::OptionButton& o) { o.SetToolTipText(s.T(infoTips[i])); });
   }
-  auto& card = *s.frmMitarbeiter;
-  card.cmd_FirstRS.SetToolTipText(s.T(178));
-  card.cmd_PreviousRS.SetToolTipText(s.T(179));
-  card.cmd_NextRS.SetToolTipText(s.T(180));
-  card.cmd_LastRS.SetToolTipText(s.T(181));
-  card.cmd_Search.SetToolTipText(s.T(182));
-  auto& holidays = *s.frmFerien;
-  holidays.optSelect.SetToolTipText(s.T(183));
-  holidays.optDelete.SetToolTipText(s.T(184));
 }
 
 }  // namespace mv

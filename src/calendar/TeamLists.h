@@ -1,14 +1,15 @@
 #pragma once
-// Lists and tooltips that the main window shares with the employee card and the holiday window.
+// The main window's team list, which the employee card shares, and its tooltips.
+#include "calendar/CalendarWindows.h"
 #include "core/State.h"
 
 namespace mv {
 
-// Refills the team lists of the main window and of the employee card from tbl_Teams, in table
-// order (position = TeamNr); both are left without a selected entry.
-void FillTeamCombos(State& s);
+// Refills the team lists of the main window and (through its link) of the employee card from
+// tbl_Teams, in table order (position = TeamNr); both are left without a selected entry.
+void FillTeamCombos(CalendarWindows& w);
 
-// Tooltips of the main window, the employee card and the holiday window in the current language.
-void SetToolTips(State& s);
+// Tooltips of the main window in the current language.
+void SetToolTips(CalendarWindows& w);
 
 }  // namespace mv

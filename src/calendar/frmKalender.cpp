@@ -6,22 +6,10 @@
 #include "calendar/TeamLists.h"
 #include "calendar/YearList.h"
 #include "db/Db.h"
-#include "overview/frmJahresansicht.h"
 
 namespace mv {
 
 namespace {
-
-void ApplyCalendarFont(forms::Grid& g, const std::string& font) {
-  for (int c = 0; c <= 31 && c < g.Cols(); ++c) {
-    for (int r = 0; r < g.Rows(); ++r) {
-      g.SetRow(r);
-      g.SetCol(c);
-      g.SetCellFontName(font);
-    }
-  }
-  g.SetFontName(font);
-}
 
 // Selecting the entry a list already shows raises no event, yet the view position may have moved
 // away from it (the annual overview and the print manager leave the lists as they were); the
@@ -35,14 +23,14 @@ void Select(forms::ComboBox& list, int index, void (frmKalender::*handler)(), fr
 
 }  // namespace
 
-frmKalender::frmKalender(State& s) : forms::Form(s.rt, "frmKalender"), s_(s) {
+frmKalender::frmKalender(CalendarWindows& windows)
+    : forms::Form(windows.s.rt, "frmKalender"), w_(windows), s_(windows.s) {
   LayOut();
   WireEvents();
 }
 
 void frmKalender::Form_Load() {
   ApplyCalendarFont(grdCal, s_.Settings.CalendarFont);
-  ApplyCalendarFont(s_.frmJahresansicht->grdYear, s_.Settings.CalendarFont);
 
   SetMenuCaptions();
   SetCaption(s_.T(116));
@@ -69,7 +57,8 @@ void frmKalender::Form_Load() {
   cmbJahr.Clear();
   for (int y = FirstListYear; y <= LastListYear(s_.rt); ++y) cmbJahr.AddItem(std::to_string(y));
 
-  SetToolTips(s_);
+  SetToolTips(w_);
+  Follow(w_.links.SetUpCompanions);
 
   cmbModus.Clear();
   const bool employee = s_.UserGroup == GroupEmployee;
@@ -95,11 +84,11 @@ void frmKalender::Form_Load() {
   s_.CurrentMonth = today.Month;
   s_.CurrentYear = std::max(today.Year, FirstListYear);
 
-  InitCalendarGrid(s_);
+  InitCalendarGrid(w_);
   cmbMonat.SetListIndex(s_.CurrentMonth - 1);
   cmbJahr.SetListIndex(s_.CurrentYear - FirstListYear);
-  FillCalendar(s_, "Team");
-  FillCalendar(s_, "Monat");
+  FillCalendar(w_, CalendarPass::Team);
+  FillCalendar(w_, CalendarPass::Monat);
 
   try {
     s_.RsKalender.Close();
@@ -128,18 +117,18 @@ void frmKalender::SetMenuCaptions() {
 
 void frmKalender::cmbTeamAuswahl_Click() {
   s_.CurrentTeam = cmbTeamAuswahl.ListIndex();
-  FillCalendar(s_, "Team");
+  FillCalendar(w_, CalendarPass::Team);
 }
 
 void frmKalender::cmbMonat_Click() {
   s_.CurrentMonth = cmbMonat.ListIndex() + 1;
   opt_Info_Click(s_.InfoIndex);
-  FillCalendar(s_, "Monat");
+  FillCalendar(w_, CalendarPass::Monat);
 }
 
 void frmKalender::cmbJahr_Click() {
   s_.CurrentYear = std::stoi(cmbJahr.Text());
-  FillCalendar(s_, "Monat");
+  FillCalendar(w_, CalendarPass::Monat);
   opt_Info_Click(s_.InfoIndex);
 }
 
@@ -177,24 +166,23 @@ void frmKalender::cmdMonForward_Click() {
 
 void frmKalender::cmdZoomDec_Click() {
   if (s_.ZoomLevel > 0) --s_.ZoomLevel;
-  ApplyZoom(s_);
-  FillCalendar(s_, "Monat");
+  ApplyZoom(w_);
+  FillCalendar(w_, CalendarPass::Monat);
 }
 
 void frmKalender::cmdZoomInc_Click() {
   if (s_.ZoomLevel < 2) ++s_.ZoomLevel;
-  ApplyZoom(s_);
-  FillCalendar(s_, "Monat");
+  ApplyZoom(w_);
+  FillCalendar(w_, CalendarPass::Monat);
 }
 
-// The windows these entries open come later.
-void frmKalender::mnuInfo_Click() {}
-void frmKalender::mnuKartei_Click() {}
-void frmKalender::mnuAbhängigkeiten_Click() {}
-void frmKalender::mnuTeams_Click() {}
-void frmKalender::mnuFerien_Click() {}
-void frmKalender::mnuJahresübersicht_Click() {}
-void frmKalender::mnuOptionen_Click() {}
-void frmKalender::mnuDruckManager_Click() {}
+void frmKalender::mnuInfo_Click() { Follow(w_.links.OpenAbout); }
+void frmKalender::mnuKartei_Click() { Follow(w_.links.OpenEmployeeCard); }
+void frmKalender::mnuAbhängigkeiten_Click() { Follow(w_.links.OpenDependencies); }
+void frmKalender::mnuTeams_Click() { Follow(w_.links.OpenTeams); }
+void frmKalender::mnuFerien_Click() { Follow(w_.links.OpenHolidays); }
+void frmKalender::mnuJahresübersicht_Click() { Follow(w_.links.OpenAnnualOverview); }
+void frmKalender::mnuOptionen_Click() { Follow(w_.links.OpenOptions); }
+void frmKalender::mnuDruckManager_Click() { Follow(w_.links.OpenPrintManager); }
 
 }  // namespace mv

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the month calendar of one team, its header controls, the mode and action row,
 // the info panel with the vacation account, the note label, the status line and the menu.
+#include "calendar/CalendarWindows.h"
 #include "calendar/DaySelection.h"
 #include "core/State.h"
 #include "forms/Forms.h"
@@ -9,7 +10,7 @@ namespace mv {
 
 class frmKalender : public forms::Form {
  public:
-  explicit frmKalender(State& s);
+  explicit frmKalender(CalendarWindows& windows);
 
   // Menu
   forms::Menu mnuProgramm{*this, "mnuProgramm"};
@@ -141,6 +142,7 @@ class frmKalender : public forms::Form {
   void ApplyModeToSelection();
   bool YearListed(int year) const;
 
+  CalendarWindows& w_;
   State& s_;
   DaySelection selection_{grdCal};  // the run of days under the mouse
 };

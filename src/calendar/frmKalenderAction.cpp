@@ -1,4 +1,5 @@
 #include <initializer_list>
+#include <optional>
 
 #include "calendar/AbsenceCode.h"
 #include "calendar/frmKalender.h"
@@ -16,19 +17,18 @@ void frmKalender::cmbModus_Click() {
   opt_enquire.SetEnabled(true);
   lbl_action2.SetEnabled(true);
 
-  const std::string keyword = ModeKeyword(cmbModus.ListIndex(), s_.UserGroup);
-  if (keyword.empty()) return;
+  const std::optional<EntryType> mode = ModeAt(cmbModus.ListIndex(), s_.UserGroup == GroupEmployee);
+  if (!mode) return;
+  s_.CurrentType = *mode;
 
-  if (keyword == "Löschen") {
-    s_.CurrentType = keyword;
+  if (*mode == EntryType::Löschen) {
     for (forms::Control* c : std::initializer_list<forms::Control*>{
              &lbl_action1, &lbl_action2, &lbl_action3, &opt_enquire, &opt_decline, &opt_agree})
       c->SetEnabled(false);
     return;
   }
 
-  s_.CurrentType = keyword;
-  if (keyword == "Krank") {
+  if (*mode == EntryType::Krank) {
     lbl_action1.SetCaption(s_.T(45));
     lbl_action2.SetCaption("---");
     lbl_action2.SetEnabled(false);
@@ -46,11 +46,11 @@ void frmKalender::cmbModus_Click() {
   lbl_action2_Click();
 }
 
-void frmKalender::lbl_action1_Click() { SelectApprove(s_); }
-void frmKalender::opt_agree_Click() { SelectApprove(s_); }
-void frmKalender::lbl_action2_Click() { SelectEnquire(s_); }
-void frmKalender::opt_enquire_Click() { SelectEnquire(s_); }
-void frmKalender::lbl_action3_Click() { SelectDecline(s_); }
-void frmKalender::opt_decline_Click() { SelectDecline(s_); }
+void frmKalender::lbl_action1_Click() { SelectApprove(w_); }
+void frmKalender::opt_agree_Click() { SelectApprove(w_); }
+void frmKalender::lbl_action2_Click() { SelectEnquire(w_); }
+void frmKalender::opt_enquire_Click() { SelectEnquire(w_); }
+void frmKalender::lbl_action3_Click() { SelectDecline(w_); }
+void frmKalender::opt_decline_Click() { SelectDecline(w_); }
 
 }  // namespace mv

@@ -19,8 +19,8 @@ std::string PeriodDay(const State& s, int col) {
          std::to_string(s.CurrentYear);
 }
 
-bool NoteDialogShown(State& s) {
-  const frmNotiz* dialog = s.frmNotiz.IfLoaded();
+bool NoteDialogShown(CalendarWindows& w) {
+  const frmNotiz* dialog = w.frmNotiz.IfLoaded();
   return dialog && dialog->Visible();
 }
 
@@ -31,29 +31,31 @@ bool Confirmed(State& s, frmKalender& window, const std::string& From, const std
 }
 
 // NoteNr: the note chosen in the note dialog, 0 when the user wants none or closes it unsaved.
-void AskForNote(State& s, frmKalender& window) {
+void AskForNote(CalendarWindows& w, frmKalender& window) {
+  State& s = w.s;
   if (window.MsgBox(s.T(50), forms::vbYesNo, s.T(53)) == forms::vbYes) {
     window.SetEnabled(false);
     window.PrepareNoteDialog();
-    s.frmNotiz->Show();
+    w.frmNotiz->Show();
   } else {
     s.NoteNr = 0;
   }
   do {
     s.rt.DoEvents();
-  } while (NoteDialogShown(s));
+  } while (NoteDialogShown(w));
 }
 
-void EnterDays(State& s, frmKalender& window, int first, int last) {
+void EnterDays(CalendarWindows& w, frmKalender& window, int first, int last) {
+  State& s = w.s;
   const bool yes = Confirmed(s, window, DayText(s, first), DayText(s, last));
-  if (s.CurrentType != "Krank") {
+  if (s.CurrentType != EntryType::Krank) {
     LoadDependencies(s);
     s.HasDeps = s.DepPersNr[1] > 0 || s.DepPersNr[2] > 0 || s.DepPersNr[3] > 0;
   }
-  if (s.CurrentAction == "ablehnen") s.HasDeps = false;
-  if (!yes || CheckAbsenceLimits(s)) return;
-  AskForNote(s, window);
-  WriteSelectedDays(s, first, last);
+  if (s.CurrentAction == EntryAction::ablehnen) s.HasDeps = false;
+  if (!yes || CheckAbsenceLimits(w)) return;
+  AskForNote(w, window);
+  WriteSelectedDays(w, first, last);
 }
 
 void DeleteDays(State& s, frmKalender& window, int first, int last) {
@@ -68,22 +70,22 @@ void frmKalender::ApplyModeToSelection() {
     const int last = s_.SelEndCol;
     s_.HasDeps = false;
     try {
-      if (s_.CurrentType == "Löschen") {
+      if (s_.CurrentType == EntryType::Löschen) {
         DeleteDays(s_, *this, first, last);
       } else {
-        EnterDays(s_, *this, first, last);
+        EnterDays(w_, *this, first, last);
       }
     } catch (const db::Error& e) {
       MsgBox(e.what(), forms::vbOKOnly);
     }
   }
-  FillCalendar(s_, "Team");
+  FillCalendar(w_, CalendarPass::Team);
   opt_Info_Click(s_.InfoIndex);
   s_.SelStart.reset();
 }
 
 void frmKalender::PrepareNoteDialog() {
-  frmNotiz& dialog = s_.frmNotiz.Get();
+  frmNotiz& dialog = w_.frmNotiz.Get();
   dialog.SetCaption(s_.Language() == LanguageGerman ? "Notiz hinzufügen" : "Append notice");
   dialog.cmdSave.SetEnabled(false);
   const int first = s_.SelStart.value_or(s_.SelEndCol);
@@ -93,7 +95,7 @@ void frmKalender::PrepareNoteDialog() {
 }
 
 void frmKalender::mnuNotizen_Click() {
-  frmNotiz& dialog = s_.frmNotiz.Get();
+  frmNotiz& dialog = w_.frmNotiz.Get();
   dialog.cmdSave.SetEnabled(false);
   dialog.cmdDelete.SetEnabled(false);
   dialog.SetCaption(s_.T(159));

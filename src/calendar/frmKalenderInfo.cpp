@@ -1,7 +1,6 @@
 #include <array>
 #include <string>
 
-#include "calendar/AbsenceCode.h"
 #include "calendar/SignedText.h"
 #include "calendar/frmKalender.h"
 #include "db/Criteria.h"
@@ -10,13 +9,9 @@ namespace mv {
 
 namespace {
 
-// The kinds of the info panel by option index 1 to 5: title text and type keyword.
-struct InfoKind {
-  int title;
-  const char* type;
-};
-constexpr std::array<InfoKind, 5> kKinds = {
-    {{22, "Urlaub"}, {23, "Krank"}, {24, "Zeitausgleich"}, {25, "Dienstreise"}, {26, "Sonstiges"}}};
+// The kinds of the info panel by option index 1 to 5.
+constexpr std::array kKinds = {EntryType::Urlaub, EntryType::Krank, EntryType::Zeitausgleich,
+                               EntryType::Dienstreise, EntryType::Sonstiges};
 
 long CountRows(State& s, const std::string& sql) {
   s.RsCount.Open(sql, s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
@@ -70,19 +65,18 @@ void frmKalender::opt_Info_Click(int Index) {
   }
   s_.InfoIndex = Index;
   if (known) {
-    const InfoKind& kind = kKinds[static_cast<size_t>(Index - 1)];
-    const bool sick = KennZOf(kind.type, "?").empty();
-    lbl_Info.SetCaption(s_.T(kind.title));
+    const EntryType kind = kKinds[static_cast<size_t>(Index - 1)];
+    const bool sick = KennZOf(kind, '?').empty();
+    lbl_Info.SetCaption(s_.T(NameText(kind)));
     lbl_Info1.SetCaption(s_.T(sick ? 45 : 38));
     lbl_Info2.SetCaption(sick ? "---" : s_.T(39));
     lbl_Info3.SetCaption(s_.T(sick ? 46 : 40));
     lbl_Info2.SetEnabled(!sick);
     lbl_ColInfo2.SetEnabled(!sick);
     try {
-      lbl_ColInfo1.SetCaption(std::to_string(CountInMonth(s_, KennZOf(kind.type, "/"))));
-      lbl_ColInfo2.SetCaption(sick ? "0"
-                                   : std::to_string(CountInMonth(s_, KennZOf(kind.type, "?"))));
-      lbl_ColInfo3.SetCaption(std::to_string(CountInMonth(s_, KennZOf(kind.type, "!"))));
+      lbl_ColInfo1.SetCaption(std::to_string(CountInMonth(s_, KennZOf(kind, '/'))));
+      lbl_ColInfo2.SetCaption(sick ? "0" : std::to_string(CountInMonth(s_, KennZOf(kind, '?'))));
+      lbl_ColInfo3.SetCaption(std::to_string(CountInMonth(s_, KennZOf(kind, '!'))));
     } catch (const db::Error& e) {
       s_.rt.MsgBox(e.what());
     }

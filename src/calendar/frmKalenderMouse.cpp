@@ -134,7 +134,7 @@ void frmKalender::grdCal_MouseUp(int Button, int, float, float) {
   if (row >= FirstMemberRow && col == 0 && Button == forms::vbRightButton) {
     if (UnderWay(s_, selection_)) CancelSelection(s_, selection_);
     s_.SortOrder = s_.SortOrder == "ASC" ? "DESC" : "ASC";
-    FillCalendar(s_, "Team");
+    FillCalendar(w_, CalendarPass::Team);
     return;
   }
   if (Button != forms::vbLeftButton || !UnderWay(s_, selection_)) return;

@@ -5,7 +5,6 @@
 #include "calendar/WriteTransaction.h"
 #include "calendar/frmKalender.h"
 #include "db/Db.h"
-#include "masterdata/frmFerien.h"
 
 namespace mv {
 
@@ -40,7 +39,8 @@ void ClearNoteReferences(State& s, long noteNr) {
 
 }  // namespace
 
-frmNotiz::frmNotiz(State& s) : forms::Form(s.rt, "frmNotiz"), s_(s) {
+frmNotiz::frmNotiz(CalendarWindows& windows)
+    : forms::Form(windows.s.rt, "frmNotiz"), w_(windows), s_(windows.s) {
   LayOut();
   cmb_Note.Change = [this] { cmb_Note_Change(); };
   cmb_Note.Click = [this] { cmb_Note_Click(); };
@@ -76,7 +76,7 @@ void frmNotiz::Form_Activate() {
   try {
     rs.Close();
     rs.Open("tbl_Notizen", s_.Conn, db::CursorType::Static, db::LockType::Pessimistic);
-    if (frmKalender* main = s_.frmKalender.IfLoaded()) {
+    if (frmKalender* main = w_.frmKalender.IfLoaded()) {
       main->lbl_Status.SetCaption(s_.T(125) + std::to_string(rs.RecordCount()));
     }
     for (; !rs.EOF(); rs.MoveNext()) cmb_Note.AddItem(rs["Text"].Text());
@@ -154,10 +154,9 @@ void frmNotiz::CloseDialog() {
   } catch (const db::Error&) {
     // Closing goes on: the opener must get its window back.
   }
-  frmFerien* holidays = s_.frmFerien.IfLoaded();
-  if (holidays && holidays->Visible()) {
+  if (forms::Form* holidays = Follow(w_.links.ShownHolidayWindow)) {
     holidays->SetEnabled(true);
-  } else if (frmKalender* main = s_.frmKalender.IfLoaded()) {
+  } else if (frmKalender* main = w_.frmKalender.IfLoaded()) {
     main->SetEnabled(true);
   }
   Hide();

@@ -2,6 +2,7 @@
 // The note dialog: picks or types a note text for the days being written, or edits the catalogue.
 // Every way out leaves NoteNr (the saved text's number, 0 when closed unsaved), enables the window
 // that opened it and hides the dialog.
+#include "calendar/CalendarWindows.h"
 #include "core/State.h"
 #include "forms/Forms.h"
 
@@ -9,7 +10,7 @@ namespace mv {
 
 class frmNotiz : public forms::Form {
  public:
-  explicit frmNotiz(State& s);
+  explicit frmNotiz(CalendarWindows& windows);
 
   forms::Label lbl_Zeitraum{*this, "lbl_Zeitraum"};
   forms::ComboBox cmb_Note{*this, "cmb_Note"};
@@ -32,6 +33,7 @@ class frmNotiz : public forms::Form {
   void CloseDialog();
   void ShowFailure(const std::exception& failure);
 
+  CalendarWindows& w_;
   State& s_;
 };
 

@@ -39,16 +39,17 @@ void LoadSettingsAndTexts(State& s) {
   }
 }
 
-bool LoadLoginWindow(State& s) {
+bool LoadLoginWindow(CoreWindows& windows) {
+  State& s = windows.s;
   std::string failure;
   try {
-    s.frmLogin.Load();
+    windows.frmLogin.Load();
     return true;
   } catch (const std::exception& e) {
     failure = e.what();
   }
   // Never shown half set up: the window goes without running its handlers.
-  s.frmLogin.Discard();
+  windows.frmLogin.Discard();
   if (s.RsUser.IsOpen()) {
     try {
       s.RsUser.Close();
@@ -61,7 +62,8 @@ bool LoadLoginWindow(State& s) {
   return false;
 }
 
-int Main(State& s) {
+int Main(CoreWindows& windows) {
+  State& s = windows.s;
   // 1. Random numbers from the time of day.
   s.rt.Randomize(static_cast<float>(s.rt.Timer()));
   // 2. Settings and texts.
@@ -83,7 +85,7 @@ int Main(State& s) {
     s.Settings.DatabasePath = local;
   }
   // 5. The login window.
-  if (!LoadLoginWindow(s)) return ExitLoginWindowFailed;
+  if (!LoadLoginWindow(windows)) return ExitLoginWindowFailed;
   return 0;
 }
 

@@ -2,6 +2,7 @@
 // Start-up and the reading of the settings and texts.
 #include <filesystem>
 
+#include "core/CoreWindows.h"
 #include "core/State.h"
 
 namespace mv {
@@ -14,7 +15,7 @@ constexpr int ExitLoginWindowFailed = 3;    // the login window could not be set
 // (falling back to the local database file with text 149) and loads the login window.
 // Returns 0 when the login window is shown; otherwise reports the failure in a message box, ends
 // the program with s.rt.End(status) and returns that status (the login window is then not shown).
-int Main(State& s);
+int Main(CoreWindows& windows);
 
 // Reads settings.dat from the program folder (created empty when missing), takes the first-start
 // values where the record names no language or font, sets ZoomLevel 0 and SortOrder "ASC" and fills
@@ -28,6 +29,6 @@ std::filesystem::path LocalDatabasePath(const State& s);
 // Loads frmLogin (its set-up opens RsUser and shows it). When the set-up fails (for example a
 // database without tbl_User), shows the failure's description, drops the window, ends the program
 // with ExitLoginWindowFailed and returns false.
-bool LoadLoginWindow(State& s);
+bool LoadLoginWindow(CoreWindows& windows);
 
 }  // namespace mv

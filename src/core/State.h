@@ -1,27 +1,21 @@
 #pragma once
-// The program-wide state: settings, texts, the one connection with its shared recordsets, the
-// login state, the view position, the entry in progress and the windows. Created by the
-// program's entry point and passed by reference; there are no globals.
+// The program-wide data: settings and texts, the one connection with its shared recordsets, the
+// login state, the view position, the month grid's cell notes and the entry in progress. Created
+// with the program and passed by reference; there are no globals. The windows live above it, in
+// the program layer.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "core/EntryKinds.h"
 #include "core/Settings.h"
 #include "core/Texts.h"
 #include "db/Connection.h"
 #include "db/Recordset.h"
-#include "forms/FormSlot.h"
 #include "forms/Runtime.h"
 
 namespace mv {
-
-class frmLogin;
-class frmKalender;
-class frmNotiz;
-class frmMitarbeiter;
-class frmJahresansicht;
-class frmFerien;
 
 constexpr int GroupAdmin = 1;
 constexpr int GroupBackOffice = 2;
@@ -31,8 +25,7 @@ constexpr int GroupEmployee = 3;
 using CellNoteTable = std::array<std::array<long, 32>, 35>;
 
 struct State {
-  explicit State(forms::Platform& platform);
-  ~State();
+  explicit State(forms::Platform& platform) : rt(platform) {}
   State(const State&) = delete;
   State& operator=(const State&) = delete;
 
@@ -48,7 +41,7 @@ struct State {
   std::uint8_t ZoomLevel = 0;
   std::string SortOrder = "ASC";
 
-  // Database
+  // Database: the connection, one shared recordset per table, the main window's three queries
   db::Connection Conn;
   db::Recordset RsKalender;
   db::Recordset RsUser;
@@ -66,10 +59,12 @@ struct State {
   // Login state
   int UserGroup = 0;
   std::string CurrentLoginID;
-  long CurrentPersNr = 0;
   int UserTeam = 0;
   int UserVacationDays = 0;
   std::string CurrentUserName;
+
+  // Current employee
+  long CurrentPersNr = 0;
 
   // View position
   int CurrentTeam = 0;
@@ -83,8 +78,8 @@ struct State {
   CellNoteTable CellNotes{};
 
   // Entry in progress
-  std::string CurrentType;
-  std::string CurrentAction;
+  EntryType CurrentType = EntryType::Urlaub;
+  EntryAction CurrentAction = EntryAction::anfragen;
   std::string CurrentSign;
   std::string CurrentKennZ;
   std::optional<int> SelStart;  // empty while no selection is under way
@@ -93,14 +88,6 @@ struct State {
   bool HasDeps = false;
   std::array<long, 4> DepPersNr{};        // positions 1 to 3
   std::array<std::string, 4> DepNames{};  // positions 1 to 3
-
-  // Windows (built on first use, rebuilt after an unload)
-  forms::FormSlot<mv::frmLogin> frmLogin;
-  forms::FormSlot<mv::frmKalender> frmKalender;
-  forms::FormSlot<mv::frmNotiz> frmNotiz;
-  forms::FormSlot<mv::frmMitarbeiter> frmMitarbeiter;
-  forms::FormSlot<mv::frmJahresansicht> frmJahresansicht;
-  forms::FormSlot<mv::frmFerien> frmFerien;
 };
 
 }  // namespace mv

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "calendar/frmKalender.h"
 #include "db/Criteria.h"
 #include "db/Recordset.h"
 
@@ -22,7 +21,8 @@ struct EmployeeRow {
 
 }  // namespace
 
-frmLogin::frmLogin(State& s) : forms::Form(s.rt, "frmLogin"), s_(s) {
+frmLogin::frmLogin(CoreWindows& windows)
+    : forms::Form(windows.s.rt, "frmLogin"), w_(windows), s_(windows.s) {
   LayOut();
   WireEvents();
 }
@@ -126,10 +126,10 @@ void frmLogin::cmdOK_Click() {
   s_.CurrentUserName = employee.Name;
   rsUser.Close();
 
-  // This window goes, the main window comes. The State outlives this window, so keep it at hand.
-  State& s = s_;
+  // This window goes, the main window comes. The windows outlive this one, so keep them at hand.
+  CoreWindows& windows = w_;
   Unload();
-  s.frmKalender.Load();
+  windows.LoadMainWindow();
 }
 
 void frmLogin::LoginFailed() {

@@ -2,6 +2,7 @@
 // The login window: login name and password checked against tbl_User. It is the first
 // window of the program and comes back after every log-out. No close box: OK and Abbruch are its
 // ways out.
+#include "core/CoreWindows.h"
 #include "core/State.h"
 #include "forms/Forms.h"
 
@@ -9,7 +10,7 @@ namespace mv {
 
 class frmLogin : public forms::Form {
  public:
-  explicit frmLogin(State& s);
+  explicit frmLogin(CoreWindows& windows);
 
   forms::Label Label1{*this, "Label1"};
   forms::TextBox txtID{*this, "txtID"};
@@ -39,6 +40,7 @@ class frmLogin : public forms::Form {
   // Text 136, both boxes emptied, the focus into txtID.
   void LoginFailed();
 
+  CoreWindows& w_;
   State& s_;
 };
 

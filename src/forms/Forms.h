@@ -32,7 +32,7 @@
 //     void Form_Load() override;
 //     ...
 //   };
-// The program state holds it as forms::FormSlot<frmLogin> (loaded on use, rebuilt after Unload).
+// The program holds it as forms::FormSlot<frmLogin> (loaded on use, rebuilt after Unload).
 
 #include "forms/CheckBox.h"
 #include "forms/Color.h"

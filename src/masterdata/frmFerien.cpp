@@ -2,6 +2,12 @@
 
 namespace mv {
 
-frmFerien::frmFerien(State& s) : forms::Form(s.rt, "frmFerien") {}
+frmFerien::frmFerien(MasterDataWindows& windows)
+    : forms::Form(windows.s.rt, "frmFerien"), s_(windows.s) {}
+
+void frmFerien::SetToolTips() {
+  optSelect.SetToolTipText(s_.T(183));
+  optDelete.SetToolTipText(s_.T(184));
+}
 
 }  // namespace mv

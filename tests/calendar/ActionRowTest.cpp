@@ -49,8 +49,8 @@ void Follow(mvtest::TestApp& app, mv::frmKalender& k, const std::vector<Step>& s
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
     step.choose(k);
-    EXPECT_EQ(app.s().CurrentType, step.type);
-    EXPECT_EQ(app.s().CurrentAction, step.action);
+    EXPECT_EQ(mv::Keyword(app.s().CurrentType), step.type);
+    EXPECT_EQ(mv::Keyword(app.s().CurrentAction), step.action);
     EXPECT_EQ(Shown(k), step.shown);
     EXPECT_EQ(
         k.lbl_action1.Caption() + "|" + k.lbl_action2.Caption() + "|" + k.lbl_action3.Caption(),

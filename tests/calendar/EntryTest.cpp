@@ -28,7 +28,7 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   std::string dialogCaption, period;
   bool mainEnabledWhileWaiting = true;
   app.platform.QueueAction([&] {
-    mv::frmNotiz& dialog = *s.frmNotiz.IfLoaded();
+    mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
     dialogCaption = dialog.Caption();
     period = dialog.lbl_Zeitraum.Caption();
     mainEnabledWhileWaiting = employee.Enabled();
@@ -84,22 +84,22 @@ TEST(Entry, InEnglish) {
   k.cmbModus.UserSelect(2);
   EXPECT_EQ(k.cmbModus.Text(), "Diseased");
   EXPECT_EQ(k.lbl_action1.Caption() + "|" + k.lbl_action3.Caption(), "excused|unexcused");
-  EXPECT_EQ(app.s().CurrentType, "Krank");
-  EXPECT_EQ(app.s().CurrentAction, "Entschuldigt");
+  EXPECT_EQ(app.s().CurrentType, mv::EntryType::Krank);
+  EXPECT_EQ(app.s().CurrentAction, mv::EntryAction::Entschuldigt);
   k.cmbModus.UserSelect(1);
 
   app.platform.ExpectMessageBox("Enquire vacation on 04.12.2026 ?", forms::vbYes);
   app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
   app.platform.QueueAction([&app] {
-    mv::frmNotiz& dialog = *app.s().frmNotiz.IfLoaded();
+    mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
     dialog.cmb_Note.UserType("Dentist");
     dialog.cmdSave.UserClick();
   });
   SelectDays(k, BergRow, 4, 4);
 
   EXPECT_EQ(app.platform.MessageBoxes().front().Request.Title, "Please confirm");
-  EXPECT_EQ(app.s().frmNotiz->Caption(), "Append notice");
-  EXPECT_EQ(app.s().frmNotiz->lbl_Zeitraum.Caption(), "4.12.2026");
+  EXPECT_EQ(app.calendar().frmNotiz->Caption(), "Append notice");
+  EXPECT_EQ(app.calendar().frmNotiz->lbl_Zeitraum.Caption(), "4.12.2026");
   EXPECT_EQ(app.EntryOn(10, Dec(4)), "U?");
   EXPECT_EQ(k.grdCal.TextMatrix(BergRow, 4), "V");
 }
@@ -119,14 +119,14 @@ TEST(Entry, BackOfficeReplacesDeclinesAndRecordsSickDays) {
   app.platform.ExpectMessageBox(DependentQuestion(app.s(), "Adam, Karl"), forms::vbYes);
   app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
   app.platform.QueueAction([&app] {
-    mv::frmNotiz& dialog = *app.s().frmNotiz.IfLoaded();
+    mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
     dialog.cmb_Note.UserType("verworfen");
     dialog.UserClose();
   });
   SelectDays(k, BergRow, 8, 8);
   EXPECT_EQ(EntriesOf(app, 10), (Rows{{"2026-12-08", "U?", "0"}}));
   EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Notizen"), 1);
-  EXPECT_FALSE(app.s().frmNotiz.IsLoaded());
+  EXPECT_FALSE(app.calendar().frmNotiz.IsLoaded());
   EXPECT_TRUE(k.Enabled());
 
   k.opt_decline.UserClick();
@@ -159,7 +159,7 @@ TEST(Entry, EmployeeKeepsSickCodesButTakesTheNoteOnThem) {
   app.platform.ExpectMessageBox(RangeQuestion(14, 17, "Urlaub", "anfragen"), forms::vbYes);
   app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
   app.platform.QueueAction([&app] {
-    mv::frmNotiz& dialog = *app.s().frmNotiz.IfLoaded();
+    mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
     dialog.cmb_Note.UserSelect(0);
     dialog.cmdSave.UserClick();
   });

@@ -129,30 +129,30 @@ TEST(MainWindow, CaptionsAndTooltipsInBothLanguages) {
   for (int language : {1, 2}) {
     CalendarApp app;
     auto& k = Enter(app, 10, mv::GroupEmployee, language);
-    mv::State& s = app.s();
-    const std::vector<std::string> shown = {k.Caption(),
-                                            k.mnuProgramm.Caption(),
-                                            k.mnuLogOut.Caption(),
-                                            k.mnuKartei.Caption(),
-                                            k.mnuFerien.Caption(),
-                                            k.mnuDruckAnsicht.Caption(),
-                                            k.mnuExtras.Caption(),
-                                            k.Label1.Caption(),
-                                            k.Label5.Caption(),
-                                            k.fmNote.Caption(),
-                                            k.lbl_Note.Caption(),
-                                            k.lbl_Konto.Caption(),
-                                            k.lbl_KtoShadow(3).Caption(),
-                                            k.lbl_KtoInfo3.Caption(),
-                                            k.opt_Info(5).Caption(),
-                                            k.lbl_Status.Caption(),
-                                            k.cmdMonForward.ToolTipText(),
-                                            k.cmdZoomDec.ToolTipText(),
-                                            k.opt_Info(5).ToolTipText(),
-                                            s.frmMitarbeiter->cmd_FirstRS.ToolTipText(),
-                                            s.frmFerien->optDelete.ToolTipText(),
-                                            k.cmbMonat.Text(),
-                                            k.cmbModus.Text()};
+    const std::vector<std::string> shown = {
+        k.Caption(),
+        k.mnuProgramm.Caption(),
+        k.mnuLogOut.Caption(),
+        k.mnuKartei.Caption(),
+        k.mnuFerien.Caption(),
+        k.mnuDruckAnsicht.Caption(),
+        k.mnuExtras.Caption(),
+        k.Label1.Caption(),
+        k.Label5.Caption(),
+        k.fmNote.Caption(),
+        k.lbl_Note.Caption(),
+        k.lbl_Konto.Caption(),
+        k.lbl_KtoShadow(3).Caption(),
+        k.lbl_KtoInfo3.Caption(),
+        k.opt_Info(5).Caption(),
+        k.lbl_Status.Caption(),
+        k.cmdMonForward.ToolTipText(),
+        k.cmdZoomDec.ToolTipText(),
+        k.opt_Info(5).ToolTipText(),
+        app.masterdata().frmMitarbeiter->cmd_FirstRS.ToolTipText(),
+        app.masterdata().frmFerien->optDelete.ToolTipText(),
+        k.cmbMonat.Text(),
+        k.cmbModus.Text()};
     EXPECT_EQ(shown, language == 1 ? german : english);
   }
 }
@@ -184,16 +184,17 @@ TEST(MainWindow, OpensOnTodaysMonthAndTheUsersTeamWithTheCalendarTableOpen) {
   EXPECT_FALSE(s.SelStart.has_value());
   EXPECT_EQ(s.InfoIndex, 1);
 
-  ASSERT_TRUE(s.frmJahresansicht.IsLoaded() && s.frmMitarbeiter.IsLoaded() &&
-              s.frmFerien.IsLoaded());
-  for (forms::Form* companion : std::vector<forms::Form*>{
-           &s.frmJahresansicht.Get(), &s.frmMitarbeiter.Get(), &s.frmFerien.Get()})
+  ASSERT_TRUE(app.overview().frmJahresansicht.IsLoaded() &&
+              app.masterdata().frmMitarbeiter.IsLoaded() && app.masterdata().frmFerien.IsLoaded());
+  for (forms::Form* companion : std::vector<forms::Form*>{&app.overview().frmJahresansicht.Get(),
+                                                          &app.masterdata().frmMitarbeiter.Get(),
+                                                          &app.masterdata().frmFerien.Get()})
     EXPECT_FALSE(companion->Visible()) << companion->Name();
-  EXPECT_EQ(Entries(s.frmMitarbeiter->cmb_Team), Entries(k.cmbTeamAuswahl));
-  EXPECT_EQ(s.frmMitarbeiter->cmb_Team.ListIndex(), -1);
+  EXPECT_EQ(Entries(app.masterdata().frmMitarbeiter->cmb_Team), Entries(k.cmbTeamAuswahl));
+  EXPECT_EQ(app.masterdata().frmMitarbeiter->cmb_Team.ListIndex(), -1);
   EXPECT_EQ(k.grdCal.FontName(), "Courier New");
   EXPECT_EQ(Look(k.grdCal, 4, 0).Font.Name, "Courier New");
-  EXPECT_EQ(s.frmJahresansicht->grdYear.FontName(), "Courier New");
+  EXPECT_EQ(app.overview().frmJahresansicht->grdYear.FontName(), "Courier New");
 }
 
 // No teams at all, or a team table that cannot be read (reported): the window opens all the same.
@@ -247,8 +248,8 @@ TEST(MainWindow, MonthButtonsCrossYearEndsWithBothListsInStep) {
   // The annual overview and the print manager move the view without touching the lists; the
   // month buttons still show the month they name.
   app.s().CurrentMonth = 2;
-  mv::FillCalendar(app.s(), "Team");
-  mv::FillCalendar(app.s(), "Monat");
+  mv::FillCalendar(app.calendar(), mv::CalendarPass::Team);
+  mv::FillCalendar(app.calendar(), mv::CalendarPass::Monat);
   ASSERT_EQ(k.grdCal.TextMatrix(1, 1), "Februar");
   k.cmdMonBack.UserClick();
   ExpectShown(k, "Januar", "2011");

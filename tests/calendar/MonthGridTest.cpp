@@ -76,10 +76,11 @@ TEST(MonthGrid, DaysPastTheMonthsEndStayHiddenAcrossMonthsZoomAndTeams) {
   k.cmbMonat.UserSelect(2);
   ExpectMonthEnd(g, 31, 400);
 
-  ASSERT_TRUE(app.s().frmKalender.Unload());  // rebuilds asked for later do not load it again
-  mv::FillCalendar(app.s(), "Team");
-  mv::FillCalendar(app.s(), "Monat");
-  EXPECT_FALSE(app.s().frmKalender.IsLoaded());
+  ASSERT_TRUE(
+      app.calendar().frmKalender.Unload());  // rebuilds asked for later do not load it again
+  mv::FillCalendar(app.calendar(), mv::CalendarPass::Team);
+  mv::FillCalendar(app.calendar(), mv::CalendarPass::Monat);
+  EXPECT_FALSE(app.calendar().frmKalender.IsLoaded());
 }
 
 TEST(MonthGrid, MembersInOrderOfTheirLastNamesWithTheExactQueries) {

@@ -22,7 +22,7 @@ class NoteDialog : public ::testing::Test {
   mv::frmNotiz& OpenCatalogue() {
     if (!main) main = &Enter(app, 12, mv::GroupAdmin);
     EXPECT_TRUE(main->UserShortcut("Ctrl+N"));
-    return *app.s().frmNotiz.IfLoaded();
+    return *app.calendar().frmNotiz.IfLoaded();
   }
 
   Rows Notes() { return app.Query("SELECT LfdNr, Text FROM tbl_Notizen ORDER BY LfdNr"); }
@@ -148,7 +148,7 @@ TEST_F(NoteDialog, CloseButtonAndCloseBoxHandBackNoNote) {
   EXPECT_FALSE(app.s().RsNotizen.IsOpen());
 
   OpenCatalogue().UserClose();
-  EXPECT_FALSE(app.s().frmNotiz.IsLoaded());
+  EXPECT_FALSE(app.calendar().frmNotiz.IsLoaded());
   EXPECT_TRUE(main->Enabled());
   EXPECT_EQ(Entries(OpenCatalogue().cmb_Note), (std::vector<std::string>{"Arzt", "Kur"}));
 }
@@ -156,10 +156,10 @@ TEST_F(NoteDialog, CloseButtonAndCloseBoxHandBackNoNote) {
 TEST_F(NoteDialog, HolidayWindowIsEnabledAgainInsteadOfTheMainWindow) {
   main = &Enter(app, 12, mv::GroupAdmin);
   main->SetEnabled(false);
-  mv::frmFerien& holidays = app.s().frmFerien.Get();
+  mv::frmFerien& holidays = app.masterdata().frmFerien.Get();
   holidays.Show();
   holidays.SetEnabled(false);
-  mv::frmNotiz& dialog = app.s().frmNotiz.Get();
+  mv::frmNotiz& dialog = app.calendar().frmNotiz.Get();
   dialog.Show();
   EXPECT_FALSE(dialog.cmdSave.Enabled());
   dialog.cmb_Note.UserSelect(0);

@@ -85,7 +85,7 @@ class Program : public ::testing::Test {
   }
 
   mv::frmLogin* Login() { return app.LoginWindow(); }
-  mv::frmKalender* Main() { return s().frmKalender.IfLoaded(); }
+  mv::frmKalender* Main() { return app.calendar().frmKalender.IfLoaded(); }
 
   // Expects text 136 for the next refused login.
   void ExpectRefusal() { platform().ExpectMessageBox(s().T(136), forms::vbOK); }

@@ -29,16 +29,16 @@ class QtProgram : public testing::Test {
     database.AddEmployee(2, "Beispiel", "Erika", 0);
     database.AddLogin(1, "max", "geheim", mv::GroupAdmin);
     platform.SetProgramFolder(database.Folder());
-    state = std::make_unique<mv::State>(platform);
-    platform.Attach(state->rt);
+    program = std::make_unique<mv::Program>(platform);
+    platform.Attach(program->s.rt);
   }
-  ~QtProgram() override { state.reset(); }
+  ~QtProgram() override { program.reset(); }
 
   // Starts the program; the login window shows.
   mv::frmLogin& Start() {
-    EXPECT_EQ(mv::Main(*state), 0);
+    EXPECT_EQ(program->Start(), 0);
     mvtest::Pump();
-    mv::frmLogin* login = state->frmLogin.IfLoaded();
+    mv::frmLogin* login = program->core.frmLogin.IfLoaded();
     if (!login) throw std::runtime_error("no login window");
     return *login;
   }
@@ -51,7 +51,7 @@ class QtProgram : public testing::Test {
     TypeInto(login.txtPW, QStringLiteral("geheim"));
     QTest::keyClick(Edit(login.txtPW), Qt::Key_Return);
     mvtest::Pump();
-    mv::frmKalender* main = state->frmKalender.IfLoaded();
+    mv::frmKalender* main = program->calendar.frmKalender.IfLoaded();
     if (!main) throw std::runtime_error("no main window after the login");
     return *main;
   }
@@ -73,7 +73,7 @@ class QtProgram : public testing::Test {
 
   mvtest::AnsweringPlatform platform;
   mvtest::TestApp database;
-  std::unique_ptr<mv::State> state;
+  std::unique_ptr<mv::Program> program;
 };
 
 TEST_F(QtProgram, ALoginTypedOnTheLoginWindowReachesTheMainWindow) {
@@ -93,9 +93,9 @@ TEST_F(QtProgram, ALoginTypedOnTheLoginWindowReachesTheMainWindow) {
   QTest::keyClick(Edit(login.txtPW), Qt::Key_Return);
   mvtest::Pump();
 
-  EXPECT_FALSE(state->frmLogin.IsLoaded());
+  EXPECT_FALSE(program->core.frmLogin.IsLoaded());
   EXPECT_EQ(platform.Shown().size(), 1u);
-  mv::frmKalender* main = state->frmKalender.IfLoaded();
+  mv::frmKalender* main = program->calendar.frmKalender.IfLoaded();
   ASSERT_NE(main, nullptr);
   QWidget* mainWindow = platform.WindowOf(*main);
   ASSERT_NE(mainWindow, nullptr);
@@ -149,7 +149,7 @@ TEST_F(QtProgram, ANoteTypedIntoTheNoteDialogWhileTheEntryWaitsIsAttachedToTheDa
   QMetaObject::invokeMethod(
       qApp,
       [this, &main, &dialogWorked] {
-        mv::frmNotiz* dialog = state->frmNotiz.IfLoaded();
+        mv::frmNotiz* dialog = program->calendar.frmNotiz.IfLoaded();
         if (!dialog || !dialog->Visible() || main.Enabled()) return;
         auto* note = static_cast<QComboBox*>(platform.WidgetOf(dialog->cmb_Note));
         QTest::mouseClick(note, Qt::LeftButton);
@@ -164,7 +164,7 @@ TEST_F(QtProgram, ANoteTypedIntoTheNoteDialogWhileTheEntryWaitsIsAttachedToTheDa
 
   ASSERT_TRUE(dialogWorked);
   EXPECT_TRUE(main.Enabled());
-  EXPECT_FALSE(state->frmNotiz->Visible());
+  EXPECT_FALSE(program->calendar.frmNotiz->Visible());
   const auto notes = database.Query("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Kur in Bad Ems'");
   ASSERT_EQ(notes.size(), 1u);
   const std::string month = (today.Month < 10 ? "0" : "") + std::to_string(today.Month);
@@ -179,12 +179,12 @@ TEST_F(QtProgram, LoggingOutByItsShortcutBringsTheLoginWindowBack) {
   mv::frmKalender& main = LogIn();
   QTest::keyClick(platform.WindowOf(main), Qt::Key_L, Qt::ControlModifier);
   mvtest::Pump();
-  EXPECT_FALSE(state->frmKalender.IsLoaded());
-  mv::frmLogin* login = state->frmLogin.IfLoaded();
+  EXPECT_FALSE(program->calendar.frmKalender.IsLoaded());
+  mv::frmLogin* login = program->core.frmLogin.IfLoaded();
   ASSERT_NE(login, nullptr);
   ASSERT_NE(platform.WindowOf(*login), nullptr);
   EXPECT_TRUE(platform.WindowOf(*login)->isVisible());
-  EXPECT_FALSE(state->rt.Ended());
+  EXPECT_FALSE(program->s.rt.Ended());
 }
 
 TEST_F(QtProgram, AWrongPasswordIsRefusedInABoxWithTheProgramsTitle) {
@@ -195,9 +195,10 @@ TEST_F(QtProgram, AWrongPasswordIsRefusedInABoxWithTheProgramsTitle) {
 
   ASSERT_EQ(platform.Shown().size(), 2u);
   EXPECT_EQ(platform.Shown()[1].Title, QStringLiteral("Morvellan"));
-  EXPECT_EQ(platform.Shown()[1].Text,
-            QString::fromStdString(state->T(136)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-  EXPECT_TRUE(state->frmLogin.IsLoaded());
+  EXPECT_EQ(
+      platform.Shown()[1].Text,
+      QString::fromStdString(program->s.T(136)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+  EXPECT_TRUE(program->core.frmLogin.IsLoaded());
   EXPECT_TRUE(Edit(login.txtID)->text().isEmpty());
   EXPECT_TRUE(Edit(login.txtPW)->text().isEmpty());
 }
@@ -205,7 +206,7 @@ TEST_F(QtProgram, AWrongPasswordIsRefusedInABoxWithTheProgramsTitle) {
 TEST_F(QtProgram, CancelOnTheLoginWindowEndsTheProgram) {
   mv::frmLogin& login = Start();
   QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(login.cmdCancel)), Qt::LeftButton);
-  EXPECT_TRUE(state->rt.Ended());
+  EXPECT_TRUE(program->s.rt.Ended());
   EXPECT_EQ(platform.ExitCode(), 0);
 }
 

@@ -39,10 +39,10 @@ struct Handle {
 
 TestApp::TestApp() {
   db::CreateDatabaseFile(DbPath().string(), ReadSchema());
-  state = std::make_unique<mv::State>(platform);
+  program = std::make_unique<mv::Program>(platform);
 }
 
-TestApp::~TestApp() { state.reset(); }
+TestApp::~TestApp() { program.reset(); }
 
 void TestApp::Run(const std::string& nativeSql) {
   Handle h(DbPath());
@@ -135,7 +135,7 @@ void TestApp::OpenProgram(int language) {
   s().Conn.Open(db::JetConnectionString(DbPath().string()));
 }
 
-int TestApp::StartProgram() { return mv::Main(s()); }
+int TestApp::StartProgram() { return program->Start(); }
 
 void TestApp::WriteSettings(const mv::SettingsRecord& record) {
   if (auto error = mv::WriteSettingsFile(Folder(), record)) throw std::runtime_error(*error);
@@ -146,17 +146,17 @@ void TestApp::CreateDatabase(const std::filesystem::path& path) {
   db::CreateDatabaseFile(path.string(), ReadSchema());
 }
 
-mv::frmLogin* TestApp::LoginWindow() { return s().frmLogin.IfLoaded(); }
+mv::frmLogin* TestApp::LoginWindow() { return core().frmLogin.IfLoaded(); }
 
 mv::frmKalender* TestApp::LoginAs(const std::string& loginId, const std::string& password) {
-  mv::frmLogin& login = s().frmLogin.Get();
+  mv::frmLogin& login = core().frmLogin.Get();
   if (!login.Visible()) throw std::runtime_error("LoginAs: the login window is not shown");
   login.txtID.UserSetText("");
   login.txtID.UserType(loginId);
   login.txtPW.UserSetText("");
   login.txtPW.UserType(password);
   login.cmdOK.UserClick();
-  return s().frmKalender.IfLoaded();
+  return calendar().frmKalender.IfLoaded();
 }
 
 mv::frmKalender& TestApp::EnterAs(long persNr, int group) {
@@ -170,7 +170,7 @@ mv::frmKalender& TestApp::EnterAs(long persNr, int group) {
   s().UserTeam = s().CurrentTeam;
   s().UserVacationDays = std::stoi(rows[0][1]);
   s().CurrentUserName = rows[0][2] + ", " + rows[0][3];
-  return s().frmKalender.Get();
+  return calendar().frmKalender.Get();
 }
 
 }  // namespace mvtest

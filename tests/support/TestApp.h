@@ -8,6 +8,7 @@
 #include "core/State.h"
 #include "db/Date.h"
 #include "forms/headless/HeadlessPlatform.h"
+#include "program/Program.h"
 
 namespace mv {
 class frmKalender;
@@ -24,8 +25,12 @@ class TestApp {
   ~TestApp();
 
   forms::HeadlessPlatform platform;
-  std::unique_ptr<mv::State> state;
-  mv::State& s() { return *state; }
+  std::unique_ptr<mv::Program> program;
+  mv::State& s() { return program->s; }
+  mv::CoreWindows& core() { return program->core; }
+  mv::CalendarWindows& calendar() { return program->calendar; }
+  mv::MasterDataWindows& masterdata() { return program->masterdata; }
+  mv::OverviewWindows& overview() { return program->overview; }
 
   std::filesystem::path Folder() const { return platform.ProgramFolder(); }
   std::filesystem::path DbPath() const { return Folder() / "Morvellan.mdb"; }

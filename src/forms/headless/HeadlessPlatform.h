@@ -46,12 +46,12 @@ struct ShownInputBox {
 // folder.
 //
 //   forms::HeadlessPlatform platform;
-//   State s(platform);                                   // owns forms::Runtime rt{platform}
+//   Program p(platform);                                 // owns forms::Runtime rt{platform}
 //   platform.ExpectMessageBox(texts(136), forms::vbOK);  // the refused login
-//   s.frmLogin->txtID.UserType("nobody");
-//   s.frmLogin->cmdOK.UserClick();
-//   platform.QueueAction([&] { s.frmNotiz->cmdAbort.UserClick(); });  // runs inside the next
-//   DoEvents
+//   p.core.frmLogin->txtID.UserType("nobody");
+//   p.core.frmLogin->cmdOK.UserClick();
+//   // runs inside the next DoEvents:
+//   platform.QueueAction([&] { p.calendar.frmNotiz->cmdAbort.UserClick(); });
 class HeadlessPlatform : public Platform {
  public:
   using MessageMatch = std::function<bool(const MessageBoxRequest&)>;

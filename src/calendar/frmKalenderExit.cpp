@@ -6,10 +6,11 @@
 namespace mv {
 
 void frmKalender::mnuLogOut_Click() {
-  // This window is discarded by its unload; the State stays.
-  State& s = s_;
+  // This window is discarded by its unload; the windows and the State stay.
+  CalendarWindows& w = w_;
+  State& s = w.s;
   // 1. The main window goes with its calendar, lists and captions.
-  if (!s.frmKalender.Unload()) return;
+  if (!w.frmKalender.Unload()) return;
   // 2. RsKalender closes with it.
   try {
     s.RsKalender.Close();
@@ -18,15 +19,15 @@ void frmKalender::mnuLogOut_Click() {
     s.rt.MsgBox(e.what(), forms::vbOKOnly);
   }
   // 3. The empty login window, in the current language and masking; Conn stays open.
-  LoadLoginWindow(s);
+  LoadLoginWindow(w.core);
 }
 
 void frmKalender::mnuTerminate_Click() {
   if (MsgBox(s_.T(103), forms::vbYesNo) != forms::vbYes) return;
-  State& s = s_;
-  s.Conn.Close();
-  s.frmKalender.Unload();
-  s.rt.End(0);
+  CalendarWindows& w = w_;
+  w.s.Conn.Close();
+  w.frmKalender.Unload();
+  w.s.rt.End(0);
 }
 
 }  // namespace mv

@@ -1,0 +1,36 @@
+#include "program/Program.h"
+
+#include "calendar/frmKalender.h"
+#include "core/Main.h"
+#include "masterdata/frmFerien.h"
+#include "masterdata/frmMitarbeiter.h"
+#include "overview/frmJahresansicht.h"
+
+namespace mv {
+
+Program::Program(forms::Platform& platform)
+    : s(platform), core(s), calendar(core), masterdata(calendar), overview(calendar) {
+  Connect();
+}
+
+int Program::Start() { return Main(core); }
+
+void Program::Connect() {
+  core.LoadMainWindow = [this] { calendar.frmKalender.Load(); };
+
+  MainWindowLinks& links = calendar.links;
+  links.SetUpCompanions = [this] {
+    overview.frmJahresansicht->TakeCalendarFont();
+    masterdata.frmMitarbeiter->SetToolTips();
+    masterdata.frmFerien->SetToolTips();
+  };
+  links.TeamNamesRead = [this](const std::vector<std::string>& names) {
+    masterdata.frmMitarbeiter->ShowTeams(names);
+  };
+  links.ShownHolidayWindow = [this]() -> forms::Form* {
+    frmFerien* holidays = masterdata.frmFerien.IfLoaded();
+    return holidays && holidays->Visible() ? holidays : nullptr;
+  };
+}
+
+}  // namespace mv
