@@ -25,11 +25,7 @@ forms::Grid* Cal(CalendarWindows& w) {
 int DayWidth(const State& s) { return 300 + 100 * s.ZoomLevel; }
 
 long MemberCount(State& s) {
-  try {
-    return s.RsTeamMembers.IsOpen() ? s.RsTeamMembers.RecordCount() : 0;
-  } catch (const db::Error&) {
-    return 0;
-  }
+  return s.RsTeamMembers.IsOpen() ? s.RsTeamMembers.RecordCount() : 0;
 }
 
 void ClearMemberCells(forms::Grid& g) {
@@ -194,13 +190,14 @@ void LoadTeamMembers(State& s) {
       "tbl_Mitarbeiter.TeamNr "
       "HAVING (((tbl_Mitarbeiter.TeamNr)= " +
       Str(s.CurrentTeam) + ")) ORDER BY tbl_Mitarbeiter.Nachname " + s.SortOrder + ";";
-  try {
-    s.RsTeamMembers.Close();
-  } catch (const db::Error&) {
-  }
+  // A query's recordset holds no change that its closing could fail to save.
+  s.RsTeamMembers.Close();
   try {
     s.RsTeamMembers.Open(s.SqlTeam, s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
-  } catch (const db::Error&) {
+  } catch (const db::Error& e) {
+    // The calendar shows the team without members, and the user learns why.
+    s.RsTeamMembers.Close();
+    s.rt.MsgBox(e.what());
   }
 }
 

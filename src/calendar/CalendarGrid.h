@@ -12,7 +12,8 @@ namespace mv {
 // Once per load of the main window, before its first rebuild.
 void InitCalendarGrid(CalendarWindows& w);
 
-// Reopens RsTeamMembers on the members of CurrentTeam (SqlTeam).
+// Reopens RsTeamMembers on the members of CurrentTeam (SqlTeam); a failure is shown and leaves it
+// closed.
 void LoadTeamMembers(State& s);
 
 // The two passes of the rebuild: the member rows of CurrentTeam, or the day columns of

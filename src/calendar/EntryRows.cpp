@@ -7,8 +7,8 @@
 #include "calendar/AbsenceCode.h"
 #include "calendar/SelectedDays.h"
 #include "calendar/SignedText.h"
-#include "calendar/WriteTransaction.h"
 #include "calendar/frmKalender.h"
+#include "core/WriteGuard.h"
 #include "db/Db.h"
 
 namespace mv {
@@ -85,22 +85,14 @@ void WriteSelectedDays(CalendarWindows& w, int first, int last) {
   db::Recordset& rs = s.RsKalender;
   forms::Grid& grid = w.frmKalender.Get().grdCal;
   SelectionRows rows(s, first, last);
-  WriteTransaction transaction(s.Conn);
-  try {
-    for (int d = first; d <= last; ++d) {
-      grid.SetCol(d);
-      PrepareKennZ(w);
-      WriteDay(s, SelectedDay(s, d));
-    }
-    rs.Update();
-    transaction.Commit();
-  } catch (...) {
-    rs.CancelUpdate();
-    transaction.Rollback();
-    // The recordset still holds the rows the file has just dropped.
-    rs.Requery();
-    throw;
+  WriteGuard guard(s.Conn, {&rs});
+  for (int d = first; d <= last; ++d) {
+    grid.SetCol(d);
+    PrepareKennZ(w);
+    WriteDay(s, SelectedDay(s, d));
   }
+  rs.Update();
+  guard.Commit();
 }
 
 void DeleteSelectedDays(State& s, int first, int last) {

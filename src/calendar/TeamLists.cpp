@@ -31,11 +31,9 @@ void FillTeamCombos(CalendarWindows& w) {
   try {
     names = ReadTeamNames(s);
   } catch (const db::Error& e) {
-    // Both lists are emptied anyway, so they never show teams of a table that failed.
-    try {
-      s.RsTeams.Close();
-    } catch (const db::Error&) {
-    }
+    // Both lists are emptied anyway, so they never show teams of a table that failed. Nothing was
+    // changed through the recordset, so closing it saves nothing.
+    s.RsTeams.Close();
     s.rt.MsgBox(e.what());
   }
   if (auto* main = w.frmKalender.IfLoaded()) {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "calendar/WriteTransaction.h"
 #include "calendar/frmKalender.h"
+#include "core/WriteGuard.h"
 #include "db/Db.h"
 
 namespace mv {
@@ -127,17 +127,11 @@ void frmNotiz::cmdDelete_Click() {
     rs.MoveFirst();
     rs.Find(NoteCriterion(cmb_Note.Text()));
     if (rs.EOF()) return;
-    WriteTransaction transaction(s_.Conn);
-    try {
+    {
+      WriteGuard guard(s_.Conn, {&s_.RsKalender, &rs});
       ClearNoteReferences(s_, rs["LfdNr"].Int());
       rs.Delete();
-      transaction.Commit();
-    } catch (...) {
-      s_.RsKalender.CancelUpdate();
-      transaction.Rollback();
-      // RsKalender still shows the references the file has kept.
-      s_.RsKalender.Requery();
-      throw;
+      guard.Commit();
     }
     rs.Close();
   } catch (const db::Error& e) {

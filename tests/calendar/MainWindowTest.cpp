@@ -220,6 +220,25 @@ TEST(MainWindow, OpensWithoutTeams) {
   }
 }
 
+// An employee table that cannot be read: the calendar shows the team without members and says
+// why, on the first build and on every rebuild.
+TEST(MainWindow, AMemberTableThatCannotBeReadIsReported) {
+  mvtest::TestApp app;
+  app.AddTeam(0, "Vertrieb");
+  app.AddEmployee(7, "Meier", "Anna", 0);
+  auto& k = Enter(app, 7, mv::GroupAdmin);
+  app.Sql("DROP TABLE tbl_Mitarbeiter");
+  app.platform.ExpectMessageBox(
+      [](const forms::MessageBoxRequest& r) {
+        return r.Prompt.find("tbl_Mitarbeiter") != std::string::npos;
+      },
+      forms::vbOK);
+  k.grdCal.UserRelease(4, 0, forms::vbRightButton);  // the other sort order: the rows again
+  EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+  EXPECT_TRUE(k.Visible());
+  EXPECT_EQ(k.grdCal.Rows(), 4);
+}
+
 TEST(MainWindow, MonthButtonsCrossYearEndsWithBothListsInStep) {
   CalendarApp app;
   app.AddEntry(11, db::Date(2009, 12, 24), "U/");
