@@ -140,11 +140,14 @@ class frmKalender : public forms::Form {
   void WireEvents();
   void SetMenuCaptions();
   void ApplyModeToSelection();
+  // A run being dragged, or an entry being written: the pointer changes nothing meanwhile.
+  bool SelectionUnderWay();
   bool YearListed(int year) const;
 
   CalendarWindows& w_;
   State& s_;
   DaySelection selection_{grdCal};  // the run of days under the mouse
+  bool entering_ = false;           // ApplyModeToSelection is running (it may wait for input)
 };
 
 }  // namespace mv

@@ -65,6 +65,11 @@ void DeleteDays(State& s, frmKalender& window, int first, int last) {
 }  // namespace
 
 void frmKalender::ApplyModeToSelection() {
+  entering_ = true;
+  const struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{entering_};
   if (s_.SelStart) {
     const int first = *s_.SelStart;
     const int last = s_.SelEndCol;

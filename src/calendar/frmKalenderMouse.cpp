@@ -72,12 +72,6 @@ void FollowPointer(frmKalender& k, State& s) {
   s.HoverRow = row;
 }
 
-// A run handed back by ApplyModeToSelection's reset of SelStart is over: the grid was rebuilt.
-bool UnderWay(State& s, DaySelection& selection) {
-  if (!s.SelStart) selection.Forget();
-  return selection.Active();
-}
-
 void Publish(State& s, const DaySelection& selection) {
   s.SelStart = selection.First();
   s.SelEndCol = selection.Last();
@@ -90,16 +84,23 @@ void CancelSelection(State& s, DaySelection& selection) {
 
 }  // namespace
 
+// A run handed back by ApplyModeToSelection's reset of SelStart is over: the grid was rebuilt.
+bool frmKalender::SelectionUnderWay() {
+  if (entering_) return true;
+  if (!s_.SelStart) selection_.Forget();
+  return selection_.Active();
+}
+
 void frmKalender::grdCal_DblClick() {
-  if (!HasMembers(s_) || grdCal.MouseRow() < FirstMemberRow) return;
-  if (s_.UserGroup != GroupEmployee && !UnderWay(s_, selection_)) FollowPointer(*this, s_);
+  if (entering_ || !HasMembers(s_) || grdCal.MouseRow() < FirstMemberRow) return;
+  if (s_.UserGroup != GroupEmployee && !SelectionUnderWay()) FollowPointer(*this, s_);
   mnuKartei_Click();
 }
 
 // Only a left press on a shown day of a row the user may edit anchors a run; any other press
 // would leave an anchor that no drag paints and a later release would apply.
 void frmKalender::grdCal_MouseDown(int Button, int, float, float) {
-  if (!HasMembers(s_) || Button != forms::vbLeftButton || UnderWay(s_, selection_)) return;
+  if (!HasMembers(s_) || Button != forms::vbLeftButton || SelectionUnderWay()) return;
   const int row = grdCal.MouseRow();
   const int col = grdCal.MouseCol();
   if (row < FirstMemberRow || col < 1 || grdCal.ColWidth(col) < 1) return;
@@ -121,23 +122,23 @@ void frmKalender::grdCal_MouseMove(int Button, int, float, float) {
     return;
   }
   grdCal.SetToolTipText(grdCal.MouseCol() == 0 ? s_.T(174) : "");
-  if (UnderWay(s_, selection_)) return;
+  if (SelectionUnderWay()) return;
   ShowNote(*this, s_);
   if (s_.UserGroup == GroupEmployee) return;
   FollowPointer(*this, s_);
 }
 
 void frmKalender::grdCal_MouseUp(int Button, int, float, float) {
-  if (!HasMembers(s_)) return;
+  if (entering_ || !HasMembers(s_)) return;
   const int row = grdCal.MouseRow();
   const int col = grdCal.MouseCol();
   if (row >= FirstMemberRow && col == 0 && Button == forms::vbRightButton) {
-    if (UnderWay(s_, selection_)) CancelSelection(s_, selection_);
+    if (SelectionUnderWay()) CancelSelection(s_, selection_);
     s_.SortOrder = s_.SortOrder == "ASC" ? "DESC" : "ASC";
     FillCalendar(w_, CalendarPass::Team);
     return;
   }
-  if (Button != forms::vbLeftButton || !UnderWay(s_, selection_)) return;
+  if (Button != forms::vbLeftButton || !SelectionUnderWay()) return;
   const bool mayEdit = s_.UserGroup != GroupEmployee || s_.UserTeam == s_.CurrentTeam;
   if (row < FirstMemberRow || col == 0 || !mayEdit) {
     CancelSelection(s_, selection_);
@@ -150,7 +151,7 @@ void frmKalender::grdCal_MouseUp(int Button, int, float, float) {
 void frmKalender::grdCal_SelChange() {
   const int col = grdCal.MouseCol();
   if (!HasMembers(s_) || grdCal.MouseRow() < FirstMemberRow || col < 1) return;
-  if (!UnderWay(s_, selection_)) return;
+  if (entering_ || !SelectionUnderWay()) return;
   if (s_.UserGroup == GroupEmployee && s_.CurrentTeam != s_.UserTeam) return;
   if (grdCal.ColWidth(col) < 1) return;
   selection_.Reach(col);

@@ -254,6 +254,35 @@ TEST(Entry, NoAtAnyQuestionWritesNothingAndEndsTheSelection) {
   }
 }
 
+// While the entry waits (here for the note: the program yields to the event loop), the pointer
+// over another row and a press there change neither whose days are written nor what the window
+// shows, and start no second entry.
+TEST(Entry, ThePointerElsewhereWhileTheEntryWaitsChangesNothing) {
+  CalendarApp app;
+  const long fair = app.AddNote("Messe");
+  app.AddEntry(11, Dec(9), "U/", fair);
+  mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+  app.platform.ExpectMessageBox(RangeQuestion(3, 5, "Urlaub", "anfragen"), forms::vbYes);
+  NoNote(app);
+  std::string seen;
+  app.platform.QueueAction([&] {
+    k.grdCal.UserMove(AdamRow, 9);
+    k.grdCal.UserPress(AdamRow, 8);
+    k.grdCal.UserMove(AdamRow, 10, forms::vbLeftButton);
+    k.grdCal.UserRelease(AdamRow, 10);
+    seen = std::to_string(app.s().CurrentPersNr) + " bold " +
+           (BoldAt(k.grdCal, BergRow, 0) ? "Berg" : "") +
+           (BoldAt(k.grdCal, AdamRow, 0) ? "Adam" : "") + " note '" + k.lbl_Note.Caption() + "'";
+  });
+  SelectDays(k, BergRow, 3, 5);
+  EXPECT_EQ(app.platform.PendingActions(), 0u);
+  EXPECT_EQ(
+      EntriesOf(app, 10),
+      (Rows{{"2026-12-03", "U?", "0"}, {"2026-12-04", "U?", "0"}, {"2026-12-05", "U?", "0"}}));
+  EXPECT_EQ(EntriesOf(app, 11), (Rows{{"2026-12-09", "U/", std::to_string(fair)}}));
+  EXPECT_EQ(seen, "10 bold Berg note ''");
+}
+
 // Groups 1 and 2 delete every entry of the run, an employee only the enquired ones; a no or a run
 // without entries deletes nothing. RsKalender shows the whole table again afterwards.
 TEST(Entry, DeletionByGroup) {
