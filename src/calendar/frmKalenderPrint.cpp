@@ -13,11 +13,11 @@ void frmKalender::mnuDruckAnsicht_Click() {
   }
   forms::PrintOutcome outcome = s_.rt.PrintPage(grdCal.Picture());
   if (!outcome.Printed) {
-    s_.rt.MsgBox(outcome.Message);
+    s_.rt.MsgBox(outcome.Failure);
     return;
   }
   // Without a printer the page is kept as a file; the user needs to know where.
-  if (!outcome.Message.empty()) lbl_Status.SetCaption(s_.T(123) + " - " + outcome.Message);
+  if (!outcome.File.empty()) lbl_Status.SetCaption(s_.T(123) + " - " + outcome.File);
 }
 
 }  // namespace mv

@@ -56,7 +56,8 @@ struct FileDialogRequest {
 
 struct PrintOutcome {
   bool Printed = true;
-  std::string Message;  // why it failed, or where the page went
+  std::string Failure;  // why the page was not printed
+  std::string File;     // where the page was kept when no printer took it; "" on a printer
 };
 
 // Everything the runtime needs from the machine it runs on: the headless platform for tests,

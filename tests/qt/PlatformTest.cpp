@@ -100,12 +100,12 @@ TEST_F(QtPlatformTest, WithoutAPrinterEachJobIsALandscapePdfInThePrintsFolder) {
   platform.SetPrintToPdf(true);
   const forms::PrintOutcome first = rt.PrintPage(SmallPicture());
   const forms::PrintOutcome second = rt.PrintPage(SmallPicture());
-  ASSERT_TRUE(first.Printed) << first.Message;
-  ASSERT_TRUE(second.Printed) << second.Message;
-  const std::filesystem::path file(first.Message);
+  ASSERT_TRUE(first.Printed) << first.Failure;
+  ASSERT_TRUE(second.Printed) << second.Failure;
+  const std::filesystem::path file(first.File);
   EXPECT_EQ(file.parent_path(), std::filesystem::path(folder.path().toStdString()) / "prints");
   EXPECT_EQ(file.extension(), ".pdf");
-  EXPECT_NE(first.Message, second.Message);
+  EXPECT_NE(first.File, second.File);
   ASSERT_TRUE(std::filesystem::exists(file));
   const QSizeF page = PageSize(file);
   EXPECT_GT(page.width(), page.height());
@@ -118,7 +118,7 @@ TEST_F(QtPlatformTest, APrintsFolderThatCannotBeMadeIsReported) {
   platform.SetPrintToPdf(true);
   const forms::PrintOutcome outcome = rt.PrintPage(SmallPicture());
   EXPECT_FALSE(outcome.Printed);
-  EXPECT_NE(outcome.Message.find("prints"), std::string::npos) << outcome.Message;
+  EXPECT_NE(outcome.Failure.find("prints"), std::string::npos) << outcome.Failure;
 }
 
 TEST_F(QtPlatformTest, TheEndCarriesItsExitCode) {

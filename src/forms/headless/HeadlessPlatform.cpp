@@ -117,9 +117,9 @@ std::optional<std::string> HeadlessPlatform::ChooseOpenFile(const FileDialogRequ
 }
 
 PrintOutcome HeadlessPlatform::PrintPage(const GridPicture& picture) {
-  if (!printerFailure_.empty()) return {false, printerFailure_};
+  if (!printerFailure_.empty()) return {false, printerFailure_, ""};
   printJobs_.push_back(picture);
-  return {true, ""};
+  return {true, "", ""};
 }
 
 Menu* HeadlessPlatform::ShowPopupMenu(Form&, Menu& menu) {

@@ -43,8 +43,8 @@ PrintOutcome PrintOnDefaultPrinter(const GridPicture& picture) {
   const std::string name = FromQt(info.printerName());
   QPrinter printer(info, QPrinter::HighResolution);
   if (!PaintPage(printer, picture))
-    return {false, "The printer " + name + " could not print the page."};
-  return {true, name};
+    return {false, "The printer " + name + " could not print the page.", ""};
+  return {true, "", ""};
 }
 
 PrintOutcome PrintToPdf(const GridPicture& picture, const std::filesystem::path& folder,
@@ -52,7 +52,7 @@ PrintOutcome PrintToPdf(const GridPicture& picture, const std::filesystem::path&
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error)
-    return {false, "The folder " + folder.string() + " cannot be created: " + error.message()};
+    return {false, "The folder " + folder.string() + " cannot be created: " + error.message(), ""};
   std::filesystem::path file;
   for (int counter = 1;; ++counter) {
     file = folder / ("Morvellan_" + Stamp(now) + "_" + std::to_string(counter) + ".pdf");
@@ -62,9 +62,9 @@ PrintOutcome PrintToPdf(const GridPicture& picture, const std::filesystem::path&
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(ToQt(file.string()));
   if (!PaintPage(printer, picture) || !std::filesystem::exists(file, error)) {
-    return {false, "The file " + file.string() + " cannot be written."};
+    return {false, "The file " + file.string() + " cannot be written.", ""};
   }
-  return {true, file.string()};
+  return {true, "", file.string()};
 }
 
 }  // namespace forms::qt
