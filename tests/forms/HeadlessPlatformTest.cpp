@@ -99,7 +99,7 @@ TEST(Printer, EachPageIsRecordedOrFailsWithItsReason) {
   program.platform.SetPrinterFailure("no printer");
   const forms::PrintOutcome failed = program.rt.PrintPage(grid.Picture());
   EXPECT_FALSE(failed.Printed);
-  EXPECT_EQ(failed.Message, "no printer");
+  EXPECT_EQ(failed.Failure, "no printer");
   ASSERT_EQ(program.platform.PrintJobs().size(), 1u);
   EXPECT_EQ(program.platform.PrintJobs()[0].Cell(1, 1).Text, "U");
 }
