@@ -3,8 +3,10 @@
 
 #include <QAbstractScrollArea>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "QtTestSupport.h"
@@ -51,10 +53,11 @@ class QtGridMouse : public testing::Test {
 
   // The centre of a cell while nothing is scrolled: columns 40 pixels, rows 20.
   static QPoint At(int row, int col) { return {col * 40 + 20, row * 20 + 10}; }
-  void Send(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons held) {
+  void Send(QEvent::Type type, QPoint point, Qt::MouseButton button, Qt::MouseButtons held,
+            Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* viewport =
         static_cast<QAbstractScrollArea*>(platform.WidgetOf(form->grid))->viewport();
-    QMouseEvent event(type, point, viewport->mapToGlobal(point), button, held, Qt::NoModifier);
+    QMouseEvent event(type, point, viewport->mapToGlobal(point), button, held, modifiers);
     QApplication::sendEvent(viewport, &event);
   }
   void Press(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
@@ -123,6 +126,39 @@ TEST_F(QtGridMouse, CellsAreFoundInTheScrolledPartAndBeyondTheLastCell) {
   Move(QPoint(5000, 10000), Qt::NoButton);  // far beyond the grid: the nearest cell
   EXPECT_EQ(log.front(), "down 1 2,20");
   EXPECT_EQ(log.back(), "move 0 7,39");
+}
+
+TEST_F(QtGridMouse, ModifierKeysHeldReachTheHandlersAsTheShiftMask) {
+  std::vector<int> shifts;
+  form->grid.MouseDown = [&](int, int shift, float, float) { shifts.push_back(shift); };
+  form->grid.MouseUp = [&](int, int shift, float, float) { shifts.push_back(shift); };
+  const std::vector<std::pair<Qt::KeyboardModifiers, int>> cases = {
+      {Qt::NoModifier, 0},
+      {Qt::ShiftModifier, forms::vbShiftMask},
+      {Qt::ControlModifier, forms::vbCtrlMask},
+      {Qt::AltModifier, forms::vbAltMask},
+      {Qt::ShiftModifier | Qt::ControlModifier, forms::vbShiftMask | forms::vbCtrlMask}};
+  for (const auto& [modifiers, mask] : cases) {
+    shifts.clear();
+    Send(QEvent::MouseButtonPress, At(2, 2), Qt::LeftButton, Qt::LeftButton, modifiers);
+    Send(QEvent::MouseButtonRelease, At(2, 2), Qt::LeftButton, Qt::NoButton, modifiers);
+    EXPECT_EQ(shifts, (std::vector<int>{mask, mask})) << mask;
+  }
+}
+
+// A page to the right puts the last column that reached into view, whole or cut at the edge,
+// first beside the fixed one; a page back returns.
+TEST_F(QtGridMouse, APageStepToTheRightBringsTheNextColumnsIntoView) {
+  auto* view = static_cast<QAbstractScrollArea*>(platform.WidgetOf(form->grid));
+  const int lastInView = (view->viewport()->width() - 1) / 40;  // columns of 40 pixels
+  ASSERT_GT(lastInView, 2);
+  EXPECT_EQ(form->grid.LeftCol(), 1);
+  view->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  mvtest::Pump();
+  EXPECT_EQ(form->grid.LeftCol(), lastInView);
+  view->horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+  mvtest::Pump();
+  EXPECT_EQ(form->grid.LeftCol(), 1);
 }
 
 }  // namespace
