@@ -55,28 +55,6 @@ TEST(MainWindow, ModesActionsAndMenusByGroup) {
   }
 }
 
-// Each menu with its shortcut and, in brackets, its entries.
-std::string Layout(forms::Menu& menu) {
-  std::string out = menu.Name() + (menu.Shortcut().empty() ? "" : " " + menu.Shortcut());
-  std::string items;
-  for (forms::Menu* item : menu.Items()) items += (items.empty() ? "" : ", ") + Layout(*item);
-  return items.empty() ? out : out + " (" + items + ")";
-}
-
-TEST(MainWindow, MenuBarHoldsItsEntriesInOrderWithTheirShortcuts) {
-  CalendarApp app;
-  auto& k = Enter(app, 11, 1);
-  std::vector<std::string> bar;
-  for (forms::Menu* m : k.MenuBar()) bar.push_back(Layout(*m));
-  EXPECT_EQ(bar, (std::vector<std::string>{
-                     "mnuProgramm (mnuInfo Ctrl+I, mnuLogOut Ctrl+L, mnuTerminate Ctrl+Q)",
-                     "mnuVerwaltung (mnuMitarbeiter (mnuKartei Ctrl+K, mnuAbhängigkeiten Ctrl+A), "
-                     "mnuTeams Ctrl+T, "
-                     "mnuNotizen Ctrl+N, mnuFerien Ctrl+F)",
-                     "mnuExtras (mnuJahresübersicht Ctrl+J, mnuOptionen Ctrl+E)",
-                     "mnuDrucken (mnuDruckAnsicht F12, mnuDruckManager Ctrl+D)"}));
-}
-
 TEST(MainWindow, CaptionsAndTooltipsInBothLanguages) {
   const std::vector<std::string> german = {
       "Morvellan",

@@ -18,48 +18,6 @@ class TextTableTest : public testing::Test {
   mv::TextTable texts;
 };
 
-TEST_F(TextTableTest, EntriesStandLetterForLetterAtTheirNumbers) {
-  struct Entry {
-    int id;
-    const char* german;
-    const char* english;
-  };
-  // Group borders, neighbours of gaps, the program's own typos, blanks at the ends and line breaks.
-  const Entry entries[] = {
-      {1, "Januar", "January"},
-      {3, "März", "March"},
-      {19, "So", "Su"},
-      {21, "Löschen", "Delete"},
-      {30, "Gruppe", "Team"},
-      {50, "Möchten Sie für den ausgewählten Zeitraum\reine Notitz hinterlegen?",
-       "Do you want to deposit a note for\rthe selected period?"},
-      {84, " Einträge gefunden", " entries found"},
-      {87, "Der abhängige Mitarbeiter ", "The dependent employee"},
-      {88,
-       "\rist im gewählten Zeitraum nicht anwesend!\rKalendereintragungen trotzdem durchführen?",
-       "\ris not present within the selected time range\rExecute calendar recordings anyway?"},
-      {89, "Wichtiger Hnweis", "Important notice"},
-      {101,
-       "Im gewählten Zeitraum sind zuviele\rMitarbeiter nicht anwesend!\rKalendereintragungen "
-       "trotzdem durchführen?",
-       "There are too much employees absent\rwithin the selected time range!\rExecute calendar "
-       "recordings anyway?"},
-      {122, "Drucke Seite ", "Print page "},
-      {124, "Bestehende Teams insgesamt: ", "Existing teams alltogether: "},
-      {133, "Sonstige Tage", "Misc. days"},
-      {148,
-       "Die maximale Anzahl an Teams ist erreicht!\rEs können keine weiteren Teams hinzugefügt "
-       "werden!",
-       "Maximum amount of teams exceeded!\rIt's not possible to add more groups!"},
-      {185, "Informationen zu Zeitausgleichstagen des MA im aktuellen Monat",
-       "Informations about overtime offset days of selected employee iin current month"},
-  };
-  for (const Entry& e : entries) {
-    EXPECT_EQ(texts(e.id, German), e.german) << "text " << e.id;
-    EXPECT_EQ(texts(e.id, English), e.english) << "text " << e.id;
-  }
-}
-
 TEST_F(TextTableTest, LocalDatabaseNoticeEndsWithThePathInTheProgramFolder) {
   EXPECT_EQ(texts(149, German),
             "Pfad zur Datenbank wurde nicht gefunden!\rVerwende lokale "
