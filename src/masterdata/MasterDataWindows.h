@@ -7,6 +7,10 @@
 namespace mv {
 
 class frmMitarbeiter;
+class frmBenutzer;
+class frmTeams;
+class frmBearbeitenTeam;
+class frmBeziehungen;
 class frmFerien;
 
 struct MasterDataWindows {
@@ -18,6 +22,10 @@ struct MasterDataWindows {
   State& s;
   CalendarWindows& calendar;
   forms::FormSlot<mv::frmMitarbeiter> frmMitarbeiter;
+  forms::FormSlot<mv::frmBenutzer> frmBenutzer;
+  forms::FormSlot<mv::frmTeams> frmTeams;
+  forms::FormSlot<mv::frmBearbeitenTeam> frmBearbeitenTeam;
+  forms::FormSlot<mv::frmBeziehungen> frmBeziehungen;
   forms::FormSlot<mv::frmFerien> frmFerien;
 };
 

@@ -7,6 +7,9 @@
 namespace mv {
 
 class frmJahresansicht;
+class frmOptionen;
+class frmDrucken;
+class frmInfo;
 
 struct OverviewWindows {
   explicit OverviewWindows(CalendarWindows& calendar);
@@ -17,6 +20,9 @@ struct OverviewWindows {
   State& s;
   CalendarWindows& calendar;
   forms::FormSlot<mv::frmJahresansicht> frmJahresansicht;
+  forms::FormSlot<mv::frmOptionen> frmOptionen;
+  forms::FormSlot<mv::frmDrucken> frmDrucken;
+  forms::FormSlot<mv::frmInfo> frmInfo;
 };
 
 }  // namespace mv

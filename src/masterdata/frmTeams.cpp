@@ -1,0 +1,7 @@
+#include "masterdata/frmTeams.h"
+
+namespace mv {
+
+frmTeams::frmTeams(MasterDataWindows& windows) : forms::Form(windows.s.rt, "frmTeams") {}
+
+}  // namespace mv
