@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/CalendarGrid.h"
 #include "calendar/frmKalender.h"
 #include "db/Db.h"
 
@@ -41,6 +42,17 @@ void FillTeamCombos(CalendarWindows& w) {
     for (const std::string& name : names) main->cmbTeamAuswahl.AddItem(name);
   }
   Follow(w.links.TeamNamesRead, names);
+}
+
+void FillTeamCombosOnCurrentTeam(CalendarWindows& w) {
+  FillTeamCombos(w);
+  frmKalender* main = w.frmKalender.IfLoaded();
+  if (main && w.s.CurrentTeam >= 0 && w.s.CurrentTeam < main->cmbTeamAuswahl.ListCount()) {
+    // The refilled list has no selection, so selecting runs its handler, which rebuilds.
+    main->cmbTeamAuswahl.SetListIndex(w.s.CurrentTeam);
+  } else {
+    FillCalendar(w, CalendarPass::Team);
+  }
 }
 
 void SetToolTips(CalendarWindows& w) {

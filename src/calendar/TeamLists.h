@@ -9,6 +9,10 @@ namespace mv {
 // tbl_Teams, in table order (position = TeamNr); both are left without a selected entry.
 void FillTeamCombos(CalendarWindows& w);
 
+// FillTeamCombos, then the main window's list selects CurrentTeam again, so that the list names
+// the team the calendar shows; the calendar's member rows are rebuilt for it.
+void FillTeamCombosOnCurrentTeam(CalendarWindows& w);
+
 // Tooltips of the main window in the current language.
 void SetToolTips(CalendarWindows& w);
 

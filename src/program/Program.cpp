@@ -4,6 +4,7 @@
 #include "core/Main.h"
 #include "masterdata/frmFerien.h"
 #include "masterdata/frmMitarbeiter.h"
+#include "masterdata/frmTeams.h"
 #include "overview/frmJahresansicht.h"
 
 namespace mv {
@@ -19,6 +20,7 @@ void Program::Connect() {
   core.LoadMainWindow = [this] { calendar.frmKalender.Load(); };
 
   MainWindowLinks& links = calendar.links;
+  links.OpenTeams = [this] { OpenTeams(masterdata); };
   links.SetUpCompanions = [this] {
     overview.frmJahresansicht->TakeCalendarFont();
     masterdata.frmMitarbeiter->SetToolTips();

@@ -1,0 +1,135 @@
+#include "masterdata/TeamTable.h"
+
+#include "core/WriteGuard.h"
+#include "db/Db.h"
+
+namespace mv {
+
+namespace {
+
+std::string TeamCriterion(int teamNr) { return "TeamNr = " + std::to_string(teamNr); }
+
+// Every use reads the rows afresh: another running copy may have written since the last.
+db::Recordset& OpenTeams(State& s) {
+  s.RsTeams.Close();
+  s.RsTeams.Open("tbl_Teams", s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
+  return s.RsTeams;
+}
+
+db::Recordset& OpenEmployees(State& s) {
+  s.RsMitarbeiter.Close();
+  s.RsMitarbeiter.Open("tbl_Mitarbeiter", s.Conn, db::CursorType::Dynamic,
+                       db::LockType::Pessimistic);
+  return s.RsMitarbeiter;
+}
+
+// The current row is the team's; db::Error (no current row) when there is none.
+db::Recordset& FindTeam(State& s, int teamNr) {
+  db::Recordset& teams = OpenTeams(s);
+  teams.Find(TeamCriterion(teamNr));
+  return teams;
+}
+
+void LowerTeamNumbersAbove(db::Recordset& rs, int teamNr) {
+  for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
+    const int number = rs["TeamNr"].Int();
+    if (number <= teamNr) continue;
+    rs["TeamNr"] = number - 1;
+    rs.Update();
+  }
+}
+
+int AfterDeletion(int team, int deleted) {
+  if (team == deleted) return 0;
+  return team > deleted ? team - 1 : team;
+}
+
+}  // namespace
+
+TeamRow ReadTeam(State& s, int teamNr) {
+  db::Recordset& teams = FindTeam(s, teamNr);
+  TeamRow row{teams["TeamName"].Text(), teams["MaxAbw"].Int()};
+  teams.Close();
+  return row;
+}
+
+bool TeamNameTaken(State& s, const std::string& name) {
+  db::Recordset& teams = OpenTeams(s);
+  teams.Find("TeamName = " + db::Quote(name));
+  const bool taken = !teams.EOF();
+  teams.Close();
+  return taken;
+}
+
+bool TeamHasMembers(State& s, int teamNr) {
+  db::Recordset& employees = OpenEmployees(s);
+  employees.Find(TeamCriterion(teamNr));
+  const bool found = !employees.EOF();
+  employees.Close();
+  return found;
+}
+
+void AddTeam(State& s, const std::string& name, int maxAbw) {
+  db::Recordset& teams = OpenTeams(s);
+  {
+    WriteGuard guard(s.Conn, {&teams});
+    const long count = teams.RecordCount();
+    teams.AddNew();
+    teams["TeamNr"] = count;
+    teams["TeamName"] = name;
+    teams["MaxAbw"] = maxAbw;
+    teams.Update();
+    guard.Commit();
+  }
+  teams.Close();
+}
+
+void ChangeTeam(State& s, int teamNr, const std::string& name, int maxAbw) {
+  db::Recordset& teams = FindTeam(s, teamNr);
+  {
+    WriteGuard guard(s.Conn, {&teams});
+    teams["TeamName"] = name;
+    teams["MaxAbw"] = maxAbw;
+    teams.Update();
+    guard.Commit();
+  }
+  teams.Close();
+}
+
+// Every number above the deleted one is lowered, whatever the order the rows are stored in.
+void DeleteTeam(State& s, int teamNr) {
+  db::Recordset& teams = FindTeam(s, teamNr);
+  db::Recordset& employees = OpenEmployees(s);
+  {
+    WriteGuard guard(s.Conn, {&teams, &employees});
+    teams.Delete();
+    LowerTeamNumbersAbove(teams, teamNr);
+    LowerTeamNumbersAbove(employees, teamNr);
+    guard.Commit();
+  }
+  teams.Close();
+  employees.Close();
+}
+
+void MoveEmployees(State& s, const std::vector<long>& persNrs, int teamNr) {
+  db::Recordset& employees = OpenEmployees(s);
+  {
+    WriteGuard guard(s.Conn, {&employees});
+    for (long persNr : persNrs) {
+      employees.MoveFirst();
+      employees.Find("PersNr = " + std::to_string(persNr));
+      if (employees.EOF()) continue;
+      employees["TeamNr"] = teamNr;
+      employees.Update();
+    }
+    guard.Commit();
+  }
+  employees.Close();
+}
+
+void FollowDeletedTeam(State& s, int teamNr) {
+  s.CurrentTeam = AfterDeletion(s.CurrentTeam, teamNr);
+  s.UserTeam = AfterDeletion(s.UserTeam, teamNr);
+}
+
+}  // namespace mv

@@ -1,0 +1,188 @@
+// The team dialog: new, edit, delete and move, their refusals, the limit controls, and what the
+// main window shows afterwards.
+#include "masterdata/TeamsTestSupport.h"
+
+namespace {
+
+using namespace teamtest;
+
+// A name that a team has once its outer blanks are removed is refused (maxAbw empty).
+TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
+  const struct {
+    const char* name;
+    bool untick;
+    int slide;  // -1: left alone
+    const char* maxAbw;
+  } cases[] = {{"  Lager ", false, -1, "1"},
+               {"O'Neill", true, -1, "30"},
+               {"Lager", false, 0, "1"},
+               {"Lager", false, 7, "7"},
+               {" vertrieb  ", false, -1, ""}};
+  for (const auto& c : cases) {
+    TeamsApp app;
+    mv::frmTeams& t = app.Open();
+    mv::frmBearbeitenTeam& d = app.Dialog();
+    t.cmd_New.UserClick();
+    EXPECT_EQ(d.txt_Name.Text(), "Tessavor");
+    EXPECT_EQ(d.txt_Name.BackColor(), caltest::Yellow);
+    for (const char* blank : {"", "   "}) {
+      d.txt_Name.UserSetText(blank);
+      EXPECT_FALSE(d.cmd_OK.Enabled());
+    }
+    d.txt_Name.UserSetText(c.name);
+    if (c.untick) d.chk_MaxAbw.UserClick();
+    if (c.slide >= 0) d.sld_Anzahl.UserSlide(c.slide);
+    const bool refused = *c.maxAbw == 0;
+    if (refused) app.platform.ExpectMessageBox(app.s().T(141), forms::vbOK);
+    d.cmd_OK.UserClick();
+    EXPECT_EQ(d.Visible(), refused);
+    const Texts last = refused ? Texts{"2", "Leer", "30"} : Texts{"3", c.name, c.maxAbw};
+    EXPECT_EQ(app.TeamTable().back(), last);
+    EXPECT_EQ(t.grdTeams.Cols(), refused ? 4 : 5);
+  }
+}
+
+TEST(TeamDialog, TwoTeamsSharingANameAreEditedEachOnItsOwn) {
+  TeamsApp app;
+  mv::frmTeams& t = app.Open();
+  mv::frmBearbeitenTeam& d = app.Dialog();
+  t.cmd_Edit.UserClick();
+  d.cmb_Teams.UserSelect(2);
+  d.txt_Name.UserSetText("Vertrieb");
+  d.cmd_OK.UserClick();
+  for (int team : {2, 1}) {
+    t.cmd_Edit.UserClick();
+    d.cmb_Teams.UserSelect(team);
+    d.txt_Name.UserSetText("Team " + std::to_string(team));
+    d.chk_MaxAbw.UserClick();
+    d.sld_Anzahl.UserSlide(team + 4);
+    d.cmd_OK.UserClick();
+  }
+  EXPECT_EQ(app.TeamTable(),
+            (Rows{{"0", "Entwicklung", "30"}, {"1", "Team 1", "5"}, {"2", "Team 2", "6"}}));
+}
+
+// Limits of 40 and 0, written by another program, show as the nearest allowed.
+TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTheMode) {
+  TeamsApp app;
+  app.Sql(
+      "UPDATE tbl_Teams SET MaxAbw = 40 WHERE TeamNr = 0; UPDATE tbl_Teams SET MaxAbw = 4 "
+      "WHERE TeamNr = 1; UPDATE tbl_Teams SET MaxAbw = 0 WHERE TeamNr = 2");
+  mv::frmTeams& t = app.Open();
+  mv::frmBearbeitenTeam& d = app.Dialog();
+  const struct {
+    forms::CommandButton* button;
+    int team, ticked;
+    const char* shown;
+    bool enabled;
+  } cases[] = {{&t.cmd_Edit, 0, 0, "30", false},
+               {&t.cmd_Edit, 2, 1, "1", true},
+               {&t.cmd_Delete, 1, 1, "4", false}};
+  for (const auto& c : cases) {
+    c.button->UserClick();
+    d.cmb_Teams.UserSelect(c.team);
+    EXPECT_EQ(d.chk_MaxAbw.Value(), c.ticked) << c.team;
+    EXPECT_EQ(d.lbl_Anzahl.Caption(), c.shown) << c.team;
+    EXPECT_EQ(d.sld_Anzahl.Enabled(), c.enabled) << c.team;
+    d.cmd_Abort.UserClick();
+  }
+}
+
+// Everyone is in "Vertrieb" (team 1), Zoller's own team; the main window shows team `shown`.
+TEST(TeamDialog, DeleteRenumbersTheLaterTeamsAndTheMainWindowKeepsItsTeam) {
+  const struct {
+    int shown, deleted;
+    Texts teams;
+    int members, current, own;  // TeamNr of everyone, CurrentTeam, UserTeam afterwards
+  } cases[] = {{1, 0, {"Vertrieb", "Leer"}, 0, 0, 0},
+               {2, 2, {"Entwicklung", "Vertrieb"}, 1, 0, 1},
+               {2, 0, {"Vertrieb", "Leer"}, 0, 1, 0},
+               {0, 1, {"Entwicklung", "Vertrieb", "Leer"}, 1, 0, 1}};  // refused: members
+  for (const auto& c : cases) {
+    TeamsApp app;
+    app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 1");
+    mv::frmKalender& k = caltest::Enter(app, 12, mv::GroupAdmin);
+    k.cmbTeamAuswahl.UserSelect(c.shown);
+    k.UserShortcut("Ctrl+T");
+    const bool refused = c.teams.size() == 3;
+    if (refused) app.platform.ExpectMessageBox(app.s().T(142), forms::vbOK);
+    Act(app.Teams().cmd_Delete, app.Dialog(), c.deleted);
+    EXPECT_EQ(app.Dialog().Visible(), refused);
+    for (std::size_t nr = 0; nr < c.teams.size(); ++nr)
+      EXPECT_EQ(app.TeamTable()[nr], (Texts{std::to_string(nr), c.teams[nr], "30"}));
+    EXPECT_EQ(app.Scalar("SELECT max(TeamNr) + min(TeamNr) FROM tbl_Mitarbeiter"), 2 * c.members);
+    EXPECT_EQ(app.s().CurrentTeam, c.current);
+    EXPECT_EQ(app.s().UserTeam, c.own);
+    EXPECT_EQ(k.cmbTeamAuswahl.Text(), c.teams[c.current]);
+    EXPECT_EQ(k.grdCal.TextMatrix(0, 1), c.teams[c.current]);
+  }
+}
+
+TEST(TeamDialog, DeleteLowersTheNumbersAboveWhateverTheStorageOrder) {
+  TeamsApp app;
+  app.Sql("DELETE FROM tbl_Teams WHERE TeamNr = 1; UPDATE tbl_Mitarbeiter SET TeamNr = 3");
+  app.AddTeam(3, "Vier");
+  app.AddTeam(1, "Vertrieb");
+  Act(app.Open().cmd_Delete, app.Dialog(), 2);
+  EXPECT_EQ(app.TeamTable(),
+            (Rows{{"0", "Entwicklung", "30"}, {"2", "Vier", "30"}, {"1", "Vertrieb", "30"}}));
+  EXPECT_EQ(app.Scalar("SELECT min(TeamNr) FROM tbl_Mitarbeiter"), 2);
+}
+
+TEST(TeamDialog, AFailureInTheMiddleOfADeleteKeepsNothingAndIsShown) {
+  TeamsApp app;
+  app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 2 WHERE TeamNr = 0");
+  app.Sql(
+      "CREATE TRIGGER full_disk BEFORE UPDATE ON tbl_Mitarbeiter WHEN OLD.PersNr = 24 "
+      "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
+  const Rows teams = app.TeamTable(), members = app.TeamsOf();
+  mv::frmTeams& t = app.Open();
+  app.platform.ExpectMessageBox(
+      [](const forms::MessageBoxRequest& r) {
+        return r.Prompt.find("disk is full") != r.Prompt.npos;
+      },
+      forms::vbOK);
+  Act(t.cmd_Delete, app.Dialog(), 0);
+  EXPECT_EQ(app.TeamTable(), teams);
+  EXPECT_EQ(app.TeamsOf(), members);
+  EXPECT_TRUE(app.Dialog().Visible());
+  EXPECT_EQ(app.s().CurrentTeam, 2);
+}
+
+// A press on the team's name selects its whole column, empty cells included; released over a
+// member, it enables Move.
+TEST(TeamDialog, MoveTakesTheShownEmployeesOfTheSelectionUpToThirty) {
+  for (int before : {27, 28}) {
+    TeamsApp app;
+    for (int p = 0; p < before; ++p) app.AddEmployee(300 + p, "Ziel", std::to_string(p), 2);
+    mv::frmTeams& t = app.Open();
+    t.grdTeams.UserPress(0, 1);
+    t.grdTeams.UserMove(2, 1, forms::vbLeftButton);
+    t.grdTeams.UserRelease(2, 1);
+    const bool done = before == 27;
+    if (!done) app.platform.ExpectMessageBox(app.s().T(147), forms::vbOK);
+    Act(t.cmd_Move, app.Dialog(), 2);
+    EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE TeamNr = 2"),
+              done ? 30 : before);
+    EXPECT_EQ(app.Dialog().Visible(), !done);
+  }
+}
+
+TEST(TeamDialog, AbortChangesNothingInAnyMode) {
+  TeamsApp app;
+  mv::frmTeams& t = app.Open();
+  const Rows teams = app.TeamTable(), members = app.TeamsOf();
+  for (forms::CommandButton* b : {&t.cmd_New, &t.cmd_Edit, &t.cmd_Delete, &t.cmd_Move}) {
+    t.grdTeams.UserClick(1, 1);
+    b->UserClick();
+    EXPECT_FALSE(t.Enabled());
+    app.Dialog().txt_Name.UserSetText("Anders");
+    app.Dialog().cmd_Abort.UserClick();
+    EXPECT_TRUE(t.IsActive());
+    EXPECT_FALSE(t.cmd_Move.Enabled()) << "every activation disables Move";
+  }
+  EXPECT_EQ(app.TeamTable(), teams);
+  EXPECT_EQ(app.TeamsOf(), members);
+}
+
+}  // namespace

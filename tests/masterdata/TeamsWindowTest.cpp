@@ -1,0 +1,116 @@
+// Team management: the grid of teams and members, the Move button, the double click on a member,
+// the refusal of a twenty-first team and the ways out.
+#include "masterdata/TeamsTestSupport.h"
+
+namespace {
+
+using namespace teamtest;
+
+TEST(TeamsWindow, ShowsEachTeamInAColumnWithItsMembersBelow) {
+  TeamsApp app;
+  mv::frmTeams& t = app.Open();
+  const forms::Grid& g = t.grdTeams;
+  mv::frmKalender& k = *app.calendar().frmKalender;
+  EXPECT_FALSE(k.Enabled());
+  EXPECT_EQ(t.Caption(), "Teamverwaltung");
+  EXPECT_EQ(k.lbl_Status.Caption(), "Bestehende Teams insgesamt: 3 / 20");
+  ASSERT_EQ(g.Cols(), 4);
+  EXPECT_EQ(Column(g, 0), (Texts{"", "1", "2", "3", "4", "5"}));
+  EXPECT_EQ(Column(g, 1),
+            (Texts{"Entwicklung", "Adam, Karl\r11", "Berg, Lena\r10", "Zoller, Eva\r12", "", ""}));
+  EXPECT_EQ(Column(g, 2)[5], "Hahn, V\r25");
+  EXPECT_EQ(Column(g, 3), (Texts{"Leer", "", "", "", "", ""}));
+  EXPECT_EQ(t.TeamCellPersNr.At(2, 1), 10);
+  EXPECT_EQ(t.TeamCellPersNr.At(5, 2), 25);
+  for (auto [r, c] : {std::pair{0, 1}, {3, 0}, {4, 1}, {5, 1}, {1, 3}})
+    EXPECT_EQ(t.TeamCellPersNr.At(r, c), -1) << r << "," << c;
+}
+
+TEST(TeamsWindow, MoveIsEnabledByAClickOnAMemberOnly) {
+  TeamsApp app;
+  mv::frmTeams& t = app.Open();
+  const struct {
+    int row, col;
+    bool enabled;
+  } clicks[] = {{2, 1, true},  {0, 2, false}, {2, 2, true},  {3, 0, false}, {1, 1, true},
+                {4, 1, false}, {5, 2, true},  {1, 3, false}, {1, 1, true}};
+  for (const auto& click : clicks) {
+    t.grdTeams.UserClick(click.row, click.col);
+    EXPECT_EQ(t.cmd_Move.Enabled(), click.enabled) << click.row << "," << click.col;
+  }
+}
+
+// The card itself hands control back when it closes.
+TEST(TeamsWindow, DoubleClickOnAMemberOpensTheCardOnHim) {
+  TeamsApp app;
+  mv::frmTeams& t = app.Open();
+  int opened = 0;
+  app.calendar().links.OpenEmployeeCard = [&] { ++opened; };
+  for (auto [r, c] : {std::pair{0, 1}, {3, 0}, {4, 1}}) t.grdTeams.UserDoubleClick(r, c);
+  EXPECT_EQ(opened, 0);
+  EXPECT_TRUE(t.Enabled());
+  t.grdTeams.UserDoubleClick(3, 2);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(app.s().CurrentPersNr, 23);
+  EXPECT_FALSE(t.Enabled());
+}
+
+TEST(TeamsWindow, ADragIntoTheNextTeamKeepsTheSelectionInTheColumnUnderTheMouse) {
+  TeamsApp app;
+  forms::Grid& g = app.Open().grdTeams;
+  g.UserPress(1, 1);
+  g.UserMove(2, 2, forms::vbLeftButton);
+  g.UserMove(4, 2, forms::vbLeftButton);
+  g.UserRelease(4, 2);
+  EXPECT_EQ(g.ColSel(), 2);
+  EXPECT_EQ(app.Teams().SelectedEmployees(), (std::vector<long>{21, 22, 23, 24}));
+}
+
+// Beyond the program's own limits (written by another program) the grid grows with the data.
+TEST(TeamsWindow, TwentyTeamsOrMoreRefuseANewOne) {
+  for (int teams : {20, 22}) {
+    TeamsApp app;
+    for (int nr = 3; nr < teams; ++nr) app.AddTeam(nr, "T" + std::to_string(nr));
+    for (long p = 100; p < 134; ++p) app.AddEmployee(p, "M", std::to_string(p), 19);
+    mv::frmTeams& t = app.Open();
+    EXPECT_EQ(t.TeamCellPersNr.At(34, 20), 133);
+    app.platform.ExpectMessageBox(app.s().T(148), forms::vbOK);
+    t.cmd_New.UserClick();
+    EXPECT_FALSE(app.Dialog().Visible());
+    EXPECT_TRUE(t.Enabled());
+  }
+}
+
+TEST(TeamsWindow, CloseAndTheCloseBoxRefillTheTeamListsAndHandBackTheMainWindow) {
+  for (bool closeBox : {false, true}) {
+    TeamsApp app;
+    mv::frmTeams& t = app.Open();
+    app.AddTeam(3, "Neu");
+    closeBox ? t.UserClose() : t.cmd_Close.UserClick();
+    EXPECT_EQ(app.masterdata().frmTeams.IsLoaded(), !closeBox);
+    mv::frmKalender& k = *app.calendar().frmKalender;
+    const Texts teams = {"Entwicklung", "Vertrieb", "Leer", "Neu"};
+    EXPECT_EQ(caltest::Entries(k.cmbTeamAuswahl), teams);
+    EXPECT_EQ(caltest::Entries(app.masterdata().frmMitarbeiter->cmb_Team), teams);
+    EXPECT_EQ(k.cmbTeamAuswahl.Text(), "Entwicklung");
+    EXPECT_TRUE(k.IsActive());
+  }
+}
+
+TEST(TeamsWindow, WithoutTeamsOnlyNewWorks) {
+  TeamsApp app;
+  app.Sql("DELETE FROM tbl_Teams; DELETE FROM tbl_Mitarbeiter WHERE PersNr <> 12");
+  mv::frmTeams& t = app.Open();
+  EXPECT_EQ(t.grdTeams.Cols(), 1);
+  EXPECT_EQ(t.grdTeams.Rows(), 1);
+  for (forms::CommandButton* b : {&t.cmd_Edit, &t.cmd_Delete}) {
+    b->UserClick();
+    EXPECT_FALSE(app.Dialog().Visible());
+  }
+  t.cmd_New.UserClick();
+  app.Dialog().cmd_OK.UserClick();
+  EXPECT_EQ(app.TeamTable(), (Rows{{"0", "Tessavor", "1"}}));
+  EXPECT_EQ(Column(t.grdTeams, 1), (Texts{"Tessavor", "Zoller, Eva\r12"}));
+}
+
+}  // namespace
