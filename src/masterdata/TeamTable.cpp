@@ -69,7 +69,7 @@ bool TeamHasMembers(State& s, int teamNr) {
   return found;
 }
 
-void AddTeam(State& s, const std::string& name, int maxAbw) {
+void AppendTeam(State& s, const std::string& name, int maxAbw) {
   db::Recordset& teams = OpenTeams(s);
   {
     WriteGuard guard(s.Conn, {&teams});

@@ -22,7 +22,7 @@ bool TeamNameTaken(State& s, const std::string& name);
 bool TeamHasMembers(State& s, int teamNr);
 
 // Appends a team numbered after the last one.
-void AddTeam(State& s, const std::string& name, int maxAbw);
+void AppendTeam(State& s, const std::string& name, int maxAbw);
 void ChangeTeam(State& s, int teamNr, const std::string& name, int maxAbw);
 // Deletes the team; every team numbered above it, and every employee of such a team, moves down
 // by one.

@@ -163,7 +163,7 @@ bool frmBearbeitenTeam::Carry() {
     switch (mode_) {
       case TeamDialogMode::New:
         if (TeamNameTaken(s_, Trim(txt_Name.Text()))) return Refuse(141);
-        AddTeam(s_, txt_Name.Text(), limit);
+        AppendTeam(s_, txt_Name.Text(), limit);
         break;
       case TeamDialogMode::Edit:
         ChangeTeam(s_, team, txt_Name.Text(), limit);

@@ -50,8 +50,10 @@ TEST(MainWindow, ModesActionsAndMenusByGroup) {
         EXPECT_EQ(c->Enabled(), !(employee && restricted.contains(c->Name()))) << c->Name();
       }
     }
-    EXPECT_EQ(k.UserShortcut("Ctrl+T"), !employee);
-    EXPECT_EQ(k.UserShortcut("Ctrl+J"), !employee);
+    for (const char* keys : {"Ctrl+T", "Ctrl+J"}) {
+      EXPECT_EQ(k.UserShortcut(keys), !employee) << keys;
+      k.SetEnabled(true);  // the window a shortcut opened has disabled the main window
+    }
   }
 }
 
