@@ -40,8 +40,6 @@ int IsoDateKey(const char* s, std::size_t n);
 bool ParseNumber(std::string_view text, long long& asInt, double& asDouble, bool& isInt);
 
 // ---- Text (UTF-8) ---------------------------------------------------------------------------
-char32_t DecodeUtf8(const char*& p, const char* end);
-void AppendUtf8(std::string& out, char32_t cp);
 char32_t FoldCp(char32_t cp);      // case folding (lower case)
 char32_t BaseCp(char32_t folded);  // diacritics removed (ä -> a), for the primary order
 std::string Trim(std::string_view s);

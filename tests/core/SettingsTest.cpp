@@ -114,14 +114,15 @@ TEST_F(SettingsFileTest, MissingEmptyAndShortFilesReadAsZerosWhereBytesAreMissin
 TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBackAndAMissingFileIsCreated) {
   mv::SettingsRecord record = SampleRecord();
   record.DatabasePath = "C:\\Übersicht\\Größe €.mdb";
-  record.CalendarFont = "Łódź 日本 \xFF\xC3";  // outside Windows-1252, and broken UTF-8
+  // Outside Windows-1252, and broken UTF-8 (a bad byte is read as its Latin-1 character).
+  record.CalendarFont = "Łódź 日本 \xFF\xC3";
   ASSERT_FALSE(mv::WriteSettingsFile(folder_, record));
 
   const Bytes written = coretest::FileBytes(File());
   ASSERT_EQ(written.size(), 167u);
   EXPECT_EQ(std::string(written.begin() + 17, written.begin() + 29),
             "?\xF3"
-            "d? ?? ??  ");
+            "d? ?? \xFF\xC3  ");
   EXPECT_EQ(std::string(written.begin() + 67, written.end()), Padded("C:\\\xDC"
                                                                      "bersicht\\Gr\xF6\xDF"
                                                                      "e \x80.mdb",
@@ -129,7 +130,7 @@ TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBackAndAMissingFileI
   const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
   EXPECT_FALSE(result.Error);
   record.DatabasePath = Padded(record.DatabasePath, 100 + 5);
-  record.CalendarFont = "?ód? ?? ??";
+  record.CalendarFont = "?ód? ?? ÿÃ";
   EXPECT_EQ(result.Record, record);
 }
 
