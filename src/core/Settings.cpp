@@ -42,6 +42,11 @@ void PutInt(SettingsBytes& bytes, std::size_t offset, Int value) {
   }
 }
 
+// The file holds each flag as a 16-bit boolean: -1 when on, whatever nonzero value memory holds.
+void PutFlag(SettingsBytes& bytes, std::size_t offset, std::int16_t flag) {
+  PutInt<std::int16_t>(bytes, offset, flag != 0 ? -1 : 0);
+}
+
 template <typename Int>
 Int GetInt(const SettingsBytes& bytes, std::size_t offset) {
   std::make_unsigned_t<Int> bits = 0;
@@ -72,10 +77,10 @@ std::string Describe(const char* failure, const std::filesystem::path& path, int
 SettingsBytes EncodeSettingsRecord(const SettingsRecord& record) {
   SettingsBytes bytes{};
   bytes[kLanguageOffset] = record.Language;
-  PutInt(bytes, kMaskPasswordOffset, record.MaskPassword);
-  PutInt(bytes, kHighlightWeekendOffset, record.HighlightWeekend);
-  PutInt(bytes, kHighlightHolidaysOffset, record.HighlightHolidays);
-  PutInt(bytes, kNotifyDependenciesOffset, record.NotifyDependencies);
+  PutFlag(bytes, kMaskPasswordOffset, record.MaskPassword);
+  PutFlag(bytes, kHighlightWeekendOffset, record.HighlightWeekend);
+  PutFlag(bytes, kHighlightHolidaysOffset, record.HighlightHolidays);
+  PutFlag(bytes, kNotifyDependenciesOffset, record.NotifyDependencies);
   PutInt(bytes, kWeekendColorOffset, record.WeekendColor);
   PutInt(bytes, kHolidayColorOffset, record.HolidayColor);
   PutText(bytes, kCalendarFontOffset, CalendarFontWidth, record.CalendarFont);

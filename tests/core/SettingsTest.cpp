@@ -46,6 +46,25 @@ TEST(SettingsRecordLayout, PutsEveryFieldAtItsOffsetLittleEndian) {
   EXPECT_EQ(FieldText(bytes, 67, 100), Padded("C:\\Daten\\Morvellan.mdb", 100));
 }
 
+// A flag is on whatever nonzero value memory holds, and the file knows only -1 and 0.
+TEST(SettingsRecordLayout, EveryFlagThatIsOnIsWrittenAsMinusOne) {
+  for (const std::int16_t on : {std::int16_t{-1}, std::int16_t{1}, std::int16_t{2},
+                                std::int16_t{0x0100}, std::int16_t{-32768}}) {
+    mv::SettingsRecord record = SampleRecord();
+    record.MaskPassword = on;
+    record.HighlightWeekend = on;
+    record.HighlightHolidays = 0;
+    record.NotifyDependencies = on;
+    const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
+    EXPECT_EQ(Bytes(bytes.begin() + 1, bytes.begin() + 9),
+              (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF}))
+        << on;
+    const mv::SettingsRecord read = mv::DecodeSettingsRecord(bytes);
+    EXPECT_EQ(read.MaskPassword, -1) << on;
+    EXPECT_EQ(read.HighlightHolidays, 0) << on;
+  }
+}
+
 TEST(SettingsRecordTexts, FontLosesItsBlanksThePathKeepsItsPaddingAndBothAreCut) {
   mv::SettingsRecord record = SampleRecord();
   record.CalendarFont = "  Times New Roman ";
