@@ -8,6 +8,7 @@
 
 #include "db/Db.h"
 #include "schema_text.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -29,13 +30,6 @@ std::string RandomPassword() {
   return p;
 }
 
-std::size_t Utf8Length(const std::string& s) {
-  std::size_t n = 0;
-  for (unsigned char c : s)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,11 +44,11 @@ int main(int argc, char** argv) {
   const bool generated = argc < 4;
   const std::string password = generated ? RandomPassword() : argv[3];
 
-  if (login.empty() || Utf8Length(login) > 20) {
+  if (login.empty() || text::Length(login) > 20) {
     std::cerr << "morvellan-newdb: the login name must have 1 to 20 characters.\n";
     return 2;
   }
-  if (password.empty() || Utf8Length(password) > 15) {
+  if (password.empty() || text::Length(password) > 15) {
     std::cerr << "morvellan-newdb: the password must have 1 to 15 characters.\n";
     return 2;
   }

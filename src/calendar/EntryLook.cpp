@@ -1,13 +1,13 @@
 #include "calendar/EntryLook.h"
 
 #include "core/Texts.h"
-#include "forms/Utf8.h"
+#include "text/Utf8.h"
 
 namespace mv {
 
 std::string EntryLetter(const std::string& kennZ, int language) {
   if (kennZ.empty()) return "";
-  if (language != LanguageEnglish) return forms::utf8::Encode(forms::utf8::Decode(kennZ).front());
+  if (language != LanguageEnglish) return text::FirstCharacters(kennZ, 1);
   switch (kennZ[0]) {
     case 'U':
       return "V";

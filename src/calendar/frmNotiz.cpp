@@ -5,22 +5,13 @@
 #include "calendar/frmKalender.h"
 #include "core/WriteGuard.h"
 #include "db/Db.h"
+#include "text/Utf8.h"
 
 namespace mv {
 
 namespace {
 
 constexpr std::size_t kNoteLength = 100;
-
-// The first count characters (not bytes) of a UTF-8 text.
-std::string FirstCharacters(const std::string& text, std::size_t count) {
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
-    if (startsCharacter && characters++ == count) return text.substr(0, i);
-  }
-  return text;
-}
 
 std::string NoteCriterion(const std::string& text) { return "Text = " + db::Quote(text); }
 
@@ -95,7 +86,7 @@ void frmNotiz::cmb_Note_Click() {
 
 void frmNotiz::cmdSave_Click() {
   // Searched as stored, so that a long text saved twice is still stored once.
-  const std::string text = FirstCharacters(cmb_Note.Text(), kNoteLength);
+  const std::string text = text::FirstCharacters(cmb_Note.Text(), kNoteLength);
   db::Recordset& rs = s_.RsNotizen;
   try {
     if (rs.RecordCount() > 0) rs.MoveFirst();

@@ -1,13 +1,14 @@
 #include "core/Settings.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 #include <string_view>
 #include <system_error>
 #include <type_traits>
 
 #include "core/Texts.h"
+#include "text/Windows1252.h"
 
 namespace mv {
 namespace {
@@ -22,101 +23,15 @@ constexpr std::size_t kHolidayColorOffset = 13;
 constexpr std::size_t kCalendarFontOffset = 17;
 constexpr std::size_t kDatabasePathOffset = 67;
 
-// Code points of the Windows-1252 bytes 0x80 to 0x9F. The five bytes without a character map to
-// the C1 controls of the same number, as Windows does, so that they survive a round trip.
-constexpr char32_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char32_t Cp1252ToCodePoint(std::uint8_t byte) {
-  return byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte;
-}
-
-char CodePointToCp1252(char32_t codePoint) {
-  if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-    return static_cast<char>(codePoint);
-  }
-  for (std::size_t i = 0; i < std::size(kCp1252High); ++i) {
-    if (kCp1252High[i] == codePoint) {
-      return static_cast<char>(0x80 + i);
-    }
-  }
-  return '?';
-}
-
-void AppendUtf8(std::string& out, char32_t codePoint) {
-  if (codePoint < 0x80) {
-    out += static_cast<char>(codePoint);
-  } else if (codePoint < 0x800) {
-    out += static_cast<char>(0xC0 | (codePoint >> 6));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else {
-    // Windows-1252 reaches no further than the Basic Multilingual Plane.
-    out += static_cast<char>(0xE0 | (codePoint >> 12));
-    out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (codePoint & 0x3F));
-  }
-}
-
-// Reads one UTF-8 sequence at `pos` and moves past it; a malformed sequence yields U+FFFD
-// (which Windows-1252 cannot hold) and is skipped one byte at a time.
-char32_t NextCodePoint(std::string_view text, std::size_t& pos) {
-  constexpr char32_t kInvalid = 0xFFFD;
-  const auto lead = static_cast<std::uint8_t>(text[pos++]);
-  if (lead < 0x80) {
-    return lead;
-  }
-  std::size_t length = 0;
-  char32_t minimum = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 1;
-    minimum = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 2;
-    minimum = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 3;
-    minimum = 0x10000;
-  } else {
-    return kInvalid;
-  }
-  char32_t codePoint = lead & (0x7F >> (length + 1));
-  if (pos + length > text.size()) {
-    return kInvalid;
-  }
-  for (std::size_t i = 0; i < length; ++i) {
-    const auto next = static_cast<std::uint8_t>(text[pos + i]);
-    if ((next & 0xC0) != 0x80) {
-      return kInvalid;
-    }
-    codePoint = (codePoint << 6) | (next & 0x3F);
-  }
-  if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-    return kInvalid;
-  }
-  pos += length;
-  return codePoint;
-}
-
 void PutText(SettingsBytes& bytes, std::size_t offset, std::size_t width, std::string_view utf8) {
-  std::size_t written = 0;
-  for (std::size_t pos = 0; pos < utf8.size() && written < width; ++written) {
-    bytes[offset + written] =
-        static_cast<std::uint8_t>(CodePointToCp1252(NextCodePoint(utf8, pos)));
-  }
-  for (; written < width; ++written) {
-    bytes[offset + written] = ' ';
-  }
+  std::string field = text::ToWindows1252(utf8);
+  field.resize(width, ' ');
+  std::copy(field.begin(), field.end(), bytes.begin() + offset);
 }
 
 std::string GetText(const SettingsBytes& bytes, std::size_t offset, std::size_t width) {
-  std::string text;
-  for (std::size_t i = offset; i < offset + width && bytes[i] != 0; ++i) {
-    AppendUtf8(text, Cp1252ToCodePoint(bytes[i]));
-  }
-  return text;
+  const std::string_view field(reinterpret_cast<const char*>(bytes.data()) + offset, width);
+  return text::FromWindows1252(field.substr(0, field.find('\0')));
 }
 
 template <typename Int>
@@ -125,6 +40,11 @@ void PutInt(SettingsBytes& bytes, std::size_t offset, Int value) {
   for (std::size_t i = 0; i < sizeof(Int); ++i, bits >>= 8) {
     bytes[offset + i] = static_cast<std::uint8_t>(bits & 0xFF);
   }
+}
+
+// The file holds each flag as a 16-bit boolean: -1 when on, whatever nonzero value memory holds.
+void PutFlag(SettingsBytes& bytes, std::size_t offset, std::int16_t flag) {
+  PutInt<std::int16_t>(bytes, offset, flag != 0 ? -1 : 0);
 }
 
 template <typename Int>
@@ -157,10 +77,10 @@ std::string Describe(const char* failure, const std::filesystem::path& path, int
 SettingsBytes EncodeSettingsRecord(const SettingsRecord& record) {
   SettingsBytes bytes{};
   bytes[kLanguageOffset] = record.Language;
-  PutInt(bytes, kMaskPasswordOffset, record.MaskPassword);
-  PutInt(bytes, kHighlightWeekendOffset, record.HighlightWeekend);
-  PutInt(bytes, kHighlightHolidaysOffset, record.HighlightHolidays);
-  PutInt(bytes, kNotifyDependenciesOffset, record.NotifyDependencies);
+  PutFlag(bytes, kMaskPasswordOffset, record.MaskPassword);
+  PutFlag(bytes, kHighlightWeekendOffset, record.HighlightWeekend);
+  PutFlag(bytes, kHighlightHolidaysOffset, record.HighlightHolidays);
+  PutFlag(bytes, kNotifyDependenciesOffset, record.NotifyDependencies);
   PutInt(bytes, kWeekendColorOffset, record.WeekendColor);
   PutInt(bytes, kHolidayColorOffset, record.HolidayColor);
   PutText(bytes, kCalendarFontOffset, CalendarFontWidth, record.CalendarFont);

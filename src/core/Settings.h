@@ -31,6 +31,7 @@ struct SettingsRecord {
 };
 
 // Texts are padded with blanks or cut to their field; characters outside Windows-1252 become '?'.
+// A flag that is on (any nonzero value) is written as -1.
 SettingsBytes EncodeSettingsRecord(const SettingsRecord& record);
 
 // A text field ends at its first zero byte; the font loses its blanks at both ends.

@@ -23,8 +23,7 @@ std::string SqliteMessage(sqlite3* db, int rc) {
 ConnectionState::~ConnectionState() { CloseDb(); }
 
 void ConnectionState::CloseDb() {
-  for (auto& [sql, stmt] : stmtCache) sqlite3_finalize(stmt);
-  stmtCache.clear();
+  statements.Clear();
   if (db) sqlite3_close_v2(db);
   db = nullptr;
   tables.clear();
@@ -74,43 +73,31 @@ void ConnectionState::Fail(const std::string& context, int rc) const {
               ErrorKind::Sql);
 }
 
-sqlite3_stmt* ConnectionState::Cached(const std::string& sql) {
+Statement ConnectionState::Prepare(const std::string& sql, const std::string& context) {
   sqlite3* h = Db("run a statement");
-  auto it = stmtCache.find(sql);
-  if (it != stmtCache.end()) {
-    sqlite3_reset(it->second);
-    sqlite3_clear_bindings(it->second);
-    return it->second;
-  }
-  sqlite3_stmt* st = nullptr;
-  int rc = sqlite3_prepare_v2(h, sql.c_str(), static_cast<int>(sql.size()), &st, nullptr);
-  if (rc != SQLITE_OK) {
-    sqlite3_finalize(st);
-    Fail("The statement cannot be prepared", rc);
-  }
-  if (stmtCache.size() > 64) {
-    for (auto& [k, s] : stmtCache) sqlite3_finalize(s);
-    stmtCache.clear();
-  }
-  stmtCache.emplace(sql, st);
+  sqlite3_stmt* prepared = nullptr;
+  int rc = sqlite3_prepare_v2(h, sql.c_str(), static_cast<int>(sql.size()), &prepared, nullptr);
+  Statement st(prepared);
+  if (rc != SQLITE_OK) Fail(context, rc);
+  if (!st) throw Error(context + ": the SQL text holds no statement.", ErrorKind::Sql);
   return st;
+}
+
+CachedStatement ConnectionState::Cached(const std::string& sql) {
+  Statement st = statements.Take(sql);
+  if (!st) st = Prepare(sql, "The statement cannot be prepared");
+  return CachedStatement(*this, sql, std::move(st));
 }
 
 const std::vector<std::string>& ConnectionState::Tables(bool refresh) {
   if (tablesLoaded && !refresh) return tables;
-  sqlite3* h = Db("read the table names");
+  Statement st = Prepare(
+      "SELECT name FROM sqlite_master WHERE type IN ('table','view') AND name NOT LIKE 'sqlite_%'",
+      "The table names cannot be read");
   tables.clear();
-  sqlite3_stmt* st = nullptr;
-  const char* sql =
-      "SELECT name FROM sqlite_master WHERE type IN ('table','view') AND name NOT LIKE 'sqlite_%'";
-  int rc = sqlite3_prepare_v2(h, sql, -1, &st, nullptr);
-  if (rc != SQLITE_OK) {
-    sqlite3_finalize(st);
-    Fail("The table names cannot be read", rc);
-  }
-  while ((rc = sqlite3_step(st)) == SQLITE_ROW)
-    tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-  sqlite3_finalize(st);
+  int rc;
+  while ((rc = sqlite3_step(st.get())) == SQLITE_ROW)
+    tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 0)));
   if (rc != SQLITE_DONE) Fail("The table names cannot be read", rc);
   tablesLoaded = true;
   return tables;

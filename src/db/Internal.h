@@ -2,6 +2,7 @@
 // Internals of the database layer; not for use outside src/db, tests/db and bench.
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,8 +40,6 @@ int IsoDateKey(const char* s, std::size_t n);
 bool ParseNumber(std::string_view text, long long& asInt, double& asDouble, bool& isInt);
 
 // ---- Text (UTF-8) ---------------------------------------------------------------------------
-char32_t DecodeUtf8(const char*& p, const char* end);
-void AppendUtf8(std::string& out, char32_t cp);
 char32_t FoldCp(char32_t cp);      // case folding (lower case)
 char32_t BaseCp(char32_t folded);  // diacritics removed (ä -> a), for the primary order
 std::string Trim(std::string_view s);
@@ -131,20 +130,70 @@ std::string TranslateJetSql(std::string_view jet, const std::vector<std::string>
 // Registers Month, Year, Day, Left, Right, Mid, Len, UCase, LCase, like and the MV_TEXT collation.
 void RegisterJetFunctions(sqlite3* db);
 
+// ---- Statements ---------------------------------------------------------------------------
+struct StatementFinalizer {
+  void operator()(sqlite3_stmt* st) const noexcept;
+};
+// A prepared statement, finalized by whoever holds it.
+using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+// The recently used idle statements of a connection, by SQL text. A statement in use is not in the
+// cache (its lease owns it), so evicting never frees a running statement.
+class StatementCache {
+ public:
+  static constexpr std::size_t kCapacity = 64;
+
+  // The kept statement for sql, taken out of the cache; empty when none is kept.
+  Statement Take(const std::string& sql);
+  // Keeps st (reset, bindings cleared) as the most recently used; the least recently used beyond
+  // the capacity are finalized. A second statement for a text already kept is finalized.
+  void Keep(std::string sql, Statement st);
+  void Clear();
+
+ private:
+  struct Entry {
+    std::string sql;
+    Statement st;
+  };
+  std::list<Entry> order_;  // most recently used first
+  std::unordered_map<std::string_view, std::list<Entry>::iterator> index_;  // keys view Entry::sql
+};
+
+struct ConnectionState;
+
+// A statement lent by a connection's cache for one use; handed back when the lease ends, or
+// finalized when the connection closed meanwhile. Must not outlive the connection state.
+class CachedStatement {
+ public:
+  CachedStatement(ConnectionState& owner, std::string sql, Statement st)
+      : owner_(owner), sql_(std::move(sql)), st_(std::move(st)) {}
+  ~CachedStatement();
+  CachedStatement(const CachedStatement&) = delete;
+  CachedStatement& operator=(const CachedStatement&) = delete;
+
+  sqlite3_stmt* get() const { return st_.get(); }
+
+ private:
+  ConnectionState& owner_;
+  std::string sql_;
+  Statement st_;
+};
+
 // ---- Connection state -----------------------------------------------------------------------
 struct ConnectionState {
   sqlite3* db = nullptr;
   std::string path;
-  std::unordered_map<std::string, sqlite3_stmt*> stmtCache;
+  StatementCache statements;
   std::vector<std::string> tables;
   bool tablesLoaded = false;
 
   ~ConnectionState();
   void CloseDb();
   sqlite3* Db(const char* action) const;  // throws NotOpen when closed
-  // A prepared statement from the cache (reset, bindings cleared); owned by the cache and valid
-  // only until the next call, which may empty the cache.
-  sqlite3_stmt* Cached(const std::string& sql);
+  // Prepares sql; a failure is thrown as db::Error naming context and SQLite's description.
+  Statement Prepare(const std::string& sql, const std::string& context);
+  // A statement from the cache, or newly prepared (failures as Prepare's), lent for one use.
+  CachedStatement Cached(const std::string& sql);
   const std::vector<std::string>& Tables(bool refresh = false);
   // The stored table name matching name without regard to case; empty when none.
   std::string ResolveTable(std::string_view name);

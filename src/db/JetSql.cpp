@@ -8,6 +8,7 @@
 
 #include "db/Criteria.h"
 #include "db/Internal.h"
+#include "text/Utf8.h"
 
 namespace db {
 namespace detail {
@@ -356,28 +357,6 @@ void FnWeekday(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   sqlite3_result_int(ctx, r);
 }
 
-// Byte offset of the n-th character (UTF-8) of s, clamped.
-std::size_t CharOffset(const char* s, std::size_t len, long long n) {
-  const char* p = s;
-  const char* e = s + len;
-  while (n > 0 && p < e) {
-    DecodeUtf8(p, e);
-    --n;
-  }
-  return static_cast<std::size_t>(p - s);
-}
-
-std::size_t CharCount(const char* s, std::size_t len) {
-  const char* p = s;
-  const char* e = s + len;
-  std::size_t n = 0;
-  while (p < e) {
-    DecodeUtf8(p, e);
-    ++n;
-  }
-  return n;
-}
-
 bool TextArg(sqlite3_value* v, const char*& s, std::size_t& n) {
   if (sqlite3_value_type(v) == SQLITE_NULL) return false;
   s = reinterpret_cast<const char*>(sqlite3_value_text(v));
@@ -391,7 +370,7 @@ void FnLeft(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (!TextArg(argv[0], s, n)) return sqlite3_result_null(ctx);
   long long k = sqlite3_value_int64(argv[1]);
   if (k < 0) k = 0;
-  std::size_t off = CharOffset(s, n, k);
+  std::size_t off = text::Offset({s, n}, static_cast<std::size_t>(k));
   sqlite3_result_text(ctx, s, static_cast<int>(off), SQLITE_TRANSIENT);
 }
 void FnRight(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -399,10 +378,10 @@ void FnRight(sqlite3_context* ctx, int, sqlite3_value** argv) {
   std::size_t n;
   if (!TextArg(argv[0], s, n)) return sqlite3_result_null(ctx);
   long long k = sqlite3_value_int64(argv[1]);
-  long long total = static_cast<long long>(CharCount(s, n));
+  long long total = static_cast<long long>(text::Length({s, n}));
   if (k < 0) k = 0;
   if (k > total) k = total;
-  std::size_t off = CharOffset(s, n, total - k);
+  std::size_t off = text::Offset({s, n}, static_cast<std::size_t>(total - k));
   sqlite3_result_text(ctx, s + off, static_cast<int>(n - off), SQLITE_TRANSIENT);
 }
 void FnMid(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -411,12 +390,12 @@ void FnMid(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
   if (!TextArg(argv[0], s, n)) return sqlite3_result_null(ctx);
   long long start = sqlite3_value_int64(argv[1]);
   if (start < 1) start = 1;
-  std::size_t a = CharOffset(s, n, start - 1);
+  std::size_t a = text::Offset({s, n}, static_cast<std::size_t>(start - 1));
   std::size_t b = n;
   if (argc > 2) {
     long long len = sqlite3_value_int64(argv[2]);
     if (len < 0) len = 0;
-    b = a + CharOffset(s + a, n - a, len);
+    b = a + text::Offset({s + a, n - a}, static_cast<std::size_t>(len));
   }
   sqlite3_result_text(ctx, s + a, static_cast<int>(b - a), SQLITE_TRANSIENT);
 }
@@ -424,7 +403,7 @@ void FnLen(sqlite3_context* ctx, int, sqlite3_value** argv) {
   const char* s;
   std::size_t n;
   if (!TextArg(argv[0], s, n)) return sqlite3_result_null(ctx);
-  sqlite3_result_int64(ctx, static_cast<long long>(CharCount(s, n)));
+  sqlite3_result_int64(ctx, static_cast<long long>(text::Length({s, n})));
 }
 void FnUCase(sqlite3_context* ctx, int, sqlite3_value** argv) {
   const char* s;
@@ -435,12 +414,12 @@ void FnUCase(sqlite3_context* ctx, int, sqlite3_value** argv) {
   const char* p = s;
   const char* e = s + n;
   while (p < e) {
-    char32_t cp = DecodeUtf8(p, e);
+    char32_t cp = text::Next(p, e);
     if (cp >= 'a' && cp <= 'z')
       cp -= 32;
     else if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7)
       cp -= 32;
-    AppendUtf8(out, cp);
+    text::Append(out, cp);
   }
   sqlite3_result_text(ctx, out.data(), static_cast<int>(out.size()), SQLITE_TRANSIENT);
 }

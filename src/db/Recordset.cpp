@@ -177,33 +177,25 @@ struct Recordset::Impl {
         cells.push_back(ReadCell(st, static_cast<int>(c) + first, cols[c].kind));
       ++nrows;
     }
-    if (rc != SQLITE_DONE) {
-      sqlite3_reset(st);
-      conn->Fail("The rows of " + What() + " cannot be read", rc);
-    }
-    sqlite3_reset(st);
+    if (rc != SQLITE_DONE) conn->Fail("The rows of " + What() + " cannot be read", rc);
     deleted.assign(nrows, 0);
   }
 
   void MarkAutoNumber() {
-    sqlite3* db = conn->Db("read the table's fields");
-    sqlite3_stmt* st = nullptr;
-    std::string sql = "PRAGMA table_info(" + detail::QuoteIdent(table) + ")";
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
-      sqlite3_finalize(st);
-      return;
-    }
+    detail::CachedStatement st =
+        conn->Cached("PRAGMA table_info(" + detail::QuoteIdent(table) + ")");
     int pkCount = 0;
     std::string pkName, pkType;
-    while (sqlite3_step(st) == SQLITE_ROW) {
-      if (sqlite3_column_int(st, 5) > 0) {
+    int rc;
+    while ((rc = sqlite3_step(st.get())) == SQLITE_ROW) {
+      if (sqlite3_column_int(st.get(), 5) > 0) {
         ++pkCount;
-        pkName = reinterpret_cast<const char*>(sqlite3_column_text(st, 1));
-        const unsigned char* t = sqlite3_column_text(st, 2);
+        pkName = reinterpret_cast<const char*>(sqlite3_column_text(st.get(), 1));
+        const unsigned char* t = sqlite3_column_text(st.get(), 2);
         pkType = t ? reinterpret_cast<const char*>(t) : "";
       }
     }
-    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) conn->Fail("The fields of " + What() + " cannot be read", rc);
     if (pkCount == 1 && detail::AsciiLower(detail::Trim(pkType)) == "integer") {
       int c = names.Find(pkName);
       if (c >= 0) cols[static_cast<std::size_t>(c)].autoNumber = true;
@@ -211,48 +203,26 @@ struct Recordset::Impl {
   }
 
   std::size_t CountRows() {
-    sqlite3_stmt* st = conn->Cached("SELECT count(*) FROM " + detail::QuoteIdent(table));
-    std::size_t n = 0;
-    if (sqlite3_step(st) == SQLITE_ROW) n = static_cast<std::size_t>(sqlite3_column_int64(st, 0));
-    sqlite3_reset(st);
-    return n;
+    detail::CachedStatement st = conn->Cached("SELECT count(*) FROM " + detail::QuoteIdent(table));
+    int rc = sqlite3_step(st.get());
+    if (rc != SQLITE_ROW) conn->Fail("The rows of " + What() + " cannot be counted", rc);
+    return static_cast<std::size_t>(sqlite3_column_int64(st.get(), 0));
   }
 
   void LoadTable() {
-    // Counted first: a cached statement lasts only until the next one is fetched.
     const std::size_t expected = CountRows();
-    sqlite3_stmt* st =
+    detail::CachedStatement st =
         conn->Cached("SELECT rowid, * FROM " + detail::QuoteIdent(table) + " ORDER BY rowid");
-    SetColumns(st, 1);
+    SetColumns(st.get(), 1);
     MarkAutoNumber();
-    LoadRows(st, 1, expected);
+    LoadRows(st.get(), 1, expected);
   }
 
   void LoadQuery() {
-    sqlite3* db = conn->Db("open a query");
-    std::string sql = detail::TranslateJetSql(source, conn->Tables());
-    sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &st, nullptr);
-    if (rc == SQLITE_OK && !st) rc = SQLITE_MISUSE;
-    if (rc != SQLITE_OK) {
-      std::string msg = detail::SqliteMessage(db, rc);
-      sqlite3_finalize(st);
-      int primary = rc & 0xFF;
-      if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-        conn->Fail("The query cannot be run", rc);
-      if (msg.rfind("no such table", 0) == 0)
-        throw Error("The query refers to a table that does not exist (" + msg + "): " + source,
-                    ErrorKind::TableNotFound);
-      throw Error("The query cannot be run (" + msg + "): " + source, ErrorKind::Sql);
-    }
-    try {
-      SetColumns(st, 0);
-      LoadRows(st, 0, 0);
-    } catch (...) {
-      sqlite3_finalize(st);
-      throw;
-    }
-    sqlite3_finalize(st);
+    detail::Statement st = conn->Prepare(detail::TranslateJetSql(source, conn->Tables()),
+                                         "The query \"" + source + "\" cannot be run");
+    SetColumns(st.get(), 0);
+    LoadRows(st.get(), 0, 0);
   }
 
   // ---- view ---------------------------------------------------------------------------------
@@ -333,119 +303,89 @@ struct Recordset::Impl {
     DropEdit();
   }
 
-  void ReadBack(std::uint32_t r, long long rowid) {
-    sqlite3_stmt* st =
-        conn->Cached("SELECT rowid, * FROM " + detail::QuoteIdent(table) + " WHERE rowid = ?");
-    sqlite3_bind_int64(st, 1, rowid);
-    if (sqlite3_step(st) == SQLITE_ROW &&
-        static_cast<std::size_t>(sqlite3_column_count(st)) == ncols + 1) {
-      Value* row = Row(r);
-      for (std::size_t c = 0; c < ncols; ++c)
-        row[c] = ReadCell(st, static_cast<int>(c) + 1, cols[c].kind);
-    } else {
-      Value* row = Row(r);
-      for (std::size_t c = 0; c < ncols; ++c) row[c] = editValues[c];
-    }
-    sqlite3_reset(st);
+  // Drops the pending change after a failed save: a new row disappears, an edited one keeps its
+  // stored values.
+  void Abandon() {
+    if (mode == EditMode::Add)
+      CancelAdd();
+    else
+      DropEdit();
   }
 
-  void Save() {
-    if (mode == EditMode::None) return;
-    sqlite3* db;
-    try {
-      db = conn->Db("save the row");
-    } catch (...) {
-      if (mode == EditMode::Add)
-        CancelAdd();
-      else
-        DropEdit();
-      throw;
-    }
-    std::string qt = detail::QuoteIdent(table);
-    std::vector<int> changed;
+  // The stored values of a new row: its automatic number and the table's defaults.
+  void ReadBack(std::uint32_t r, long long rowid) {
+    detail::CachedStatement st =
+        conn->Cached("SELECT rowid, * FROM " + detail::QuoteIdent(table) + " WHERE rowid = ?");
+    sqlite3_bind_int64(st.get(), 1, rowid);
+    int rc = sqlite3_step(st.get());
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+      conn->Fail("The new row of " + table + " was saved but cannot be read back", rc);
+    if (rc != SQLITE_ROW || static_cast<std::size_t>(sqlite3_column_count(st.get())) != ncols + 1)
+      return;
+    Value* row = Row(r);
     for (std::size_t c = 0; c < ncols; ++c)
-      if (assigned[c]) changed.push_back(static_cast<int>(c));
+      row[c] = ReadCell(st.get(), static_cast<int>(c) + 1, cols[c].kind);
+  }
 
-    if (mode == EditMode::Add) {
-      std::string sql;
-      if (changed.empty()) {
-        sql = "INSERT INTO " + qt + " DEFAULT VALUES";
-      } else {
-        std::string names_, marks;
-        for (std::size_t k = 0; k < changed.size(); ++k) {
-          if (k) {
-            names_ += ", ";
-            marks += ", ";
-          }
-          names_ += detail::QuoteIdent(cols[static_cast<std::size_t>(changed[k])].name);
-          marks += "?";
-        }
-        sql = "INSERT INTO " + qt + " (" + names_ + ") VALUES (" + marks + ")";
+  std::string InsertSql(const std::vector<int>& changed) const {
+    std::string qt = detail::QuoteIdent(table);
+    if (changed.empty()) return "INSERT INTO " + qt + " DEFAULT VALUES";
+    std::string fields, marks;
+    for (std::size_t k = 0; k < changed.size(); ++k) {
+      if (k) {
+        fields += ", ";
+        marks += ", ";
       }
-      int rc;
-      long long rowid = 0;
-      try {
-        sqlite3_stmt* st = conn->Cached(sql);
-        for (std::size_t k = 0; k < changed.size(); ++k)
-          Bind(st, static_cast<int>(k) + 1, editValues[static_cast<std::size_t>(changed[k])]);
-        rc = sqlite3_step(st);
-        sqlite3_reset(st);
-        rowid = sqlite3_last_insert_rowid(db);
-      } catch (...) {
-        CancelAdd();
-        throw;
-      }
-      if (rc != SQLITE_DONE) {
-        CancelAdd();
-        conn->Fail("The new row cannot be saved in " + table, rc);
-      }
-      std::uint32_t r = editRow;
-      rowids[r] = rowid;
-      ReadBack(r, rowid);
-      DropEdit();
-      return;
+      fields += detail::QuoteIdent(cols[static_cast<std::size_t>(changed[k])].name);
+      marks += "?";
     }
+    return "INSERT INTO " + qt + " (" + fields + ") VALUES (" + marks + ")";
+  }
 
-    // Edit of an existing row.
-    std::uint32_t r = editRow;
-    if (changed.empty()) {
-      DropEdit();
-      return;
-    }
+  std::string UpdateSql(const std::vector<int>& changed) const {
     std::string sets;
     for (std::size_t k = 0; k < changed.size(); ++k) {
       if (k) sets += ", ";
       sets += detail::QuoteIdent(cols[static_cast<std::size_t>(changed[k])].name) + " = ?";
     }
-    std::string sql = "UPDATE " + qt + " SET " + sets + " WHERE rowid = ?";
-    int rc;
-    int n = 0;
+    return "UPDATE " + detail::QuoteIdent(table) + " SET " + sets + " WHERE rowid = ?";
+  }
+
+  void Save() {
+    if (mode == EditMode::None) return;
+    std::vector<int> changed;
+    for (std::size_t c = 0; c < ncols; ++c)
+      if (assigned[c]) changed.push_back(static_cast<int>(c));
+    const bool adding = mode == EditMode::Add;
+    const std::uint32_t r = editRow;
+    long long rowid = rowids[r];
     try {
-      sqlite3_stmt* st = conn->Cached(sql);
+      sqlite3* db = conn->Db("save the row");
+      detail::CachedStatement st = conn->Cached(adding ? InsertSql(changed) : UpdateSql(changed));
+      // The changed fields are the first parameters; an update's row follows them.
       for (std::size_t k = 0; k < changed.size(); ++k)
-        Bind(st, static_cast<int>(k) + 1, editValues[static_cast<std::size_t>(changed[k])]);
-      sqlite3_bind_int64(st, static_cast<int>(changed.size()) + 1, rowids[r]);
-      rc = sqlite3_step(st);
-      sqlite3_reset(st);
-      n = sqlite3_changes(db);
+        Bind(st.get(), static_cast<int>(k) + 1, editValues[static_cast<std::size_t>(changed[k])]);
+      if (!adding) sqlite3_bind_int64(st.get(), static_cast<int>(changed.size()) + 1, rowid);
+      int rc = sqlite3_step(st.get());
+      if (rc != SQLITE_DONE)
+        conn->Fail(std::string(adding ? "The new row" : "The row") + " cannot be saved in " + table,
+                   rc);
+      if (adding)
+        rowid = sqlite3_last_insert_rowid(db);
+      else if (sqlite3_changes(db) == 0)
+        throw Error("The row cannot be saved in " + table +
+                        ": it was deleted in the database (by another user) after the recordset "
+                        "was opened.",
+                    ErrorKind::Sql);
     } catch (...) {
-      DropEdit();
+      Abandon();
       throw;
     }
-    if (rc != SQLITE_DONE) {
-      DropEdit();
-      conn->Fail("The row cannot be saved in " + table, rc);
-    }
-    if (n == 0) {
-      DropEdit();
-      throw Error(
-          "The row cannot be saved in " + table +
-              ": it was deleted in the database (by another user) after the recordset was opened.",
-          ErrorKind::Sql);
-    }
+    rowids[r] = rowid;
     Value* row = Row(r);
     for (int c : changed) row[c] = editValues[static_cast<std::size_t>(c)];
     DropEdit();
+    if (adding) ReadBack(r, rowid);
   }
 
   void Clear() {
@@ -866,13 +806,10 @@ void Recordset::Delete() {
                     "was deleted).",
                 ErrorKind::NoCurrentRow);
   std::uint32_t r = m.CurRow();
-  sqlite3* db = m.conn->Db("delete a row");
-  sqlite3_stmt* st =
+  detail::CachedStatement st =
       m.conn->Cached("DELETE FROM " + detail::QuoteIdent(m.table) + " WHERE rowid = ?");
-  sqlite3_bind_int64(st, 1, m.rowids[r]);
-  int rc = sqlite3_step(st);
-  sqlite3_reset(st);
-  (void)db;
+  sqlite3_bind_int64(st.get(), 1, m.rowids[r]);
+  int rc = sqlite3_step(st.get());
   if (rc != SQLITE_DONE) m.conn->Fail("The row cannot be deleted from " + m.table, rc);
   // A row another user deleted already is gone all the same.
   m.deleted[r] = 1;

@@ -4,64 +4,10 @@
 
 #include "db/Criteria.h"
 #include "db/Internal.h"
+#include "text/Utf8.h"
 
 namespace db {
 namespace detail {
-
-char32_t DecodeUtf8(const char*& p, const char* end) {
-  unsigned char c = static_cast<unsigned char>(*p);
-  if (c < 0x80) {
-    ++p;
-    return c;
-  }
-  int len = 0;
-  char32_t cp = 0;
-  if ((c & 0xE0) == 0xC0) {
-    len = 2;
-    cp = c & 0x1F;
-  } else if ((c & 0xF0) == 0xE0) {
-    len = 3;
-    cp = c & 0x0F;
-  } else if ((c & 0xF8) == 0xF0) {
-    len = 4;
-    cp = c & 0x07;
-  } else {
-    ++p;
-    return c;
-  }  // stray byte: taken as Latin-1
-  if (end - p < len) {
-    ++p;
-    return c;
-  }
-  for (int k = 1; k < len; ++k) {
-    unsigned char cc = static_cast<unsigned char>(p[k]);
-    if ((cc & 0xC0) != 0x80) {
-      ++p;
-      return c;
-    }
-    cp = (cp << 6) | (cc & 0x3F);
-  }
-  p += len;
-  return cp;
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80)
-    out += static_cast<char>(cp);
-  else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 char32_t FoldCp(char32_t c) {
   if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + 32 : c;
@@ -132,7 +78,7 @@ void DecodeFolded(std::string_view s, std::u32string& out) {
   out.clear();
   const char* p = s.data();
   const char* e = p + s.size();
-  while (p < e) out.push_back(FoldCp(DecodeUtf8(p, e)));
+  while (p < e) out.push_back(FoldCp(text::Next(p, e)));
 }
 
 }  // namespace
@@ -188,7 +134,7 @@ std::string FoldCase(std::string_view text) {
       r += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : static_cast<char>(c);
       ++p;
     } else {
-      detail::AppendUtf8(r, detail::FoldCp(detail::DecodeUtf8(p, e)));
+      text::Append(r, detail::FoldCp(text::Next(p, e)));
     }
   }
   return r;
@@ -211,8 +157,7 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
       ++pb;
       continue;
     }
-    if (detail::FoldCp(detail::DecodeUtf8(pa, ea)) != detail::FoldCp(detail::DecodeUtf8(pb, eb)))
-      return false;
+    if (detail::FoldCp(text::Next(pa, ea)) != detail::FoldCp(text::Next(pb, eb))) return false;
   }
   return pa == ea && pb == eb;
 }
@@ -225,8 +170,8 @@ int CompareText(std::string_view a, std::string_view b) {
     const char* pb = b.data();
     const char* eb = pb + b.size();
     while (pa < ea && pb < eb) {
-      char32_t ca = detail::FoldCp(detail::DecodeUtf8(pa, ea));
-      char32_t cb = detail::FoldCp(detail::DecodeUtf8(pb, eb));
+      char32_t ca = detail::FoldCp(text::Next(pa, ea));
+      char32_t cb = detail::FoldCp(text::Next(pb, eb));
       if (level == 0) {
         ca = detail::BaseCp(ca);
         cb = detail::BaseCp(cb);

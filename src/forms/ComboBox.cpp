@@ -2,7 +2,7 @@
 
 #include "forms/Error.h"
 #include "forms/Keys.h"
-#include "forms/Utf8.h"
+#include "text/Utf8.h"
 
 namespace forms {
 
@@ -82,9 +82,9 @@ void ComboBox::UserSelect(int index) {
 void ComboBox::UserType(const std::string& text) {
   UserInput input(*this);
   if (!input) return;
-  for (int cp : utf8::Decode(text)) {
+  for (char32_t cp : text::Decode(text)) {
     if (!AcceptsInput()) return;
-    UserKey(cp);
+    UserKey(static_cast<int>(cp));
   }
 }
 
@@ -93,12 +93,12 @@ void ComboBox::UserKey(int keyAscii) {
   if (!input) return;
   if (KeyPress) KeyPress(keyAscii);
   if (keyAscii == 0 || locked_ || style_ == vbComboDropdownList || !AcceptsInput()) return;
-  auto points = utf8::Decode(text_);
+  std::u32string points = text::Decode(text_);
   if (keyAscii == vbKeyBack) {
     if (points.empty()) return;
     points.pop_back();
   } else if (keyAscii >= 32) {
-    points.push_back(keyAscii);
+    points.push_back(static_cast<char32_t>(keyAscii));
   } else {
     return;
   }
@@ -106,7 +106,7 @@ void ComboBox::UserKey(int keyAscii) {
     listIndex_ = -1;
     Changed();
   }
-  EditText(utf8::Encode(points));
+  EditText(text::Encode(points));
 }
 
 void ComboBox::UserSetText(const std::string& text) {

@@ -5,9 +5,15 @@
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/Keys.h"
-#include "forms/Utf8.h"
+#include "text/Utf8.h"
 
 namespace forms {
+
+namespace {
+
+int Characters(const std::string& s) { return static_cast<int>(text::Length(s)); }
+
+}  // namespace
 
 TextBox::TextBox(Form& form, std::string name, Control* container, int index)
     : Control(form, ControlKind::TextBox, std::move(name), container, index) {
@@ -17,7 +23,7 @@ TextBox::TextBox(Form& form, std::string name, Control* container, int index)
 void TextBox::SetText(const std::string& v) {
   const bool differs = text_ != v;
   text_ = v;
-  selStart_ = utf8::Length(text_);
+  selStart_ = Characters(text_);
   selLength_ = 0;
   Changed();
   if (differs && Change) Change();
@@ -26,7 +32,7 @@ void TextBox::SetText(const std::string& v) {
 std::string TextBox::DisplayText() const {
   if (passwordChar_.empty()) return text_;
   std::string shown;
-  for (int i = utf8::Length(text_); i > 0; --i) shown += passwordChar_;
+  for (int i = Characters(text_); i > 0; --i) shown += passwordChar_;
   return shown;
 }
 
@@ -37,30 +43,30 @@ void TextBox::SetMultiLine(bool v) { Update(multiLine_, v); }
 void TextBox::SetAlignment(int v) { Update(alignment_, v); }
 
 void TextBox::SetSelStart(int v) {
-  selStart_ = std::clamp(v, 0, utf8::Length(text_));
+  selStart_ = std::clamp(v, 0, Characters(text_));
   selLength_ = 0;
   Changed();
 }
 
 void TextBox::SetSelLength(int v) {
-  selLength_ = std::clamp(v, 0, utf8::Length(text_) - selStart_);
+  selLength_ = std::clamp(v, 0, Characters(text_) - selStart_);
   Changed();
 }
 
 std::string TextBox::SelText() const {
-  const auto points = utf8::Decode(text_);
-  return utf8::Encode(
-      std::vector<int>(points.begin() + selStart_, points.begin() + selStart_ + selLength_));
+  const std::size_t from = text::Offset(text_, static_cast<std::size_t>(selStart_));
+  return text::FirstCharacters(std::string_view(text_).substr(from),
+                               static_cast<std::size_t>(selLength_));
 }
 
 void TextBox::SetSelText(const std::string& v) { Replace(selStart_, selLength_, v); }
 
 void TextBox::Replace(int start, int length, const std::string& with) {
-  auto points = utf8::Decode(text_);
-  const auto inserted = utf8::Decode(with);
+  std::u32string points = text::Decode(text_);
+  const std::u32string inserted = text::Decode(with);
   points.erase(points.begin() + start, points.begin() + start + length);
   points.insert(points.begin() + start, inserted.begin(), inserted.end());
-  const std::string next = utf8::Encode(points);
+  const std::string next = text::Encode(points);
   const bool differs = next != text_;
   text_ = next;
   selStart_ = start + static_cast<int>(inserted.size());
@@ -95,17 +101,18 @@ void TextBox::TypeOne(int keyAscii) {
     return;
   }
   if (keyAscii < 32 && !(multiLine_ && keyAscii == vbKeyReturn)) return;
-  if (maxLength_ > 0 && utf8::Length(text_) - selLength_ >= maxLength_) return;
+  if (maxLength_ > 0 && Characters(text_) - selLength_ >= maxLength_) return;
   Replace(selStart_, selLength_,
-          keyAscii == vbKeyReturn ? std::string("\r\n") : utf8::Encode(keyAscii));
+          keyAscii == vbKeyReturn ? std::string("\r\n")
+                                  : text::Encode(static_cast<char32_t>(keyAscii)));
 }
 
 void TextBox::UserType(const std::string& text) {
   UserInput input(*this);
   if (!input) return;
-  for (int cp : utf8::Decode(text)) {
+  for (char32_t cp : text::Decode(text)) {
     if (!AcceptsInput()) return;
-    TypeOne(cp);
+    TypeOne(static_cast<int>(cp));
   }
 }
 
@@ -117,14 +124,9 @@ void TextBox::UserKey(int keyAscii) {
 void TextBox::UserSetText(const std::string& text) {
   UserInput input(*this);
   if (!input || locked_) return;
-  std::string next = text;
-  if (maxLength_ > 0) {
-    auto points = utf8::Decode(next);
-    if (static_cast<int>(points.size()) > maxLength_)
-      points.resize(static_cast<size_t>(maxLength_));
-    next = utf8::Encode(points);
-  }
-  Replace(0, utf8::Length(text_), next);
+  const std::string next =
+      maxLength_ > 0 ? text::FirstCharacters(text, static_cast<std::size_t>(maxLength_)) : text;
+  Replace(0, Characters(text_), next);
 }
 
 void TextBox::UserSelect(int start, int length) {

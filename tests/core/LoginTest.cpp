@@ -8,7 +8,15 @@ using coretest::Program;
 class LoginWindow : public Program {};
 
 TEST_F(LoginWindow, IsASmallDialogWithoutCloseBoxInTheCurrentLanguageWithTheFocusInYellow) {
-  Start(2, 1);  // only -1 masks the password
+  // Only -1 masks the password: another program may have stored 1, which this one never writes.
+  mv::SettingsBytes settings =
+      mv::EncodeSettingsRecord(coretest::Settings(2, app.DbPath().string()));
+  settings[1] = 1;
+  std::ofstream(mv::SettingsFilePath(app.Folder()), std::ios::binary)
+      .write(reinterpret_cast<const char*>(settings.data()),
+             static_cast<std::streamsize>(settings.size()));
+  ASSERT_EQ(app.StartProgram(), 0);
+  ASSERT_NE(Login(), nullptr);
   mv::frmLogin& w = *Login();
 
   EXPECT_EQ(w.Caption(), "Program login");

@@ -46,6 +46,25 @@ TEST(SettingsRecordLayout, PutsEveryFieldAtItsOffsetLittleEndian) {
   EXPECT_EQ(FieldText(bytes, 67, 100), Padded("C:\\Daten\\Morvellan.mdb", 100));
 }
 
+// A flag is on whatever nonzero value memory holds, and the file knows only -1 and 0.
+TEST(SettingsRecordLayout, EveryFlagThatIsOnIsWrittenAsMinusOne) {
+  for (const std::int16_t on : {std::int16_t{-1}, std::int16_t{1}, std::int16_t{2},
+                                std::int16_t{0x0100}, std::int16_t{-32768}}) {
+    mv::SettingsRecord record = SampleRecord();
+    record.MaskPassword = on;
+    record.HighlightWeekend = on;
+    record.HighlightHolidays = 0;
+    record.NotifyDependencies = on;
+    const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
+    EXPECT_EQ(Bytes(bytes.begin() + 1, bytes.begin() + 9),
+              (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF}))
+        << on;
+    const mv::SettingsRecord read = mv::DecodeSettingsRecord(bytes);
+    EXPECT_EQ(read.MaskPassword, -1) << on;
+    EXPECT_EQ(read.HighlightHolidays, 0) << on;
+  }
+}
+
 TEST(SettingsRecordTexts, FontLosesItsBlanksThePathKeepsItsPaddingAndBothAreCut) {
   mv::SettingsRecord record = SampleRecord();
   record.CalendarFont = "  Times New Roman ";
@@ -114,14 +133,15 @@ TEST_F(SettingsFileTest, MissingEmptyAndShortFilesReadAsZerosWhereBytesAreMissin
 TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBackAndAMissingFileIsCreated) {
   mv::SettingsRecord record = SampleRecord();
   record.DatabasePath = "C:\\Übersicht\\Größe €.mdb";
-  record.CalendarFont = "Łódź 日本 \xFF\xC3";  // outside Windows-1252, and broken UTF-8
+  // Outside Windows-1252, and broken UTF-8 (a bad byte is read as its Latin-1 character).
+  record.CalendarFont = "Łódź 日本 \xFF\xC3";
   ASSERT_FALSE(mv::WriteSettingsFile(folder_, record));
 
   const Bytes written = coretest::FileBytes(File());
   ASSERT_EQ(written.size(), 167u);
   EXPECT_EQ(std::string(written.begin() + 17, written.begin() + 29),
             "?\xF3"
-            "d? ?? ??  ");
+            "d? ?? \xFF\xC3  ");
   EXPECT_EQ(std::string(written.begin() + 67, written.end()), Padded("C:\\\xDC"
                                                                      "bersicht\\Gr\xF6\xDF"
                                                                      "e \x80.mdb",
@@ -129,7 +149,7 @@ TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBackAndAMissingFileI
   const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
   EXPECT_FALSE(result.Error);
   record.DatabasePath = Padded(record.DatabasePath, 100 + 5);
-  record.CalendarFont = "?ód? ?? ??";
+  record.CalendarFont = "?ód? ?? ÿÃ";
   EXPECT_EQ(result.Record, record);
 }
 

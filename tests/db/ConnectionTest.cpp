@@ -199,24 +199,3 @@ TEST_F(DbTest, AFailedWriteLeavesTheFileAndTheRowUnchanged) {
   check.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::ReadOnly);
   EXPECT_EQ(check["Nachname"].Text(), "Meier");
 }
-
-TEST_F(DbTest, ALongSessionOverManyTablesKeepsReadingAndWriting) {
-  // Every table opened leaves prepared statements behind; their number must not
-  // matter to the table being opened.
-  std::string tables;
-  for (int i = 0; i < 40; ++i)
-    tables += "CREATE TABLE extra" + std::to_string(i) + " (a INTEGER); INSERT INTO extra" +
-              std::to_string(i) + " VALUES (" + std::to_string(i) + ");";
-  Exec(tables);
-  for (int i = 0; i < 40; ++i) {
-    db::Recordset rs;
-    rs.Open("extra" + std::to_string(i), conn, db::CursorType::Static, db::LockType::Pessimistic);
-    ASSERT_EQ(rs.RecordCount(), 1) << i;
-    EXPECT_EQ(rs["a"].Int(), i);
-  }
-  db::Recordset last;
-  last.Open("extra39", conn, db::CursorType::Static, db::LockType::Pessimistic);
-  last["a"] = 139;
-  last.Update();
-  EXPECT_EQ(Count("a = 139", "extra39"), 1);
-}

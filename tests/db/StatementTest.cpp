@@ -1,0 +1,124 @@
+// Prepared statements: reused while recently used, bounded in number, never freed while running;
+// a statement that cannot be prepared is reported with SQLite's description.
+#include <sqlite3.h>
+
+#include "DbTestSupport.h"
+#include "db/Internal.h"
+
+namespace {
+
+using db::detail::CachedStatement;
+using db::detail::StatementCache;
+
+class DbStatements : public dbtest::DbTest {
+ protected:
+  static std::string Table(int i) { return "extra" + std::to_string(i); }
+
+  // Tables extra0.. with the rows a = 0, 1, ..., rows - 1.
+  void AddTables(int count, int rows) {
+    std::string sql = "BEGIN;";
+    for (int i = 0; i < count; ++i) {
+      sql += "CREATE TABLE " + Table(i) + " (a INTEGER);";
+      for (int r = 0; r < rows; ++r)
+        sql += "INSERT INTO " + Table(i) + " VALUES (" + std::to_string(r) + ");";
+    }
+    Exec(sql + "COMMIT;");
+  }
+
+  // Statements prepared on the connection, cached or in use.
+  std::size_t Prepared() {
+    std::size_t n = 0;
+    for (sqlite3_stmt* st = sqlite3_next_stmt(conn.Handle(), nullptr); st;
+         st = sqlite3_next_stmt(conn.Handle(), st))
+      ++n;
+    return n;
+  }
+
+  static long long StepInt(sqlite3_stmt* st) {
+    EXPECT_EQ(sqlite3_step(st), SQLITE_ROW) << sqlite3_sql(st);
+    return sqlite3_column_int64(st, 0);
+  }
+};
+
+}  // namespace
+
+TEST_F(DbStatements, ManyTablesBeyondTheCacheAreReadAndWrittenWithABoundedNumberOfStatements) {
+  constexpr int kTables = 100;  // each opening, update, insert and delete has its own statements
+  AddTables(kTables, 1);
+  conn.BeginTrans();  // one write to the disk, not hundreds
+  for (int i = 0; i < kTables; ++i) {
+    db::Recordset rs;
+    rs.Open(Table(i), conn, db::CursorType::Dynamic, db::LockType::Pessimistic);
+    ASSERT_EQ(rs["a"].Int(), 0) << i;
+    rs["a"] = 1000 + i;
+    rs.Update();
+    rs.AddNew();
+    rs["a"] = -i;
+    rs.Update();
+    rs.MoveFirst();
+    EXPECT_EQ(rs["a"].Int(), 1000 + i);
+    rs.Delete();
+    EXPECT_LE(Prepared(), StatementCache::kCapacity) << i;
+  }
+  conn.CommitTrans();
+  for (int i = 0; i < kTables; ++i) {
+    db::Recordset rs;
+    rs.Open(Table(i), conn, db::CursorType::Static, db::LockType::ReadOnly);
+    EXPECT_EQ(rs.RecordCount(), 1) << i;
+    EXPECT_EQ(rs["a"].Int(), -i) << i;
+  }
+}
+
+TEST_F(DbStatements, TheCacheKeepsTheRecentlyUsedAndEvictsWithoutFreeingAStatementInUse) {
+  constexpr int kOthers = 3 * StatementCache::kCapacity;
+  AddTables(2, 3);
+  auto& state = *conn.State_();
+  const std::string kept = "SELECT count(*) FROM extra1";
+  CachedStatement running = state.Cached("SELECT a FROM extra0 ORDER BY a");
+  EXPECT_EQ(StepInt(running.get()), 0);
+  for (int i = 0; i < kOthers; ++i) {
+    {
+      CachedStatement other = state.Cached("SELECT " + std::to_string(i) + " + a FROM extra1");
+      EXPECT_EQ(StepInt(other.get()), i);
+    }
+    CachedStatement recent = state.Cached(kept);
+    EXPECT_EQ(StepInt(recent.get()), 3);
+  }
+  EXPECT_EQ(StepInt(running.get()), 1);
+  EXPECT_EQ(StepInt(running.get()), 2);
+  EXPECT_EQ(sqlite3_step(running.get()), SQLITE_DONE);
+
+  {
+    CachedStatement recent = state.Cached(kept);
+    EXPECT_EQ(sqlite3_stmt_status(recent.get(), SQLITE_STMTSTATUS_RUN, 0), kOthers)
+        << "the statement used between all others was prepared once";
+  }
+  EXPECT_EQ(Prepared(), StatementCache::kCapacity + 1) << "the cache and the running statement";
+}
+
+TEST_F(DbStatements, AStatementThatCannotBePreparedIsReportedWithSqlitesDescription) {
+  Exec("CREATE TABLE gone (a INTEGER); CREATE VIEW lost AS SELECT a FROM gone; DROP TABLE gone;");
+  struct Case {
+    std::string source;
+    db::ErrorKind kind;
+    std::string description;
+  };
+  const Case cases[] = {
+      {"SELECT FROM tbl_Kalender", db::ErrorKind::Sql, "syntax error"},
+      {"SELECT [Nope] FROM tbl_Kalender", db::ErrorKind::Sql, "no such column: Nope"},
+      {"SELECT a FROM lost", db::ErrorKind::TableNotFound, "no such table: main.gone"},
+      {"lost", db::ErrorKind::TableNotFound, "no such table: main.gone"},
+  };
+  for (const Case& c : cases) {
+    db::Recordset rs;
+    try {
+      rs.Open(c.source, conn, db::CursorType::Static, db::LockType::Pessimistic);
+      ADD_FAILURE() << c.source << " opened";
+    } catch (const db::Error& e) {
+      EXPECT_EQ(e.Kind(), c.kind) << c.source << ": " << e.what();
+      EXPECT_NE(std::string(e.what()).find(c.description), std::string::npos)
+          << c.source << ": " << e.what();
+    }
+    EXPECT_FALSE(rs.IsOpen()) << c.source;
+  }
+}
