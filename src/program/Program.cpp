@@ -27,6 +27,7 @@ void Program::Connect() {
   links.TeamNamesRead = [this](const std::vector<std::string>& names) {
     masterdata.frmMitarbeiter->ShowTeams(names);
   };
+  links.OpenHolidays = [this] { masterdata.frmFerien->Open(); };
   links.ShownHolidayWindow = [this]() -> forms::Form* {
     frmFerien* holidays = masterdata.frmFerien.IfLoaded();
     return holidays && holidays->Visible() ? holidays : nullptr;
