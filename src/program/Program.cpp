@@ -2,6 +2,7 @@
 
 #include "calendar/frmKalender.h"
 #include "core/Main.h"
+#include "masterdata/frmBeziehungen.h"
 #include "masterdata/frmFerien.h"
 #include "masterdata/frmMitarbeiter.h"
 #include "overview/frmJahresansicht.h"
@@ -27,6 +28,7 @@ void Program::Connect() {
   links.TeamNamesRead = [this](const std::vector<std::string>& names) {
     masterdata.frmMitarbeiter->ShowTeams(names);
   };
+  links.OpenDependencies = [this] { masterdata.frmBeziehungen->Open(); };
   links.OpenHolidays = [this] { masterdata.frmFerien->Open(); };
   links.ShownHolidayWindow = [this]() -> forms::Form* {
     frmFerien* holidays = masterdata.frmFerien.IfLoaded();
