@@ -35,11 +35,11 @@ void frmBeziehungen::LayOut() {
   cmd_Close.Move(120, 5280, 8295, 375);
 
   // The result panel, shown while the window is widened.
-  lbl_Results.Move(8640, 120, 2760, 255);
-  lst_Results.Move(8640, 420, 2760, 3900);
-  cmd_Filter.Move(8640, 4380, 1335, 495);
-  cmd_CloseList.Move(10065, 4380, 1335, 495);
-  cmd_ShowAll.Move(8640, 4935, 2760, 375);
+  lbl_Results.Move(8580, 120, 2880, 255);
+  lst_Results.Move(8580, 420, 2880, 3900);
+  cmd_Filter.Move(8580, 4380, 1050, 495);
+  cmd_CloseList.Move(9690, 4380, 1770, 495);
+  cmd_ShowAll.Move(8580, 4935, 2880, 375);
 
   mnuOptions.SetVisible(false);
 }

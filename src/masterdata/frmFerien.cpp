@@ -61,12 +61,12 @@ void frmFerien::LayOut() {
   SetBorderStyle(1);
   SetMinButton(false);
   SetMaxButton(false);
-  Move(4200, 2400, 3900, 5250);
+  Move(4200, 2400, 3960, 5040);
   cmbMonat.SetStyle(forms::vbComboDropdownList);
   cmbMonat.Move(120, 120, 2040, 315);
   cmbJahr.SetStyle(forms::vbComboDropdownList);
-  cmbJahr.Move(2220, 120, 1440, 315);
-  grdMon.Move(120, 540, 3540, 2235);
+  cmbJahr.Move(2220, 120, 1500, 315);
+  grdMon.Move(120, 540, 3600, 2025);
   grdMon.SetRows(Weeks + 1);
   grdMon.SetCols(7);
   grdMon.SetFixedRows(1);
@@ -74,11 +74,11 @@ void frmFerien::LayOut() {
   grdMon.SetBackColor(Unmarked);
   grdMon.SetFontName("Courier New");
   grdMon.SetFontSize(11.25);
-  fm_Notiz.Move(120, 2880, 3540, 780);
-  txt_Notiz.Move(120, 285, 3300, 345);
-  optSelect.Move(120, 3780, 1710, 375);
-  optDelete.Move(1950, 3780, 1710, 375);
-  cmd_Close.Move(120, 4275, 3540, 435);
+  fm_Notiz.Move(120, 2670, 3600, 780);
+  txt_Notiz.Move(120, 285, 3360, 345);
+  optSelect.Move(120, 3570, 1740, 375);
+  optDelete.Move(1980, 3570, 1740, 375);
+  cmd_Close.Move(120, 4065, 3600, 435);
 }
 
 // A window built anew after its close box was used has its tooltips all the same.
