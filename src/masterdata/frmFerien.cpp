@@ -37,6 +37,15 @@ void PaintCell(forms::Grid& g, int row, int col, forms::Color back) {
   g.SetCellBackColor(back);
 }
 
+std::bitset<32> ShownMarks(State& s, const Month& shown) {
+  try {
+    return MarkedDays(s.RsFerien, shown.year, shown.month);
+  } catch (const db::Error&) {
+    // RsFerien failed to open, which the opening showed: the days are drawn unmarked.
+    return {};
+  }
+}
+
 bool NoteDialogShown(CalendarWindows& w) {
   const frmNotiz* dialog = w.frmNotiz.IfLoaded();
   return dialog && dialog->Visible();
@@ -137,13 +146,7 @@ void frmFerien::FillMonthGrid() {
     }
   }
   if (const std::optional<Month> shown = ShownMonth(*this)) {
-    std::bitset<32> marked;
-    try {
-      marked = MarkedDays(s_.RsFerien, shown->year, shown->month);
-    } catch (const db::Error&) {
-      // RsFerien failed to open, which the opening showed: the days are drawn unmarked.
-      marked.reset();
-    }
+    const std::bitset<32> marked = ShownMarks(s_, *shown);
     const int start = db::Date(shown->year, shown->month, 1).Weekday() - 1;
     for (int d = 1; d <= MonthLength(shown->month, shown->year); ++d) {
       const int cell = start + d - 1;
