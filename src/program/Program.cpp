@@ -2,6 +2,7 @@
 
 #include "calendar/frmKalender.h"
 #include "core/Main.h"
+#include "masterdata/frmBeziehungen.h"
 #include "masterdata/frmFerien.h"
 #include "masterdata/frmMitarbeiter.h"
 #include "masterdata/frmTeams.h"
@@ -29,6 +30,8 @@ void Program::Connect() {
   links.TeamNamesRead = [this](const std::vector<std::string>& names) {
     masterdata.frmMitarbeiter->ShowTeams(names);
   };
+  links.OpenDependencies = [this] { masterdata.frmBeziehungen->Open(); };
+  links.OpenHolidays = [this] { masterdata.frmFerien->Open(); };
   links.ShownHolidayWindow = [this]() -> forms::Form* {
     frmFerien* holidays = masterdata.frmFerien.IfLoaded();
     return holidays && holidays->Visible() ? holidays : nullptr;

@@ -1,0 +1,197 @@
+// The holiday calendar as an administrator drives it from the main window (Ctrl+F): the month as
+// six weeks, marking and unmarking by dragging over days, the note under the pointer, the year's
+// count on the status line and the month calendar after closing. Today is 6 December 2026.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calendar/CalendarTestSupport.h"
+#include "masterdata/frmBeziehungen.h"
+#include "masterdata/frmFerien.h"
+
+namespace {
+
+using namespace caltest;
+
+class HolidayCalendar : public ::testing::Test {
+ protected:
+  mv::frmFerien& Open() {
+    if (!main) main = &Enter(app, 12, mv::GroupAdmin);
+    EXPECT_TRUE(main->UserShortcut("Ctrl+F"));
+    return *app.masterdata().frmFerien.IfLoaded();
+  }
+
+  // A week row as shown, its seven cells joined by "|".
+  static std::string Week(const mv::frmFerien& f, int row) {
+    std::string text = f.grdMon.TextMatrix(row, 0);
+    for (int c = 1; c < 7; ++c) text += "|" + f.grdMon.TextMatrix(row, c);
+    return text;
+  }
+
+  // December 2026 begins on a Tuesday: day d stands in row 1 + d / 7, column d % 7.
+  static void Drag(mv::frmFerien& f, int fromDay, int toDay) {
+    f.grdMon.UserPress(1 + fromDay / 7, fromDay % 7);
+    f.grdMon.UserMove(1 + toDay / 7, toDay % 7, forms::vbLeftButton);
+    f.grdMon.UserRelease(1 + toDay / 7, toDay % 7);
+  }
+
+  void MarkWithNote(mv::frmFerien& f, int fromDay, int toDay, const std::string& note) {
+    app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
+    app.platform.QueueAction([&] {
+      EXPECT_FALSE(f.Enabled());
+      mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
+      dialog.cmb_Note.UserType(note);
+      dialog.cmdSave.UserClick();
+    });
+    Drag(f, fromDay, toDay);
+  }
+
+  Rows Holidays() { return app.Query("SELECT Datum, notiz FROM tbl_Ferien ORDER BY Datum"); }
+
+  CalendarApp app;
+  mv::frmKalender* main = nullptr;
+};
+
+TEST_F(HolidayCalendar, MonthsAsSixWeeksMondayFirst) {
+  mv::frmFerien& f = Open();
+  EXPECT_EQ(f.Caption(), "Ferien / Feiertage");
+  EXPECT_FALSE(main->Enabled());
+  EXPECT_EQ(Week(f, 0), "Mo|Di|Mi|Do|Fr|Sa|So");
+  EXPECT_EQ(f.cmbMonat.Text() + " " + f.cmbJahr.Text(), "Dezember 2026");
+  const struct {
+    int year, month;
+    std::string first, last;
+    int lastRow;
+  } months[] = {{2026, 3, "||||||1", "30|31|||||", 6},  // begins on a Sunday
+                {2008, 2, "||||1|2|3", "25|26|27|28|29||", 5},
+                {2007, 2, "|||1|2|3|4", "26|27|28||||", 5},
+                {2026, 4, "||1|2|3|4|5", "27|28|29|30|||", 5}};
+  for (const auto& m : months) {
+    SCOPED_TRACE(m.first);
+    f.cmbJahr.UserSelect(m.year - 2003);
+    f.cmbMonat.UserSelect(m.month - 1);
+    EXPECT_EQ(Week(f, 1), m.first);
+    EXPECT_EQ(Week(f, m.lastRow), m.last);
+    EXPECT_EQ(Week(f, 6), m.lastRow == 6 ? m.last : "||||||");
+  }
+}
+
+TEST_F(HolidayCalendar, DragMarksTheRectangleAndCountsTheWholeYear) {
+  app.AddHoliday(db::Date(2026, 5, 1));
+  app.AddHoliday(db::Date(2025, 12, 24));
+  mv::frmFerien& f = Open();
+  EXPECT_EQ(main->lbl_Status.Caption(), "Ferien/Feiertage insgesamt: 1");
+
+  NoNote(app);
+  Drag(f, 9, 15);  // Wednesday of one week to Tuesday of the next
+  EXPECT_EQ(app.platform.MessageBoxes().back().Request.Title, "Notizfunktion");
+  EXPECT_EQ(app.Query("SELECT Datum FROM tbl_Ferien WHERE Datum > '2026-12' AND notiz = 0"),
+            (Rows{{"2026-12-08"}, {"2026-12-09"}, {"2026-12-15"}, {"2026-12-16"}}));
+  EXPECT_EQ(BackAt(f.grdMon, 2, 1), Green);
+  EXPECT_EQ(BackAt(f.grdMon, 2, 3), White);
+  EXPECT_EQ(main->lbl_Status.Caption(), "Ferien/Feiertage insgesamt: 5");
+
+  // Under the last day: the question, nothing written. Cancel: nothing, the selection stays.
+  NoNote(app);
+  f.grdMon.UserClick(6, 6);
+  app.platform.ExpectMessageBox(app.s().T(50), forms::vbCancel);
+  Drag(f, 21, 22);
+  EXPECT_TRUE(f.grdMon.IsSelected(4, 1));
+  EXPECT_EQ(Holidays().size(), 6u);
+}
+
+TEST_F(HolidayCalendar, MarkingAgainReplacesTheNoteAndADayStoredTwiceBecomesOne) {
+  app.AddHoliday(Dec(24), app.AddNote("alt"));
+  app.AddHoliday(Dec(25));
+  app.AddHoliday(Dec(25));
+  mv::frmFerien& f = Open();
+
+  MarkWithNote(f, 24, 25, "Weihnachten");
+  const std::string christmas = std::to_string(app.Scalar("SELECT max(LfdNr) FROM tbl_Notizen"));
+  EXPECT_EQ(Holidays(), (Rows{{"2026-12-24", christmas}, {"2026-12-25", christmas}}));
+  EXPECT_TRUE(f.Enabled());
+
+  // Yes, then the note dialog closed unsaved: no note, as when declined.
+  app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
+  app.platform.QueueAction([&] { app.calendar().frmNotiz->cmdAbort.UserClick(); });
+  Drag(f, 24, 24);
+  NoNote(app);
+  Drag(f, 25, 25);
+  EXPECT_EQ(Holidays(), (Rows{{"2026-12-24", "0"}, {"2026-12-25", "0"}}));
+}
+
+TEST_F(HolidayCalendar, UnmarkingAsksAndRemovesEveryRowOfTheDay) {
+  app.AddHoliday(Dec(1));
+  app.AddHoliday(Dec(2));
+  app.AddHoliday(Dec(2));
+  mv::frmFerien& f = Open();
+  f.optDelete.UserClick();
+  EXPECT_EQ(f.optDelete.BackColor(), Red);
+  EXPECT_EQ(f.optSelect.BackColor(), forms::vbActiveBorder);
+
+  app.platform.ExpectMessageBox(app.s().T(102), forms::vbNo);
+  Drag(f, 1, 3);
+  EXPECT_EQ(Holidays().size(), 3u);
+  app.platform.ExpectMessageBox(app.s().T(102), forms::vbYes);
+  Drag(f, 1, 3);  // the 3rd is not marked
+  EXPECT_EQ(Holidays(), Rows{});
+  EXPECT_EQ(BackAt(f.grdMon, 1, 1), White);
+  EXPECT_EQ(main->lbl_Status.Caption(), "Ferien/Feiertage insgesamt: 0");
+}
+
+TEST_F(HolidayCalendar, NoteOfTheDayUnderThePointer) {
+  const long gone = app.AddNote("weg");
+  app.AddHoliday(Dec(24), app.AddNote("Heiligabend"));
+  app.AddHoliday(Dec(26));
+  app.AddHoliday(Dec(28), gone);
+  app.Sql("DELETE FROM tbl_Notizen WHERE LfdNr = " + std::to_string(gone));
+  mv::frmFerien& f = Open();
+  const struct {
+    int row, col;
+    std::string note;
+  } moves[] = {{4, 3, "Heiligabend"}, {0, 3, "Heiligabend"},
+               {6, 6, "Heiligabend"}, {4, 5, ""},
+               {4, 3, "Heiligabend"}, {5, 0, ""}};  // 24th, 26th, 28th
+  for (const auto& move : moves) {
+    f.grdMon.UserMove(move.row, move.col);
+    EXPECT_EQ(f.txt_Notiz.Text(), move.note) << move.row << "," << move.col;
+  }
+}
+
+TEST_F(HolidayCalendar, ClosingShowsTheNewMarksInTheMonthCalendar) {
+  mv::frmFerien& f = Open();
+  MarkWithNote(f, 10, 10, "Betriebsausflug");
+  f.cmd_Close.UserClick();
+  EXPECT_TRUE(main->IsActive());
+  EXPECT_EQ(BackAt(main->grdCal, AdamRow, 10), HolidayColor);
+  main->grdCal.UserMove(3, 10);
+  EXPECT_EQ(main->lbl_Note.Caption(), "Betriebsausflug");
+
+  Open().UserClose();
+  EXPECT_FALSE(app.masterdata().frmFerien.IsLoaded());
+  EXPECT_TRUE(main->Enabled());
+  EXPECT_EQ(Open().optDelete.ToolTipText(), app.s().T(184));
+}
+
+// All days or none: a day the database refuses leaves the others unmarked too.
+TEST_F(HolidayCalendar, ARefusedDayWritesNoneAndIsShown) {
+  mv::frmFerien& f = Open();
+  app.Sql(
+      "CREATE TRIGGER refuse BEFORE INSERT ON tbl_Ferien WHEN NEW.Datum = '2026-12-11' "
+      "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+  NoNote(app);
+  app.platform.ExpectMessageBox(
+      [](auto& box) { return box.Prompt.find(": refused.") != std::string::npos; }, forms::vbOK);
+  Drag(f, 10, 12);
+  EXPECT_EQ(Holidays(), Rows{});
+  EXPECT_EQ(BackAt(f.grdMon, 2, 3), White);
+}
+
+TEST(MasterDataMenus, NoHolidaysOrDependenciesForEmployees) {
+  CalendarApp app;
+  mv::frmKalender& main = Enter(app, 11, mv::GroupEmployee);
+  EXPECT_FALSE(main.UserShortcut("Ctrl+F"));
+  EXPECT_FALSE(main.UserShortcut("Ctrl+A"));
+}
+
+}  // namespace
