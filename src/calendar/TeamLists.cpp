@@ -1,6 +1,7 @@
 #include "calendar/TeamLists.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/frmKalender.h"
@@ -37,8 +38,17 @@ void FillTeamCombos(CalendarWindows& w) {
     s.rt.MsgBox(e.what());
   }
   if (auto* main = w.frmKalender.IfLoaded()) {
-    main->cmbTeamAuswahl.Clear();
-    for (const std::string& name : names) main->cmbTeamAuswahl.AddItem(name);
+    forms::ComboBox& list = main->cmbTeamAuswahl;
+    // Once the calendar shows a team, the list goes on naming it. The calendar still shows that
+    // team, so naming it again rebuilds nothing.
+    const bool naming = list.ListIndex() >= 0;
+    list.Clear();
+    for (const std::string& name : names) list.AddItem(name);
+    if (naming && s.CurrentTeam >= 0 && s.CurrentTeam < list.ListCount()) {
+      const auto rebuild = std::exchange(list.Click, nullptr);
+      list.SetListIndex(s.CurrentTeam);
+      list.Click = rebuild;
+    }
   }
   Follow(w.links.TeamNamesRead, names);
 }

@@ -19,6 +19,7 @@ void Program::Connect() {
   core.LoadMainWindow = [this] { calendar.frmKalender.Load(); };
 
   MainWindowLinks& links = calendar.links;
+  links.OpenEmployeeCard = [this] { masterdata.frmMitarbeiter->Open(); };
   links.SetUpCompanions = [this] {
     overview.frmJahresansicht->TakeCalendarFont();
     masterdata.frmMitarbeiter->SetToolTips();
