@@ -1,6 +1,7 @@
 #include "calendar/TeamLists.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/CalendarGrid.h"
@@ -38,8 +39,17 @@ void FillTeamCombos(CalendarWindows& w) {
     s.rt.MsgBox(e.what());
   }
   if (auto* main = w.frmKalender.IfLoaded()) {
-    main->cmbTeamAuswahl.Clear();
-    for (const std::string& name : names) main->cmbTeamAuswahl.AddItem(name);
+    forms::ComboBox& list = main->cmbTeamAuswahl;
+    // Once the calendar shows a team, the list goes on naming it. The calendar still shows that
+    // team, so naming it again rebuilds nothing.
+    const bool naming = list.ListIndex() >= 0;
+    list.Clear();
+    for (const std::string& name : names) list.AddItem(name);
+    if (naming && s.CurrentTeam >= 0 && s.CurrentTeam < list.ListCount()) {
+      const auto rebuild = std::exchange(list.Click, nullptr);
+      list.SetListIndex(s.CurrentTeam);
+      list.Click = rebuild;
+    }
   }
   Follow(w.links.TeamNamesRead, names);
 }
@@ -47,12 +57,14 @@ void FillTeamCombos(CalendarWindows& w) {
 void FillTeamCombosOnCurrentTeam(CalendarWindows& w) {
   FillTeamCombos(w);
   frmKalender* main = w.frmKalender.IfLoaded();
-  if (main && w.s.CurrentTeam >= 0 && w.s.CurrentTeam < main->cmbTeamAuswahl.ListCount()) {
-    // The refilled list has no selection, so selecting runs its handler, which rebuilds.
+  const bool listed = main && w.s.CurrentTeam >= 0 &&
+                      w.s.CurrentTeam < main->cmbTeamAuswahl.ListCount();
+  if (listed && main->cmbTeamAuswahl.ListIndex() != w.s.CurrentTeam) {
+    // Selecting runs the list's handler, which rebuilds.
     main->cmbTeamAuswahl.SetListIndex(w.s.CurrentTeam);
-  } else {
-    FillCalendar(w, CalendarPass::Team);
+    return;
   }
+  FillCalendar(w, CalendarPass::Team);
 }
 
 void SetToolTips(CalendarWindows& w) {

@@ -6,7 +6,8 @@
 namespace mv {
 
 // Refills the team lists of the main window and (through its link) of the employee card from
-// tbl_Teams, in table order (position = TeamNr); both are left without a selected entry.
+// tbl_Teams, in table order (position = TeamNr). The card's list is left without a selected entry;
+// the main window's names CurrentTeam again when it named a team before, without a rebuild.
 void FillTeamCombos(CalendarWindows& w);
 
 // FillTeamCombos, then the main window's list selects CurrentTeam again, so that the list names

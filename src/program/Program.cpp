@@ -21,6 +21,7 @@ void Program::Connect() {
   core.LoadMainWindow = [this] { calendar.frmKalender.Load(); };
 
   MainWindowLinks& links = calendar.links;
+  links.OpenEmployeeCard = [this] { masterdata.frmMitarbeiter->Open(); };
   links.OpenTeams = [this] { OpenTeams(masterdata); };
   links.SetUpCompanions = [this] {
     overview.frmJahresansicht->TakeCalendarFont();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "CalendarTestSupport.h"
+#include "masterdata/frmMitarbeiter.h"
 
 namespace {
 
@@ -103,9 +104,14 @@ TEST(GridMouse, ClicksOnNames) {
 
   g.UserDoubleClick(ZollerRow, 0);
   EXPECT_EQ(app.s().CurrentPersNr, 12);
+  auto& card = *app.masterdata().frmMitarbeiter.IfLoaded();
+  EXPECT_TRUE(card.Visible());
+  EXPECT_FALSE(k.Enabled());
+  card.cmd_Close.UserClick();
   EXPECT_TRUE(k.Enabled());
   g.UserDoubleClick(1, 0);
   EXPECT_EQ(app.s().CurrentPersNr, 12);
+  EXPECT_FALSE(card.Visible());
 
   g.UserPress(BergRow, 0, Right);
   g.UserRelease(BergRow, 0, Right);

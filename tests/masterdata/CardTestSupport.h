@@ -1,0 +1,51 @@
+#pragma once
+// Driving the employee card and the login data dialog as a user does, on the calendar tests' teams:
+// "Entwicklung" with Adam (11), Berg (10) and Zoller (12, login "zoller", administrator),
+// "Vertrieb" with Dorn (21), "Leer" without members.
+#include <string>
+
+#include "calendar/CalendarTestSupport.h"
+#include "masterdata/frmBenutzer.h"
+#include "masterdata/frmMitarbeiter.h"
+
+namespace cardtest {
+
+using namespace caltest;
+
+// The card as Ctrl+K opens it.
+inline mv::frmMitarbeiter& OpenCard(mvtest::TestApp& app, mv::frmKalender& main) {
+  EXPECT_TRUE(main.UserShortcut("Ctrl+K"));
+  return *app.masterdata().frmMitarbeiter.IfLoaded();
+}
+
+inline mv::frmBenutzer& LoginDialog(mvtest::TestApp& app) {
+  return *app.masterdata().frmBenutzer.IfLoaded();
+}
+
+// "LfdNr|PersNr|Nachname|Vorname|TelNr|Mail|team|UTage" as the card shows them.
+inline std::string Fields(const mv::frmMitarbeiter& c) {
+  return c.txt_LfdNr.Text() + "|" + c.txt_PersNr.Text() + "|" + c.txt_Nachname.Text() + "|" +
+         c.txt_Vorname.Text() + "|" + c.txt_Telefon.Text() + "|" + c.txt_Mail.Text() + "|" +
+         c.cmb_Team.Text() + "|" + c.txt_UTage.Text();
+}
+
+// The field's text replaced by typing.
+inline void Retype(forms::TextBox& box, const std::string& text) {
+  box.UserSetText("");
+  box.UserType(text);
+}
+
+inline Rows Logins(mvtest::TestApp& app) {
+  return app.Query("SELECT PersNr, LoginID, Passwort, Gruppe FROM tbl_User ORDER BY rowid");
+}
+
+// A message box the test expects with any prompt containing the words, answered OK.
+inline void ExpectMessageWith(mvtest::TestApp& app, const std::string& words) {
+  app.platform.ExpectMessageBox(
+      [words](const forms::MessageBoxRequest& r) {
+        return r.Prompt.find(words) != std::string::npos;
+      },
+      forms::vbOK);
+}
+
+}  // namespace cardtest

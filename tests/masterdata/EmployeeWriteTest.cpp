@@ -1,0 +1,214 @@
+// New, Save and Delete on the employee card, with the size check of the chosen team and the
+// initial login of a new employee.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+#include "CardTestSupport.h"
+
+namespace {
+
+using namespace cardtest;
+
+const std::string BadNumber = "Die Personalnummer muss eine ganze Zahl von 1 bis 2147483647 sein!";
+const std::string BadDays = "Die Urlaubstage pro Jahr müssen eine ganze Zahl von 0 bis 255 sein!";
+
+// New, the number and both names typed, Save: the login data dialog as it then opens.
+mv::frmBenutzer& Create(mvtest::TestApp& app, mv::frmMitarbeiter& card, long persNr,
+                        const std::string& nachname) {
+  card.cmd_Neu.UserClick();
+  card.txt_PersNr.UserType(std::to_string(persNr));
+  card.txt_Nachname.UserType(nachname);
+  card.txt_Vorname.UserType("Hans");
+  card.cmd_Save.UserClick();
+  return LoginDialog(app);
+}
+
+TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
+  CalendarApp app;
+  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+  app.s().CurrentPersNr = 21;
+  mv::frmMitarbeiter& card = OpenCard(app, main);
+  app.platform.QueueInputBox("Dorn");  // the list shows Dorn alone
+  card.cmd_Search.UserClick();
+  card.cmd_Neu.UserClick();
+  EXPECT_EQ(main.lbl_Status.Caption(), "Neuen Datensatz anlegen");
+  EXPECT_EQ(Fields(card), "*||||||Entwicklung|0");
+  EXPECT_TRUE(card.txt_PersNr.HasFocus());
+  EXPECT_EQ(card.txt_PersNr.ForeColor(), Green);
+  EXPECT_FALSE(card.cmd_Search.Enabled() || card.cmd_Login.Enabled() || card.cmd_Delete.Enabled());
+
+  const struct {
+    forms::TextBox* field;
+    std::string typed;
+    std::string refusal;
+  } steps[] = {
+      {&card.txt_UTage, "256", app.s().T(138)},    {&card.txt_PersNr, "0", BadNumber},
+      {&card.txt_PersNr, "2147483648", BadNumber}, {&card.txt_PersNr, "10", app.s().T(137)},
+      {&card.txt_PersNr, "47x11", app.s().T(139)}, {&card.txt_Nachname, "Müller", app.s().T(140)},
+      {&card.txt_Vorname, "Hans", BadDays},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.typed);
+    Retype(*step.field, step.typed);
+    app.platform.ExpectMessageBox(step.refusal, forms::vbOK);
+    card.cmd_Save.UserClick();
+    EXPECT_EQ(card.txt_LfdNr.Text(), "*");
+  }
+  EXPECT_EQ(Fields(card), "*|4711|Müller|Hans|||Entwicklung|256");
+  Retype(card.txt_UTage, "30");
+  card.cmd_Save.UserClick();
+
+  EXPECT_EQ(app.Query("SELECT LfdNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage FROM "
+                      "tbl_Mitarbeiter WHERE PersNr = 4711"),
+            (Rows{{"5", "Müller", "Hans", "*", "*", "0", "30"}}));
+  EXPECT_EQ(Fields(card), "5|4711|Müller|Hans|*|*|Entwicklung|30");
+  EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 5");
+  mv::frmBenutzer& dialog = LoginDialog(app);
+  EXPECT_TRUE(dialog.IsActive());
+  EXPECT_FALSE(card.Enabled());
+  EXPECT_FALSE(dialog.cmd_Abort.Enabled());
+  EXPECT_EQ(dialog.txt_LoginID.Text(), "müller4711");
+  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Mitarbeiter");
+  const std::string password = dialog.txt_Passwort.Text();
+
+  dialog.cmd_OK.UserClick();
+  EXPECT_EQ(Logins(app).back(), (std::vector<std::string>{"4711", "müller4711", password, "3"}));
+  EXPECT_TRUE(card.IsActive());
+  EXPECT_TRUE(card.cmd_Login.Enabled());
+  EXPECT_EQ(Fields(card), "5|4711|Müller|Hans|*|*|Entwicklung|30");
+  EXPECT_EQ(main.grdCal.TextMatrix(BergRow + 1, 0), "Müller, Hans");
+}
+
+// The number stays whole within the 20 characters of a login name, and a name another login
+// already carries is never offered: OK would take that login over.
+TEST(EmployeeWrite, TheInitialLoginIsUniqueWithAPasswordOfSixLettersOrDigits) {
+  CalendarApp app;
+  app.AddLogin(11, "MÜLLER4711", "x", 3);
+  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+  mv::frmMitarbeiter& card = OpenCard(app, main);
+  const struct {
+    long persNr;
+    std::string nachname;
+    std::string login;
+  } employees[] = {{4711, "Müller", "müller4711-2"},
+                   {711, "Müller4", "müller4711-3"},
+                   {2147483647, "Schwarzenberger-Lang", "schwarzenb2147483647"}};
+  for (const auto& e : employees) {
+    SCOPED_TRACE(e.nachname);
+    mv::frmBenutzer& dialog = Create(app, card, e.persNr, e.nachname);
+    EXPECT_EQ(dialog.txt_LoginID.Text(), e.login);
+    const std::string password = dialog.txt_Passwort.Text();
+    EXPECT_EQ(password.size(), 6u);
+    for (char c : password) EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c))) << password;
+    dialog.cmd_OK.UserClick();
+  }
+  EXPECT_EQ(Logins(app).size(), 5u);
+}
+
+TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
+  CalendarApp app;
+  for (long p = 100; p < 127; ++p) app.AddEmployee(p, "Voll" + std::to_string(p), "X", 0);
+  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+  app.s().CurrentPersNr = 21;
+  mv::frmMitarbeiter& card = OpenCard(app, main);
+  const std::string full = app.s().T(147);
+  app.platform.ExpectMessageBox(full, forms::vbOK);
+  card.cmd_Neu.UserClick();
+  EXPECT_FALSE(card.cmd_Save.Enabled());
+  card.cmb_Team.UserSelect(1);
+  EXPECT_TRUE(card.cmd_Save.Enabled());
+  card.cmd_Close.UserClick();
+
+  // He counts himself: back to his own full team is refused.
+  app.s().CurrentPersNr = 11;
+  OpenCard(app, main);
+  card.cmb_Team.UserSelect(1);
+  app.platform.ExpectMessageBox(full, forms::vbOK);
+  card.cmb_Team.UserSelect(0);
+  EXPECT_FALSE(card.cmd_Save.Enabled());
+  card.cmd_Close.UserClick();
+  OpenCard(app, main);
+  EXPECT_TRUE(card.cmd_Save.Enabled());
+}
+
+TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsWithoutTheChecksOfANewOne) {
+  CalendarApp app;
+  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+  app.s().CurrentPersNr = 10;
+  mv::frmMitarbeiter& card = OpenCard(app, main);
+  Retype(card.txt_Nachname, "");
+  Retype(card.txt_Telefon, "");
+  Retype(card.txt_Mail, "");
+  card.cmb_Team.UserSelect(2);
+  card.cmd_Save.UserClick();
+  EXPECT_EQ(Fields(card), "2|10||Lena|*|*|Leer|25");
+  EXPECT_EQ(
+      app.Query("SELECT Nachname, TelNr, Mail, TeamNr FROM tbl_Mitarbeiter WHERE PersNr = 10"),
+      (Rows{{"", "*", "*", "2"}}));
+
+  Retype(card.txt_UTage, "");
+  app.platform.ExpectMessageBox(BadDays, forms::vbOK);
+  card.cmd_Save.UserClick();
+  EXPECT_EQ(app.Scalar("SELECT UTage FROM tbl_Mitarbeiter WHERE PersNr = 10"), 25);
+}
+
+TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLogin) {
+  CalendarApp app;
+  app.AddEntry(10, Dec(1), "U?");
+  app.AddEntry(10, db::Date(2026, 3, 2), "K/");
+  app.AddEntry(11, Dec(1), "U/");
+  app.AddLogin(10, "berg", "pw", 3);
+  app.AddLogin(10, "lena", "pw2", 3);
+  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+  app.AddEntry(10, Dec(9), "Z?");  // another copy, after the main window opened
+  main.grdCal.UserMove(BergRow, 0);
+  mv::frmMitarbeiter& card = OpenCard(app, main);
+  app.platform.ExpectMessageBox(app.s().T(72), forms::vbNo);
+  card.cmd_Delete.UserClick();
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"), 3);
+
+  app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
+  app.platform.ExpectMessageBox(app.s().T(73), forms::vbOK);
+  card.cmd_Delete.UserClick();
+  EXPECT_EQ(app.Query("SELECT PersNr FROM tbl_Kalender"), (Rows{{"11"}}));
+  EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "pw", "1"}}));
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr = 10"), 0);
+  EXPECT_EQ(app.Query("SELECT PersNr, AbhPersNr1 FROM tbl_Abhängigkeiten"), (Rows{{"10", "11"}}));
+  EXPECT_EQ(Fields(card), "1|11|Adam|Karl|*|*|Entwicklung|30");
+  EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 3");
+  EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 0), "Zoller, Eva");
+
+  card.cmd_Close.UserClick();
+  EXPECT_TRUE(main.UserShortcut("Ctrl+L"));
+  app.platform.ExpectMessageBox(app.s().T(136), forms::vbOK);
+  EXPECT_EQ(app.LoginAs("lena", "pw2"), nullptr);
+}
+
+TEST(EmployeeWrite, DeleteKeepsEverythingWhenRefusedOrFailing) {
+  CalendarApp app;
+  app.AddEntry(10, Dec(1), "U?");
+  app.AddLogin(10, "berg", "pw", 3);
+  app.AddLogin(12, "login12", "pw", 1);  // the login Enter logs the administrator in with
+  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+  app.s().CurrentPersNr = 12;
+  mv::frmMitarbeiter& card = OpenCard(app, main);
+  ExpectMessageWith(app, "nicht selbst löschen");
+  card.cmd_Delete.UserClick();
+
+  card.cmd_PreviousRS.UserClick();
+  app.Sql(
+      "CREATE TRIGGER keep BEFORE DELETE ON tbl_Mitarbeiter BEGIN SELECT RAISE(ABORT, "
+      "'gesperrt'); END");
+  app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
+  ExpectMessageWith(app, "gesperrt");
+  card.cmd_Delete.UserClick();
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10") +
+                app.Scalar("SELECT count(*) FROM tbl_User WHERE PersNr = 10") +
+                app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr IN (10, 12)"),
+            4);
+  EXPECT_EQ(Fields(card), "2|10|Berg|Lena|*|*|Entwicklung|25");
+}
+
+}  // namespace
