@@ -41,18 +41,28 @@ TEST(TeamsWindow, MoveIsEnabledByAClickOnAMemberOnly) {
 }
 
 // The card itself hands control back when it closes.
+// The card opens on the member double-clicked; its Close hands control back to team management,
+// rebuilt, while the main window stays disabled.
 TEST(TeamsWindow, DoubleClickOnAMemberOpensTheCardOnHim) {
   TeamsApp app;
   mv::frmTeams& t = app.Open();
-  int opened = 0;
-  app.calendar().links.OpenEmployeeCard = [&] { ++opened; };
   for (auto [r, c] : {std::pair{0, 1}, {3, 0}, {4, 1}}) t.grdTeams.UserDoubleClick(r, c);
-  EXPECT_EQ(opened, 0);
+  EXPECT_FALSE(app.masterdata().frmMitarbeiter->Visible());
   EXPECT_TRUE(t.Enabled());
   t.grdTeams.UserDoubleClick(3, 2);
-  EXPECT_EQ(opened, 1);
+  mv::frmMitarbeiter& card = *app.masterdata().frmMitarbeiter;
+  EXPECT_TRUE(card.Visible());
+  EXPECT_EQ(card.txt_PersNr.Text(), "23");
   EXPECT_EQ(app.s().CurrentPersNr, 23);
   EXPECT_FALSE(t.Enabled());
+
+  app.AddEmployee(26, "Ihle", "V", 1);  // written meanwhile: the team grid shows him after the card
+  card.cmd_Close.UserClick();
+  EXPECT_FALSE(card.Visible());
+  EXPECT_TRUE(t.Enabled());
+  EXPECT_TRUE(t.IsActive());
+  EXPECT_EQ(Column(t.grdTeams, 2)[6], "Ihle, V\r26");
+  EXPECT_FALSE(app.calendar().frmKalender->Enabled());
 }
 
 TEST(TeamsWindow, ADragIntoTheNextTeamKeepsTheSelectionInTheColumnUnderTheMouse) {
