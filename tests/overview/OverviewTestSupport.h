@@ -1,8 +1,7 @@
 #pragma once
-// Opening the annual overview from the main window as a user does, and reading what it shows.
-// The teams are those of the calendar tests ("Entwicklung" with Adam, Berg and Zoller, "Vertrieb"
-// with Dorn, "Leer" without members) plus "Klein", whose only member Kurt Klein (31) has 10
-// vacation days.
+// The annual overview opened from the main window as a user does, and what it shows. The teams
+// are the calendar tests' ("Entwicklung": Adam, Berg, Zoller; "Vertrieb": Dorn; "Leer") plus
+// "Klein", whose only member Kurt has 10 vacation days.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -18,62 +17,53 @@ using namespace caltest;
 
 inline constexpr int Klein = 3;
 inline constexpr long Kurt = 31;
-inline constexpr forms::Color Grey = 0xAAAAAA;
 
 struct YearApp : CalendarApp {
   YearApp() {
     AddTeam(Klein, "Klein");
     AddEmployee(Kurt, "Klein", "Kurt", Klein, 10);
   }
+  mv::frmKalender& Main() { return calendar().frmKalender.Get(); }
+  mv::frmJahresansicht& Year() { return overview().frmJahresansicht.Get(); }
 };
 
-// The main window of Zoller (group 1) on `today`, then the annual overview opened from its menu.
+// Zoller (group 1) on 6 December of the year opens the annual overview from the menu.
 inline mv::frmJahresansicht& OpenYear(YearApp& app, int year, int language = 1) {
   SetToday(app, year, 12, 6);
-  mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin, language);
-  k.mnuJahresübersicht.UserClick();
-  return app.overview().frmJahresansicht.Get();
+  Enter(app, 12, mv::GroupAdmin, language).mnuJahresübersicht.UserClick();
+  return app.Year();
 }
-
-// The main window of the same program.
-inline mv::frmKalender& Main(YearApp& app) { return app.calendar().frmKalender.Get(); }
 
 // Count and share labels by name ("lbl_AnzUgesamt" -> "10").
 inline std::map<std::string, std::string> Figures(const mv::frmJahresansicht& y) {
   std::map<std::string, std::string> figures;
   for (forms::Control* c : y.Controls()) {
-    const std::string& name = c->Name();
-    if (name.starts_with("lbl_Anz") || name.starts_with("lbl_Pz"))
-      figures[name] = static_cast<forms::Label*>(c)->Caption();
+    if (c->Name().starts_with("lbl_Anz") || c->Name().starts_with("lbl_Pz"))
+      figures[c->Name()] = static_cast<forms::Label*>(c)->Caption();
   }
   return figures;
 }
 
-// Records, for the annual overview, each time it was disabled and whether its wait display was
-// ever shown.
+// Counts the builds (each disables the window) and sees the hourglass and the wait display.
 struct BuildRecorder : forms::WindowObserver {
   explicit BuildRecorder(mvtest::TestApp& app) : app_(app) {
     app.s().rt.Windows().SetObserver(this);
   }
   ~BuildRecorder() override { app_.s().rt.Windows().SetObserver(nullptr); }
-
   void FormChanged(forms::Form& form) override {
     if (form.Name() != "frmJahresansicht") return;
-    if (wasEnabled && !form.Enabled()) ++builds;
-    if (!form.Enabled() && form.MousePointer() == forms::vbHourglass) busyPointer = true;
-    wasEnabled = form.Enabled();
+    builds += enabled && !form.Enabled();
+    hourglass |= !form.Enabled() && form.MousePointer() == forms::vbHourglass;
+    enabled = form.Enabled();
   }
   void ControlChanged(forms::Control& control) override {
-    if (control.Name() == "fmProgress" && control.Visible()) progressShown = true;
+    progressShown |= control.Name() == "fmProgress" && control.Visible();
   }
-
   int builds = 0;
-  bool busyPointer = false;
+  bool hourglass = false;
   bool progressShown = false;
-
- private:
+  bool enabled = true;
   mvtest::TestApp& app_;
-  bool wasEnabled = true;
 };
 
 }  // namespace yeartest

@@ -1,10 +1,11 @@
-// The team's figures of the year behind the five tabs: counts, shares of the locale's form, the
-// red scheduled days, and a new team's figures replacing the last team's.
+// The team's figures of the year: counts, shares in the locale's form, "0" for a share of nothing,
+// red scheduled days above the total, and a next team's figures replacing every one of them;
+// a team without members.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "OverviewTestSupport.h"
 
@@ -13,120 +14,66 @@ namespace {
 using namespace yeartest;
 
 struct FiguresCase {
-  std::string name;
-  std::vector<std::pair<std::string, int>> entries;  // code, number of days
-  std::map<std::string, std::string> expected;
-  bool overbooked;
+  std::string entries;   // code and days, one a day from 1 March 2007: "U/3 U?2"
+  std::string expected;  // label (without "lbl_") = caption
+  bool red;
+  std::string separator = ".";
 };
 
-// Kurt's entries from 1 March 2007 on, one a day; his team's vacation total is 10.
-TEST(YearFigures, CountsAndSharesOfKurtsYearInBothLanguages) {
+// Kurt (10 vacation days) alone in "Klein", in both languages; then Dorn's team without entries
+// and "Leer" without members.
+TEST(YearFigures, CountsSharesAndTheirColourThenTheNextTeamsFigures) {
   const FiguresCase cases[] = {
-      {"vacation states",
-       {{"U/", 3}, {"U?", 2}, {"U!", 1}},
-       {{"lbl_AnzUgesamt", "10"},
-        {"lbl_AnzUverplant", "6"},
-        {"lbl_PzUverplant", "60.0%"},
-        {"lbl_AnzUoffen", "4"},
-        {"lbl_PzUoffen", "40.0%"},
-        {"lbl_AnzUgenehmigt", "3"},
-        {"lbl_PzUgenehmigt", "50.0%"},
-        {"lbl_PzUangefragt", "33.3%"},
-        {"lbl_PzUabgelehnt", "16.7%"},
-        {"lbl_AnzKgesamt", "0"},
-        {"lbl_PzKentschuldigt", "0"},
-        {"lbl_AnzZabgelehnt", "0"},
-        {"lbl_PzZabgelehnt", "0"}},
+      {"U/3 U?2 U!1",
+       "AnzUgesamt=10 AnzUverplant=6 PzUverplant=60.0% AnzUoffen=4 PzUoffen=40.0% AnzUgenehmigt=3 "
+       "PzUgenehmigt=50.0% PzUangefragt=33.3% PzUabgelehnt=16.7% AnzKgesamt=0 PzKentschuldigt=0",
        false},
-      {"above the total",
-       {{"U/", 12}},
-       {{"lbl_AnzUverplant", "12"},
-        {"lbl_PzUverplant", "120.0%"},
-        {"lbl_AnzUoffen", "0"},
-        {"lbl_PzUoffen", "0.0%"},
-        {"lbl_PzUgenehmigt", "100.0%"},
-        {"lbl_PzUangefragt", "0.0%"}},
+      {"U/12", "AnzUverplant=12 PzUverplant=120.0% AnzUoffen=0 PzUoffen=0.0% PzUangefragt=0.0%",
        true},
-      {"at the total",
-       {{"U?", 10}},
-       {{"lbl_PzUverplant", "100.0%"}, {"lbl_AnzUoffen", "0"}},
+      {"U?10", "PzUverplant=100.0% AnzUoffen=0", false},
+      {"K/1 K!3 Z?2 D/1 S!4",
+       "AnzKgesamt=4 PzKentschuldigt=25.0% PzKunentschuldigt=75.0% AnzZgesamt=2 "
+       "PzZgenehmigt=0.0% PzZangefragt=100.0% PzDgenehmigt=100.0% AnzSabgelehnt=4 "
+       "PzUverplant=0.0% PzUgenehmigt=0",
        false},
-      {"other kinds",
-       {{"K/", 1}, {"K!", 3}, {"Z?", 2}, {"D/", 1}, {"S!", 4}},
-       {{"lbl_AnzKgesamt", "4"},
-        {"lbl_PzKentschuldigt", "25.0%"},
-        {"lbl_PzKunentschuldigt", "75.0%"},
-        {"lbl_AnzZgesamt", "2"},
-        {"lbl_PzZgenehmigt", "0.0%"},
-        {"lbl_AnzZangefragt", "2"},
-        {"lbl_PzZangefragt", "100.0%"},
-        {"lbl_AnzDgesamt", "1"},
-        {"lbl_PzDgenehmigt", "100.0%"},
-        {"lbl_AnzSabgelehnt", "4"},
-        {"lbl_AnzUverplant", "0"},
-        {"lbl_PzUverplant", "0.0%"},
-        {"lbl_PzUgenehmigt", "0"}},
-       false},
+      {"U/1 U?2", "PzUgenehmigt=33,3% PzUangefragt=66,7% PzUabgelehnt=0,0%", false, ","},
   };
   for (const FiguresCase& fc : cases) {
     for (int language : {1, 2}) {
-      SCOPED_TRACE(fc.name + ", language " + std::to_string(language));
+      SCOPED_TRACE(fc.entries + ", language " + std::to_string(language));
       YearApp app;
+      app.platform.SetDecimalSeparator(fc.separator);
+      std::istringstream entries(fc.entries);
       db::Date day(2007, 3, 1);
-      for (const auto& [code, days] : fc.entries)
-        for (int i = 0; i < days; ++i, day = day.AddDays(1)) app.AddEntry(Kurt, day, code);
+      for (std::string e; entries >> e;)
+        for (int i = 0; i < std::stoi(e.substr(2)); ++i, day = day.AddDays(1))
+          app.AddEntry(Kurt, day, e.substr(0, 2));
       mv::frmJahresansicht& y = OpenYear(app, 2007, language);
       y.cmb_Team.UserSelect(Klein);
       std::map<std::string, std::string> figures = Figures(y);
       ASSERT_EQ(figures.size(), 37u);
-      for (const auto& [label, caption] : fc.expected) EXPECT_EQ(figures[label], caption) << label;
-      const forms::Color scheduled = fc.overbooked ? Red : forms::vbBlack;
-      EXPECT_EQ(y.lbl_AnzUverplant.ForeColor(), scheduled);
-      EXPECT_EQ(y.lbl_PzUverplant.ForeColor(), scheduled);
+      std::istringstream expected(fc.expected);
+      for (std::string e; expected >> e;)
+        EXPECT_EQ(figures["lbl_" + e.substr(0, e.find('='))], e.substr(e.find('=') + 1)) << e;
+      EXPECT_EQ(y.lbl_AnzUverplant.ForeColor(), fc.red ? Red : forms::vbBlack);
+      EXPECT_EQ(y.lbl_PzUverplant.ForeColor(), fc.red ? Red : forms::vbBlack);
+
+      y.cmb_Team.UserSelect(1);
+      for (const auto& [label, caption] : Figures(y)) {
+        const bool shown = label == "lbl_AnzUgesamt" || label == "lbl_AnzUoffen" ||
+                           label == "lbl_PzUverplant" || label == "lbl_PzUoffen";
+        EXPECT_TRUE(shown || caption == "0") << label << " " << caption;
+      }
+      EXPECT_EQ(y.lbl_AnzUverplant.ForeColor(), forms::vbBlack);
+
+      BuildRecorder recorder(app);
+      y.cmb_Team.UserSelect(2);  // "Leer": the header only, no wait display
+      EXPECT_EQ(y.grdYear.Rows(), 4);
+      for (const auto& [label, caption] : Figures(y)) EXPECT_EQ(caption, "0") << label;
+      EXPECT_TRUE(recorder.builds == 1 && !recorder.progressShown);
+      EXPECT_TRUE(y.Enabled() && y.MousePointer() == forms::vbArrow);
     }
   }
-}
-
-TEST(YearFigures, SharesUseTheLocalesDecimalSeparator) {
-  YearApp app;
-  app.platform.SetDecimalSeparator(",");
-  app.AddEntry(Kurt, db::Date(2026, 5, 4), "U/");
-  app.AddEntry(Kurt, db::Date(2026, 5, 5), "U?");
-  app.AddEntry(Kurt, db::Date(2026, 5, 6), "U?");
-  mv::frmJahresansicht& y = OpenYear(app, 2026);
-  y.cmb_Team.UserSelect(Klein);
-  EXPECT_EQ(y.lbl_PzUgenehmigt.Caption(), "33,3%");
-  EXPECT_EQ(y.lbl_PzUangefragt.Caption(), "66,7%");
-  EXPECT_EQ(y.lbl_PzUabgelehnt.Caption(), "0,0%");
-}
-
-// Kurt's business trip and overbooked vacation, then Dorn's team without any entry.
-TEST(YearFigures, ANewTeamsFiguresReplaceEveryFigureOfTheLastTeam) {
-  YearApp app;
-  db::Date day(2026, 2, 2);
-  for (int i = 0; i < 13; ++i, day = day.AddDays(1)) app.AddEntry(Kurt, day, i ? "U/" : "D?");
-  mv::frmJahresansicht& y = OpenYear(app, 2026);
-  BuildRecorder recorder(app);
-  y.cmb_Team.UserSelect(Klein);
-  EXPECT_EQ(y.grdYear.TextMatrix(0, 1), "Klein");
-  EXPECT_EQ(y.lbl_AnzDangefragt.Caption(), "1");
-  EXPECT_EQ(y.lbl_AnzUverplant.ForeColor(), Red);
-
-  y.cmb_Team.UserSelect(1);
-  EXPECT_EQ(y.grdYear.TextMatrix(0, 1), "Vertrieb");
-  EXPECT_EQ(y.grdYear.TextMatrix(4, 0), "Dorn, D.");
-  std::map<std::string, std::string> figures = Figures(y);
-  for (const auto& [label, caption] : figures) {
-    if (label.find('D') != std::string::npos) {
-      EXPECT_EQ(caption, "0") << label;
-    }
-  }
-  EXPECT_EQ(figures["lbl_AnzUgesamt"], "30");
-  EXPECT_EQ(figures["lbl_PzUoffen"], "100.0%");
-  EXPECT_EQ(y.lbl_AnzUverplant.ForeColor(), forms::vbBlack);
-  EXPECT_EQ(recorder.builds, 2);
-  EXPECT_TRUE(recorder.busyPointer);
-  EXPECT_TRUE(recorder.progressShown);
 }
 
 }  // namespace

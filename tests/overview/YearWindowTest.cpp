@@ -1,6 +1,6 @@
-// The annual overview as a window: opening and its captions, the tabs, the jump to a month and
-// the closing, both of which hand the main window a calendar whose lists name what it shows, and
-// a build that fails.
+// The annual overview as a window: captions, tabs, the ways out, each of which hands the main
+// window a calendar whose lists name what it shows, and its opening on an unknown team, in the
+// font of now and after a failing build.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,119 +12,78 @@ namespace {
 
 using namespace yeartest;
 
-TEST(YearWindow, OpensOnTheShownTeamWithItsCaptionsInBothLanguages) {
+TEST(YearWindow, CaptionsInBothLanguagesAndOneFrameForEachTab) {
   for (int language : {1, 2}) {
-    SCOPED_TRACE("language " + std::to_string(language));
-    const bool german = language == 1;
     YearApp app;
-    BuildRecorder recorder(app);
     mv::frmJahresansicht& y = OpenYear(app, 2026, language);
-    EXPECT_TRUE(y.Visible() && y.IsActive() && y.Enabled());
-    EXPECT_FALSE(Main(app).Enabled());
-    EXPECT_EQ(recorder.builds, 1);
-    EXPECT_TRUE(recorder.progressShown);
-    EXPECT_FALSE(y.fmProgress.Visible());
-    EXPECT_EQ(Entries(y.cmb_Team), Entries(Main(app).cmbTeamAuswahl));
-    EXPECT_EQ(y.cmb_Team.Text(), "Entwicklung");
-    const std::vector<std::string> shown = {y.Caption(),
-                                            y.lbl_Teamauswahl.Caption(),
-                                            y.tabStats.TabCaption(1),
-                                            y.tabStats.TabCaption(5),
-                                            y.lbl_Uoffen.Caption(),
-                                            y.lbl_Kunentschuldigt.Caption(),
-                                            y.lbl_davon[3].Caption(),
-                                            y.lbl_Wait.Caption(),
-                                            y.cmd_Close.Caption()};
-    const std::vector<std::string> expected =
-        german ? std::vector<std::string>{"Jahresübersicht",
-                                          "Team",
-                                          "Jahresurlaub",
-                                          "Sonstige Tage",
-                                          "offen",
-                                          "unentschuldigt",
-                                          "davon",
-                                          "Bitte warten, Jahresansicht wird erstellt...",
-                                          "Fenster schliessen"}
-               : std::vector<std::string>{"Annual overview",
-                                          "Team",
-                                          "Annual vacation days",
-                                          "Misc. days",
-                                          "left over",
-                                          "unexcused",
-                                          "thereof",
-                                          "Generate annual view, please wait...",
-                                          "Close window"};
-    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(Entries(y.cmb_Team), Entries(app.Main().cmbTeamAuswahl));
+    const std::string shown = y.lbl_Teamauswahl.Caption() + "|" + y.tabStats.TabCaption(1) + "|" +
+                              y.tabStats.TabCaption(5) + "|" + y.lbl_Uoffen.Caption() + "|" +
+                              y.lbl_Kunentschuldigt.Caption() + "|" + y.lbl_davon[3].Caption() +
+                              "|" + y.lbl_Wait.Caption() + "|" + y.cmd_Close.Caption();
+    EXPECT_EQ(shown, language == 1
+                         ? "Team|Jahresurlaub|Sonstige Tage|offen|unentschuldigt|davon|"
+                           "Bitte warten, Jahresansicht wird erstellt...|Fenster schliessen"
+                         : "Team|Annual vacation days|Misc. days|left over|unexcused|"
+                           "thereof|Generate annual view, please wait...|Close window");
+    const std::vector<forms::Frame*> frames = {&y.fmUrlaub, &y.fmKrank, &y.fmZeitausgleich,
+                                               &y.fmDienstreise, &y.fmSonstiges};
+    for (int tab : {1, 4, 2, 5, 3}) {
+      if (tab != 1) y.tabStats.UserSelect(tab);
+      for (int i = 0; i < 5; ++i) EXPECT_EQ(frames[i]->Visible(), i == tab - 1) << tab << i;
+    }
   }
 }
 
-TEST(YearWindow, EachTabShowsItsFrameOnly) {
-  YearApp app;
-  mv::frmJahresansicht& y = OpenYear(app, 2026);
-  const std::vector<forms::Frame*> frames = {&y.fmUrlaub, &y.fmKrank, &y.fmZeitausgleich,
-                                             &y.fmDienstreise, &y.fmSonstiges};
-  for (int tab : {1, 4, 2, 5, 3, 1}) {
-    if (tab != 1 || y.tabStats.SelectedIndex() != 1) y.tabStats.UserSelect(tab);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(frames[i]->Visible(), i == tab - 1) << tab << " " << i;
-  }
-  EXPECT_EQ(y.tabStats.TabKey(4), "tab_Dienstreise");
-}
+enum class WayOut { Button, CloseBox, DayInHeader, DayInMemberRow };
 
-// 15 March 2026 is column 74. The info panel shows the current employee's month: Zoller's.
-TEST(YearWindow, ADoubleClickOnADayShowsItsMonthOfTheChosenTeamInTheMainWindow) {
-  for (int row : {2, 4}) {
-    SCOPED_TRACE("row " + std::to_string(row));
+// Each way out rebuilds the main calendar for the team last chosen; a double click on 15 March
+// (column 74) also moves it to March, and the info panel to the current employee Zoller's March.
+TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep) {
+  for (WayOut way :
+       {WayOut::Button, WayOut::CloseBox, WayOut::DayInHeader, WayOut::DayInMemberRow}) {
+    SCOPED_TRACE(static_cast<int>(way));
     YearApp app;
     app.AddEntry(12, db::Date(2026, 3, 9), "U/");
     SetToday(app, 2026, 12, 6);
     mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
     k.grdCal.UserMove(ZollerRow, 0);
     k.mnuJahresübersicht.UserClick();
-    mv::frmJahresansicht& y = app.overview().frmJahresansicht.Get();
-    y.grdYear.UserDoubleClick(row, 0);
+    mv::frmJahresansicht& y = app.Year();
+    y.grdYear.UserDoubleClick(4, 0);
     EXPECT_TRUE(y.Visible());
     y.cmb_Team.UserSelect(1);
-    y.grdYear.UserDoubleClick(row, 74);
+    const bool jump = way == WayOut::DayInHeader || way == WayOut::DayInMemberRow;
+    if (way == WayOut::Button) y.cmd_Close.UserClick();
+    if (way == WayOut::CloseBox) y.UserClose();
+    if (jump) y.grdYear.UserDoubleClick(way == WayOut::DayInHeader ? 2 : 4, 74);
 
     EXPECT_FALSE(app.overview().frmJahresansicht.IsLoaded());
     EXPECT_TRUE(k.Enabled() && k.IsActive());
-    EXPECT_EQ(k.cmbMonat.Text(), "März");
-    EXPECT_EQ(k.cmbTeamAuswahl.Text(), "Vertrieb");
-    EXPECT_EQ(k.grdCal.TextMatrix(1, 1), "März");
-    EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Dorn, Dora");
-    EXPECT_EQ(k.lbl_ColInfo1.Caption(), "1");
-  }
-}
-
-TEST(YearWindow, ClosingShowsTheChosenTeamInTheMainWindow) {
-  for (bool closeBox : {false, true}) {
-    SCOPED_TRACE(closeBox ? "close box" : "button");
-    YearApp app;
-    mv::frmJahresansicht& y = OpenYear(app, 2026);
-    y.cmb_Team.UserSelect(1);
-    closeBox ? y.UserClose() : y.cmd_Close.UserClick();
-    mv::frmKalender& k = Main(app);
-    EXPECT_FALSE(app.overview().frmJahresansicht.IsLoaded());
-    EXPECT_TRUE(k.Enabled() && k.IsActive());
-    EXPECT_EQ(k.cmbTeamAuswahl.Text(), "Vertrieb");
-    EXPECT_EQ(k.cmbMonat.Text(), "Dezember");
-    EXPECT_EQ(k.grdCal.TextMatrix(0, 1), "Vertrieb");
+    const std::string month = jump ? "März" : "Dezember";
+    EXPECT_EQ(k.cmbMonat.Text() + k.grdCal.TextMatrix(1, 1), month + month);
+    EXPECT_EQ(k.cmbTeamAuswahl.Text() + k.grdCal.TextMatrix(0, 1), "VertriebVertrieb");
     EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Dorn, Dora");
     EXPECT_EQ(k.grdCal.Rows(), 5);
+    EXPECT_EQ(k.lbl_ColInfo1.Caption(), jump ? "1" : "0");
   }
 }
 
-// A user whose team number has no team (its table shrank) opens on the first team.
-TEST(YearWindow, ATeamBeyondTheListOpensOnTheFirstTeam) {
+// A user whose team number has no team opens on the first; each opening takes the font of now.
+TEST(YearWindow, OpensOnTheFirstTeamForAnUnknownTeamAndInTheCalendarFontOfNow) {
   YearApp app;
   app.AddEmployee(40, "Fern", "Fritz", 7);
   Prepare(app);
+  app.s().Settings.CalendarFont = "Courier New";
   app.EnterAs(40, mv::GroupAdmin).mnuJahresübersicht.UserClick();
-  mv::frmJahresansicht& y = app.overview().frmJahresansicht.Get();
-  EXPECT_EQ(y.cmb_Team.Text(), "Entwicklung");
-  EXPECT_EQ(y.grdYear.TextMatrix(4, 0), "Adam, K.");
-  y.cmd_Close.UserClick();
-  EXPECT_EQ(Main(app).cmbTeamAuswahl.Text(), "Entwicklung");
+  EXPECT_EQ(app.Year().cmb_Team.Text() + app.Year().grdYear.TextMatrix(4, 0),
+            "EntwicklungAdam, K.");
+  EXPECT_EQ(app.Year().grdYear.FontName(), "Courier New");
+  app.Year().cmd_Close.UserClick();
+  EXPECT_EQ(app.Main().cmbTeamAuswahl.Text(), "Entwicklung");
+  app.s().Settings.CalendarFont = "Times New Roman";
+  app.Main().mnuJahresübersicht.UserClick();
+  EXPECT_EQ(app.Year().grdYear.FontName(), "Times New Roman");
 }
 
 // One message per opening, with the database's reason; the window ends usable.
@@ -140,11 +99,9 @@ TEST(YearWindow, AFailingBuildIsReportedAndLeavesTheWindowUsable) {
       forms::vbOK);
   BuildRecorder recorder(app);
   k.mnuJahresübersicht.UserClick();
-  mv::frmJahresansicht& y = app.overview().frmJahresansicht.Get();
+  mv::frmJahresansicht& y = app.Year();
   EXPECT_TRUE(recorder.progressShown);
-  EXPECT_TRUE(y.Enabled());
-  EXPECT_EQ(y.MousePointer(), forms::vbArrow);
-  EXPECT_FALSE(y.fmProgress.Visible());
+  EXPECT_TRUE(y.Enabled() && y.MousePointer() == forms::vbArrow && !y.fmProgress.Visible());
   EXPECT_EQ(y.lbl_AnzUgesamt.Caption(), "0");
 }
 
