@@ -11,9 +11,9 @@ namespace mv {
 
 namespace {
 
-// Selecting the entry a list already shows raises no event, yet the view position may have moved
-// away from it (the annual overview and the print manager leave the lists as they were); the
-// calendar must follow the position all the same.
+// Selecting the entry a list already shows raises no event, yet the calendar must follow the
+// position all the same (the view was rebuilt by a window above, or the calendar's member list
+// was used for something else meanwhile).
 void Select(forms::ComboBox& list, int index, void (frmKalender::*handler)(), frmKalender& k) {
   if (list.ListIndex() == index)
     (k.*handler)();
@@ -113,6 +113,14 @@ void frmKalender::SetMenuCaptions() {
       {&mnuDruckManager, 168},
   };
   for (const auto& [menu, id] : captions) menu->SetCaption(s_.T(id));
+}
+
+void frmKalender::ShowTeamAndMonth() {
+  if (s_.CurrentTeam >= 0 && s_.CurrentTeam < cmbTeamAuswahl.ListCount())
+    Select(cmbTeamAuswahl, s_.CurrentTeam, &frmKalender::cmbTeamAuswahl_Click, *this);
+  else
+    FillCalendar(w_, CalendarPass::Team);
+  Select(cmbMonat, s_.CurrentMonth - 1, &frmKalender::cmbMonat_Click, *this);
 }
 
 void frmKalender::cmbTeamAuswahl_Click() {

@@ -87,6 +87,10 @@ class frmKalender : public forms::Form {
   forms::Label lbl_Status{*this, "lbl_Status"};
 
   // Header controls
+  // A window above that moved CurrentTeam or CurrentMonth hands the view back: the calendar is
+  // rebuilt once (a team pass, then a month pass, with the info panel) through the team and month
+  // lists, so both lists name what it shows.
+  void ShowTeamAndMonth();
   void cmbTeamAuswahl_Click();
   void cmbMonat_Click();
   void cmbJahr_Click();

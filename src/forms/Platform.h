@@ -84,6 +84,8 @@ class Platform {
   // The folder of the executable.
   virtual std::filesystem::path ProgramFolder() const = 0;
   virtual DateTime Now() const = 0;
+  // The decimal separator of the user's number format, as Format writes "0.0".
+  virtual std::string DecimalSeparator() const = 0;
   // The program is to end with this code once the running handler returns.
   virtual void EndProgram(int exitCode) = 0;
 };

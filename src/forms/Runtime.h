@@ -42,6 +42,8 @@ class Runtime {
   DateTime Today() const;
   // Seconds since midnight.
   double Timer() const;
+  // The decimal separator of the user's number format.
+  std::string DecimalSeparator() const { return platform_.DecimalSeparator(); }
 
   // Randomize without a seed takes the Timer.
   void Randomize();

@@ -28,6 +28,7 @@ void Program::Connect() {
     masterdata.frmMitarbeiter->SetToolTips();
     masterdata.frmFerien->SetToolTips();
   };
+  links.OpenAnnualOverview = [this] { OpenAnnualOverview(overview); };
   links.TeamNamesRead = [this](const std::vector<std::string>& names) {
     masterdata.frmMitarbeiter->ShowTeams(names);
   };

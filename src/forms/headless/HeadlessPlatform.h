@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "forms/Platform.h"
@@ -93,6 +94,8 @@ class HeadlessPlatform : public Platform {
   void SetPrinterFailure(const std::string& message) { printerFailure_ = message; }
 
   void SetNow(const DateTime& now) { now_ = now; }
+  // "." unless a test chooses another locale's separator.
+  void SetDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
 
   bool ProgramEnded() const { return ended_; }
   int ExitCode() const { return exitCode_; }
@@ -107,6 +110,7 @@ class HeadlessPlatform : public Platform {
   void DoEvents() override;
   std::filesystem::path ProgramFolder() const override { return folder_; }
   DateTime Now() const override { return now_; }
+  std::string DecimalSeparator() const override { return decimalSeparator_; }
   void EndProgram(int exitCode) override;
 
  private:
@@ -131,6 +135,7 @@ class HeadlessPlatform : public Platform {
   std::vector<GridPicture> printJobs_;
   std::string printerFailure_;
   DateTime now_{2026, 12, 6, 12, 0, 0};
+  std::string decimalSeparator_ = ".";
   std::filesystem::path folder_;
   bool ended_ = false;
   int exitCode_ = 0;

@@ -133,6 +133,8 @@ DateTime QtPlatform::Now() const {
   return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
 }
 
+std::string QtPlatform::DecimalSeparator() const { return QLocale().decimalPoint().toStdString(); }
+
 void QtPlatform::EndProgram(int exitCode) {
   exitCode_ = exitCode;
   QCoreApplication::exit(exitCode);

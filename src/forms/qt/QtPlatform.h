@@ -59,6 +59,8 @@ class QtPlatform : public Platform {
   void DoEvents() override;
   std::filesystem::path ProgramFolder() const override;
   DateTime Now() const override;
+  // The system locale's.
+  std::string DecimalSeparator() const override;
   // Leaves the event loop with the code once the running handler returns.
   void EndProgram(int exitCode) override;
 

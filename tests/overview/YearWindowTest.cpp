@@ -1,0 +1,108 @@
+// The annual overview as a window: captions, tabs, the ways out, each of which hands the main
+// window a calendar whose lists name what it shows, and its opening on an unknown team, in the
+// font of now and after a failing build.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "OverviewTestSupport.h"
+
+namespace {
+
+using namespace yeartest;
+
+TEST(YearWindow, CaptionsInBothLanguagesAndOneFrameForEachTab) {
+  for (int language : {1, 2}) {
+    YearApp app;
+    mv::frmJahresansicht& y = OpenYear(app, 2026, language);
+    EXPECT_EQ(Entries(y.cmb_Team), Entries(app.Main().cmbTeamAuswahl));
+    const std::string shown = y.lbl_Teamauswahl.Caption() + "|" + y.tabStats.TabCaption(1) + "|" +
+                              y.tabStats.TabCaption(5) + "|" + y.lbl_Uoffen.Caption() + "|" +
+                              y.lbl_Kunentschuldigt.Caption() + "|" + y.lbl_davon[3].Caption() +
+                              "|" + y.lbl_Wait.Caption() + "|" + y.cmd_Close.Caption();
+    EXPECT_EQ(shown, language == 1
+                         ? "Team|Jahresurlaub|Sonstige Tage|offen|unentschuldigt|davon|"
+                           "Bitte warten, Jahresansicht wird erstellt...|Fenster schliessen"
+                         : "Team|Annual vacation days|Misc. days|left over|unexcused|"
+                           "thereof|Generate annual view, please wait...|Close window");
+    const std::vector<forms::Frame*> frames = {&y.fmUrlaub, &y.fmKrank, &y.fmZeitausgleich,
+                                               &y.fmDienstreise, &y.fmSonstiges};
+    for (int tab : {1, 4, 2, 5, 3}) {
+      if (tab != 1) y.tabStats.UserSelect(tab);
+      for (int i = 0; i < 5; ++i) EXPECT_EQ(frames[i]->Visible(), i == tab - 1) << tab << i;
+    }
+  }
+}
+
+enum class WayOut { Button, CloseBox, DayInHeader, DayInMemberRow };
+
+// Each way out rebuilds the main calendar for the team last chosen; a double click on 15 March
+// (column 74) also moves it to March, and the info panel to the current employee Zoller's March.
+TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep) {
+  for (WayOut way :
+       {WayOut::Button, WayOut::CloseBox, WayOut::DayInHeader, WayOut::DayInMemberRow}) {
+    SCOPED_TRACE(static_cast<int>(way));
+    YearApp app;
+    app.AddEntry(12, db::Date(2026, 3, 9), "U/");
+    SetToday(app, 2026, 12, 6);
+    mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+    k.grdCal.UserMove(ZollerRow, 0);
+    k.mnuJahresübersicht.UserClick();
+    mv::frmJahresansicht& y = app.Year();
+    y.grdYear.UserDoubleClick(4, 0);
+    EXPECT_TRUE(y.Visible());
+    y.cmb_Team.UserSelect(1);
+    const bool jump = way == WayOut::DayInHeader || way == WayOut::DayInMemberRow;
+    if (way == WayOut::Button) y.cmd_Close.UserClick();
+    if (way == WayOut::CloseBox) y.UserClose();
+    if (jump) y.grdYear.UserDoubleClick(way == WayOut::DayInHeader ? 2 : 4, 74);
+
+    EXPECT_FALSE(app.overview().frmJahresansicht.IsLoaded());
+    EXPECT_TRUE(k.Enabled() && k.IsActive());
+    const std::string month = jump ? "März" : "Dezember";
+    EXPECT_EQ(k.cmbMonat.Text() + k.grdCal.TextMatrix(1, 1), month + month);
+    EXPECT_EQ(k.cmbTeamAuswahl.Text() + k.grdCal.TextMatrix(0, 1), "VertriebVertrieb");
+    EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Dorn, Dora");
+    EXPECT_EQ(k.grdCal.Rows(), 5);
+    EXPECT_EQ(k.lbl_ColInfo1.Caption(), jump ? "1" : "0");
+  }
+}
+
+// A user whose team number has no team opens on the first; each opening takes the font of now.
+TEST(YearWindow, OpensOnTheFirstTeamForAnUnknownTeamAndInTheCalendarFontOfNow) {
+  YearApp app;
+  app.AddEmployee(40, "Fern", "Fritz", 7);
+  Prepare(app);
+  app.s().Settings.CalendarFont = "Courier New";
+  app.EnterAs(40, mv::GroupAdmin).mnuJahresübersicht.UserClick();
+  EXPECT_EQ(app.Year().cmb_Team.Text() + app.Year().grdYear.TextMatrix(4, 0),
+            "EntwicklungAdam, K.");
+  EXPECT_EQ(app.Year().grdYear.FontName(), "Courier New");
+  app.Year().cmd_Close.UserClick();
+  EXPECT_EQ(app.Main().cmbTeamAuswahl.Text(), "Entwicklung");
+  app.s().Settings.CalendarFont = "Times New Roman";
+  app.Main().mnuJahresübersicht.UserClick();
+  EXPECT_EQ(app.Year().grdYear.FontName(), "Times New Roman");
+}
+
+// One message per opening, with the database's reason; the window ends usable.
+TEST(YearWindow, AFailingBuildIsReportedAndLeavesTheWindowUsable) {
+  YearApp app;
+  SetToday(app, 2026, 12, 6);
+  mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+  app.Sql("DROP TABLE tbl_Kalender");
+  app.platform.ExpectMessageBox(
+      [](const forms::MessageBoxRequest& r) {
+        return r.Prompt.find("tbl_Kalender") != r.Prompt.npos;
+      },
+      forms::vbOK);
+  BuildRecorder recorder(app);
+  k.mnuJahresübersicht.UserClick();
+  mv::frmJahresansicht& y = app.Year();
+  EXPECT_TRUE(recorder.progressShown);
+  EXPECT_TRUE(y.Enabled() && y.MousePointer() == forms::vbArrow && !y.fmProgress.Visible());
+  EXPECT_EQ(y.lbl_AnzUgesamt.Caption(), "0");
+}
+
+}  // namespace
