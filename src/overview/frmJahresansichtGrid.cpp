@@ -5,7 +5,7 @@
 
 #include "calendar/EntryLook.h"
 #include "db/Db.h"
-#include "forms/Utf8.h"
+#include "text/Utf8.h"
 #include "overview/YearCalendar.h"
 #include "overview/YearEntries.h"
 #include "overview/YearStatistics.h"
@@ -22,11 +22,6 @@ constexpr forms::Color NameColor = 0xFF0000;
 constexpr forms::Color EmptyWeekendColor = 0xAAAAAA;
 // The progress bar's range per member, in every year.
 constexpr float ProgressPerMember = 366;
-
-std::string FirstCharacter(const std::string& text) {
-  const std::vector<int> codePoints = forms::utf8::Decode(text);
-  return codePoints.empty() ? std::string() : forms::utf8::Encode(codePoints.front());
-}
 
 // While a build runs the window takes no input and shows the hourglass; however the build ends,
 // the window is enabled again with the arrow, the grid is drawn and the wait display is gone.
@@ -77,7 +72,7 @@ void frmJahresansicht::InitYearGrid() {
     g.SetText(std::to_string(day.day));
     g.SetCellAlignment(forms::flexAlignCenterCenter);
     g.SetRow(2);
-    g.SetText(FirstCharacter(s_.T(12 + day.weekday)));
+    g.SetText(text::FirstCharacters(s_.T(12 + day.weekday), 1));
     g.SetCellForeColor(day.weekday == 7 ? forms::vbRed : forms::vbBlack);
     g.SetCellAlignment(forms::flexAlignCenterCenter);
     g.SetColWidth(c, DayWidth);
@@ -122,7 +117,7 @@ void frmJahresansicht::FillMemberRow(int row, const YearMember& member,
   counts.AddMember(member.vacationDays);
   g.SetRow(row);
   g.SetCol(0);
-  g.SetText(member.nachname + ", " + FirstCharacter(member.vorname) + ".");
+  g.SetText(member.nachname + ", " + text::FirstCharacters(member.vorname, 1) + ".");
   g.SetCellForeColor(NameColor);
   const std::vector<DayEntries> days = ReadMemberYear(s_.Conn, member.persNr, s_.CurrentYear);
   const int end = std::min(g.Cols(), static_cast<int>(columns.size()));
