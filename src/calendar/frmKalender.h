@@ -150,4 +150,8 @@ class frmKalender : public forms::Form {
   bool entering_ = false;           // ApplyModeToSelection is running (it may wait for input)
 };
 
+// Closes RsKalender, discards the main window and sets it up again: its captions, lists and
+// calendar in the current language, on today's month.
+void ReloadMainWindow(CalendarWindows& w);
+
 }  // namespace mv

@@ -5,6 +5,7 @@
 #include "masterdata/frmFerien.h"
 #include "masterdata/frmMitarbeiter.h"
 #include "overview/frmJahresansicht.h"
+#include "overview/frmOptionen.h"
 
 namespace mv {
 
@@ -27,6 +28,7 @@ void Program::Connect() {
   links.TeamNamesRead = [this](const std::vector<std::string>& names) {
     masterdata.frmMitarbeiter->ShowTeams(names);
   };
+  links.OpenOptions = [this] { OpenOptions(overview); };
   links.ShownHolidayWindow = [this]() -> forms::Form* {
     frmFerien* holidays = masterdata.frmFerien.IfLoaded();
     return holidays && holidays->Visible() ? holidays : nullptr;

@@ -1,0 +1,55 @@
+#pragma once
+// Opening the windows of the overview layer from the main window's menu, and reading settings.dat
+// as it lies in the program folder.
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "calendar/CalendarTestSupport.h"
+#include "overview/frmOptionen.h"
+
+namespace overviewtest {
+
+using namespace caltest;
+
+// The window the menu shortcut opened (a failed test when it did not).
+template <class Window>
+Window& Open(mvtest::TestApp& app, const char* shortcut, forms::FormSlot<Window>& slot) {
+  app.calendar().frmKalender->UserShortcut(shortcut);
+  Window* window = slot.IfLoaded();
+  if (!window || !window->Visible())
+    throw std::runtime_error(std::string(shortcut) + " opened no window");
+  return *window;
+}
+inline mv::frmOptionen& OpenOptions(mvtest::TestApp& app) {
+  return Open(app, "Ctrl+E", app.overview().frmOptionen);
+}
+
+// The main window as it is now (the language switch builds a new one).
+inline mv::frmKalender& Main(mvtest::TestApp& app) {
+  return *app.calendar().frmKalender.IfLoaded();
+}
+
+inline std::string FileBytes(mvtest::TestApp& app) {
+  std::ifstream in(mv::SettingsFilePath(app.Folder()), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline mv::SettingsRecord Stored(mvtest::TestApp& app) {
+  const std::string bytes = FileBytes(app);
+  mv::SettingsBytes record{};
+  std::copy_n(bytes.begin(), std::min(bytes.size(), record.size()), record.begin());
+  return mv::DecodeSettingsRecord(record);
+}
+
+inline std::string Padded(std::string text, std::size_t width) {
+  text.resize(width, ' ');
+  return text;
+}
+
+inline std::string WithoutPadding(std::string text) {
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+}  // namespace overviewtest
