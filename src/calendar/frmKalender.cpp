@@ -164,6 +164,12 @@ void frmKalender::cmdMonForward_Click() {
   opt_Info_Click(s_.InfoIndex);
 }
 
+void frmKalender::ShowViewInLists() {
+  cmbTeamAuswahl.SetListIndex(s_.CurrentTeam);
+  cmbMonat.SetListIndex(s_.CurrentMonth - 1);
+  if (YearListed(s_.CurrentYear)) cmbJahr.SetListIndex(s_.CurrentYear - FirstListYear);
+}
+
 void frmKalender::cmdZoomDec_Click() {
   if (s_.ZoomLevel > 0) --s_.ZoomLevel;
   ApplyZoom(w_);

@@ -132,6 +132,12 @@ class frmKalender : public forms::Form {
   // Entry of absences
   void PrepareNoteDialog();
 
+  // The calendar as built now on one page, as F12 prints it but leaving a failure to the caller.
+  forms::PrintOutcome PrintView();
+  // After another window moved the view: the team, month and year lists name what the calendar
+  // shows (their handlers rebuild it and the info panel).
+  void ShowViewInLists();
+
  protected:
   void Form_Load() override;
 

@@ -4,6 +4,7 @@
 #include "core/Main.h"
 #include "masterdata/frmFerien.h"
 #include "masterdata/frmMitarbeiter.h"
+#include "overview/frmDrucken.h"
 #include "overview/frmJahresansicht.h"
 #include "overview/frmOptionen.h"
 
@@ -29,6 +30,7 @@ void Program::Connect() {
     masterdata.frmMitarbeiter->ShowTeams(names);
   };
   links.OpenOptions = [this] { OpenOptions(overview); };
+  links.OpenPrintManager = [this] { OpenPrintManager(overview); };
   links.ShownHolidayWindow = [this]() -> forms::Form* {
     frmFerien* holidays = masterdata.frmFerien.IfLoaded();
     return holidays && holidays->Visible() ? holidays : nullptr;

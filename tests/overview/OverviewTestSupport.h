@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/CalendarTestSupport.h"
+#include "overview/frmDrucken.h"
 #include "overview/frmOptionen.h"
 
 namespace overviewtest {
@@ -23,6 +24,9 @@ Window& Open(mvtest::TestApp& app, const char* shortcut, forms::FormSlot<Window>
 }
 inline mv::frmOptionen& OpenOptions(mvtest::TestApp& app) {
   return Open(app, "Ctrl+E", app.overview().frmOptionen);
+}
+inline mv::frmDrucken& OpenPrintManager(mvtest::TestApp& app) {
+  return Open(app, "Ctrl+D", app.overview().frmDrucken);
 }
 
 // The main window as it is now (the language switch builds a new one).
