@@ -5,6 +5,7 @@
 #include "masterdata/frmFerien.h"
 #include "masterdata/frmMitarbeiter.h"
 #include "overview/frmDrucken.h"
+#include "overview/frmInfo.h"
 #include "overview/frmJahresansicht.h"
 #include "overview/frmOptionen.h"
 
@@ -31,6 +32,7 @@ void Program::Connect() {
   };
   links.OpenOptions = [this] { OpenOptions(overview); };
   links.OpenPrintManager = [this] { OpenPrintManager(overview); };
+  links.OpenAbout = [this] { OpenAbout(overview); };
   links.ShownHolidayWindow = [this]() -> forms::Form* {
     frmFerien* holidays = masterdata.frmFerien.IfLoaded();
     return holidays && holidays->Visible() ? holidays : nullptr;

@@ -7,6 +7,7 @@
 
 #include "calendar/CalendarTestSupport.h"
 #include "overview/frmDrucken.h"
+#include "overview/frmInfo.h"
 #include "overview/frmOptionen.h"
 
 namespace overviewtest {
@@ -27,6 +28,9 @@ inline mv::frmOptionen& OpenOptions(mvtest::TestApp& app) {
 }
 inline mv::frmDrucken& OpenPrintManager(mvtest::TestApp& app) {
   return Open(app, "Ctrl+D", app.overview().frmDrucken);
+}
+inline mv::frmInfo& OpenAbout(mvtest::TestApp& app) {
+  return Open(app, "Ctrl+I", app.overview().frmInfo);
 }
 
 // The main window as it is now (the language switch builds a new one).
