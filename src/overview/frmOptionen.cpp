@@ -24,26 +24,23 @@ void ShowColour(forms::CommandButton& button, forms::Color colour) {
                                                                     : forms::vbBlack);
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+enum class RecordText { Font, Path };
 
-std::string FontRefused(const State& s, const std::string& name) {
+// Said when settings.dat cannot hold a text whole: too long for its field, or outside
+// Windows-1252.
+std::string Refused(const State& s, RecordText field, const std::string& text) {
+  const bool font = field == RecordText::Font;
+  const std::string quoted = " \"" + text + "\" ";
+  const std::string width = std::to_string(font ? CalendarFontWidth : DatabasePathWidth);
   if (s.Language() == LanguageEnglish)
-    return "The font name " + Quoted(name) +
-           " does not fit into the settings file: at most 50 characters, all of the Western "
-           "European character set (Windows-1252).\rThe calendar keeps its font.";
-  return "Der Schriftname " + Quoted(name) +
-         " passt nicht in die Einstellungsdatei: höchstens 50 Zeichen, alle aus dem "
-         "westeuropäischen Zeichensatz (Windows-1252).\rDer Kalender behält seine Schriftart.";
-}
-
-std::string PathRefused(const State& s, const std::string& path) {
-  if (s.Language() == LanguageEnglish)
-    return "The database path " + Quoted(path) +
-           " does not fit into the settings file: at most 100 characters, all of the Western "
-           "European character set (Windows-1252).\rThe previous path is kept.";
-  return "Der Datenbankpfad " + Quoted(path) +
-         " passt nicht in die Einstellungsdatei: höchstens 100 Zeichen, alle aus dem "
-         "westeuropäischen Zeichensatz (Windows-1252).\rDer bisherige Pfad bleibt.";
+    return (font ? "The font name" : "The database path") + quoted +
+           "does not fit into the settings file: at most " + width +
+           " characters, all of the Western European character set (Windows-1252).\r" +
+           (font ? "The calendar keeps its font." : "The previous path is kept.");
+  return (font ? "Der Schriftname" : "Der Datenbankpfad") + quoted +
+         "passt nicht in die Einstellungsdatei: höchstens " + width +
+         " Zeichen, alle aus dem westeuropäischen Zeichensatz (Windows-1252).\r" +
+         (font ? "Der Kalender behält seine Schriftart." : "Der bisherige Pfad bleibt.");
 }
 
 std::string NotStored(const State& s) {
@@ -113,7 +110,7 @@ void frmOptionen::cmd_Close_Click() {
   settings.NotifyDependencies = Flag(chk_ShowDeps);
   std::string path = txt_Path.Text();
   if (!DatabasePathFits(path)) {
-    MsgBox(PathRefused(s_, path), forms::vbOKOnly);
+    MsgBox(Refused(s_, RecordText::Path, path), forms::vbOKOnly);
     path = StoredPath();
   }
   // The connection stays on the database it opened; the path counts from the next start.
@@ -146,7 +143,7 @@ void frmOptionen::cmd_Font_Click() {
   const std::optional<forms::Font> chosen = s_.rt.ChooseFont(current);
   if (!chosen) return;
   if (!FontNameFits(chosen->Name)) {
-    MsgBox(FontRefused(s_, chosen->Name), forms::vbOKOnly);
+    MsgBox(Refused(s_, RecordText::Font, chosen->Name), forms::vbOKOnly);
     return;
   }
   s_.Settings.CalendarFont = chosen->Name;
@@ -172,7 +169,7 @@ void frmOptionen::txt_Path_DblClick() {
   const std::optional<std::string> chosen = s_.rt.ChooseOpenFile();
   if (!chosen || chosen->empty()) return;
   if (!DatabasePathFits(*chosen)) {
-    MsgBox(PathRefused(s_, *chosen), forms::vbOKOnly);
+    MsgBox(Refused(s_, RecordText::Path, *chosen), forms::vbOKOnly);
     return;
   }
   txt_Path.SetText(*chosen);
