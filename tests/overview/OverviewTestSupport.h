@@ -1,6 +1,5 @@
 #pragma once
-// Opening the windows of the overview layer from the main window's menu, and reading settings.dat
-// as it lies in the program folder.
+// Opening the overview's windows from the main window's menu; settings.dat as the file holds it.
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -14,29 +13,25 @@ namespace overviewtest {
 
 using namespace caltest;
 
-// The window the menu shortcut opened (a failed test when it did not).
-template <class Window>
-Window& Open(mvtest::TestApp& app, const char* shortcut, forms::FormSlot<Window>& slot) {
-  app.calendar().frmKalender->UserShortcut(shortcut);
-  Window* window = slot.IfLoaded();
-  if (!window || !window->Visible())
-    throw std::runtime_error(std::string(shortcut) + " opened no window");
-  return *window;
-}
-inline mv::frmOptionen& OpenOptions(mvtest::TestApp& app) {
-  return Open(app, "Ctrl+E", app.overview().frmOptionen);
-}
-inline mv::frmDrucken& OpenPrintManager(mvtest::TestApp& app) {
-  return Open(app, "Ctrl+D", app.overview().frmDrucken);
-}
-inline mv::frmInfo& OpenAbout(mvtest::TestApp& app) {
-  return Open(app, "Ctrl+I", app.overview().frmInfo);
-}
-
 // The main window as it is now (the language switch builds a new one).
 inline mv::frmKalender& Main(mvtest::TestApp& app) {
   return *app.calendar().frmKalender.IfLoaded();
 }
+
+// The window a menu shortcut of the main window opened.
+template <class Window>
+Window& Open(mvtest::TestApp& app, const char* shortcut, forms::FormSlot<Window>& slot) {
+  Main(app).UserShortcut(shortcut);
+  if (!slot.IsLoaded() || !slot->Visible()) throw std::runtime_error("no window");
+  return *slot;
+}
+inline auto& OpenOptions(mvtest::TestApp& app) {
+  return Open(app, "Ctrl+E", app.overview().frmOptionen);
+}
+inline auto& OpenPrintManager(mvtest::TestApp& app) {
+  return Open(app, "Ctrl+D", app.overview().frmDrucken);
+}
+inline auto& OpenAbout(mvtest::TestApp& app) { return Open(app, "Ctrl+I", app.overview().frmInfo); }
 
 inline std::string FileBytes(mvtest::TestApp& app) {
   std::ifstream in(mv::SettingsFilePath(app.Folder()), std::ios::binary);
@@ -54,7 +49,6 @@ inline std::string Padded(std::string text, std::size_t width) {
   text.resize(width, ' ');
   return text;
 }
-
 inline std::string WithoutPadding(std::string text) {
   text.erase(text.find_last_not_of(' ') + 1);
   return text;
