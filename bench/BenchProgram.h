@@ -52,26 +52,32 @@ inline std::string SeedSql() {
   return sql.str();
 }
 
-// Settings, texts and the connection as after start-up, the database seeded with SeedSql and
-// extraSql, and the login state of an administrator of the shown team; the main window is not
-// loaded.
+// Settings, texts and the connection as after start-up, a new database in the program folder
+// seeded with SeedSql and extraSql, and the login state of an administrator of the shown team; the
+// main window is not loaded.
+inline void SetUp(mv::Program& program, const mv::SettingsRecord& settings,
+                  const std::string& extraSql) {
+  mv::State& s = program.s;
+  const std::string path = (s.rt.Path() / "Morvellan.mdb").string();
+  db::CreateDatabaseFile(path, Schema());
+  s.Settings = mv::EffectiveSettings(settings);
+  s.Texts.Fill(s.rt.Path().string());
+  s.Conn.Open(db::JetConnectionString(path));
+  s.Conn.ExecuteNative("BEGIN;" + SeedSql() + extraSql + "COMMIT;");
+  s.UserGroup = mv::GroupAdmin;
+  s.CurrentTeam = s.UserTeam = kShownTeam;
+  s.CurrentUserName = Nachname(1) + ", " + Vorname(1);
+}
+
+// The program so set up on the headless platform.
 struct Program {
   forms::HeadlessPlatform platform;
   std::unique_ptr<mv::Program> program;
   mv::State& s() { return program->s; }
 
   Program(const mv::SettingsRecord& settings, const std::string& extraSql) {
-    const std::string path = (platform.ProgramFolder() / "Morvellan.mdb").string();
-    db::CreateDatabaseFile(path, Schema());
     program = std::make_unique<mv::Program>(platform);
-    mv::State& s = program->s;
-    s.Settings = mv::EffectiveSettings(settings);
-    s.Texts.Fill(platform.ProgramFolder().string());
-    s.Conn.Open(db::JetConnectionString(path));
-    s.Conn.ExecuteNative("BEGIN;" + SeedSql() + extraSql + "COMMIT;");
-    s.UserGroup = mv::GroupAdmin;
-    s.CurrentTeam = s.UserTeam = kShownTeam;
-    s.CurrentUserName = Nachname(1) + ", " + Vorname(1);
+    SetUp(*program, settings, extraSql);
   }
   ~Program() { program.reset(); }
 };

@@ -1,6 +1,7 @@
 #include "calendar/frmKalender.h"
 
 #include <string>
+#include <utility>
 
 #include "calendar/CalendarGrid.h"
 #include "calendar/TeamLists.h"
@@ -115,11 +116,17 @@ void frmKalender::SetMenuCaptions() {
   for (const auto& [menu, id] : captions) menu->SetCaption(s_.T(id));
 }
 
-void frmKalender::ShowTeamAndMonth() {
+void frmKalender::ShowView() {
   if (s_.CurrentTeam >= 0 && s_.CurrentTeam < cmbTeamAuswahl.ListCount())
     Select(cmbTeamAuswahl, s_.CurrentTeam, &frmKalender::cmbTeamAuswahl_Click, *this);
   else
     FillCalendar(w_, CalendarPass::Team);
+  if (YearListed(s_.CurrentYear)) {
+    // The month pass below rebuilds for the year as well; the year's own rebuild would be a second.
+    const auto rebuild = std::exchange(cmbJahr.Click, nullptr);
+    cmbJahr.SetListIndex(s_.CurrentYear - FirstListYear);
+    cmbJahr.Click = rebuild;
+  }
   Select(cmbMonat, s_.CurrentMonth - 1, &frmKalender::cmbMonat_Click, *this);
 }
 

@@ -87,10 +87,10 @@ class frmKalender : public forms::Form {
   forms::Label lbl_Status{*this, "lbl_Status"};
 
   // Header controls
-  // A window above that moved CurrentTeam or CurrentMonth hands the view back: the calendar is
-  // rebuilt once (a team pass, then a month pass, with the info panel) through the team and month
-  // lists, so both lists name what it shows.
-  void ShowTeamAndMonth();
+  // A window above that moved the view position (team, month, year) hands it back: the calendar
+  // is rebuilt once (a team pass, then a month pass, with the info panel) and the team, month and
+  // year lists name what it shows.
+  void ShowView();
   void cmbTeamAuswahl_Click();
   void cmbMonat_Click();
   void cmbJahr_Click();
@@ -136,6 +136,9 @@ class frmKalender : public forms::Form {
   // Entry of absences
   void PrepareNoteDialog();
 
+  // The calendar as built now on one page, as F12 prints it but leaving a failure to the caller.
+  forms::PrintOutcome PrintView();
+
  protected:
   void Form_Load() override;
 
@@ -153,5 +156,9 @@ class frmKalender : public forms::Form {
   DaySelection selection_{grdCal};  // the run of days under the mouse
   bool entering_ = false;           // ApplyModeToSelection is running (it may wait for input)
 };
+
+// Closes RsKalender, discards the main window and sets it up again: its captions, lists and
+// calendar in the current language, on today's month.
+void ReloadMainWindow(CalendarWindows& w);
 
 }  // namespace mv

@@ -1,4 +1,4 @@
-// The two ways out of the main window: log-out and exit.
+// The ways out of the main window: log-out, exit, and the reload of a language switch.
 #include "calendar/frmKalender.h"
 #include "core/Main.h"
 #include "db/Error.h"
@@ -20,6 +20,17 @@ void frmKalender::mnuLogOut_Click() {
   }
   // 3. The empty login window, in the current language and masking; Conn stays open.
   LoadLoginWindow(w.core);
+}
+
+void ReloadMainWindow(CalendarWindows& w) {
+  try {
+    w.s.RsKalender.Close();
+  } catch (const db::Error& e) {
+    // As at log-out: said, and the reload goes on (the recordset is closed).
+    w.s.rt.MsgBox(e.what(), forms::vbOKOnly);
+  }
+  w.frmKalender.Unload();
+  w.frmKalender.Load();
 }
 
 void frmKalender::mnuTerminate_Click() {

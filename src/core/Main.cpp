@@ -82,6 +82,7 @@ int Main(CoreWindows& windows) {
       return ExitDatabaseUnavailable;
     }
     // In memory only: settings.dat keeps the old path until the options dialog closes.
+    s.ConfiguredDatabasePath = s.Settings.DatabasePath;
     s.Settings.DatabasePath = local;
   }
   // 5. The login window.

@@ -56,4 +56,9 @@ SettingsReadResult ReadSettingsFile(const std::filesystem::path& programFolder);
 std::optional<std::string> WriteSettingsFile(const std::filesystem::path& programFolder,
                                              const SettingsRecord& record);
 
+// Whether the record holds the text whole: within its field's width and in characters that
+// Windows-1252 has. Blanks at the end are padding and may run past the width.
+bool FontNameFits(const std::string& name);
+bool DatabasePathFits(const std::string& path);
+
 }  // namespace mv

@@ -37,6 +37,9 @@ struct State {
 
   // Settings and texts
   SettingsRecord Settings;
+  // The path settings.dat names, kept when the start-up fell back to the local database file
+  // (Settings.DatabasePath then names the local one), so that storing the settings keeps it.
+  std::optional<std::string> ConfiguredDatabasePath;
   TextTable Texts;
   std::uint8_t ZoomLevel = 0;
   std::string SortOrder = "ASC";

@@ -112,7 +112,7 @@ void frmJahresansicht::cmd_Close_Click() {
   if (closing_) return;
   closing_ = true;
   frmKalender* main = w_.calendar.frmKalender.IfLoaded();
-  if (main) main->ShowTeamAndMonth();
+  if (main) main->ShowView();
   Unload();
   if (main) {
     // Enabled before it is shown, so that it becomes the active window again.

@@ -6,7 +6,10 @@
 #include "masterdata/frmFerien.h"
 #include "masterdata/frmMitarbeiter.h"
 #include "masterdata/frmTeams.h"
+#include "overview/frmDrucken.h"
+#include "overview/frmInfo.h"
 #include "overview/frmJahresansicht.h"
+#include "overview/frmOptionen.h"
 
 namespace mv {
 
@@ -34,6 +37,9 @@ void Program::Connect() {
   };
   links.OpenDependencies = [this] { masterdata.frmBeziehungen->Open(); };
   links.OpenHolidays = [this] { masterdata.frmFerien->Open(); };
+  links.OpenOptions = [this] { OpenOptions(overview); };
+  links.OpenPrintManager = [this] { OpenPrintManager(overview); };
+  links.OpenAbout = [this] { OpenAbout(overview); };
   links.ShownHolidayWindow = [this]() -> forms::Form* {
     frmFerien* holidays = masterdata.frmFerien.IfLoaded();
     return holidays && holidays->Visible() ? holidays : nullptr;

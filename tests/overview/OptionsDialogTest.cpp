@@ -1,0 +1,182 @@
+// The options dialog: rights by group, closing, colour and font, texts settings.dat cannot hold,
+// the language switch, the database path and a settings file that cannot be written.
+#include <filesystem>
+
+#include "MenuWindowsTestSupport.h"
+#include "overview/frmJahresansicht.h"
+
+namespace {
+
+using namespace overviewtest;
+
+// Each login in turn: nothing is left over from the previous user's rights.
+TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroup) {
+  CalendarApp app;
+  app.AddLogin(11, "adam", "pw3", 3);
+  app.AddLogin(10, "berg", "pw2", 2);
+  Prepare(app);
+  for (const auto& [name, password, notices, path] : {std::tuple{"adam", "pw3", false, false},
+                                                      {"berg", "pw2", true, false},
+                                                      {"zoller", "pw", true, true}}) {
+    ASSERT_NE(app.LoginAs(name, password), nullptr);
+    mv::frmOptionen& o = OpenOptions(app);
+    EXPECT_FALSE(Main(app).Enabled());
+    EXPECT_EQ(o.chk_PWWildcards.Enabled(), notices) << name;
+    EXPECT_EQ(o.chk_ShowDeps.Enabled(), notices) << name;
+    EXPECT_EQ(o.txt_Path.Enabled(), path) << name;
+    if (path) app.platform.QueueOpenFile(std::nullopt);  // a locked path opens no file dialog
+    o.txt_Path.UserDoubleClick();
+    o.cmd_Close.UserClick();
+    Main(app).UserShortcut("Ctrl+L");
+  }
+}
+
+// Close and the close box alike: the ticks stored byte for byte, the weekend marks gone at once.
+TEST(OptionsDialog, ClosingStoresTheTicksAndRedrawsTheMarks) {
+  for (bool closeBox : {false, true}) {
+    CalendarApp app;
+    auto& k = Enter(app, 12, 1);
+    mv::frmOptionen& o = OpenOptions(app);
+    o.chk_ShowWeekend.UserClick();
+    o.chk_PWWildcards.UserClick();
+    closeBox ? o.UserClose() : o.cmd_Close.UserClick();
+    EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), White);
+    EXPECT_TRUE(k.Enabled() && k.IsActive());
+    EXPECT_EQ(app.overview().frmOptionen.IsLoaded(), !closeBox);
+    // Language, the four flags, the two colours, the font and the (empty) path.
+    const std::string flagsAndColours(
+        "\x01\xFF\xFF\x00\x00\xFF\xFF\xFF\xFF\xC0\xC0\xC0\x00\x80\xFF\x80\x00", 17);
+    EXPECT_EQ(FileBytes(app), flagsAndColours + Padded("Arial", 50) + Padded("", 100));
+  }
+}
+
+TEST(OptionsDialog, ColourAndFontDialogsChangeOnlyWhatIsChosen) {
+  CalendarApp app;
+  app.AddHoliday(Dec(8));
+  auto& k = Enter(app, 12, 1);
+  mv::frmOptionen& o = OpenOptions(app);
+  for (auto answer : {std::optional<forms::Color>(), std::optional<forms::Color>(0x123456)}) {
+    app.platform.QueueColor(answer);
+    o.cmd_Color(1).UserClick();
+  }
+  app.platform.QueueFont(std::nullopt);
+  o.cmd_Font.UserClick();
+  EXPECT_EQ(o.cmd_Color(1).BackColor(), 0x123456);
+  EXPECT_EQ(o.cmd_Font.Caption(), "Arial");
+
+  // Only the name changes, on both grids at once; each cell keeps its size and weight.
+  forms::Font header = Look(k.grdCal, 0, 1).Font;
+  app.platform.QueueFont(forms::Font{"Courier New", 14});
+  o.cmd_Font.UserClick();
+  header.Name = "Courier New";
+  EXPECT_EQ(Look(k.grdCal, 0, 1).Font, header);
+  EXPECT_EQ(Look(k.grdCal, AdamRow, 31).Font.Name, "Courier New");
+  EXPECT_EQ(app.overview().frmJahresansicht->grdYear.FontName(), "Courier New");
+  o.cmd_Close.UserClick();
+  EXPECT_EQ(BackAt(k.grdCal, AdamRow, 8), 0x123456);
+  EXPECT_EQ(Stored(app).CalendarFont, "Courier New");
+}
+
+// Refused with a message naming the text; the old value stays on screen and in the file.
+TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
+  const std::string path100 = "/" + std::string(95, 'p') + ".mdb";
+  enum class Way { FontDialog, FileDialog, Typed };
+  const std::tuple<Way, std::string, bool> cases[] = {
+      {Way::FontDialog, std::string(50, 'F'), false},
+      {Way::FontDialog, std::string(51, 'F'), true},
+      {Way::FontDialog, "Шрифт", true},
+      {Way::FileDialog, "/€uro.mdb", false},
+      {Way::FileDialog, path100 + "x", true},
+      {Way::Typed, path100, false},
+      {Way::Typed, "/数据.mdb", true}};
+  for (const auto& [way, text, refused] : cases) {
+    SCOPED_TRACE(text);
+    CalendarApp app;
+    Enter(app, 12, 1);
+    mv::frmOptionen& o = OpenOptions(app);
+    if (refused)
+      app.platform.ExpectMessageBox(
+          [&](const auto& box) { return box.Prompt.find(text) != std::string::npos; }, forms::vbOK);
+    if (way == Way::FontDialog) app.platform.QueueFont(forms::Font{text});
+    if (way == Way::FileDialog) app.platform.QueueOpenFile(text);
+    way == Way::FontDialog   ? o.cmd_Font.UserClick()
+    : way == Way::FileDialog ? o.txt_Path.UserDoubleClick()
+                             : o.txt_Path.UserType(text);
+    o.cmd_Close.UserClick();
+    const std::string kept = way == Way::FontDialog ? "Arial" : "";
+    const mv::SettingsRecord stored = Stored(app);
+    EXPECT_EQ(way == Way::FontDialog ? stored.CalendarFont : WithoutPadding(stored.DatabasePath),
+              refused ? kept : text);
+  }
+}
+
+// Main window and dialog built again in English from the stored settings: ticks and a path changed
+// before the switch give way, a chosen colour stays; the file holds the language once closed.
+TEST(OptionsDialog, SwitchingToEnglishRebuildsMainWindowAndDialogAtOnce) {
+  CalendarApp app;
+  Enter(app, 12, 1);
+  mv::frmOptionen& o = OpenOptions(app);
+  o.chk_ShowWeekend.UserClick();
+  o.txt_Path.UserType("/anders.mdb");
+  app.platform.QueueColor(0x445566);
+  o.cmd_Color(0).UserClick();
+  o.imgEnglish.UserClick();
+  EXPECT_EQ(Main(app).mnuOptionen.Caption() + "|" + Main(app).cmbMonat.Text(), "Settings|December");
+  EXPECT_FALSE(Main(app).Enabled());
+  EXPECT_EQ(o.Caption() + "|" + o.chk_ShowWeekend.Caption(), "Settings|Highlight weekend");
+  EXPECT_EQ(o.chk_ShowWeekend.Value(), 1);
+  EXPECT_EQ(o.txt_Path.Text(), "");
+  EXPECT_EQ(FileBytes(app), "");
+
+  o.cmd_Close.UserClick();
+  EXPECT_EQ(FileBytes(app)[0], 2);
+  EXPECT_EQ(BackAt(Main(app).grdCal, AdamRow, 5), 0x445566);
+  OpenOptions(app).imgDeutsch.UserClick();
+  EXPECT_EQ(Main(app).mnuOptionen.Caption(), "Einstellungen");
+}
+
+// The running program stays on its database; after a start that fell back to the local file, the
+// file keeps naming the configured path until another is chosen.
+TEST(OptionsDialog, ThePathCountsFromTheNextStartAndSurvivesAFallback) {
+  CalendarApp app;
+  app.AddEntry(11, Dec(2), "U/");
+  mv::SettingsRecord settings;
+  settings.DatabasePath = Padded("/nirgends/Firma.mdb", 100);
+  app.WriteSettings(settings);
+  app.s().Texts.Fill(app.Folder().string());
+  app.platform.ExpectMessageBox(app.s().Texts(149, 1), forms::vbOK);
+  ASSERT_EQ(app.StartProgram(), 0);
+  ASSERT_NE(app.LoginAs("zoller", "pw"), nullptr);
+  mv::frmOptionen& o = OpenOptions(app);
+  EXPECT_EQ(o.txt_Path.Text(), settings.DatabasePath);
+  o.cmd_Close.UserClick();
+  EXPECT_EQ(Stored(app).DatabasePath, settings.DatabasePath);
+
+  OpenOptions(app).txt_Path.UserSelect(0, 100);
+  o.txt_Path.UserType("/srv/neu.mdb");
+  o.cmd_Close.UserClick();
+  EXPECT_EQ(Stored(app).DatabasePath, Padded("/srv/neu.mdb", 100));
+  EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
+  EXPECT_EQ(Main(app).grdCal.TextMatrix(AdamRow, 2), "U");
+}
+
+// Said with the system's description; the dialog closes and the program keeps the settings.
+TEST(OptionsDialog, ASettingsFileThatCannotBeWrittenIsReported) {
+  CalendarApp app;
+  auto& k = Enter(app, 12, 1);
+  std::filesystem::remove(mv::SettingsFilePath(app.Folder()));
+  std::filesystem::create_directory(mv::SettingsFilePath(app.Folder()));
+  OpenOptions(app).chk_ShowWeekend.UserClick();
+  const std::string file = mv::SettingsFilePath(app.Folder()).string();
+  app.platform.ExpectMessageBox(
+      [&](const auto& box) {
+        return box.Prompt.find(file) != std::string::npos &&
+               box.Prompt.ends_with("werden aber nicht gespeichert.");
+      },
+      forms::vbOK);
+  app.overview().frmOptionen->cmd_Close.UserClick();
+  EXPECT_TRUE(k.Enabled());
+  EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), White);
+}
+
+}  // namespace
