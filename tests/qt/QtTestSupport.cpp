@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <utility>
 
 namespace mvtest {
 
@@ -34,19 +37,40 @@ void Pump() {
 
 AnsweringPlatform::AnsweringPlatform() {
   SetModalHook([this](QWidget& modal) {
-    auto* box = qobject_cast<QMessageBox*>(&modal);
-    if (!box) {
+    if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
+      Answer(*box);
+    } else {
       ++otherDialogs_;
-      return;
     }
-    shown_.push_back({box->windowTitle(), box->text(), box->standardButtons(), box->icon()});
-    QAbstractButton* button = box->defaultButton();
-    if (!answers_.empty()) {
-      button = box->button(answers_.front());
-      answers_.pop_front();
-    }
-    if (button) button->click();
   });
+}
+
+void AnsweringPlatform::Answer(QMessageBox& box) {
+  box.show();
+  Pump();
+  QList<QAbstractButton*> buttons = box.buttons();
+  std::sort(buttons.begin(), buttons.end(), [](QAbstractButton* a, QAbstractButton* b) {
+    return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+  });
+  QStringList texts;
+  for (QAbstractButton* button : buttons) texts << button->text().remove(QLatin1Char('&'));
+  shown_.push_back({box.windowTitle(), box.text(), box.standardButtons(), box.icon(), texts});
+  if (look_) std::exchange(look_, nullptr)(box);
+  QueuedAnswer answer{QMessageBox::NoButton, 0};
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  }
+  if (answer.Key != 0) {
+    QTest::keyClick(&box, static_cast<Qt::Key>(answer.Key));
+    Pump();
+    if (!box.isVisible()) return;
+    ++keysIgnored_;
+  }
+  QAbstractButton* button =
+      answer.Button != QMessageBox::NoButton ? box.button(answer.Button) : box.defaultButton();
+  if (button) button->click();
+  Pump();
 }
 
 void SaveArtifact(QWidget& window, const std::string& name) {
