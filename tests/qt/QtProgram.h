@@ -45,8 +45,8 @@ class QtProgram : public testing::Test {
   QLineEdit* Edit(const forms::Control& box) {
     return static_cast<QLineEdit*>(platform.WidgetOf(box));
   }
-  mv::frmKalender& LogIn() {
-    mv::frmLogin& login = Start();
+  mv::frmKalender& LogIn() { return LogInOn(Start()); }
+  mv::frmKalender& LogInOn(mv::frmLogin& login) {
     TypeInto(login.txtID, QStringLiteral("max"));
     TypeInto(login.txtPW, QStringLiteral("geheim"));
     QTest::keyClick(Edit(login.txtPW), Qt::Key_Return);

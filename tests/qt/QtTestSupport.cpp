@@ -1,8 +1,10 @@
 #include "QtTestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QTest>
 #include <algorithm>
 #include <utility>
@@ -19,13 +21,26 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
   if (previousHandler) previousHandler(type, context, message);
 }
 
+// The offscreen platform's one screen as the smallest the program is made for.
+void UseSmallScreen() {
+  static QTemporaryFile config;
+  if (!config.open()) return;
+  config.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": )" +
+               QByteArray::number(kScreen.width()) + R"(, "height": )" +
+               QByteArray::number(kScreen.height()) +
+               R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  config.flush();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+}
+
 }  // namespace
 
 QApplication& EnsureApp() {
   static int argc = 1;
   static char name[] = "test_qt";
   static char* argv[] = {name, nullptr};
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.isEmpty() || platform == "offscreen") UseSmallScreen();
   if (!previousHandler) previousHandler = qInstallMessageHandler(QuietHandler);
   static QApplication* app = new QApplication(argc, argv);
   return *app;

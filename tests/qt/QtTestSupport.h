@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -15,7 +16,9 @@
 
 namespace mvtest {
 
+// On the offscreen platform (the default) the screen is kScreen.
 QApplication& EnsureApp();
+inline constexpr QSize kScreen{1024, 768};
 // Lets Qt deliver what is pending (activation, painting, queued calls).
 void Pump();
 
