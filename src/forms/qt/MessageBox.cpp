@@ -10,8 +10,10 @@ namespace forms::qt {
 
 namespace {
 
-// What a window manager's title bar needs beside the title: an icon, a close button, the frame.
-constexpr int kTitleBarRoom = 96;
+// What a window manager's title bar needs beside the title: an icon, its buttons (some show all
+// three whatever a window asks for), the frame; and its font is mostly larger than the windows'.
+constexpr int kTitleBarRoom = 120;
+constexpr double kTitleFontScale = 1.25;
 
 }  // namespace
 
@@ -77,6 +79,11 @@ void MessageBox::FitTitle() {
   if (!label || !layout()) return;
   QFont bold = font();
   bold.setBold(true);
+  if (bold.pixelSize() > 0) {
+    bold.setPixelSize(static_cast<int>(bold.pixelSize() * kTitleFontScale));
+  } else {
+    bold.setPointSizeF(bold.pointSizeF() * kTitleFontScale);
+  }
   int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + kTitleBarRoom;
   if (screen()) wanted = std::min(wanted, screen()->availableGeometry().width());
   const QMargins margins = layout()->contentsMargins();
