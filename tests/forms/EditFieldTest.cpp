@@ -44,35 +44,10 @@ struct Steps {
   const char* shown;
 };
 
-TEST_F(Editing, CaretKeysMouseAndTypingEditWhereTheCaretIs) {
+// The Qt tests type, click and drag in the middle of a text; these are the finer points.
+TEST_F(Editing, SelectionsGrowShrinkAndCollapseAsOnWindows) {
   const Steps cases[] = {
-      {"typing appends at the end", [](auto&) {}, "Urlaub|"},
-      {"Home then typing inserts in front",
-       [](auto& t) {
-         t.UserMoveCaret(CaretMove::Home, false);
-         t.UserType("Kein ");
-       },
-       "Kein |Urlaub"},
-      {"Left twice, Backspace",
-       [](auto& t) {
-         t.UserMoveCaret(CaretMove::Left, false);
-         t.UserMoveCaret(CaretMove::Left, false);
-         t.UserKey(forms::vbKeyBack);
-       },
-       "Url|ub"},
-      {"a click, Delete removes one character",
-       [](auto& t) {
-         t.UserPlaceCaret(2, false);
-         t.UserDelete();
-       },
-       "Ur|aub"},
       {"Delete at the end removes nothing", [](auto& t) { t.UserDelete(); }, "Urlaub|"},
-      {"Shift+Left twice selects towards the start",
-       [](auto& t) {
-         t.UserMoveCaret(CaretMove::Left, true);
-         t.UserMoveCaret(CaretMove::Left, true);
-       },
-       "Urla[ub]"},
       {"Shift+Home from the middle, Shift+Right shrinks it",
        [](auto& t) {
          t.UserPlaceCaret(4, false);
@@ -80,25 +55,12 @@ TEST_F(Editing, CaretKeysMouseAndTypingEditWhereTheCaretIs) {
          t.UserMoveCaret(CaretMove::Right, true);
        },
        "U[rla]ub"},
-      {"a drag selects, typing replaces the selection",
-       [](auto& t) {
-         t.UserPlaceCaret(1, false);
-         t.UserPlaceCaret(4, true);
-         t.UserType("ELA");
-       },
-       "UELA|ub"},
       {"Left on a selection goes to its start",
        [](auto& t) {
          t.UserSelectAll();
          t.UserMoveCaret(CaretMove::Left, false);
        },
        "|Urlaub"},
-      {"Ctrl+A, Delete empties",
-       [](auto& t) {
-         t.UserSelectAll();
-         t.UserDelete();
-       },
-       "|"},
       {"Backspace removes the selection only",
        [](auto& t) {
          t.UserPlaceCaret(0, false);
@@ -108,8 +70,7 @@ TEST_F(Editing, CaretKeysMouseAndTypingEditWhereTheCaretIs) {
        "|aub"},
   };
   for (const Steps& c : cases) {
-    txt.SetText("");
-    txt.UserType("Urlaub");
+    txt.SetText("Urlaub");
     c.act(txt);
     EXPECT_EQ(Picture(txt), c.shown) << c.name;
   }
