@@ -1,11 +1,14 @@
-// morvellan-newdb FILE [LOGIN [PASSWORD]]
-// Creates a new Morvellan database file from data/schema.sql with one team and one administrator.
+// morvellan-newdb [--settings] FILE [LOGIN [PASSWORD]]
+// Creates a new Morvellan database file from data/schema.sql with one team and one administrator,
+// and on request the settings file beside it that names it.
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <random>
 #include <string>
+#include <vector>
 
+#include "core/Settings.h"
 #include "db/Db.h"
 #include "schema_text.h"
 #include "text/Utf8.h"
@@ -14,10 +17,13 @@ namespace {
 
 int Usage() {
   std::cerr
-      << "usage: morvellan-newdb FILE [LOGIN [PASSWORD]]\n"
+      << "usage: morvellan-newdb [--settings] FILE [LOGIN [PASSWORD]]\n"
          "  Creates a new, empty Morvellan database FILE (never overwrites one) with the team\n"
          "  \"Team 1\" and the administrator \"Administrator, Admin\" (personnel number 1).\n"
-         "  LOGIN defaults to \"admin\"; without PASSWORD a random one is made and printed.\n";
+         "  LOGIN defaults to \"admin\"; without PASSWORD a random one is made and printed.\n"
+         "  --settings also writes settings.dat beside FILE, naming FILE as the database the\n"
+         "  program opens (with the settings of a first start), unless a settings.dat is there.\n"
+         "  The program reads settings.dat from its own folder.\n";
   return 2;
 }
 
@@ -30,19 +36,48 @@ std::string RandomPassword() {
   return p;
 }
 
+// So that the program's first start opens this database without a word about a missing one.
+// A settings.dat already there holds a user's settings and is kept. Failing here leaves the
+// database usable: the program then falls back to the file in its own folder and says so.
+void WriteSettingsBeside(const std::string& file) {
+  std::error_code ec;
+  const std::filesystem::path database = std::filesystem::absolute(file, ec).lexically_normal();
+  const std::filesystem::path folder = database.parent_path();
+  const std::filesystem::path settings = mv::SettingsFilePath(folder);
+  if (std::filesystem::exists(settings, ec)) {
+    std::cout << "Kept the settings in " << settings.string() << "\n";
+    return;
+  }
+  mv::SettingsRecord record = mv::EffectiveSettings({});
+  record.DatabasePath = database.string();
+  if (!mv::DatabasePathFits(record.DatabasePath)) {
+    std::cerr << "morvellan-newdb: the settings file holds paths of up to " << mv::DatabasePathWidth
+              << " Windows-1252 characters; " << record.DatabasePath
+              << " is not one, so no settings.dat was written.\n";
+    return;
+  }
+  if (auto error = mv::WriteSettingsFile(folder, record)) {
+    std::cerr << "morvellan-newdb: " << *error << "\n";
+    return;
+  }
+  std::cout << "Wrote the settings " << settings.string() << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || argc > 4) return Usage();
-  std::string arg1 = argv[1];
-  if (arg1 == "-h" || arg1 == "--help") {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && (args[0] == "-h" || args[0] == "--help")) {
     Usage();
     return 0;
   }
-  const std::string file = arg1;
-  const std::string login = argc >= 3 ? argv[2] : "admin";
-  const bool generated = argc < 4;
-  const std::string password = generated ? RandomPassword() : argv[3];
+  const bool withSettings = !args.empty() && args[0] == "--settings";
+  if (withSettings) args.erase(args.begin());
+  if (args.empty() || args.size() > 3) return Usage();
+  const std::string file = args[0];
+  const std::string login = args.size() >= 2 ? args[1] : "admin";
+  const bool generated = args.size() < 3;
+  const std::string password = generated ? RandomPassword() : args[2];
 
   if (login.empty() || text::Length(login) > 20) {
     std::cerr << "morvellan-newdb: the login name must have 1 to 20 characters.\n";
@@ -110,5 +145,6 @@ int main(int argc, char** argv) {
   std::cout << "Created the Morvellan database " << (ec ? file : abs.string()) << "\n"
             << "Administrator login: " << login << "\n";
   if (generated) std::cout << "Password: " << password << "\n";
+  if (withSettings) WriteSettingsBeside(file);
   return 0;
 }

@@ -40,6 +40,30 @@ expect(pwlen EQUAL 18 MESSAGE "no generated password of 8 characters in: ${out}"
 string(FIND "${out}" "login: admin" at)
 expect(NOT at EQUAL -1 MESSAGE "the default login is not admin: ${out}")
 
+# With --settings: settings.dat beside the file, the record of a first start naming the database.
+file(MAKE_DIRECTORY "${WORK}/program")
+execute_process(COMMAND "${TOOL}" --settings "${WORK}/program/Morvellan.mdb" admin "Geheim1"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect(rc EQUAL 0 MESSAGE "morvellan-newdb --settings failed (${rc}): ${out}${err}")
+expect(EXISTS ${WORK}/program/settings.dat MESSAGE "no settings.dat beside the database: ${out}${err}")
+file(SIZE "${WORK}/program/settings.dat" size)
+expect(size EQUAL 167 MESSAGE "settings.dat has ${size} bytes, not one record of 167")
+file(READ "${WORK}/program/settings.dat" language LIMIT 1 HEX)
+expect(language STREQUAL "01" MESSAGE "the language byte is ${language}, not German")
+file(READ "${WORK}/program/settings.dat" path OFFSET 67)
+string(STRIP "${path}" path)
+expect(path STREQUAL "${WORK}/program/Morvellan.mdb" MESSAGE "settings.dat names '${path}'")
+
+# A settings.dat already there (a user's settings) is kept.
+file(WRITE "${WORK}/program/settings.dat" "mine")
+file(REMOVE "${WORK}/program/Morvellan.mdb")
+execute_process(COMMAND "${TOOL}" --settings "${WORK}/program/Morvellan.mdb" admin "Geheim1"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect(rc EQUAL 0 MESSAGE "morvellan-newdb --settings failed (${rc}): ${out}${err}")
+file(READ "${WORK}/program/settings.dat" kept)
+expect(kept STREQUAL "mine" MESSAGE "an existing settings.dat was overwritten")
+expect(NOT EXISTS ${WORK}/settings.dat MESSAGE "settings.dat was written without --settings")
+
 # Bad arguments.
 execute_process(COMMAND "${TOOL}" RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
 expect(NOT rc EQUAL 0 MESSAGE "no arguments were accepted")

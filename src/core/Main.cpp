@@ -31,6 +31,9 @@ void LoadSettingsAndTexts(State& s) {
   SettingsReadResult read = ReadSettingsFile(folder);
   // A first start names no language and no font; the defaults are used and nothing is written.
   s.Settings = EffectiveSettings(std::move(read.Record));
+  s.rt.SetUiLanguage([&s] {
+    return s.Language() == LanguageEnglish ? forms::UiLanguage::English : forms::UiLanguage::German;
+  });
   s.ZoomLevel = 0;
   s.SortOrder = "ASC";
   s.Texts.Fill(folder.string());

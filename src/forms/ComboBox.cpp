@@ -1,18 +1,15 @@
 #include "forms/ComboBox.h"
 
 #include "forms/Error.h"
-#include "forms/Keys.h"
-#include "text/Utf8.h"
 
 namespace forms {
 
 ComboBox::ComboBox(Form& form, std::string name, Control* container, int index)
-    : Control(form, ControlKind::ComboBox, std::move(name), container, index) {
+    : EditField(form, ControlKind::ComboBox, std::move(name), container, index) {
   SetBackColor(vbWindowBackground);
 }
 
 void ComboBox::SetStyle(int v) { Update(style_, v); }
-void ComboBox::SetLocked(bool v) { Update(locked_, v); }
 
 void ComboBox::AddItem(const std::string& text, int index) {
   newIndex_ = items_.Add(text, index);
@@ -24,7 +21,7 @@ void ComboBox::RemoveItem(int index) {
   items_.Remove(index);
   if (listIndex_ == index) {
     listIndex_ = -1;
-    if (style_ == vbComboDropdownList) text_.clear();
+    if (style_ == vbComboDropdownList) StoreText("");
   } else if (listIndex_ > index) {
     --listIndex_;
   }
@@ -35,13 +32,12 @@ void ComboBox::Clear() {
   items_.Clear();
   listIndex_ = -1;
   newIndex_ = -1;
-  text_.clear();
-  Changed();
+  StoreText("");
 }
 
 void ComboBox::SetList(int index, const std::string& v) {
   items_.SetText(index, v);
-  if (index == listIndex_) text_ = v;
+  if (index == listIndex_) StoreText(v);
   Changed();
 }
 
@@ -50,8 +46,7 @@ void ComboBox::SetListIndex(int index) {
     throw Error("Invalid property value: " + Name() + ".ListIndex");
   if (index == listIndex_) return;
   listIndex_ = index;
-  text_ = index >= 0 ? items_.Text(index) : std::string();
-  Changed();
+  StoreText(index >= 0 ? items_.Text(index) : std::string());
   if (Click) Click();
 }
 
@@ -62,58 +57,20 @@ void ComboBox::SetText(const std::string& v) {
     SetListIndex(found);
     return;
   }
-  EditText(v);
-}
-
-void ComboBox::EditText(const std::string& text) {
-  if (text == text_) return;
-  text_ = text;
-  Changed();
-  if (Change) Change();
+  SetEditText(v);
 }
 
 bool ComboBox::CanTakeFocus() const { return true; }
 
 void ComboBox::UserSelect(int index) {
   UserInput input(*this);
-  if (input && !locked_) SetListIndex(index);
+  if (input && !Locked()) SetListIndex(index);
 }
 
-void ComboBox::UserType(const std::string& text) {
-  UserInput input(*this);
-  if (!input) return;
-  for (char32_t cp : text::Decode(text)) {
-    if (!AcceptsInput()) return;
-    UserKey(static_cast<int>(cp));
-  }
-}
-
-void ComboBox::UserKey(int keyAscii) {
-  UserInput input(*this);
-  if (!input) return;
-  if (KeyPress) KeyPress(keyAscii);
-  if (keyAscii == 0 || locked_ || style_ == vbComboDropdownList || !AcceptsInput()) return;
-  std::u32string points = text::Decode(text_);
-  if (keyAscii == vbKeyBack) {
-    if (points.empty()) return;
-    points.pop_back();
-  } else if (keyAscii >= 32) {
-    points.push_back(static_cast<char32_t>(keyAscii));
-  } else {
-    return;
-  }
-  if (listIndex_ != -1) {
-    listIndex_ = -1;
-    Changed();
-  }
-  EditText(text::Encode(points));
-}
-
-void ComboBox::UserSetText(const std::string& text) {
-  UserInput input(*this);
-  if (!input || locked_ || style_ == vbComboDropdownList) return;
-  if (listIndex_ != -1) listIndex_ = -1;
-  EditText(text);
+void ComboBox::Edited() {
+  if (listIndex_ == -1) return;
+  listIndex_ = -1;
+  Changed();
 }
 
 }  // namespace forms

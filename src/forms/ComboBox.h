@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/Control.h"
+#include "forms/EditField.h"
 #include "forms/ListItems.h"
 
 namespace forms {
@@ -8,7 +8,9 @@ namespace forms {
 constexpr int vbComboDropdown = 0;      // list with an edit field
 constexpr int vbComboDropdownList = 2;  // only the list's entries can be chosen
 
-class ComboBox : public Control {
+// With an edit field it edits as a text box does (no length limit); limited to its list, the field
+// only shows the chosen entry and a typed key runs KeyPress alone.
+class ComboBox : public EditField {
  public:
   ComboBox(Form& form, std::string name, Control* container = nullptr, int index = -1);
   ComboBox(Form& form, std::string name, Control& container)
@@ -16,8 +18,6 @@ class ComboBox : public Control {
 
   int Style() const { return style_; }
   void SetStyle(int v);
-  bool Locked() const { return locked_; }
-  void SetLocked(bool v);
 
   void AddItem(const std::string& text, int index = -1);
   void RemoveItem(int index);
@@ -35,7 +35,6 @@ class ComboBox : public Control {
   // changes. Throws forms::Error for a position outside the list.
   void SetListIndex(int index);
 
-  const std::string& Text() const { return text_; }
   // With an edit field: sets the text (Change when it differs). Drop-down list: selects the equal
   // entry, throwing forms::Error when there is none.
   void SetText(const std::string& v);
@@ -43,26 +42,21 @@ class ComboBox : public Control {
   bool CanTakeFocus() const override;
 
   std::function<void()> Click;
-  std::function<void()> Change;
-  std::function<void(int& keyAscii)> KeyPress;
   std::function<void()> DblClick;
 
   // Picks entry index from the list (Click when the position changes).
   void UserSelect(int index);
-  // Types into the edit field (KeyPress, then Change); the list position becomes -1.
-  void UserType(const std::string& text);
-  void UserKey(int keyAscii);
-  void UserSetText(const std::string& text);
+
+ protected:
+  bool Editable() const override { return style_ != vbComboDropdownList; }
+  // Text the user edits is no entry of the list any more.
+  void Edited() override;
 
  private:
-  void EditText(const std::string& text);
-
   ListItems items_;
   int style_ = vbComboDropdown;
-  bool locked_ = false;
   int listIndex_ = -1;
   int newIndex_ = -1;
-  std::string text_;
 };
 
 }  // namespace forms

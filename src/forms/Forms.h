@@ -41,6 +41,7 @@
 #include "forms/Control.h"
 #include "forms/ControlArray.h"
 #include "forms/DateTime.h"
+#include "forms/EditField.h"
 #include "forms/Error.h"
 #include "forms/Font.h"
 #include "forms/Form.h"

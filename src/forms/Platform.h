@@ -35,17 +35,22 @@ constexpr int vbIgnore = 5;
 constexpr int vbYes = 6;
 constexpr int vbNo = 7;
 
+// The language of the platform's own words: the buttons of message boxes and the input box.
+enum class UiLanguage { English, German };
+
 struct MessageBoxRequest {
   std::string Prompt;  // "\r" breaks lines
   std::string Title;   // never empty: the program's title stands in
   int Buttons = vbOKOnly;
   int Icon = 0;
+  UiLanguage Language = UiLanguage::English;
 };
 
 struct InputBoxRequest {
   std::string Prompt;
   std::string Title;
   std::string Default;
+  UiLanguage Language = UiLanguage::English;
 };
 
 struct FileDialogRequest {

@@ -13,12 +13,13 @@ int Runtime::MsgBox(const std::string& prompt, int buttons, const std::string& t
   request.Title = title.empty() ? title_ : title;
   request.Buttons = buttons & 0x7;
   request.Icon = buttons & 0x70;
+  request.Language = CurrentUiLanguage();
   return platform_.MsgBox(request);
 }
 
 std::string Runtime::InputBox(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) {
-  InputBoxRequest request{prompt, title.empty() ? title_ : title, defaultText};
+  InputBoxRequest request{prompt, title.empty() ? title_ : title, defaultText, CurrentUiLanguage()};
   return platform_.InputBox(request).value_or("");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,11 @@ class Runtime {
   Platform& Host() { return platform_; }
   // App.Title: stands in for the title of a message box or input box that has none.
   const std::string& Title() const { return title_; }
+
+  // Where the language of the boxes' buttons comes from, asked as each box opens (English until
+  // set).
+  void SetUiLanguage(std::function<UiLanguage()> current) { uiLanguage_ = std::move(current); }
+  UiLanguage CurrentUiLanguage() const { return uiLanguage_ ? uiLanguage_() : UiLanguage::English; }
 
   // buttons: vbOKOnly, vbYesNo, ... plus an icon (vbQuestion, ...). An empty title is the
   // program's.
@@ -59,6 +65,7 @@ class Runtime {
   std::string title_;
   WindowManager windows_;
   Random random_;
+  std::function<UiLanguage()> uiLanguage_;
   bool ended_ = false;
 };
 

@@ -152,7 +152,7 @@ TEST(OptionsDialog, ThePathCountsFromTheNextStartAndSurvivesAFallback) {
   o.cmd_Close.UserClick();
   EXPECT_EQ(Stored(app).DatabasePath, settings.DatabasePath);
 
-  OpenOptions(app).txt_Path.UserSelect(0, 100);
+  OpenOptions(app).txt_Path.UserSelectAll();
   o.txt_Path.UserType("/srv/neu.mdb");
   o.cmd_Close.UserClick();
   EXPECT_EQ(Stored(app).DatabasePath, Padded("/srv/neu.mdb", 100));

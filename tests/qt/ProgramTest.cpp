@@ -2,79 +2,15 @@
 // login typed and clicked on the real widgets reaches the main window.
 #include <gtest/gtest.h>
 
-#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QTest>
-#include <memory>
 
-#include "QtTestSupport.h"
-#include "calendar/frmKalender.h"
-#include "calendar/frmNotiz.h"
-#include "core/Main.h"
-#include "core/State.h"
-#include "core/frmLogin.h"
-#include "support/TestApp.h"
+#include "QtProgram.h"
 
 namespace {
 
-class QtProgram : public testing::Test {
- protected:
-  QtProgram() {
-    database.AddTeam(0, "Vertrieb");
-    database.AddEmployee(1, "Muster", "Max", 0);
-    database.AddEmployee(2, "Beispiel", "Erika", 0);
-    database.AddLogin(1, "max", "geheim", mv::GroupAdmin);
-    platform.SetProgramFolder(database.Folder());
-    program = std::make_unique<mv::Program>(platform);
-    platform.Attach(program->s.rt);
-  }
-  ~QtProgram() override { program.reset(); }
-
-  // Starts the program; the login window shows.
-  mv::frmLogin& Start() {
-    EXPECT_EQ(program->Start(), 0);
-    mvtest::Pump();
-    mv::frmLogin* login = program->core.frmLogin.IfLoaded();
-    if (!login) throw std::runtime_error("no login window");
-    return *login;
-  }
-  QLineEdit* Edit(const forms::Control& box) {
-    return static_cast<QLineEdit*>(platform.WidgetOf(box));
-  }
-  mv::frmKalender& LogIn() {
-    mv::frmLogin& login = Start();
-    TypeInto(login.txtID, QStringLiteral("max"));
-    TypeInto(login.txtPW, QStringLiteral("geheim"));
-    QTest::keyClick(Edit(login.txtPW), Qt::Key_Return);
-    mvtest::Pump();
-    mv::frmKalender* main = program->calendar.frmKalender.IfLoaded();
-    if (!main) throw std::runtime_error("no main window after the login");
-    return *main;
-  }
-  // Mouse input on a cell of the month grid, as it lies on screen.
-  void Mouse(mv::frmKalender& main, QEvent::Type type, int row, int col, Qt::MouseButton button,
-             Qt::MouseButtons held) {
-    const forms::Grid& grid = main.grdCal;
-    const QPoint at((grid.ColPos(col) + grid.ColWidth(col) / 2) / 15,
-                    (grid.RowPos(row) + grid.RowHeight(row) / 2) / 15);
-    QWidget* viewport = static_cast<QAbstractScrollArea*>(platform.WidgetOf(grid))->viewport();
-    QMouseEvent event(type, at, viewport->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &event);
-  }
-  // Types into a box as a person does: click into it, then the keys.
-  void TypeInto(const forms::Control& box, const QString& text) {
-    QTest::mouseClick(Edit(box), Qt::LeftButton);
-    QTest::keyClicks(Edit(box), text);
-  }
-
-  mvtest::AnsweringPlatform platform;
-  mvtest::TestApp database;
-  std::unique_ptr<mv::Program> program;
-};
+using mvtest::QtProgram;
 
 TEST_F(QtProgram, ALoginTypedOnTheLoginWindowReachesTheMainWindow) {
   mv::frmLogin& login = Start();
@@ -146,19 +82,13 @@ TEST_F(QtProgram, ANoteTypedIntoTheNoteDialogWhileTheEntryWaitsIsAttachedToTheDa
   platform.QueueAnswer(
       QMessageBox::Yes);  // with a note: the dialog opens and the entry waits for it
   bool dialogWorked = false;
-  QMetaObject::invokeMethod(
-      qApp,
-      [this, &main, &dialogWorked] {
-        mv::frmNotiz* dialog = program->calendar.frmNotiz.IfLoaded();
-        if (!dialog || !dialog->Visible() || main.Enabled()) return;
-        auto* note = static_cast<QComboBox*>(platform.WidgetOf(dialog->cmb_Note));
-        QTest::mouseClick(note, Qt::LeftButton);
-        QTest::keyClicks(note, QStringLiteral("Kur in Bad Ems"));
-        QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(dialog->cmdSave)),
-                          Qt::LeftButton);
-        dialogWorked = true;
-      },
-      Qt::QueuedConnection);
+  WhenTheNoteDialogWaits(main, [this, &dialogWorked](mv::frmNotiz& dialog) {
+    auto* note = static_cast<QComboBox*>(platform.WidgetOf(dialog.cmb_Note));
+    QTest::mouseClick(note, Qt::LeftButton);
+    QTest::keyClicks(note, QStringLiteral("Kur in Bad Ems"));
+    QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(dialog.cmdSave)), Qt::LeftButton);
+    dialogWorked = true;
+  });
   Mouse(main, QEvent::MouseButtonRelease, 5, 11, Qt::LeftButton, Qt::NoButton);
   mvtest::Pump();
 
@@ -195,9 +125,8 @@ TEST_F(QtProgram, AWrongPasswordIsRefusedInABoxWithTheProgramsTitle) {
 
   ASSERT_EQ(platform.Shown().size(), 2u);
   EXPECT_EQ(platform.Shown()[1].Title, QStringLiteral("Morvellan"));
-  EXPECT_EQ(
-      platform.Shown()[1].Text,
-      QString::fromStdString(program->s.T(136)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+  EXPECT_EQ(platform.Shown()[1].Text,
+            QString::fromStdString(program->s.T(136)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
   EXPECT_TRUE(program->core.frmLogin.IsLoaded());
   EXPECT_TRUE(Edit(login.txtID)->text().isEmpty());
   EXPECT_TRUE(Edit(login.txtPW)->text().isEmpty());

@@ -1,8 +1,13 @@
 #include "QtTestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTemporaryFile>
+#include <QTest>
+#include <algorithm>
+#include <utility>
 
 namespace mvtest {
 
@@ -16,13 +21,26 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
   if (previousHandler) previousHandler(type, context, message);
 }
 
+// The offscreen platform's one screen as the smallest the program is made for.
+void UseSmallScreen() {
+  static QTemporaryFile config;
+  if (!config.open()) return;
+  config.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": )" +
+               QByteArray::number(kScreen.width()) + R"(, "height": )" +
+               QByteArray::number(kScreen.height()) +
+               R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  config.flush();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+}
+
 }  // namespace
 
 QApplication& EnsureApp() {
   static int argc = 1;
   static char name[] = "test_qt";
   static char* argv[] = {name, nullptr};
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.isEmpty() || platform == "offscreen") UseSmallScreen();
   if (!previousHandler) previousHandler = qInstallMessageHandler(QuietHandler);
   static QApplication* app = new QApplication(argc, argv);
   return *app;
@@ -34,19 +52,40 @@ void Pump() {
 
 AnsweringPlatform::AnsweringPlatform() {
   SetModalHook([this](QWidget& modal) {
-    auto* box = qobject_cast<QMessageBox*>(&modal);
-    if (!box) {
+    if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
+      Answer(*box);
+    } else {
       ++otherDialogs_;
-      return;
     }
-    shown_.push_back({box->windowTitle(), box->text(), box->standardButtons(), box->icon()});
-    QAbstractButton* button = box->defaultButton();
-    if (!answers_.empty()) {
-      button = box->button(answers_.front());
-      answers_.pop_front();
-    }
-    if (button) button->click();
   });
+}
+
+void AnsweringPlatform::Answer(QMessageBox& box) {
+  box.show();
+  Pump();
+  QList<QAbstractButton*> buttons = box.buttons();
+  std::sort(buttons.begin(), buttons.end(), [](QAbstractButton* a, QAbstractButton* b) {
+    return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+  });
+  QStringList texts;
+  for (QAbstractButton* button : buttons) texts << button->text().remove(QLatin1Char('&'));
+  shown_.push_back({box.windowTitle(), box.text(), box.standardButtons(), box.icon(), texts});
+  if (look_) std::exchange(look_, nullptr)(box);
+  QueuedAnswer answer{QMessageBox::NoButton, 0};
+  if (!answers_.empty()) {
+    answer = answers_.front();
+    answers_.pop_front();
+  }
+  if (answer.Key != 0) {
+    QTest::keyClick(&box, static_cast<Qt::Key>(answer.Key));
+    Pump();
+    if (!box.isVisible()) return;
+    ++keysIgnored_;
+  }
+  QAbstractButton* button =
+      answer.Button != QMessageBox::NoButton ? box.button(answer.Button) : box.defaultButton();
+  if (button) button->click();
+  Pump();
 }
 
 void SaveArtifact(QWidget& window, const std::string& name) {

@@ -1,9 +1,9 @@
 #include "forms/qt/ComboBoxAdapter.h"
 
-#include <QApplication>
-#include <QClipboard>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 #include "forms/Keys.h"
 #include "forms/qt/Convert.h"
@@ -13,7 +13,8 @@ namespace forms::qt {
 
 ComboBoxAdapter::ComboBoxAdapter(FormWindow& window, ComboBox& combo, QWidget* parent)
     : ControlAdapter(window, combo, new QComboBox(parent)),
-      view_(static_cast<QComboBox*>(Widget())) {
+      view_(static_cast<QComboBox*>(Widget())),
+      input_([this](const std::function<void()>& action) { Act(action); }) {
   view_->setInsertPolicy(QComboBox::NoInsert);
   view_->setMaxVisibleItems(16);
   view_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -38,42 +39,69 @@ void ComboBoxAdapter::SyncOwn() {
   if (view_->isEditable() != editable) {
     view_->setEditable(editable);
     if (editable) {
-      view_->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
-      view_->lineEdit()->setDragEnabled(false);
-      view_->lineEdit()->setAcceptDrops(false);
-      Watch(view_->lineEdit());
+      QLineEdit* edit = view_->lineEdit();
+      edit->setContextMenuPolicy(Qt::NoContextMenu);
+      edit->setDragEnabled(false);
+      edit->setAcceptDrops(false);
+      // The runtime completes nothing: what the user types is what the field holds.
+      view_->setCompleter(nullptr);
+      Watch(edit);
+      connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { MirrorSelection(); });
+      connect(edit, &QLineEdit::selectionChanged, this, [this] { MirrorSelection(); });
     }
   }
   SyncItems();
   if (view_->currentIndex() != combo.ListIndex()) view_->setCurrentIndex(combo.ListIndex());
-  if (editable) {
-    view_->lineEdit()->setReadOnly(combo.Locked());
-    const QString text = ToQt(combo.Text());
-    if (view_->currentText() != text) view_->setEditText(text);
-  }
+  if (editable) SyncEditField();
   view_->setFocusPolicy(combo.TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
   ApplyColors(QPalette::Base, QPalette::Text, false);
+}
+
+void ComboBoxAdapter::SyncEditField() {
+  const ComboBox& combo = Model();
+  QLineEdit* edit = view_->lineEdit();
+  edit->setReadOnly(combo.Locked());
+  const ShownText shown(combo.Text(), "", false);
+  if (edit->text() != shown.Text()) edit->setText(shown.Text());
+  const int caret = combo.Caret();
+  const int anchor = caret == combo.SelStart() ? caret + combo.SelLength() : combo.SelStart();
+  if (anchor == caret) {
+    edit->setCursorPosition(shown.ToShown(caret));
+  } else {
+    edit->setSelection(shown.ToShown(anchor), shown.ToShown(caret) - shown.ToShown(anchor));
+  }
+}
+
+// The widget moved the caret on its own (all selected as the focus came by Tab).
+void ComboBoxAdapter::MirrorSelection() {
+  QLineEdit* edit = view_->lineEdit();
+  if (Syncing() || !Target() || !edit || !edit->hasFocus()) return;
+  const ShownText shown(Model().Text(), "", false);
+  const int caret = shown.FromShown(edit->cursorPosition());
+  int anchor = caret;
+  if (edit->hasSelectedText()) {
+    const int start = shown.FromShown(edit->selectionStart());
+    const int end = shown.FromShown(edit->selectionEnd());
+    anchor = caret == start ? end : start;
+  }
+  ComboBox& combo = Model();
+  if (caret == combo.Caret() && std::min(anchor, caret) == combo.SelStart() &&
+      std::abs(caret - anchor) == combo.SelLength())
+    return;
+  Act([&combo, anchor, caret] {
+    combo.UserPlaceCaret(anchor, false);
+    combo.UserPlaceCaret(caret, true);
+  });
 }
 
 bool ComboBoxAdapter::Key(const QKeyEvent& event) {
   ComboBox& combo = Model();
   const int key = event.key();
   if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return false;
-  if (combo.Locked()) return true;
-  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-    if (combo.Style() != vbComboDropdownList && (event.modifiers() & Qt::ControlModifier) &&
-        key == Qt::Key_V) {
-      const QString pasted = QApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0);
-      Act([this, pasted] { Model().UserSetText(Model().Text() + FromQt(pasted)); });
-      return true;
-    }
-    return false;  // Alt+Down and F4 drop the list down
-  }
-  if (key == Qt::Key_Backspace) {
-    Act([this] { Model().UserKey(vbKeyBack); });
-    return true;
-  }
-  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+  const bool editable = combo.Style() != vbComboDropdownList;
+  if (combo.Locked() && !editable) return true;
+  const bool plain = !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)) {
     Act([this, key] { Model().UserKey(key == Qt::Key_Escape ? vbKeyEscape : vbKeyReturn); });
     // On to the window's default or cancel button; the combo box itself would pick a matching
     // entry.
@@ -81,29 +109,41 @@ bool ComboBoxAdapter::Key(const QKeyEvent& event) {
     if (Target()) QCoreApplication::sendEvent(&Window(), &forwarded);
     return true;
   }
-  if (key == Qt::Key_Delete) {
-    if (combo.Style() != vbComboDropdownList) Act([this] { Model().UserSetText(""); });
+  if (editable) return input_.Key(combo, event);
+  if (!plain) return false;  // Alt+Down and F4 drop the list down
+  if (key == Qt::Key_Backspace) {
+    Act([this] { Model().UserKey(vbKeyBack); });
     return true;
   }
   const QString text = event.text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return false;
-  if (combo.Style() == vbComboDropdownList) {
-    // KeyPress first; the list then jumps to the entry that starts with the key.
-    Act([this, text] { Model().UserKey(text.at(0).unicode()); });
-    return false;
-  }
-  Act([this, text] { Model().UserType(FromQt(text)); });
-  return true;
+  if (text.isEmpty() || !text.at(0).isPrint()) return key == Qt::Key_Delete;
+  // KeyPress first; the list then jumps to the entry that starts with the key.
+  Act([this, text] { Model().UserKey(text.at(0).unicode()); });
+  return false;
 }
 
 bool ComboBoxAdapter::eventFilter(QObject* watched, QEvent* event) {
   if (Target()) {
+    const bool inField = view_->isEditable() && watched == view_->lineEdit();
     switch (event->type()) {
       case QEvent::KeyPress:
         if (Key(*static_cast<QKeyEvent*>(event))) return true;
         break;
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseMove:
+        if (inField) {
+          const auto& mouse = *static_cast<QMouseEvent*>(event);
+          const int position =
+              ShownText(Model().Text(), "", false)
+                  .FromShown(view_->lineEdit()->cursorPositionAt(mouse.position().toPoint()));
+          if (input_.Mouse(Model(), mouse, position)) return true;
+        } else if (event->type() != QEvent::MouseButtonRelease &&
+                   event->type() != QEvent::MouseMove && Model().Locked()) {
+          return true;
+        }
+        break;
       case QEvent::Wheel:
         if (Model().Locked()) return true;
         break;

@@ -3,12 +3,12 @@
 
 #include "forms/ComboBox.h"
 #include "forms/qt/ControlAdapter.h"
+#include "forms/qt/EditInput.h"
 
 namespace forms::qt {
 
-// A choice from the list is the runtime's UserSelect; typing into the edit field goes key by key
-// through the runtime (KeyPress, then Change). A locked combo box neither drops down nor takes
-// keys.
+// A choice from the list is the runtime's UserSelect; the edit field edits through the runtime as
+// a text box does. A locked combo box neither drops down nor takes keys.
 class ComboBoxAdapter : public ControlAdapter {
  public:
   ComboBoxAdapter(FormWindow& window, ComboBox& combo, QWidget* parent);
@@ -21,8 +21,11 @@ class ComboBoxAdapter : public ControlAdapter {
   ComboBox& Model() const { return static_cast<ComboBox&>(*Target()); }
   bool Key(const QKeyEvent& event);
   void SyncItems();
+  void SyncEditField();
+  void MirrorSelection();
 
   QComboBox* view_;
+  EditInput input_;
 };
 
 }  // namespace forms::qt

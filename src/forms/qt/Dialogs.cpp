@@ -13,14 +13,21 @@
 
 #include "forms/Menu.h"
 #include "forms/qt/Convert.h"
+#include "forms/qt/MessageBox.h"
 
 namespace forms::qt {
 
 namespace {
 
 int RunModal(QDialog& dialog, const ModalHook& hook) {
-  if (!hook) return dialog.exec();
-  hook(dialog);
+  if (hook) {
+    hook(dialog);
+  } else {
+    dialog.exec();
+  }
+  // Without a window manager nobody hands the focus back to the window that opened the dialog.
+  if (QWidget* opener = dialog.parentWidget(); opener && opener->isVisible())
+    opener->activateWindow();
   return dialog.result();
 }
 
@@ -107,10 +114,8 @@ void AddEntries(QMenu& popup, const Menu& menu, std::unordered_map<QAction*, Men
 
 int ShowMessageBox(QWidget* parent, const MessageBoxRequest& request, const ModalHook& hook) {
   const ButtonSet set = ButtonsOf(request.Buttons);
-  QMessageBox box(IconOf(request.Icon), ToQt(request.Title), Caption(request.Prompt), set.buttons,
-                  parent);
-  box.setTextFormat(Qt::PlainText);
-  box.setWindowModality(Qt::ApplicationModal);
+  MessageBox box(IconOf(request.Icon), ToQt(request.Title), Caption(request.Prompt), set.buttons,
+                 request.Language, parent);
   // The first button is the default one, as on Windows.
   QMessageBox::StandardButton first = QMessageBox::NoButton;
   for (QMessageBox::StandardButton b :
@@ -135,6 +140,8 @@ std::optional<std::string> ShowInputBox(QWidget* parent, const InputBoxRequest& 
   dialog.setWindowTitle(ToQt(request.Title));
   dialog.setLabelText(Caption(request.Prompt));
   dialog.setTextValue(ToQt(request.Default));
+  dialog.setOkButtonText(ButtonText(QMessageBox::Ok, request.Language));
+  dialog.setCancelButtonText(ButtonText(QMessageBox::Cancel, request.Language));
   dialog.setWindowModality(Qt::ApplicationModal);
   if (RunModal(dialog, hook) != QDialog::Accepted) return std::nullopt;
   return FromQt(dialog.textValue());

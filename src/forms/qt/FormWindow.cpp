@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <algorithm>
 
 #include "forms/CommandButton.h"
@@ -102,6 +104,7 @@ void FormWindow::Sync() {
   }
   SetGeometry();
   Relayout();
+  if (form_->Visible() && !isVisible() && !opened_) PlaceOpening();
   if (form_->Visible() != isVisible()) setVisible(form_->Visible());
   syncing_ = false;
 }
@@ -128,12 +131,54 @@ void FormWindow::SetFlags() {
 
 void FormWindow::SetGeometry() {
   const QRect outer = PxRect(form_->Left(), form_->Top(), form_->Width(), form_->Height());
-  if (outer == placed_) return;
+  if (outer != placed_) Place(outer);
+}
+
+QSize FormWindow::FrameSize() const {
+  return Framed(*form_) ? QSize(2 * kBorder, kCaption + 2 * kBorder) : QSize(0, 0);
+}
+
+QSize FormWindow::ContentSize() const {
+  QSize content(1, 1);
+  for (const QWidget* child : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isHidden()) continue;
+    content =
+        content.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
+  }
+  const int menu = menuBar_->isHidden() ? 0 : menuBar_->sizeHint().height();
+  return {content.width(), content.height() + menu};
+}
+
+void FormWindow::PlaceOpening() {
+  opened_ = true;
+  QRect outer = PxRect(form_->Left(), form_->Top(), form_->Width(), form_->Height());
+  const FormWindow* opener = host_.OpenerOf(*this);
+  const QRect over =
+      opener ? opener->Outer() : QGuiApplication::primaryScreen()->availableGeometry();
+  outer.moveCenter(over.center());
+  Place(outer);
+}
+
+void FormWindow::Place(QRect outer) {
+  const QSize frame = FrameSize();
+  // Until the window opens its controls may not be in place yet: it goes where it is told.
+  if (opened_) {
+    const QScreen* on = QGuiApplication::screenAt(outer.center());
+    const QRect screen = (on ? on : QGuiApplication::primaryScreen())->availableGeometry();
+    // Too large for the screen: the empty room beyond the controls goes first.
+    if (outer.width() > screen.width() || outer.height() > screen.height()) {
+      const QSize least = ContentSize() + frame;
+      outer.setSize(
+          outer.size().boundedTo(screen.size()).expandedTo(least).boundedTo(outer.size()));
+    }
+    // Wholly on the screen; where it cannot be, its top left stays visible.
+    outer.moveLeft(
+        std::max(screen.left(), std::min(outer.left(), screen.right() + 1 - outer.width())));
+    outer.moveTop(
+        std::max(screen.top(), std::min(outer.top(), screen.bottom() + 1 - outer.height())));
+  }
   placed_ = outer;
-  const int frameWidth = Framed(*form_) ? 2 * kBorder : 0;
-  const int frameHeight = Framed(*form_) ? kCaption + 2 * kBorder : 0;
-  const QSize inner(std::max(1, outer.width() - frameWidth),
-                    std::max(1, outer.height() - frameHeight));
+  const QSize inner = (outer.size() - frame).expandedTo(QSize(1, 1));
   if (form_->BorderStyle() == 2) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -142,6 +187,8 @@ void FormWindow::SetGeometry() {
     setFixedSize(inner);
   }
   move(outer.topLeft());
+  // The runtime's Left, Top, Width and Height say where the window is.
+  form_->UserMove(Twips(outer.x()), Twips(outer.y()), Twips(outer.width()), Twips(outer.height()));
 }
 
 void FormWindow::Relayout() {
@@ -237,9 +284,7 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 
 void FormWindow::ReportGeometry() {
   if (!form_) return;
-  const int frameWidth = Framed(*form_) ? 2 * kBorder : 0;
-  const int frameHeight = Framed(*form_) ? kCaption + 2 * kBorder : 0;
-  placed_ = QRect(pos(), QSize(width() + frameWidth, height() + frameHeight));
+  placed_ = Outer();
   form_->UserMove(Twips(placed_.x()), Twips(placed_.y()), Twips(placed_.width()),
                   Twips(placed_.height()));
 }

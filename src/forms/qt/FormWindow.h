@@ -27,6 +27,8 @@ class FormWindow : public QWidget {
   ControlAdapter* AdapterOf(const Control& control) const;
   QWidget* WidgetOf(const Control& control) const;
 
+  // The window on the screen, frame and title bar included.
+  QRect Outer() const { return {pos(), size() + FrameSize()}; }
   // Mirrors the window's own state (caption, frame, geometry, colour, pointer, visibility).
   void Sync();
   void SyncControl(Control& control);
@@ -63,6 +65,13 @@ class FormWindow : public QWidget {
   void Restack();
   void SetFlags();
   void SetGeometry();
+  // A window that opens is centred over the window that opened it (on the screen for the first)
+  // and kept on the screen.
+  void PlaceOpening();
+  void Place(QRect outer);
+  QSize FrameSize() const;
+  // The smallest inner size that still shows every control.
+  QSize ContentSize() const;
   void Activated();
   void ReportGeometry();
 
@@ -75,6 +84,7 @@ class FormWindow : public QWidget {
   std::unordered_map<const Control*, int> zPositions_;
   Qt::WindowFlags flags_;
   QRect placed_;
+  bool opened_ = false;
   bool syncing_ = false;
   int mirroring_ = 0;
 };

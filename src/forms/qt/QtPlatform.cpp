@@ -46,6 +46,9 @@ QPalette ClassicPalette() {
   p.setColor(QPalette::ToolTipText, ToQColor(vbInfoText));
   for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
     p.setColor(QPalette::Disabled, role, gray);
+  // The circle of a disabled option button and the box of a disabled check box are filled like the
+  // window; text boxes and lists keep their own back colour.
+  p.setColor(QPalette::Disabled, QPalette::Base, face);
   return p;
 }
 

@@ -1,7 +1,5 @@
 #include "forms/qt/TextBoxAdapter.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,26 +17,16 @@ QWidget* MakeEditor(const TextBox& textBox, QWidget* parent) {
   return new QLineEdit(parent);
 }
 
-bool MovesCaret(int key) {
-  switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-      return true;
-    default:
-      return false;
-  }
+bool IsMouse(QEvent::Type type) {
+  return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+         type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
 }
 
 }  // namespace
 
 TextBoxAdapter::TextBoxAdapter(FormWindow& window, TextBox& textBox, QWidget* parent)
-    : ControlAdapter(window, textBox, MakeEditor(textBox, parent)) {
+    : ControlAdapter(window, textBox, MakeEditor(textBox, parent)),
+      input_([this](const std::function<void()>& action) { Act(action); }) {
   line_ = qobject_cast<QLineEdit*>(Widget());
   area_ = qobject_cast<QPlainTextEdit*>(Widget());
   Widget()->setContextMenuPolicy(Qt::NoContextMenu);
@@ -56,15 +44,25 @@ TextBoxAdapter::TextBoxAdapter(FormWindow& window, TextBox& textBox, QWidget* pa
   }
 }
 
-QString TextBoxAdapter::EditorText() const { return line_ ? line_->text() : area_->toPlainText(); }
+ShownText TextBoxAdapter::Shown() const {
+  const TextBox& textBox = Model();
+  return ShownText(textBox.Text(), textBox.PasswordChar(), area_ != nullptr);
+}
+
+int TextBoxAdapter::PositionAt(const QPoint& at) const {
+  const int shown = line_ ? line_->cursorPositionAt(at) : area_->cursorForPosition(at).position();
+  return Shown().FromShown(shown);
+}
 
 std::pair<int, int> TextBoxAdapter::EditorSelection() const {
   if (line_) {
-    if (line_->hasSelectedText()) return {line_->selectionStart(), line_->selectionLength()};
-    return {line_->cursorPosition(), 0};
+    const int caret = line_->cursorPosition();
+    if (!line_->hasSelectedText()) return {caret, caret};
+    const int start = line_->selectionStart();
+    return {caret == start ? line_->selectionEnd() : start, caret};
   }
   const QTextCursor cursor = area_->textCursor();
-  return {cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()};
+  return {cursor.anchor(), cursor.position()};
 }
 
 void TextBoxAdapter::SetEditorText(const QString& text) {
@@ -75,25 +73,24 @@ void TextBoxAdapter::SetEditorText(const QString& text) {
   }
 }
 
-void TextBoxAdapter::SetEditorSelection(int start, int length) {
+void TextBoxAdapter::SetEditorSelection(int anchor, int caret) {
   if (line_) {
-    if (length > 0) {
-      line_->setSelection(start, length);
+    if (anchor == caret) {
+      line_->setCursorPosition(caret);
     } else {
-      line_->setCursorPosition(start);
+      line_->setSelection(anchor, caret - anchor);
     }
     return;
   }
   QTextCursor cursor = area_->textCursor();
-  cursor.setPosition(start);
-  cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+  cursor.setPosition(anchor);
+  cursor.setPosition(caret, QTextCursor::KeepAnchor);
   area_->setTextCursor(cursor);
 }
 
 void TextBoxAdapter::SyncOwn() {
   const TextBox& textBox = Model();
-  QString shown = ToQt(textBox.DisplayText());
-  if (area_) shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  const ShownText shown = Shown();
   if (line_) {
     line_->setReadOnly(textBox.Locked());
     Qt::Alignment alignment = Qt::AlignLeft;
@@ -104,140 +101,64 @@ void TextBoxAdapter::SyncOwn() {
     area_->setReadOnly(textBox.Locked());
   }
   ApplyColors(QPalette::Base, QPalette::Text, false);
-  if (EditorText() != shown) SetEditorText(shown);
-  if (mirroring_) return;
-  const std::pair<int, int> selection{textBox.SelStart(), textBox.SelLength()};
-  if (EditorSelection() != selection) SetEditorSelection(selection.first, selection.second);
+  const QString text = line_ ? line_->text() : area_->toPlainText();
+  if (text != shown.Text()) SetEditorText(shown.Text());
+  const int caret = textBox.Caret();
+  const int anchor = caret == textBox.SelStart() ? caret + textBox.SelLength() : textBox.SelStart();
+  const std::pair<int, int> wanted{shown.ToShown(anchor), shown.ToShown(caret)};
+  if (EditorSelection() != wanted) SetEditorSelection(wanted.first, wanted.second);
 }
 
+// The widget moved its caret on its own: a line up or down, or all selected as the focus came by
+// Tab.
 void TextBoxAdapter::MirrorSelection() {
-  if (Syncing() || mirroring_ || !Target()) return;
-  const auto [start, length] = EditorSelection();
-  if (start == Model().SelStart() && length == Model().SelLength()) return;
-  mirroring_ = true;
-  Act([this, start = start, length = length] { Model().UserSelect(start, length); });
-  mirroring_ = false;
-}
-
-void TextBoxAdapter::Send(int keyAscii) {
-  Act([this, keyAscii] { Model().UserKey(keyAscii); });
-}
-
-void TextBoxAdapter::Type(const QString& text) {
-  Act([this, text] { Model().UserType(FromQt(text)); });
-}
-
-void TextBoxAdapter::Replace(int start, int length, const QString& with) {
-  Act([this, start, length, with] {
-    TextBox& textBox = Model();
-    UserInput input(textBox);
-    if (!input || textBox.Locked()) return;
-    QString inserted = with;
-    if (textBox.MaxLength() > 0) {
-      const int room =
-          textBox.MaxLength() - (static_cast<int>(ToQt(textBox.Text()).size()) - length);
-      inserted.truncate(std::max(0, room));
-    }
-    textBox.SetSelStart(start);
-    textBox.SetSelLength(length);
-    textBox.SetSelText(FromQt(inserted));
+  // Losing the focus clears the widget's selection; the runtime's stays, as on Windows.
+  if (Syncing() || !Target() || !Widget()->hasFocus()) return;
+  const ShownText shown = Shown();
+  const auto [anchorShown, caretShown] = EditorSelection();
+  const int anchor = shown.FromShown(anchorShown);
+  const int caret = shown.FromShown(caretShown);
+  TextBox& textBox = Model();
+  const int start = std::min(anchor, caret);
+  if (caret == textBox.Caret() && start == textBox.SelStart() &&
+      std::abs(caret - anchor) == textBox.SelLength())
+    return;
+  Act([&textBox, anchor = anchor, caret = caret] {
+    textBox.UserPlaceCaret(anchor, false);
+    textBox.UserPlaceCaret(caret, true);
   });
 }
 
-void TextBoxAdapter::DeleteForward() {
-  const TextBox& textBox = Model();
-  const int length = textBox.SelLength() > 0 ? textBox.SelLength() : 1;
-  if (textBox.SelLength() == 0 &&
-      textBox.SelStart() >= static_cast<int>(ToQt(textBox.Text()).size()))
-    return;
-  Replace(textBox.SelStart(), length, QString());
-}
-
-void TextBoxAdapter::Copy() {
-  const TextBox& textBox = Model();
-  if (textBox.PasswordChar().empty() && textBox.SelLength() > 0)
-    QApplication::clipboard()->setText(ToQt(textBox.SelText()));
-}
-
-void TextBoxAdapter::Paste() {
-  QString text = QApplication::clipboard()->text();
-  if (!Model().MultiLine()) text = text.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('\r'));
-  Replace(Model().SelStart(), Model().SelLength(), text);
-}
-
-bool TextBoxAdapter::Key(const QKeyEvent& event) {
-  const Qt::KeyboardModifiers mods = event.modifiers();
-  const bool ctrl = mods & Qt::ControlModifier;
-  const bool shift = mods & Qt::ShiftModifier;
-  if (mods & Qt::AltModifier) return false;  // menu keys
-  const int key = event.key();
-  if (key == Qt::Key_Tab || key == Qt::Key_Backtab || MovesCaret(key)) return false;
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      Send(vbKeyReturn);
-      return true;
-    case Qt::Key_Escape:
-      Send(vbKeyEscape);
-      return true;
-    case Qt::Key_Backspace:
-      Send(vbKeyBack);
-      return true;
-    case Qt::Key_Delete:
-      if (shift) Copy();
-      if (!shift || Model().PasswordChar().empty()) DeleteForward();
-      return true;
-    case Qt::Key_Insert:
-      if (shift) Paste();
-      if (ctrl) Copy();
-      return true;
-    default:
-      break;
-  }
-  if (ctrl) {
-    if (key == Qt::Key_C) Copy();
-    if (key == Qt::Key_V) Paste();
-    if (key == Qt::Key_X && Model().PasswordChar().empty()) {
-      Copy();
-      DeleteForward();
-    }
-    if (key == Qt::Key_A)
-      Act([this] { Model().UserSelect(0, static_cast<int>(ToQt(Model().Text()).size())); });
-    // Other control keys would edit behind the runtime's back (undo, delete word).
-    return true;
-  }
-  const QString text = event.text();
-  if (!text.isEmpty() && text.at(0).isPrint()) {
-    Type(text);
-    return true;
-  }
-  return false;
-}
-
 bool TextBoxAdapter::eventFilter(QObject* watched, QEvent* event) {
-  if (Target()) {
-    switch (event->type()) {
-      case QEvent::KeyPress:
-        if (Key(*static_cast<QKeyEvent*>(event))) return true;
-        break;
-      case QEvent::InputMethod: {
-        const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
-        if (!committed.isEmpty()) Type(committed);
-        return true;
-      }
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-        // The middle button pastes X11's selection on its own.
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) return true;
-        break;
-      default:
-        break;
-    }
+  if (!Target()) return ControlAdapter::eventFilter(watched, event);
+  const QEvent::Type type = event->type();
+  if (IsMouse(type)) {
     WatchClicks(
         event, [this] { Model().UserClick(); },
         [this] {
           if (Model().DblClick) Model().DblClick();
         });
+    if (!Target()) return true;
+    const auto& mouse = *static_cast<QMouseEvent*>(event);
+    return input_.Mouse(Model(), mouse, PositionAt(mouse.position().toPoint()));
+  }
+  if (type == QEvent::KeyPress) {
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const bool plain = !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (plain && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+      Act([this] { Model().UserKey(vbKeyReturn); });
+      return true;
+    }
+    if (plain && key.key() == Qt::Key_Escape) {
+      Act([this] { Model().UserKey(vbKeyEscape); });
+      return true;
+    }
+    if (input_.Key(Model(), key)) return true;
+  }
+  if (type == QEvent::InputMethod) {
+    const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+    if (!committed.isEmpty()) Act([this, committed] { Model().UserType(FromQt(committed)); });
+    return true;
   }
   return ControlAdapter::eventFilter(watched, event);
 }

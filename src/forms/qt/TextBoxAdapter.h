@@ -5,12 +5,13 @@
 
 #include "forms/TextBox.h"
 #include "forms/qt/ControlAdapter.h"
+#include "forms/qt/EditInput.h"
 
 namespace forms::qt {
 
-// Every key that edits goes through the runtime (KeyPress may change or swallow it, MaxLength and
-// Locked apply, Change follows); the widget shows the result, masked by PasswordChar. Keys that
-// only move the caret stay with the widget and the new caret is reported back.
+// Keys and mouse edit through the runtime (caret, selection, KeyPress, MaxLength, Locked, Change);
+// the widget shows the runtime's text, masked by PasswordChar, with its caret and selection. Only
+// the caret moves between lines of a multi-line box are the widget's, reported back.
 class TextBoxAdapter : public ControlAdapter {
  public:
   TextBoxAdapter(FormWindow& window, TextBox& textBox, QWidget* parent);
@@ -21,23 +22,19 @@ class TextBoxAdapter : public ControlAdapter {
 
  private:
   TextBox& Model() const { return static_cast<TextBox&>(*Target()); }
-  bool Key(const QKeyEvent& event);
-  void Send(int keyAscii);
-  void Type(const QString& text);
-  void Replace(int start, int length, const QString& with);
-  void DeleteForward();
-  void Copy();
-  void Paste();
+  ShownText Shown() const;
+  // Where the pointer is, as a position in the runtime's text.
+  int PositionAt(const QPoint& at) const;
   void MirrorSelection();
 
-  QString EditorText() const;
+  // Anchor and caret as the widget has them.
   std::pair<int, int> EditorSelection() const;
   void SetEditorText(const QString& text);
-  void SetEditorSelection(int start, int length);
+  void SetEditorSelection(int anchor, int caret);
 
   QLineEdit* line_ = nullptr;
   QPlainTextEdit* area_ = nullptr;
-  bool mirroring_ = false;
+  EditInput input_;
 };
 
 }  // namespace forms::qt

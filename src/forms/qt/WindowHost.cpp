@@ -53,6 +53,17 @@ QWidget* WindowHost::ActiveWindow() const {
   return nullptr;
 }
 
+FormWindow* WindowHost::OpenerOf(const FormWindow& opening) const {
+  Form* active = runtime_.Windows().ActiveForm();
+  FormWindow* window = active ? WindowOf(*active) : nullptr;
+  if (window && window != &opening && window->isVisible()) return window;
+  for (Form* form : runtime_.Windows().VisibleForms()) {
+    FormWindow* shown = WindowOf(*form);
+    if (shown && shown != &opening && shown->isVisible()) return shown;
+  }
+  return nullptr;
+}
+
 void WindowHost::Dispatch(const std::function<void()>& input) {
   ++depth_;
   std::optional<std::string> failure;

@@ -30,6 +30,9 @@ class WindowHost : public QObject, public WindowObserver {
   // The window of the runtime's active form, the natural parent of a dialog; nullptr when none
   // shows.
   QWidget* ActiveWindow() const;
+  // The window a window that opens now comes from: the active one, else the front-most shown;
+  // nullptr for the first window.
+  FormWindow* OpenerOf(const FormWindow& opening) const;
 
   // Runs user input that enters the runtime. A failure the handlers leave unhandled is shown in a
   // message box instead of ending the program; windows unloaded meanwhile are deleted only after
