@@ -229,7 +229,17 @@ std::vector<std::string> Connection::TableNames() const {
 sqlite3* Connection::Handle() const { return IsOpen() ? state_->db : nullptr; }
 
 std::string JetConnectionString(std::string_view path) {
-  return "Provider = Microsoft.Jet.OLEDB.4.0;Data Source = " + std::string(path);
+  // Unquoted, a path would end at a ';' or be read as quoted from a leading quote on.
+  std::string value(path);
+  const std::size_t first = value.find_first_not_of(" \t");
+  const bool needsQuotes =
+      value.find(';') != std::string::npos ||
+      (first != std::string::npos && (value[first] == '"' || value[first] == '\''));
+  if (needsQuotes && value.find('"') == std::string::npos)
+    value = '"' + value + '"';
+  else if (needsQuotes && value.find('\'') == std::string::npos)
+    value = '\'' + value + '\'';
+  return "Provider = Microsoft.Jet.OLEDB.4.0;Data Source = " + value;
 }
 
 void CreateDatabaseFile(const std::string& path, const std::string& schemaSql) {

@@ -66,7 +66,8 @@ class Connection {
   std::shared_ptr<detail::ConnectionState> state_;
 };
 
-// Builds the program's Jet connection string for a path.
+// Builds the program's Jet connection string for a path (in quotes where it holds a ';' or
+// starts with a quote).
 std::string JetConnectionString(std::string_view path);
 
 // Creates a NEW database file at path and runs schemaSql (native SQLite) in it, in one

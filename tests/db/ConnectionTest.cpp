@@ -47,6 +47,19 @@ TEST_F(DbTest, OpensTheProgramsConnectionStringWithBlanksPaddingOrQuotes) {
   }
 }
 
+TEST(DbConnection, TheProgramsConnectionStringOpensAFileWhoseFolderHasASemicolonOrQuotes) {
+  TempDir d;
+  for (const char* folder : {"Abwesenheiten; 2024", "Team \"A\"; B", "'Planung'"}) {
+    const std::filesystem::path dir = d.Path() / folder;
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "Morvellan.mdb").string();
+    db::CreateDatabaseFile(file, dbtest::ReadSchema());
+    db::Connection c;
+    c.Open(db::JetConnectionString(file));
+    EXPECT_EQ(c.Path(), file);
+  }
+}
+
 TEST(DbConnection, AMissingEmptyOrFolderPathOrAFileThatIsNoDatabaseFailsAndCreatesNothing) {
   TempDir d;
   const std::string text = d.File("text.mdb");
