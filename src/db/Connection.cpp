@@ -48,6 +48,11 @@ void ConnectionState::Fail(const std::string& context, int rc) const {
                 ErrorKind::Busy);
   if (primary == SQLITE_NOTADB)
     throw Error(context + ": the file " + path + " is not a database.", ErrorKind::NotADatabase);
+  if (primary == SQLITE_INTERRUPT)
+    throw Error(context + ": reading the file " + path +
+                    " does not come to an end; it is damaged or not a database of this program. "
+                    "Nothing was changed.",
+                ErrorKind::Sql);
   // A table that another copy dropped after this one read the names.
   if (SqliteMessage(db, rc).rfind("no such table", 0) == 0)
     throw Error(context + ": " + SqliteMessage(db, rc) + ".", ErrorKind::TableNotFound);
@@ -161,6 +166,7 @@ void Connection::Open(const std::string& connectionString, const std::string&, c
                 ErrorKind::FileNotFound);
   }
   sqlite3_busy_timeout(state->db, kBusyTimeoutMs);
+  state->limit.Watch(state->db);
   sqlite3_extended_result_codes(state->db, 1);
 #ifdef SQLITE_DBCONFIG_DQS_DML
   // "name" is always a name, never a text (a misspelt [Field] must fail, not compare with text).

@@ -28,7 +28,8 @@ class Connection {
   // path; a value may be put in double quotes). user, password and options are accepted and
   // ignored. Throws db::Error (FileNotFound, NotADatabase, ConnectionString, NotOpen when already
   // open) with a readable description. Tables are not checked here: a missing table fails at first
-  // use. Sets a busy timeout (kBusyTimeoutMs) so that a write meeting another copy's lock waits.
+  // use. Sets a busy timeout (kBusyTimeoutMs) so that a write meeting another copy's lock waits,
+  // and stops a statement that does not come to an end (StatementLimit) with a db::Error.
   void Open(const std::string& connectionString, const std::string& user = "",
             const std::string& password = "", int options = -1);
 

@@ -10,6 +10,7 @@
 
 #include "db/Date.h"
 #include "db/Error.h"
+#include "db/StatementLimit.h"
 #include "db/Value.h"
 
 struct sqlite3;
@@ -138,6 +139,7 @@ struct ConnectionState {
   std::unordered_map<std::string, sqlite3_stmt*> stmtCache;
   std::vector<std::string> tables;
   bool tablesLoaded = false;
+  StatementLimit limit;
 
   ~ConnectionState();
   void CloseDb();
