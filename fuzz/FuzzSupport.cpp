@@ -45,7 +45,7 @@ INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTa
   (1001, 'Müller', 'Jürgen', '0815', 'jm@example', 1, 30),
   (1002, 'O''Brien', 'Seán', '-', 'sob@example', 1, 28),
   (1003, 'Ärmel', 'Öztürk', '4711', 'oe@example', 2, 0),
-  (-5, 'Zander', 'ß', '', '', 2, 255);
+  (-5, 'Zander', 'ß', '', '', 2, 255), (1004, 'Neu', 'Ohne Einträge', '', '', 1, 25);
 INSERT INTO tbl_User VALUES (1001, 'admin', 'geheim', 1), (1002, 'obrien', 'x''y', 2);
 INSERT INTO tbl_Notizen (Text) VALUES ('Messe'), ('Schulung * 50%'), ('');
 INSERT INTO tbl_Kalender VALUES

@@ -20,7 +20,7 @@ struct Scene {
     conn.Open(db::JetConnectionString(fuzz::CreateSampleDatabase("criteria.mdb")));
     for (const char* source :
          {"tbl_Kalender", "tbl_Mitarbeiter",
-          "SELECT M.PersNr, M.Nachname, K.Datum, K.KennZ, M.UTage / 4 AS Viertel "
+          "SELECT M.PersNr, M.Nachname, K.Datum, K.KennZ, M.UTage / 4.0 AS Viertel "
           "FROM tbl_Mitarbeiter AS M LEFT JOIN tbl_Kalender AS K ON K.PersNr = M.PersNr"}) {
       auto rs = std::make_unique<db::Recordset>();
       rs->Open(source, conn, db::CursorType::Static, db::LockType::ReadOnly);
