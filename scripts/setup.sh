@@ -3,19 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake libsqlite3-dev qt6-base-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update
-  $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+scripts/install-missing.sh build-essential cmake libsqlite3-dev qt6-base-dev libgl-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"

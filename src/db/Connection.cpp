@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "db/ConnectionString.h"
 #include "db/Criteria.h"
 #include "db/Internal.h"
 
@@ -46,6 +47,11 @@ void ConnectionState::Fail(const std::string& context, int rc) const {
                 ErrorKind::Busy);
   if (primary == SQLITE_NOTADB)
     throw Error(context + ": the file " + path + " is not a database.", ErrorKind::NotADatabase);
+  if (primary == SQLITE_INTERRUPT)
+    throw Error(context + ": reading the file " + path +
+                    " does not come to an end; it is damaged or not a database of this program. "
+                    "Nothing was changed.",
+                ErrorKind::Sql);
   // A table that another copy dropped after this one read the names.
   if (SqliteMessage(db, rc).rfind("no such table", 0) == 0)
     throw Error(context + ": " + SqliteMessage(db, rc) + ".", ErrorKind::TableNotFound);
@@ -113,59 +119,6 @@ std::string ConnectionState::ResolveTable(std::string_view name) {
 
 }  // namespace detail
 
-namespace {
-
-// Splits "key = value; key = value" (values may be in double or single quotes).
-std::vector<std::pair<std::string, std::string>> ParseConnectionString(const std::string& cs) {
-  std::vector<std::pair<std::string, std::string>> out;
-  std::size_t i = 0;
-  while (i < cs.size()) {
-    std::size_t eq = cs.find('=', i);
-    std::size_t semi = cs.find(';', i);
-    if (eq == std::string::npos || (semi != std::string::npos && semi < eq)) {
-      std::string junk =
-          detail::Trim(cs.substr(i, (semi == std::string::npos ? cs.size() : semi) - i));
-      if (!junk.empty())
-        throw Error("The connection string cannot be read: \"" + junk + "\" has no '='.",
-                    ErrorKind::ConnectionString);
-      if (semi == std::string::npos) break;
-      i = semi + 1;
-      continue;
-    }
-    std::string key = detail::Trim(cs.substr(i, eq - i));
-    // Collapse inner blanks of the keyword ("Data  Source").
-    std::string k;
-    for (char c : key) {
-      if (c == ' ' || c == '\t') {
-        if (!k.empty() && k.back() != ' ') k += ' ';
-      } else {
-        k += static_cast<char>((c >= 'A' && c <= 'Z') ? c + 32 : c);
-      }
-    }
-    std::size_t v = eq + 1;
-    while (v < cs.size() && (cs[v] == ' ' || cs[v] == '\t')) ++v;
-    std::string value;
-    if (v < cs.size() && (cs[v] == '"' || cs[v] == '\'')) {
-      char q = cs[v];
-      std::size_t close = cs.find(q, v + 1);
-      if (close == std::string::npos)
-        throw Error("The connection string cannot be read: a closing quote is missing.",
-                    ErrorKind::ConnectionString);
-      value = cs.substr(v + 1, close - v - 1);
-      std::size_t next = cs.find(';', close);
-      i = next == std::string::npos ? cs.size() : next + 1;
-    } else {
-      std::size_t end = cs.find(';', v);
-      value = detail::Trim(cs.substr(v, (end == std::string::npos ? cs.size() : end) - v));
-      i = end == std::string::npos ? cs.size() : end + 1;
-    }
-    out.emplace_back(k, value);
-  }
-  return out;
-}
-
-}  // namespace
-
 Connection::Connection() = default;
 
 Connection::~Connection() { Close(); }
@@ -176,26 +129,7 @@ void Connection::Open(const std::string& connectionString, const std::string&, c
     throw Error("The connection is already open (" + Path() + "); close it first.",
                 ErrorKind::NotOpen);
 
-  std::string path;
-  bool haveSource = false;
-  for (auto& [k, v] : ParseConnectionString(connectionString)) {
-    if (k == "provider") {
-      std::string p = detail::AsciiLower(v);
-      if (p.rfind("microsoft.jet.oledb", 0) != 0 && p.rfind("microsoft.ace.oledb", 0) != 0)
-        throw Error("The provider \"" + v + "\" is not supported; use Microsoft.Jet.OLEDB.4.0.",
-                    ErrorKind::ConnectionString);
-    } else if (k == "data source" || k == "datasource" || k == "dbq") {
-      path = v;
-      haveSource = true;
-    }
-    // Other keywords (User ID, Password, Mode, ...) are accepted and ignored.
-  }
-  if (!haveSource)
-    throw Error("The connection string names no database file (Data Source is missing).",
-                ErrorKind::ConnectionString);
-  path = detail::Trim(path);
-  if (path.empty()) throw Error("The database path is empty.", ErrorKind::FileNotFound);
-
+  const std::string path = DataSourcePath(connectionString);
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0)
     throw Error("The database file " + path + " was not found (" + std::strerror(errno) + ").",
@@ -219,6 +153,7 @@ void Connection::Open(const std::string& connectionString, const std::string&, c
                 ErrorKind::FileNotFound);
   }
   sqlite3_busy_timeout(state->db, kBusyTimeoutMs);
+  state->limit.Watch(state->db);
   sqlite3_extended_result_codes(state->db, 1);
 #ifdef SQLITE_DBCONFIG_DQS_DML
   // "name" is always a name, never a text (a misspelt [Field] must fail, not compare with text).
@@ -287,7 +222,17 @@ std::vector<std::string> Connection::TableNames() const {
 sqlite3* Connection::Handle() const { return IsOpen() ? state_->db : nullptr; }
 
 std::string JetConnectionString(std::string_view path) {
-  return "Provider = Microsoft.Jet.OLEDB.4.0;Data Source = " + std::string(path);
+  // Unquoted, a path would end at a ';' or be read as quoted from a leading quote on.
+  std::string value(path);
+  const std::size_t first = value.find_first_not_of(" \t");
+  const bool needsQuotes =
+      value.find(';') != std::string::npos ||
+      (first != std::string::npos && (value[first] == '"' || value[first] == '\''));
+  if (needsQuotes && value.find('"') == std::string::npos)
+    value = '"' + value + '"';
+  else if (needsQuotes && value.find('\'') == std::string::npos)
+    value = '\'' + value + '\'';
+  return "Provider = Microsoft.Jet.OLEDB.4.0;Data Source = " + value;
 }
 
 void CreateDatabaseFile(const std::string& path, const std::string& schemaSql) {

@@ -28,7 +28,8 @@ class Connection {
   // path; a value may be put in double quotes). user, password and options are accepted and
   // ignored. Throws db::Error (FileNotFound, NotADatabase, ConnectionString, NotOpen when already
   // open) with a readable description. Tables are not checked here: a missing table fails at first
-  // use. Sets a busy timeout (kBusyTimeoutMs) so that a write meeting another copy's lock waits.
+  // use. Sets a busy timeout (kBusyTimeoutMs) so that a write meeting another copy's lock waits,
+  // and stops a statement that does not come to an end (StatementLimit) with a db::Error.
   void Open(const std::string& connectionString, const std::string& user = "",
             const std::string& password = "", int options = -1);
 
@@ -66,7 +67,8 @@ class Connection {
   std::shared_ptr<detail::ConnectionState> state_;
 };
 
-// Builds the program's Jet connection string for a path.
+// Builds the program's Jet connection string for a path (in quotes where it holds a ';' or
+// starts with a quote).
 std::string JetConnectionString(std::string_view path);
 
 // Creates a NEW database file at path and runs schemaSql (native SQLite) in it, in one

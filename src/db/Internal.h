@@ -11,6 +11,7 @@
 
 #include "db/Date.h"
 #include "db/Error.h"
+#include "db/StatementLimit.h"
 #include "db/Value.h"
 
 struct sqlite3;
@@ -186,6 +187,7 @@ struct ConnectionState {
   StatementCache statements;
   std::vector<std::string> tables;
   bool tablesLoaded = false;
+  StatementLimit limit;
 
   ~ConnectionState();
   void CloseDb();

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "DbTestSupport.h"
@@ -47,6 +48,19 @@ TEST_F(DbTest, OpensTheProgramsConnectionStringWithBlanksPaddingOrQuotes) {
   }
 }
 
+TEST(DbConnection, TheProgramsConnectionStringOpensAFileWhoseFolderHasASemicolonOrQuotes) {
+  TempDir d;
+  for (const char* folder : {"Abwesenheiten; 2024", "Team \"A\"; B", "'Planung'"}) {
+    const std::filesystem::path dir = d.Path() / folder;
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "Morvellan.mdb").string();
+    db::CreateDatabaseFile(file, dbtest::ReadSchema());
+    db::Connection c;
+    c.Open(db::JetConnectionString(file));
+    EXPECT_EQ(c.Path(), file);
+  }
+}
+
 TEST(DbConnection, AMissingEmptyOrFolderPathOrAFileThatIsNoDatabaseFailsAndCreatesNothing) {
   TempDir d;
   const std::string text = d.File("text.mdb");
@@ -74,6 +88,39 @@ TEST(DbConnection, AMissingEmptyOrFolderPathOrAFileThatIsNoDatabaseFailsAndCreat
     EXPECT_NE(std::string(e.what()).find("/nonexistent/folder/x.mdb"), std::string::npos)
         << e.what();
   }
+}
+
+TEST(DbConnection, AForeignFileWhoseTablesNeverEndFailsWithADescriptionInsteadOfHanging) {
+  TempDir d;
+  const std::string file = d.File("Morvellan.mdb");
+  db::CreateDatabaseFile(file,
+                         "CREATE VIEW tbl_Teams AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                         "SELECT i + 1 FROM n) SELECT i AS TeamNr, 'x' AS TeamName FROM n;"
+                         "CREATE TABLE tbl_Ferien (Datum DATE, notiz INTEGER);"
+                         "CREATE TRIGGER endless BEFORE INSERT ON tbl_Ferien "
+                         "BEGIN SELECT count(*) FROM tbl_Teams; END;");
+  db::Connection c;
+  c.Open(db::JetConnectionString(file));
+  const auto expectEndlessReported = [](const std::function<void()>& action, const char* what) {
+    try {
+      action();
+      ADD_FAILURE() << what << " succeeded";
+    } catch (const db::Error& e) {
+      EXPECT_NE(std::string(e.what()).find("does not come to an end"), std::string::npos)
+          << what << ": " << e.what();
+    }
+  };
+  db::Recordset teams, holidays;
+  expectEndlessReported([&] { teams.Open("tbl_Teams", c, 3, 1); }, "the table");
+  holidays.Open("tbl_Ferien", c, db::CursorType::Dynamic, db::LockType::Pessimistic);
+  expectEndlessReported(
+      [&] {
+        holidays.AddNew();
+        holidays["Datum"] = "2007-12-24";
+        holidays.Update();
+      },
+      "the write");
+  EXPECT_EQ(holidays.RecordCount(), 0);
 }
 
 TEST_F(DbTest, OpeningTwiceFails) {
