@@ -15,13 +15,8 @@ namespace {
 class ClosedOnExit {
  public:
   explicit ClosedOnExit(db::Recordset& rs) : rs_(rs) {}
-  ~ClosedOnExit() {
-    try {
-      rs_.Close();
-    } catch (const db::Error&) {
-      // Nothing was changed through it, so nothing is lost.
-    }
-  }
+  // Nothing was changed through it, so nothing is there to save.
+  ~ClosedOnExit() { rs_.Discard(); }
   ClosedOnExit(const ClosedOnExit&) = delete;
   ClosedOnExit& operator=(const ClosedOnExit&) = delete;
 

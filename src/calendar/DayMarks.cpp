@@ -29,7 +29,9 @@ void Skipping(F&& step) {
   try {
     step();
   } catch (const db::Error&) {
+    // The day or row keeps its plain look; a rebuild reports nothing of its marks.
   } catch (const forms::Error&) {
+    // As above: a mark the grid refuses is left out.
   }
 }
 

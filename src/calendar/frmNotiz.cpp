@@ -134,11 +134,8 @@ void frmNotiz::cmdDelete_Click() {
 void frmNotiz::Form_QueryUnload(int&, int) { cmdAbort_Click(); }
 
 void frmNotiz::CloseDialog() {
-  try {
-    s_.RsNotizen.Close();
-  } catch (const db::Error&) {
-    // Closing goes on: the opener must get its window back.
-  }
+  // A failed save has already dropped its row, so nothing is left to save.
+  s_.RsNotizen.Discard();
   if (forms::Form* holidays = Follow(w_.links.ShownHolidayWindow)) {
     holidays->SetEnabled(true);
   } else if (frmKalender* main = w_.frmKalender.IfLoaded()) {

@@ -17,7 +17,7 @@ enum class EntryType { Löschen, Urlaub, Krank, Zeitausgleich, Dienstreise, Sons
 // The three approval actions, and the two a sick day takes in their place.
 enum class EntryAction { genehmigen, anfragen, ablehnen, Entschuldigt, Unentschuldigt };
 
-// "Urlaub", "Krank", ... as the Parts of the program name the kinds.
+// "Urlaub", "Krank", ...: the German keyword of the kind.
 std::string_view Keyword(EntryType type);
 // "genehmigen", "anfragen", ...
 std::string_view Keyword(EntryAction action);

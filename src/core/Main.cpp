@@ -53,13 +53,7 @@ bool LoadLoginWindow(CoreWindows& windows) {
   }
   // Never shown half set up: the window goes without running its handlers.
   windows.frmLogin.Discard();
-  if (s.RsUser.IsOpen()) {
-    try {
-      s.RsUser.Close();
-    } catch (const std::exception&) {
-      // Nothing was changed through it; the program ends anyway.
-    }
-  }
+  s.RsUser.Discard();  // only read through
   s.rt.MsgBox(failure, forms::vbOKOnly);
   s.rt.End(ExitLoginWindowFailed);
   return false;

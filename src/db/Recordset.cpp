@@ -549,6 +549,8 @@ void Recordset::Open(const std::string& source, Connection& conn, int cursor, in
   Open(source, conn, static_cast<CursorType>(cursor), static_cast<LockType>(lock), options);
 }
 
+void Recordset::Discard() noexcept { impl_->Clear(); }
+
 void Recordset::Close() {
   Impl& m = *impl_;
   if (!m.open) return;

@@ -92,6 +92,9 @@ class Recordset {
   // Saves a pending change (its failure is thrown after closing), then forgets the rows.
   // Closing a closed recordset does nothing. Filter and sort are dropped; CursorLocation stays.
   void Close();
+  // Forgets the rows without saving: for a recordset only read through, or one whose failure is
+  // already on its way to the user.
+  void Discard() noexcept;
   bool IsOpen() const;
   int State() const { return IsOpen() ? 1 : 0; }  // ADO adStateClosed 0 / adStateOpen 1
 
