@@ -96,7 +96,10 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
     mv::frmOptionen& o = OpenOptions(app);
     if (refused)
       app.platform.ExpectMessageBox(
-          [&](const auto& box) { return box.Prompt.find(text) != std::string::npos; }, forms::vbOK);
+          [expected = text](const auto& box) {
+            return box.Prompt.find(expected) != std::string::npos;
+          },
+          forms::vbOK);
     if (way == Way::FontDialog) app.platform.QueueFont(forms::Font{text});
     if (way == Way::FileDialog) app.platform.QueueOpenFile(text);
     way == Way::FontDialog   ? o.cmd_Font.UserClick()
