@@ -211,11 +211,7 @@ TEST(Entry, DatabaseFailureWritesNoDayAndIsShown) {
       "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
 
   ExpectEnquiry(app, 1, 3);
-  app.platform.ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) {
-        return r.Prompt.find("database or disk is full") != std::string::npos;
-      },
-      forms::vbOK);
+  app.ExpectBoxNaming("database or disk is full");
   SelectDays(k, BergRow, 1, 3);
 
   EXPECT_TRUE(EntriesOf(app, 10).empty());
