@@ -126,9 +126,8 @@ TEST(EntryChecks, EachAbsentDependentIsNamedOnceInOrderAndANoStopsEverything) {
   EXPECT_EQ(app.platform.MessageBoxes().back().Request.Title, "Wichtiger Hnweis");
   EXPECT_EQ(BergsRows(app), 0);
 
-  app.platform.ExpectMessageBox(RangeQuestion(1, 3, "Urlaub", "anfragen"), forms::vbYes);
-  app.platform.ExpectMessageBox(adam, forms::vbYes);
-  app.platform.ExpectMessageBox(DependentQuestion(app.s(), "O'Neil, Sean"), forms::vbYes);
+  Agree(app, {RangeQuestion(1, 3, "Urlaub", "anfragen"), adam,
+              DependentQuestion(app.s(), "O'Neil, Sean")});
   NoNote(app);
   SelectDays(k, BergRow, 1, 3);
   EXPECT_EQ(BergsRows(app), 3);
@@ -144,8 +143,7 @@ TEST(EntryChecks, DeclinedDaysAskNothingAMissingNameIsTheNumberAndNoticesOffAskN
   SelectDays(k, BergRow, 15, 15);
 
   app.Sql("DELETE FROM tbl_Mitarbeiter WHERE PersNr = 13");
-  app.platform.ExpectMessageBox(DayQuestion(3, "Urlaub", "anfragen"), forms::vbYes);
-  app.platform.ExpectMessageBox(DependentQuestion(app.s(), "13"), forms::vbYes);
+  Agree(app, {DayQuestion(3, "Urlaub", "anfragen"), DependentQuestion(app.s(), "13")});
   NoNote(app);
   SelectDays(k, BergRow, 3, 3);
   EXPECT_EQ(app.EntryOn(10, Dec(3)), "U?");
