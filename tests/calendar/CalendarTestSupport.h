@@ -144,6 +144,11 @@ inline std::string DependentQuestion(mv::State& s, const std::string& name) {
   return s.T(87) + "\r" + name + s.T(88);
 }
 
+// The next questions, in this order, each answered yes.
+inline void Agree(mvtest::TestApp& app, const std::vector<std::string>& prompts) {
+  for (const std::string& prompt : prompts) app.platform.ExpectMessageBox(prompt, forms::vbYes);
+}
+
 inline void NoNote(mvtest::TestApp& app) {
   app.platform.ExpectMessageBox(app.s().T(50), forms::vbNo);
 }

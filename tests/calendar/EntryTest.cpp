@@ -21,10 +21,8 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   mv::frmKalender& employee = Enter(app, 10, mv::GroupEmployee);
   mv::State& s = app.s();
 
-  app.platform.ExpectMessageBox(RangeQuestion(1, 3, "Urlaub", "anfragen"), forms::vbYes);
-  app.platform.ExpectMessageBox(s.T(101), forms::vbYes);
-  app.platform.ExpectMessageBox(DependentQuestion(s, "Adam, Karl"), forms::vbYes);
-  app.platform.ExpectMessageBox(s.T(50), forms::vbYes);
+  Agree(app, {RangeQuestion(1, 3, "Urlaub", "anfragen"), s.T(101),
+              DependentQuestion(s, "Adam, Karl"), s.T(50)});
   std::string dialogCaption, period;
   bool mainEnabledWhileWaiting = true;
   app.platform.QueueAction([&] {
@@ -62,9 +60,8 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   mv::frmKalender* admin = app.LoginAs("zoller", "pw");
   ASSERT_NE(admin, nullptr);
   admin->opt_agree.UserClick();
-  app.platform.ExpectMessageBox(RangeQuestion(1, 3, "Urlaub", "genehmigen"), forms::vbYes);
-  app.platform.ExpectMessageBox(s.T(101), forms::vbYes);
-  app.platform.ExpectMessageBox(DependentQuestion(s, "Adam, Karl"), forms::vbYes);
+  Agree(app, {RangeQuestion(1, 3, "Urlaub", "genehmigen"), s.T(101),
+              DependentQuestion(s, "Adam, Karl")});
   NoNote(app);
   SelectDays(*admin, BergRow, 1, 3);
 
@@ -88,8 +85,7 @@ TEST(Entry, InEnglish) {
   EXPECT_EQ(app.s().CurrentAction, mv::EntryAction::Entschuldigt);
   k.cmbModus.UserSelect(1);
 
-  app.platform.ExpectMessageBox("Enquire vacation on 04.12.2026 ?", forms::vbYes);
-  app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
+  Agree(app, {"Enquire vacation on 04.12.2026 ?", app.s().T(50)});
   app.platform.QueueAction([&app] {
     mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
     dialog.cmb_Note.UserType("Dentist");
@@ -114,10 +110,8 @@ TEST(Entry, BackOfficeReplacesDeclinesAndRecordsSickDays) {
   app.AddEntry(11, Dec(9), "U/");
   mv::frmKalender& k = Enter(app, 12, mv::GroupBackOffice);
 
-  app.platform.ExpectMessageBox(DayQuestion(8, "Urlaub", "anfragen"), forms::vbYes);
-  app.platform.ExpectMessageBox(app.s().T(101), forms::vbYes);
-  app.platform.ExpectMessageBox(DependentQuestion(app.s(), "Adam, Karl"), forms::vbYes);
-  app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
+  Agree(app, {DayQuestion(8, "Urlaub", "anfragen"), app.s().T(101),
+              DependentQuestion(app.s(), "Adam, Karl"), app.s().T(50)});
   app.platform.QueueAction([&app] {
     mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
     dialog.cmb_Note.UserType("verworfen");
@@ -130,8 +124,7 @@ TEST(Entry, BackOfficeReplacesDeclinesAndRecordsSickDays) {
   EXPECT_TRUE(k.Enabled());
 
   k.opt_decline.UserClick();
-  app.platform.ExpectMessageBox(DayQuestion(8, "Urlaub", "ablehnen"), forms::vbYes);
-  app.platform.ExpectMessageBox(app.s().T(101), forms::vbYes);
+  Agree(app, {DayQuestion(8, "Urlaub", "ablehnen"), app.s().T(101)});
   NoNote(app);
   SelectDays(k, BergRow, 8, 8);
   EXPECT_EQ(BackAt(k.grdCal, BergRow, 8), Red);
@@ -156,8 +149,7 @@ TEST(Entry, EmployeeKeepsSickCodesButTakesTheNoteOnThem) {
   app.AddEntry(10, Dec(16), "S?");
   mv::frmKalender& k = Enter(app, 10, mv::GroupEmployee);
 
-  app.platform.ExpectMessageBox(RangeQuestion(14, 17, "Urlaub", "anfragen"), forms::vbYes);
-  app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
+  Agree(app, {RangeQuestion(14, 17, "Urlaub", "anfragen"), app.s().T(50)});
   app.platform.QueueAction([&app] {
     mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
     dialog.cmb_Note.UserSelect(0);
@@ -211,11 +203,7 @@ TEST(Entry, DatabaseFailureWritesNoDayAndIsShown) {
       "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
 
   ExpectEnquiry(app, 1, 3);
-  app.platform.ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) {
-        return r.Prompt.find("database or disk is full") != std::string::npos;
-      },
-      forms::vbOK);
+  app.ExpectBoxNaming("database or disk is full");
   SelectDays(k, BergRow, 1, 3);
 
   EXPECT_TRUE(EntriesOf(app, 10).empty());

@@ -106,11 +106,7 @@ TEST_F(LogoutAndExit, ALogOutWhoseLoginWindowCannotBeSetUpEndsTheProgramWithAMes
   Start();
   mv::frmKalender& main = Enter("admin", "Geheim1");
   app.Sql("DROP TABLE tbl_User");
-  platform().ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) {
-        return r.Prompt.find("tbl_User") != std::string::npos;
-      },
-      forms::vbOK);
+  app.ExpectBoxNaming("tbl_User");
 
   main.mnuLogOut.UserClick();
 

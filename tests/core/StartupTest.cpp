@@ -153,11 +153,7 @@ TEST_F(Startup, ADatabaseWithoutLoginTableIsReportedAndTheProgramEndsInsteadOfCr
   db::CreateDatabaseFile(partial.string(),
                          "CREATE TABLE tbl_Teams (TeamNr INTEGER, TeamName TEXT, MaxAbw INTEGER);");
   app.WriteSettings(Settings(1, partial.string()));
-  platform().ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) {
-        return r.Prompt.find("tbl_User") != std::string::npos;
-      },
-      forms::vbOK);
+  app.ExpectBoxNaming("tbl_User");
 
   EXPECT_EQ(app.StartProgram(), mv::ExitLoginWindowFailed);
 

@@ -1,35 +1,24 @@
 // db::Date and db::Value.
 #include "DbTestSupport.h"
 
-TEST(DbDate, DayFirstTextsWithAndWithoutLeadingZeros) {
+TEST(DbDate, DayFirstTextsWeekdaysAndMonthLengths) {
   EXPECT_EQ(db::Date::FromDayFirst("5.3.2007"), db::Date(2007, 3, 5));
   EXPECT_EQ(db::Date::FromDayFirst("05.03.2007"), db::Date(2007, 3, 5));
   EXPECT_EQ(db::Date::FromDayFirst(" 5. 3. 2007"), db::Date(2007, 3, 5));  // Str() pieces
   EXPECT_EQ(db::Date::FromDayFirst("31.12.99"), db::Date(1999, 12, 31));
-  EXPECT_FALSE(db::Date::FromDayFirst("31.4.2007"));
-  EXPECT_FALSE(db::Date::FromDayFirst("29.2.2007"));
+  for (const char* bad : {"31.4.2007", "29.2.2007", "2007-03-05", "", "5.3."})
+    EXPECT_FALSE(db::Date::FromDayFirst(bad)) << bad;
   EXPECT_TRUE(db::Date::FromDayFirst("29.2.2008"));
-  EXPECT_FALSE(db::Date::FromDayFirst("2007-03-05"));
-  EXPECT_FALSE(db::Date::FromDayFirst(""));
-  EXPECT_FALSE(db::Date::FromDayFirst("5.3."));
-  EXPECT_EQ(db::Date::FromIso("2007-03-05"), db::Date(2007, 3, 5));
   EXPECT_EQ(db::Date::Parse("2007-03-05"), db::Date(2007, 3, 5));
   EXPECT_EQ(db::Date::Parse("5.3.2007"), db::Date(2007, 3, 5));
-}
 
-TEST(DbDate, TextsWeekdaysAndMonthLengths) {
-  db::Date d(2007, 3, 5);
+  const db::Date d(2007, 3, 5);
   EXPECT_EQ(d.ToShort(), "05.03.2007");
   EXPECT_EQ(d.ToIso(), "2007-03-05");
   EXPECT_EQ(d.Weekday(), 1);                      // a Monday
   EXPECT_EQ(db::Date(2007, 3, 11).Weekday(), 7);  // Sunday
-  EXPECT_EQ(db::Date(2024, 2, 29).Weekday(), 4);  // Thursday
-  EXPECT_EQ(db::Date::DaysInMonth(2008, 2), 29);
-  EXPECT_EQ(db::Date::DaysInMonth(2007, 2), 28);
   EXPECT_EQ(db::Date::DaysInMonth(2000, 2), 29);
   EXPECT_EQ(db::Date::DaysInMonth(2100, 2), 28);
-  EXPECT_EQ(db::Date(2007, 4, 1).DaysInMonth(), 30);
-  EXPECT_LT(db::Date(2007, 3, 5), db::Date(2007, 12, 1));
   EXPECT_LT(db::Date(2006, 12, 31), db::Date(2007, 1, 1));
   EXPECT_EQ(db::Date(2007, 2, 28).AddDays(1), db::Date(2007, 3, 1));
   EXPECT_EQ(db::Date::FromSerial(db::Date(2003, 1, 1).Serial()), db::Date(2003, 1, 1));
@@ -40,24 +29,18 @@ TEST(DbValue, ConversionsAndEquality) {
   EXPECT_TRUE(db::Value().IsNull());
   EXPECT_EQ(db::Value().Int(), 0);
   EXPECT_EQ(db::Value().Text(), "");
-  EXPECT_EQ(db::Value(17).Text(), "17");
-  EXPECT_EQ(db::Value(-3).Int(), -3);
   EXPECT_EQ(db::Value(2.5).Text(), "2.5");
   EXPECT_EQ(db::Value(2.6).Int(), 3);
   EXPECT_EQ(db::Value(" 25 ").Int(), 25);
-  EXPECT_DOUBLE_EQ(db::Value("2.5").Double(), 2.5);
   EXPECT_THROW(db::Value("abc").Int(), db::Error);
   EXPECT_THROW(db::Value(db::Date(2007, 3, 5)).Int(), db::Error);
   EXPECT_THROW(db::Value(5000000000LL).Int(), db::Error);
   EXPECT_EQ(db::Value(5000000000LL).Int64(), 5000000000LL);
   EXPECT_EQ(db::Value(db::Date(2007, 3, 5)).Text(), "05.03.2007");
   EXPECT_EQ(db::Value("05.03.2007").Date(), db::Date(2007, 3, 5));
-  EXPECT_EQ(db::Value("2007-03-05").Date(), db::Date(2007, 3, 5));
   EXPECT_THROW(db::Value("gestern").Date(), db::Error);
   EXPECT_EQ(db::Value(5), db::Value(5.0));
-  EXPECT_EQ(db::Value("a"), db::Value(std::string("a")));
   EXPECT_FALSE(db::Value("a") == db::Value("A"));
   EXPECT_FALSE(db::Value(5) == db::Value("5"));
-  EXPECT_EQ(db::Value(), db::Value::Null());
   EXPECT_EQ(db::Value(db::Date(2007, 3, 5)).Describe(), "Date 05.03.2007");
 }

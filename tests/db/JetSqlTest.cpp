@@ -1,4 +1,4 @@
-// The program's SQL texts, run unchanged, and the Jet dialect translation.
+// The Jet dialect translated for SQLite. The windows' tests run the program's own SQL texts.
 #include "DbTestSupport.h"
 #include "db/Internal.h"
 
@@ -16,7 +16,6 @@ class DbJetSql : public DbTest {
     AddEmployee(9, "Berg", "Bernd", 2, 25);
     AddEmployee(4, "Other", "Team", 1, 20);
     AddEmployee(20, "Nullteam", "N", 0, 10);
-    // Employee 17: March 2007 and other months / years.
     AddEntry(17, "2007-03-05", "U/", 1);
     AddEntry(17, "2007-03-06", "U/");
     AddEntry(17, "2007-03-07", "U?");
@@ -28,9 +27,6 @@ class DbJetSql : public DbTest {
     AddEntry(17, "2003-12-31", "D?");
     AddEntry(3, "2007-03-05", "U/");
     AddEntry(3, "2003-02-01", "S!");
-    Exec(
-        "INSERT INTO tbl_Ferien (Datum, notiz) VALUES ('2008-01-01', 0), ('2008-05-01', 2), "
-        "('2007-12-25', 0)");
   }
   db::Recordset Open(const std::string& sql) {
     db::Recordset rs;
@@ -53,20 +49,12 @@ std::string SqlTeam(int team, const std::string& sortOrder) {
          Str(team) + ")) ORDER BY tbl_Mitarbeiter.Nachname " + sortOrder + ";";
 }
 
-std::string SqlMonth(int persNr, int month, int year) {
-  return "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ, tbl_Kalender.Notiz "
-         "FROM tbl_Kalender "
-         "WHERE (((tbl_Kalender.PersNr)=" +
-         Str(persNr) + ") AND ((Month([Datum]))=" + Str(month) +
-         ") AND ((Year([Datum]))=" + Str(year) + "));";
-}
-
 }  // namespace
 
+// GROUP BY ... HAVING with a number written with its leading blank; ORDER BY puts umlauts with
+// their base letters.
 TEST_F(DbJetSql, MemberQueryOfTheMonthCalendar) {
-  std::string sql = SqlTeam(2, "ASC");
-  ASSERT_NE(sql.find("(((tbl_Mitarbeiter.TeamNr)=  2)) ORDER BY tbl_Mitarbeiter.Nachname ASC;"),
-            std::string::npos);
+  const std::string sql = SqlTeam(2, "ASC");
   db::Recordset rs = Open(sql);
   EXPECT_EQ(rs.RecordCount(), 3);
   EXPECT_EQ(Column(rs, "Nachname"), V({"Ärger", "Berg", "Zander"}));
@@ -77,103 +65,10 @@ TEST_F(DbJetSql, MemberQueryOfTheMonthCalendar) {
   db::Recordset none = Open(SqlTeam(5, "ASC"));
   EXPECT_EQ(none.RecordCount(), 0);
   EXPECT_TRUE(none.EOF());
-  db::Recordset zero = Open(SqlTeam(0, "ASC"));
-  EXPECT_EQ(Column(zero, "Vorname"), V({"N"}));
   // Equal rows (same PersNr, names and team) make one member row.
   Exec("DROP INDEX ix_Mitarbeiter_PersNr");
   AddEmployee(9, "Berg", "Bernd", 2, 12);
   EXPECT_EQ(Open(sql).RecordCount(), 3);
-}
-
-TEST_F(DbJetSql, MonthQueryOfOneEmployee) {
-  db::Recordset rs = Open(SqlMonth(17, 3, 2007));
-  EXPECT_EQ(rs.RecordCount(), 5);
-  EXPECT_EQ(Column(rs, "KennZ"), V({"U/", "U/", "U?", "U!", "K/"}));
-  rs.MoveFirst();
-  EXPECT_EQ(rs["Datum"].Date().Day(), 5);
-  EXPECT_EQ(rs["Notiz"].Int(), 1);
-  EXPECT_EQ(rs["notiz"].Int(), 1);
-  EXPECT_EQ(Open(SqlMonth(17, 4, 2007)).RecordCount(), 1);
-  EXPECT_EQ(Open(SqlMonth(17, 3, 2006)).RecordCount(), 1);
-  EXPECT_EQ(Open(SqlMonth(3, 3, 2007)).RecordCount(), 1);
-  EXPECT_EQ(Open(SqlMonth(9, 3, 2007)).RecordCount(), 0);
-}
-
-TEST_F(DbJetSql, CountQueriesOfTheInfoPanel) {
-  std::string base =
-      "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ FROM tbl_Kalender WHERE "
-      "(((tbl_Kalender.PersNr)=" +
-      Str(17) + ") AND ((Month([Datum]))=" + Str(3) + ") AND ((Year([Datum]))=" + Str(2007) +
-      ") AND KennZ = ";
-  EXPECT_EQ(Open(base + "'U/');").RecordCount(), 2);
-  EXPECT_EQ(Open(base + "'U?');").RecordCount(), 1);
-  EXPECT_EQ(Open(base + "'U!');").RecordCount(), 1);
-  EXPECT_EQ(Open(base + "'K/');").RecordCount(), 1);
-  EXPECT_EQ(Open(base + "'K!');").RecordCount(), 0);
-  EXPECT_EQ(Open(base + "'u/');").RecordCount(), 2);  // Jet compares texts without regard to case
-
-  db::Recordset days = Open(
-      "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.UTage FROM tbl_Mitarbeiter WHERE "
-      "tbl_Mitarbeiter.PersNr=" +
-      Str(17) + ";");
-  EXPECT_EQ(days["UTage"].Int(), 28);
-
-  // The vacation account: vacation entries of the year that are not declined ("U/" and "U?").
-  std::string account =
-      "SELECT tbl_Kalender.PersNr, tbl_Kalender.Datum, tbl_Kalender.KennZ FROM tbl_Kalender WHERE "
-      "((tbl_Kalender.PersNr)=" +
-      Str(17) + ") AND (Year([Datum])=" + Str(2007) +
-      " AND (Left$([KennZ],1) = 'U') AND (Right$([KennZ],1) <> '!'));";
-  EXPECT_EQ(Open(account).RecordCount(), 4);
-}
-
-TEST_F(DbJetSql, MemberCountMemberListAndHolidayCount) {
-  auto count = [&](const std::string& nr) {
-    return Open(
-               "SELECT tbl_Mitarbeiter.TeamNr FROM tbl_Mitarbeiter WHERE "
-               "(((tbl_Mitarbeiter.TeamNr)=" +
-               nr + "));")
-        .RecordCount();
-  };
-  EXPECT_EQ(count("2"), 3);
-  EXPECT_EQ(count(" 2"), 3);
-  EXPECT_EQ(count(" 1"), 1);
-  EXPECT_EQ(count("7"), 0);
-  // team management
-  db::Recordset members = Open(
-      "SELECT tbl_Mitarbeiter.PersNr, tbl_Mitarbeiter.Vorname, tbl_Mitarbeiter.Nachname, "
-      "tbl_Mitarbeiter.TeamNr "
-      "FROM tbl_Mitarbeiter WHERE tbl_Mitarbeiter.TeamNr = 2;");
-  EXPECT_EQ(members.RecordCount(), 3);
-  // holiday count of a year
-  EXPECT_EQ(
-      Open("SELECT tbl_Ferien.Datum FROM tbl_Ferien WHERE ((Year([Datum])=2008));").RecordCount(),
-      2);
-  EXPECT_EQ(
-      Open("SELECT tbl_Ferien.Datum FROM tbl_Ferien WHERE ((Year([Datum])=2007));").RecordCount(),
-      1);
-}
-
-TEST_F(DbJetSql, YearQueryOfTheAnnualOverview) {
-  std::string sql = "SELECT * FROM tbl_Kalender WHERE (" + std::string("(tbl_Kalender.PersNr = ") +
-                    "17" + ") AND " + "(Year([tbl_Kalender.Datum]))=" + Str(2003) + ");";
-  ASSERT_EQ(sql,
-            "SELECT * FROM tbl_Kalender WHERE ((tbl_Kalender.PersNr = 17) AND "
-            "(Year([tbl_Kalender.Datum]))= 2003);");
-  db::Recordset rs;
-  rs.Open(sql, conn, db::CursorType::Static, db::LockType::ReadOnly, -1);
-  EXPECT_EQ(rs.RecordCount(), 2);
-  EXPECT_EQ(rs.FieldCount(), 4);
-  rs.Filter("Datum = 31.12.2003");  // the annual grid's per-day filter
-  ASSERT_EQ(rs.RecordCount(), 1);
-  EXPECT_EQ(rs["KennZ"].Text(), "D?");
-  rs.Filter(0);
-  EXPECT_EQ(rs.RecordCount(), 2);
-  // Find and Sort work on a query's rows too.
-  rs.Find("KennZ = 'd?'");
-  EXPECT_EQ(rs["Datum"].Text(), "31.12.2003");
-  rs.Sort("KennZ DESC");
-  EXPECT_EQ(rs["KennZ"].Text(), "Z/");
 }
 
 TEST_F(DbJetSql, DialectFeatures) {

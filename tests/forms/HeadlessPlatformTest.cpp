@@ -11,7 +11,7 @@ using forms::vbOK;
 using forms::vbYes;
 using forms::vbYesNo;
 
-TEST(MessageBoxes, ExpectedBoxesAreAnsweredByTheFirstMatchAndLoggedWithTheProgramTitleStandingIn) {
+TEST(MessageBoxes, ExpectedBoxesAreAnsweredByTheFirstMatchAndAnUnexpectedOneFails) {
   Program program;
   program.platform.ExpectMessageBox("Quit Morvellan?", vbNo);
   EXPECT_EQ(program.rt.MsgBox("Quit Morvellan?", vbYesNo + forms::vbQuestion), vbNo);
@@ -29,10 +29,8 @@ TEST(MessageBoxes, ExpectedBoxesAreAnsweredByTheFirstMatchAndLoggedWithTheProgra
   program.platform.ExpectMessageBox("Notiz anfügen?", vbNo);
   EXPECT_EQ(program.rt.MsgBox("Notiz anfügen?", vbYesNo), vbNo);
   EXPECT_EQ(program.rt.MsgBox("Maier ist abwesend", vbYesNo, "Abhängigkeit"), vbYes);
-}
 
-TEST(MessageBoxes, AnUnexpectedBoxFailsNamingPromptAndTitle) {
-  Program program;
+  // An unexpected box fails, naming its prompt and title.
   program.platform.ExpectMessageBox("other", vbOK);
   try {
     program.rt.MsgBox("Anmeldung fehlgeschlagen", forms::vbOKOnly, "Login");
@@ -58,7 +56,7 @@ TEST(Dialogs, InputBoxAndCommonDialogsAnswerFromTheirQueues) {
   EXPECT_THROW(program.rt.ChooseOpenFile(), forms::UnexpectedDialog);
 }
 
-TEST(Waiting, DoEventsRunsQueuedActionsSoAWaitForAWindowEnds) {
+TEST(Waiting, DoEventsRunsQueuedActionsSoAWaitForAWindowEndsOrFailsWhenNothingEndsIt) {
   Program program;
   std::vector<std::string> journal;
   TestWindow opener{program.rt, "opener", journal};
@@ -78,30 +76,14 @@ TEST(Waiting, DoEventsRunsQueuedActionsSoAWaitForAWindowEnds) {
   EXPECT_EQ(program.rt.Windows().ActiveForm(), &opener);
   EXPECT_EQ(journal.back(), "opener:Activate");
   EXPECT_EQ(program.platform.PendingActions(), 0u);
-}
 
-TEST(Waiting, AWaitThatNothingEndsFailsInsteadOfHanging) {
-  Program program;
+  // A wait that nothing ends fails instead of hanging.
   program.platform.MaxIdleDoEvents = 50;
   EXPECT_THROW(
       {
         for (;;) program.rt.DoEvents();
       },
       forms::StuckWaiting);
-}
-
-TEST(Printer, EachPageIsRecordedOrFailsWithItsReason) {
-  Program program;
-  TestWindow window{program.rt, "frm", program.journal};
-  forms::Grid grid{window, "grd"};
-  grid.SetTextMatrix(1, 1, "U");
-  EXPECT_TRUE(program.rt.PrintPage(grid.Picture()).Printed);
-  program.platform.SetPrinterFailure("no printer");
-  const forms::PrintOutcome failed = program.rt.PrintPage(grid.Picture());
-  EXPECT_FALSE(failed.Printed);
-  EXPECT_EQ(failed.Failure, "no printer");
-  ASSERT_EQ(program.platform.PrintJobs().size(), 1u);
-  EXPECT_EQ(program.platform.PrintJobs()[0].Cell(1, 1).Text, "U");
 }
 
 TEST(Machine, TheProgramFolderIsFreshAndGoesAwayWithThePlatform) {
@@ -114,17 +96,6 @@ TEST(Machine, TheProgramFolderIsFreshAndGoesAwayWithThePlatform) {
     EXPECT_NE(folder, other.ProgramFolder());
   }
   EXPECT_FALSE(std::filesystem::exists(folder));
-}
-
-TEST(Machine, TheClockStandsStillAtAFixedDayAndEndRecordsTheExitCode) {
-  Program program;
-  EXPECT_EQ(program.rt.Today(), (forms::DateTime{2026, 12, 6, 0, 0, 0}));
-  EXPECT_EQ(program.rt.Timer(), 12 * 3600.0);
-  program.platform.SetNow({2008, 2, 29, 8, 30, 0});
-  EXPECT_EQ(program.rt.Now().Day, 29);
-  program.rt.End(3);
-  EXPECT_TRUE(program.platform.ProgramEnded());
-  EXPECT_EQ(program.platform.ExitCode(), 3);
 }
 
 TEST(Machine, RndRepeatsAfterRandomizeWithTheSameSeedAndStaysBelowOne) {

@@ -18,7 +18,7 @@ class Windows : public ::testing::Test {
   TestWindow child{program.rt, "child", program.journal};
 };
 
-TEST_F(Windows, LoadRunsFormLoadOnceAndShowActivates) {
+TEST_F(Windows, LoadRunsFormLoadOnceAndShowActivatesAndDeactivatesTheFormerWindow) {
   main.Load();
   main.Load();
   EXPECT_FALSE(main.Visible());
@@ -26,13 +26,8 @@ TEST_F(Windows, LoadRunsFormLoadOnceAndShowActivates) {
   main.Show();
   EXPECT_EQ(Take(), (Journal{"main:Load", "main:Activate"}));
   EXPECT_EQ(wm().ActiveForm(), &main);
-}
-
-TEST_F(Windows, ShowingAnotherWindowDeactivatesTheFirst) {
-  main.Show();
   child.Show();
-  EXPECT_EQ(Take(), (Journal{"main:Load", "main:Activate", "child:Load", "main:Deactivate",
-                             "child:Activate"}));
+  EXPECT_EQ(Take(), (Journal{"child:Load", "main:Deactivate", "child:Activate"}));
   EXPECT_EQ(wm().Forms().front(), &child);
 }
 
@@ -59,13 +54,19 @@ TEST_F(Windows, OpenerDisabledByItselfIsActivatedAgainWhenTheChildCloses) {
   EXPECT_EQ(Take(), (Journal{"child:Deactivate", "main:Activate"}));
 }
 
-TEST_F(Windows, ShowingADisabledWindowBringsItForwardWithoutActivatingIt) {
+// Neither showing a disabled window nor disabling the active one changes the active window.
+TEST_F(Windows, ADisabledWindowIsBroughtForwardWithoutActivatingAndTheActiveOneStaysActive) {
   main.Show();
   child.SetEnabled(false);
   child.Show();
   EXPECT_EQ(wm().ActiveForm(), &main);
   EXPECT_EQ(wm().Forms().front(), &child);
   child.SetEnabled(true);
+  EXPECT_EQ(wm().ActiveForm(), &main);
+  Take();
+  main.SetEnabled(false);
+  main.SetEnabled(true);
+  EXPECT_TRUE(Take().empty());
   EXPECT_EQ(wm().ActiveForm(), &main);
 }
 
@@ -83,15 +84,6 @@ TEST_F(Windows, WithNoEnabledWindowLeftNothingIsActiveUntilTheUserActs) {
   EXPECT_EQ(Take(), (Journal{"main:Activate"}));
 }
 
-TEST_F(Windows, DisablingTheActiveWindowKeepsItActiveWithoutEvents) {
-  main.Show();
-  Take();
-  main.SetEnabled(false);
-  main.SetEnabled(true);
-  EXPECT_TRUE(Take().empty());
-  EXPECT_EQ(wm().ActiveForm(), &main);
-}
-
 TEST_F(Windows, UnloadAsksQueryUnloadAndEitherHandlerMayCancel) {
   main.Show();
   child.Show();
@@ -107,18 +99,6 @@ TEST_F(Windows, UnloadAsksQueryUnloadAndEitherHandlerMayCancel) {
   EXPECT_EQ(Take(), (Journal{"child:QueryUnload", "child:Unload", "main:Activate"}));
   EXPECT_EQ(child.lastUnloadMode, forms::vbFormCode);
   EXPECT_FALSE(child.IsLoaded());
-}
-
-TEST_F(Windows, TheCloseBoxUnloadsUnlessTheWindowHasNone) {
-  main.Show();
-  child.Show();
-  child.SetControlBox(false);
-  child.UserClose();
-  EXPECT_TRUE(child.IsLoaded());
-  child.SetControlBox(true);
-  child.UserClose();
-  EXPECT_FALSE(child.IsLoaded());
-  EXPECT_EQ(child.lastUnloadMode, forms::vbFormControlMenu);
 }
 
 TEST_F(Windows, FocusMovesWithClicksAndReturnsWhenTheWindowIsActivatedAgain) {
@@ -197,13 +177,8 @@ TEST_F(Windows, ASlotLoadsOnUseAndRebuildsAfterUnloadOnceTheUserActionEnds) {
   EXPECT_EQ(alive, 1);
   EXPECT_EQ(Take(), (Journal{"owned:Load", "owned:Activate", "owned:QueryUnload", "owned:Unload",
                              "owned:Load", "owned:Activate"}));
-}
 
-TEST_F(Windows, AWindowUnloadedByCodeLivesUntilDiscardedWindowsAreCollected) {
-  int alive = 0;
-  forms::FormSlot<Owned> slot{
-      [&] { return std::make_unique<Owned>(program.rt, program.journal, alive); }};
-  slot->Show();
+  // Unloaded by code, it lives until discarded windows are collected.
   slot.Unload();
   EXPECT_EQ(alive, 1);
   EXPECT_TRUE(wm().Forms().empty());

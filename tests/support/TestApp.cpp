@@ -122,6 +122,14 @@ void TestApp::AddDependency(long persNr, long dep1, long dep2, long dep3) {
       std::to_string(dep3) + ")");
 }
 
+void TestApp::ExpectBoxNaming(const std::string& text) {
+  platform.ExpectMessageBox(
+      [text](const forms::MessageBoxRequest& r) {
+        return r.Prompt.find(text) != std::string::npos;
+      },
+      forms::vbOK);
+}
+
 std::string TestApp::EntryOn(long persNr, const db::Date& day) {
   auto rows = Query("SELECT KennZ FROM tbl_Kalender WHERE PersNr = " + std::to_string(persNr) +
                     " AND Datum = '" + day.ToIso() + "'");

@@ -49,6 +49,9 @@ class TestApp {
   long AddNote(const std::string& text);
   void AddHoliday(const db::Date& day, long notiz = 0);
   void AddDependency(long persNr, long dep1, long dep2 = 0, long dep3 = 0);
+  // Expects a message box (answered OK) whose prompt names this text: a failure the program shows
+  // with the database layer's or the system's description.
+  void ExpectBoxNaming(const std::string& text);
   // KennZ of an employee's day, "" when there is no row.
   std::string EntryOn(long persNr, const db::Date& day);
 
