@@ -35,6 +35,17 @@ inline void Retype(forms::TextBox& box, const std::string& text) {
   box.UserType(text);
 }
 
+// New, the number and both names typed, Save: the login data dialog as it then opens.
+inline mv::frmBenutzer& Create(mvtest::TestApp& app, mv::frmMitarbeiter& card, long persNr,
+                               const std::string& nachname) {
+  card.cmd_Neu.UserClick();
+  card.txt_PersNr.UserType(std::to_string(persNr));
+  card.txt_Nachname.UserType(nachname);
+  card.txt_Vorname.UserType("Hans");
+  card.cmd_Save.UserClick();
+  return LoginDialog(app);
+}
+
 inline Rows Logins(mvtest::TestApp& app) {
   return app.Query("SELECT PersNr, LoginID, Passwort, Gruppe FROM tbl_User ORDER BY rowid");
 }
