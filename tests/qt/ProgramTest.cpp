@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
-#include <QScreen>
 #include <QTemporaryDir>
 
 #include "QtProgram.h"
@@ -16,12 +15,8 @@ namespace {
 
 using mvtest::QtProgram;
 
-// The outer rectangle as the runtime counts it, frame and title bar included.
-QRect Outer(const forms::Form& form) {
-  return {form.Left() / 15, form.Top() / 15, form.Width() / 15, form.Height() / 15};
-}
-
-QRect Screen() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+using mvtest::Outer;
+using mvtest::Screen;
 
 // Saves the screen as the user sees it, with a plain frame where the window manager draws its own.
 void SaveScreen(const QRect& outer, QWidget& window) {

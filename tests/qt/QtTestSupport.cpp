@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryFile>
 #include <QTest>
 #include <algorithm>
@@ -95,6 +96,8 @@ void SaveArtifact(QWidget& window, const std::string& name) {
   window.grab().save(QStringLiteral(MV_ARTIFACTS_DIR) + QLatin1Char('/') +
                      QString::fromStdString(name) + QStringLiteral(".png"));
 }
+
+QRect Screen() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 void SendMouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
                Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {

@@ -70,6 +70,13 @@ class AnsweringPlatform : private AppFirst, public forms::qt::QtPlatform {
   int keysIgnored_ = 0;
 };
 
+// The outer rectangle of a window as the runtime counts it, frame and title bar included, and the
+// screen's room for windows.
+inline QRect Outer(const forms::Form& form) {
+  return {form.Left() / 15, form.Top() / 15, form.Width() / 15, form.Height() / 15};
+}
+QRect Screen();
+
 // Keeps a rendering of a window among the build's artifacts (build/artifacts/NAME.png).
 void SaveArtifact(QWidget& window, const std::string& name);
 

@@ -1,17 +1,12 @@
 // Where windows open on a 1024x768 screen: centred over the window that opened them, the first on
 // the screen, always wholly on the screen, and one larger than the screen with its top left shown.
-#include <QScreen>
 
 #include "QtTestSupport.h"
 
 namespace {
 
-// The outer rectangle as the runtime counts it, frame and title bar included.
-QRect Outer(const forms::Form& form) {
-  return {form.Left() / 15, form.Top() / 15, form.Width() / 15, form.Height() / 15};
-}
-
-QRect Screen() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+using mvtest::Outer;
+using mvtest::Screen;
 
 class SizedForm : public forms::Form {
  public:
