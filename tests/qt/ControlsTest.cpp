@@ -1,7 +1,6 @@
 // Windows and controls on the Qt platform mirror the runtime (placed by twips, captions, colours,
 // groups, the disabled look, the close box) and hand the user's keys and clicks back to it; text
 // boxes edit with caret and selection.
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -11,7 +10,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
