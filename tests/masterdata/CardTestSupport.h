@@ -35,17 +35,19 @@ inline void Retype(forms::TextBox& box, const std::string& text) {
   box.UserType(text);
 }
 
-inline Rows Logins(mvtest::TestApp& app) {
-  return app.Query("SELECT PersNr, LoginID, Passwort, Gruppe FROM tbl_User ORDER BY rowid");
+// New, the number and both names typed, Save: the login data dialog as it then opens.
+inline mv::frmBenutzer& Create(mvtest::TestApp& app, mv::frmMitarbeiter& card, long persNr,
+                               const std::string& nachname) {
+  card.cmd_Neu.UserClick();
+  card.txt_PersNr.UserType(std::to_string(persNr));
+  card.txt_Nachname.UserType(nachname);
+  card.txt_Vorname.UserType("Hans");
+  card.cmd_Save.UserClick();
+  return LoginDialog(app);
 }
 
-// A message box the test expects with any prompt containing the words, answered OK.
-inline void ExpectMessageWith(mvtest::TestApp& app, const std::string& words) {
-  app.platform.ExpectMessageBox(
-      [words](const forms::MessageBoxRequest& r) {
-        return r.Prompt.find(words) != std::string::npos;
-      },
-      forms::vbOK);
+inline Rows Logins(mvtest::TestApp& app) {
+  return app.Query("SELECT PersNr, LoginID, Passwort, Gruppe FROM tbl_User ORDER BY rowid");
 }
 
 }  // namespace cardtest

@@ -1,12 +1,14 @@
-// The employee card as it opens, shows, browses, searches and closes, by the rights of each group.
+// The employee card as it opens, shows, browses, searches and closes, by the rights of each group;
+// the search it shares with the dependency editor.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CardTestSupport.h"
-#include "masterdata/frmTeams.h"
+#include "masterdata/EmployeeSearch.h"
 
 namespace {
 
@@ -18,69 +20,43 @@ std::vector<std::string> Listed(const forms::ListBox& list) {
   return entries;
 }
 
-TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerAndClosesBackToItsOpener) {
+// The card opened from team management hands control back to it: see the team window's tests.
+TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesToBothEndsAndClosesBack) {
   CalendarApp app;
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
   main.grdCal.UserMove(BergRow, 0);
   main.grdCal.UserDoubleClick(BergRow, 0);
   mv::frmMitarbeiter& card = *app.masterdata().frmMitarbeiter.IfLoaded();
-
   EXPECT_TRUE(card.IsActive());
   EXPECT_FALSE(main.Enabled());
   EXPECT_EQ(Fields(card), "2|10|Berg|Lena|*|*|Entwicklung|25");
-  EXPECT_EQ(card.Caption() + "|" + card.lbl_PersNr.Caption() + "|" + card.cmd_Login.Caption(),
-            "Mitarbeiterdaten bearbeiten|Personalnummer|Anmeldung / Berechtigungen");
-  EXPECT_EQ(card.txt_Nachname.ForeColor(), Yellow);
   EXPECT_FALSE(card.txt_PersNr.Enabled());
   EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 4");
   EXPECT_EQ(main.cmbTeamAuswahl.Text(), "Entwicklung");
 
+  const std::string first = "Erster Datensatz", last = "Letzter Datensatz";
+  for (auto [button, shown, status] : {std::tuple{&card.cmd_FirstRS, 11, first},
+                                       {&card.cmd_PreviousRS, 11, first},
+                                       {&card.cmd_NextRS, 10, first},
+                                       {&card.cmd_LastRS, 21, last},
+                                       {&card.cmd_NextRS, 21, last},
+                                       {&card.cmd_PreviousRS, 12, last},
+                                       {&card.cmd_LastRS, 21, last},
+                                       {&card.cmd_FirstRS, 11, first}}) {
+    SCOPED_TRACE(button->Name());
+    button->UserClick();
+    EXPECT_EQ(card.txt_PersNr.Text(), std::to_string(shown));
+    EXPECT_EQ(app.s().CurrentPersNr, shown);
+    EXPECT_EQ(main.lbl_Status.Caption(), status);
+  }
   card.cmd_Close.UserClick();
   EXPECT_TRUE(main.IsActive());
   EXPECT_FALSE(app.s().RsMitarbeiter.IsOpen());
 
-  // Opened by team management, the card gives control back to it; the main window waits for it.
-  mv::frmTeams& teams = app.masterdata().frmTeams.Get();
-  teams.Show();
-  teams.SetEnabled(false);
-  main.mnuKartei_Click();
-  card.UserClose();
-  EXPECT_TRUE(teams.IsActive());
-  EXPECT_FALSE(main.Enabled());
-  EXPECT_FALSE(app.masterdata().frmMitarbeiter.IsLoaded());
-  teams.Hide();
-  main.SetEnabled(true);
-
-  // Nobody pointed at: the first employee becomes the current one. The rebuilt card has its tips.
+  // Nobody pointed at: the first employee becomes the current one.
   app.s().CurrentPersNr = 0;
-  mv::frmMitarbeiter& rebuilt = OpenCard(app, main);
-  EXPECT_EQ(Fields(rebuilt), "1|11|Adam|Karl|*|*|Entwicklung|30");
+  EXPECT_EQ(Fields(OpenCard(app, main)), "1|11|Adam|Karl|*|*|Entwicklung|30");
   EXPECT_EQ(app.s().CurrentPersNr, 11);
-  EXPECT_EQ(rebuilt.cmd_Search.ToolTipText(), "Datensatz suchen");
-}
-
-TEST(EmployeeCard, NavigationStopsAtBothEnds) {
-  CalendarApp app;
-  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
-  app.s().CurrentPersNr = 10;
-  mv::frmMitarbeiter& card = OpenCard(app, main);
-  const struct {
-    forms::CommandButton* button;
-    long shown;
-    std::string status;
-  } steps[] = {
-      {&card.cmd_FirstRS, 11, "Erster Datensatz"}, {&card.cmd_PreviousRS, 11, "Erster Datensatz"},
-      {&card.cmd_NextRS, 10, "Erster Datensatz"},  {&card.cmd_LastRS, 21, "Letzter Datensatz"},
-      {&card.cmd_NextRS, 21, "Letzter Datensatz"}, {&card.cmd_PreviousRS, 12, "Letzter Datensatz"},
-      {&card.cmd_LastRS, 21, "Letzter Datensatz"}, {&card.cmd_FirstRS, 11, "Erster Datensatz"},
-  };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(step.button->Name());
-    step.button->UserClick();
-    EXPECT_EQ(card.txt_PersNr.Text(), std::to_string(step.shown));
-    EXPECT_EQ(app.s().CurrentPersNr, step.shown);
-    EXPECT_EQ(main.lbl_Status.Caption(), step.status);
-  }
 }
 
 // Cancel keeps the search in force, or lists everyone when none is; the card keeps its record, and
@@ -138,10 +114,8 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndChangesPhoneMailAndPassword) {
            &card.cmd_LastRS, &card.cmd_Delete, &card.cmd_Neu, &card.txt_Nachname, &card.txt_Vorname,
            &card.cmb_Team, &card.txt_UTage})
     EXPECT_FALSE(c->AcceptsInput()) << c->Name();
-  card.txt_Telefon.UserSetText("");
-  card.txt_Telefon.UserType("0711");
-  card.txt_Mail.UserSetText("");
-  card.txt_Mail.UserType("d@x.de");
+  Retype(card.txt_Telefon, "0711");
+  Retype(card.txt_Mail, "d@x.de");
   card.cmd_Save.UserClick();
   EXPECT_EQ(app.Query("SELECT TelNr, Mail, Nachname FROM tbl_Mitarbeiter WHERE PersNr = 21"),
             (Rows{{"0711", "d@x.de", "Dorn"}}));
@@ -162,34 +136,43 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndChangesPhoneMailAndPassword) {
     EXPECT_TRUE(c->AcceptsInput()) << c->Name();
 }
 
-// An empty tbl_Mitarbeiter leaves every button but New harmless; a team outside the list stays
-// unselected, and such a record is not saved.
-TEST(EmployeeCard, CopesWithAnEmptyTableAndAnUnknownTeam) {
-  CalendarApp app;
-  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
-  app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 7 WHERE PersNr = 10");
-  app.s().CurrentPersNr = 10;
-  mv::frmMitarbeiter& card = OpenCard(app, main);
-  EXPECT_EQ(Fields(card), "2|10|Berg|Lena|*|*||25");
-  ExpectMessageWith(app, "Bitte ein Team auswählen!");
-  card.cmd_Save.UserClick();
-  card.cmd_Close.UserClick();
+std::vector<std::string> Found(mvtest::TestApp& app, const std::string& term) {
+  std::vector<std::string> entries;
+  for (const mv::FoundEmployee& e : mv::SearchEmployee(app.s().Conn, term))
+    entries.push_back(std::to_string(e.PersNr) + " " + e.ListEntry());
+  return entries;
+}
 
-  app.Sql("DELETE FROM tbl_Mitarbeiter");
-  OpenCard(app, main);
-  EXPECT_EQ(Fields(card), "|||||||");
-  for (forms::CommandButton* b :
-       {&card.cmd_FirstRS, &card.cmd_PreviousRS, &card.cmd_NextRS, &card.cmd_LastRS,
-        &card.cmd_Search, &card.cmd_Save, &card.cmd_Delete})
-    b->UserClick();
-  EXPECT_EQ(Fields(card), "|||||||");
-  EXPECT_EQ(app.platform.MessageBoxes().size(), 1u);
-  card.cmd_Neu.UserClick();
-  card.txt_PersNr.UserType("1");
-  card.txt_Nachname.UserType("Erste");
-  card.txt_Vorname.UserType("Anna");
-  card.cmd_Save.UserClick();
-  EXPECT_EQ(LoginDialog(app).txt_LoginID.Text(), "erste1");
+TEST(EmployeeSearch, FindsByNumberOrNamePrefixInLastNameOrder) {
+  mvtest::TestApp app;
+  app.AddTeam(0, "Entwicklung");
+  app.AddEmployee(12, "Müller", "Hans", 0, 30, "0711-5");
+  app.AddEmployee(120, "Adler", "Zoe", 0);
+  app.AddEmployee(7, "Zwölf", "Anna", 0, 30, "12 34");
+  app.AddEmployee(30, "O'Brien", "Sean", 0);
+  app.AddEmployee(40, "Berg", "Müller", 0);
+  app.AddEmployee(0, "Null", "Otto", 0);  // number 0 answers every term without a number
+  app.OpenProgram();
+
+  const struct {
+    std::string term;
+    std::vector<std::string> found;
+  } searches[] = {
+      {"12", {"12 Müller, Hans", "7 Zwölf, Anna"}},
+      {"  12", {"12 Müller, Hans"}},
+      {"12.5", {"12 Müller, Hans"}},
+      {"12,5", {"12 Müller, Hans"}},
+      {"mÜL", {"40 Berg, Müller", "12 Müller, Hans", "0 Null, Otto"}},
+      {"o'b", {"0 Null, Otto", "30 O'Brien, Sean"}},
+      {"99999999999", {}},
+      {"",
+       {"120 Adler, Zoe", "40 Berg, Müller", "12 Müller, Hans", "0 Null, Otto", "30 O'Brien, Sean",
+        "7 Zwölf, Anna"}},
+  };
+  for (const auto& search : searches) {
+    SCOPED_TRACE("term \"" + search.term + "\"");
+    EXPECT_EQ(Found(app, search.term), search.found);
+  }
 }
 
 }  // namespace

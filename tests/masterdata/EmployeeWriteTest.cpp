@@ -14,17 +14,6 @@ using namespace cardtest;
 const std::string BadNumber = "Die Personalnummer muss eine ganze Zahl von 1 bis 2147483647 sein!";
 const std::string BadDays = "Die Urlaubstage pro Jahr müssen eine ganze Zahl von 0 bis 255 sein!";
 
-// New, the number and both names typed, Save: the login data dialog as it then opens.
-mv::frmBenutzer& Create(mvtest::TestApp& app, mv::frmMitarbeiter& card, long persNr,
-                        const std::string& nachname) {
-  card.cmd_Neu.UserClick();
-  card.txt_PersNr.UserType(std::to_string(persNr));
-  card.txt_Nachname.UserType(nachname);
-  card.txt_Vorname.UserType("Hans");
-  card.cmd_Save.UserClick();
-  return LoginDialog(app);
-}
-
 TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   CalendarApp app;
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
@@ -63,7 +52,6 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   EXPECT_EQ(app.Query("SELECT LfdNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage FROM "
                       "tbl_Mitarbeiter WHERE PersNr = 4711"),
             (Rows{{"5", "Müller", "Hans", "*", "*", "0", "30"}}));
-  EXPECT_EQ(Fields(card), "5|4711|Müller|Hans|*|*|Entwicklung|30");
   EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 5");
   mv::frmBenutzer& dialog = LoginDialog(app);
   EXPECT_TRUE(dialog.IsActive());
@@ -133,11 +121,18 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
   EXPECT_TRUE(card.cmd_Save.Enabled());
 }
 
-TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsWithoutTheChecksOfANewOne) {
+// A record saves without the checks of a new one, "*" standing for an empty phone and mail; a team
+// outside the list stays unselected, and such a record is not saved. An empty tbl_Mitarbeiter
+// leaves every button but New harmless.
+TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   CalendarApp app;
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+  app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 7 WHERE PersNr = 10");
   app.s().CurrentPersNr = 10;
   mv::frmMitarbeiter& card = OpenCard(app, main);
+  EXPECT_EQ(Fields(card), "2|10|Berg|Lena|*|*||25");
+  app.ExpectBoxNaming("Bitte ein Team auswählen!");
+  card.cmd_Save.UserClick();
   Retype(card.txt_Nachname, "");
   Retype(card.txt_Telefon, "");
   Retype(card.txt_Mail, "");
@@ -147,33 +142,63 @@ TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsWithoutTheChecksOfANewOne) {
   EXPECT_EQ(
       app.Query("SELECT Nachname, TelNr, Mail, TeamNr FROM tbl_Mitarbeiter WHERE PersNr = 10"),
       (Rows{{"", "*", "*", "2"}}));
-
   Retype(card.txt_UTage, "");
   app.platform.ExpectMessageBox(BadDays, forms::vbOK);
   card.cmd_Save.UserClick();
   EXPECT_EQ(app.Scalar("SELECT UTage FROM tbl_Mitarbeiter WHERE PersNr = 10"), 25);
+  card.cmd_Close.UserClick();
+
+  app.Sql("DELETE FROM tbl_Mitarbeiter");
+  OpenCard(app, main);
+  EXPECT_EQ(Fields(card), "|||||||");
+  for (forms::CommandButton* b :
+       {&card.cmd_FirstRS, &card.cmd_PreviousRS, &card.cmd_NextRS, &card.cmd_LastRS,
+        &card.cmd_Search, &card.cmd_Save, &card.cmd_Delete})
+    b->UserClick();
+  EXPECT_EQ(Fields(card), "|||||||");
+  EXPECT_EQ(app.platform.MessageBoxes().size(), 2u);
+  EXPECT_EQ(Create(app, card, 1, "Erste").txt_LoginID.Text(), "erste1");
 }
 
-TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLogin) {
+// Nobody deletes himself; No, or a database failure, keeps every row of the employee; Yes removes
+// his entries (also one another copy wrote), every login of his and him, but not the dependency
+// rows that name him.
+TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAll) {
   CalendarApp app;
   app.AddEntry(10, Dec(1), "U?");
   app.AddEntry(10, db::Date(2026, 3, 2), "K/");
   app.AddEntry(11, Dec(1), "U/");
   app.AddLogin(10, "berg", "pw", 3);
   app.AddLogin(10, "lena", "pw2", 3);
+  app.AddLogin(12, "login12", "pw", 1);  // the login Enter logs the administrator in with
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
   app.AddEntry(10, Dec(9), "Z?");  // another copy, after the main window opened
-  main.grdCal.UserMove(BergRow, 0);
+  app.s().CurrentPersNr = 12;
   mv::frmMitarbeiter& card = OpenCard(app, main);
+  app.ExpectBoxNaming("nicht selbst löschen");
+  card.cmd_Delete.UserClick();
+
+  card.cmd_PreviousRS.UserClick();
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbNo);
   card.cmd_Delete.UserClick();
-  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"), 3);
+  app.Sql(
+      "CREATE TRIGGER keep BEFORE DELETE ON tbl_Mitarbeiter BEGIN SELECT RAISE(ABORT, "
+      "'gesperrt'); END");
+  app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
+  app.ExpectBoxNaming("gesperrt");
+  card.cmd_Delete.UserClick();
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10") +
+                app.Scalar("SELECT count(*) FROM tbl_User WHERE PersNr = 10") +
+                app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr IN (10, 12)"),
+            3 + 2 + 2);
+  EXPECT_EQ(Fields(card), "2|10|Berg|Lena|*|*|Entwicklung|25");
 
+  app.Sql("DROP TRIGGER keep");
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
   app.platform.ExpectMessageBox(app.s().T(73), forms::vbOK);
   card.cmd_Delete.UserClick();
   EXPECT_EQ(app.Query("SELECT PersNr FROM tbl_Kalender"), (Rows{{"11"}}));
-  EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "pw", "1"}}));
+  EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "pw", "1"}, {"12", "login12", "pw", "1"}}));
   EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr = 10"), 0);
   EXPECT_EQ(app.Query("SELECT PersNr, AbhPersNr1 FROM tbl_Abhängigkeiten"), (Rows{{"10", "11"}}));
   EXPECT_EQ(Fields(card), "1|11|Adam|Karl|*|*|Entwicklung|30");
@@ -184,31 +209,6 @@ TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLogin) {
   EXPECT_TRUE(main.UserShortcut("Ctrl+L"));
   app.platform.ExpectMessageBox(app.s().T(136), forms::vbOK);
   EXPECT_EQ(app.LoginAs("lena", "pw2"), nullptr);
-}
-
-TEST(EmployeeWrite, DeleteKeepsEverythingWhenRefusedOrFailing) {
-  CalendarApp app;
-  app.AddEntry(10, Dec(1), "U?");
-  app.AddLogin(10, "berg", "pw", 3);
-  app.AddLogin(12, "login12", "pw", 1);  // the login Enter logs the administrator in with
-  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
-  app.s().CurrentPersNr = 12;
-  mv::frmMitarbeiter& card = OpenCard(app, main);
-  ExpectMessageWith(app, "nicht selbst löschen");
-  card.cmd_Delete.UserClick();
-
-  card.cmd_PreviousRS.UserClick();
-  app.Sql(
-      "CREATE TRIGGER keep BEFORE DELETE ON tbl_Mitarbeiter BEGIN SELECT RAISE(ABORT, "
-      "'gesperrt'); END");
-  app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
-  ExpectMessageWith(app, "gesperrt");
-  card.cmd_Delete.UserClick();
-  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10") +
-                app.Scalar("SELECT count(*) FROM tbl_User WHERE PersNr = 10") +
-                app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr IN (10, 12)"),
-            4);
-  EXPECT_EQ(Fields(card), "2|10|Berg|Lena|*|*|Entwicklung|25");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "calendar/CalendarTestSupport.h"
 #include "masterdata/frmBeziehungen.h"
@@ -54,7 +55,6 @@ class HolidayCalendar : public ::testing::Test {
 
 TEST_F(HolidayCalendar, MonthsAsSixWeeksMondayFirst) {
   mv::frmFerien& f = Open();
-  EXPECT_EQ(f.Caption(), "Ferien / Feiertage");
   EXPECT_FALSE(main->Enabled());
   EXPECT_EQ(Week(f, 0), "Mo|Di|Mi|Do|Fr|Sa|So");
   EXPECT_EQ(f.cmbMonat.Text() + " " + f.cmbJahr.Text(), "Dezember 2026");
@@ -76,7 +76,7 @@ TEST_F(HolidayCalendar, MonthsAsSixWeeksMondayFirst) {
   }
 }
 
-TEST_F(HolidayCalendar, DragMarksTheRectangleAndCountsTheWholeYear) {
+TEST_F(HolidayCalendar, DragMarksTheRectangleCountsTheWholeYearAndClosingShowsTheMarks) {
   app.AddHoliday(db::Date(2026, 5, 1));
   app.AddHoliday(db::Date(2025, 12, 24));
   mv::frmFerien& f = Open();
@@ -98,29 +98,21 @@ TEST_F(HolidayCalendar, DragMarksTheRectangleAndCountsTheWholeYear) {
   Drag(f, 21, 22);
   EXPECT_TRUE(f.grdMon.IsSelected(4, 1));
   EXPECT_EQ(Holidays().size(), 6u);
+
+  // Closing shows the new marks and their notes in the month calendar.
+  MarkWithNote(f, 10, 10, "Betriebsausflug");
+  f.cmd_Close.UserClick();
+  EXPECT_TRUE(main->IsActive());
+  EXPECT_EQ(BackAt(main->grdCal, AdamRow, 10), HolidayColor);
+  EXPECT_EQ(BackAt(main->grdCal, AdamRow, 15), HolidayColor);
+  main->grdCal.UserMove(3, 10);
+  EXPECT_EQ(main->lbl_Note.Caption(), "Betriebsausflug");
+  Open().UserClose();
+  EXPECT_FALSE(app.masterdata().frmFerien.IsLoaded());
+  EXPECT_TRUE(main->Enabled());
 }
 
-TEST_F(HolidayCalendar, MarkingAgainReplacesTheNoteAndADayStoredTwiceBecomesOne) {
-  app.AddHoliday(Dec(24), app.AddNote("alt"));
-  app.AddHoliday(Dec(25));
-  app.AddHoliday(Dec(25));
-  mv::frmFerien& f = Open();
-
-  MarkWithNote(f, 24, 25, "Weihnachten");
-  const std::string christmas = std::to_string(app.Scalar("SELECT max(LfdNr) FROM tbl_Notizen"));
-  EXPECT_EQ(Holidays(), (Rows{{"2026-12-24", christmas}, {"2026-12-25", christmas}}));
-  EXPECT_TRUE(f.Enabled());
-
-  // Yes, then the note dialog closed unsaved: no note, as when declined.
-  app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
-  app.platform.QueueAction([&] { app.calendar().frmNotiz->cmdAbort.UserClick(); });
-  Drag(f, 24, 24);
-  NoNote(app);
-  Drag(f, 25, 25);
-  EXPECT_EQ(Holidays(), (Rows{{"2026-12-24", "0"}, {"2026-12-25", "0"}}));
-}
-
-TEST_F(HolidayCalendar, UnmarkingAsksAndRemovesEveryRowOfTheDay) {
+TEST_F(HolidayCalendar, UnmarkingRemovesEveryRowOfTheDayAndMarkingIsAllOrNothing) {
   app.AddHoliday(Dec(1));
   app.AddHoliday(Dec(2));
   app.AddHoliday(Dec(2));
@@ -137,45 +129,9 @@ TEST_F(HolidayCalendar, UnmarkingAsksAndRemovesEveryRowOfTheDay) {
   EXPECT_EQ(Holidays(), Rows{});
   EXPECT_EQ(BackAt(f.grdMon, 1, 1), White);
   EXPECT_EQ(main->lbl_Status.Caption(), "Ferien/Feiertage insgesamt: 0");
-}
 
-TEST_F(HolidayCalendar, NoteOfTheDayUnderThePointer) {
-  const long gone = app.AddNote("weg");
-  app.AddHoliday(Dec(24), app.AddNote("Heiligabend"));
-  app.AddHoliday(Dec(26));
-  app.AddHoliday(Dec(28), gone);
-  app.Sql("DELETE FROM tbl_Notizen WHERE LfdNr = " + std::to_string(gone));
-  mv::frmFerien& f = Open();
-  const struct {
-    int row, col;
-    std::string note;
-  } moves[] = {{4, 3, "Heiligabend"}, {0, 3, "Heiligabend"},
-               {6, 6, "Heiligabend"}, {4, 5, ""},
-               {4, 3, "Heiligabend"}, {5, 0, ""}};  // 24th, 26th, 28th
-  for (const auto& move : moves) {
-    f.grdMon.UserMove(move.row, move.col);
-    EXPECT_EQ(f.txt_Notiz.Text(), move.note) << move.row << "," << move.col;
-  }
-}
-
-TEST_F(HolidayCalendar, ClosingShowsTheNewMarksInTheMonthCalendar) {
-  mv::frmFerien& f = Open();
-  MarkWithNote(f, 10, 10, "Betriebsausflug");
-  f.cmd_Close.UserClick();
-  EXPECT_TRUE(main->IsActive());
-  EXPECT_EQ(BackAt(main->grdCal, AdamRow, 10), HolidayColor);
-  main->grdCal.UserMove(3, 10);
-  EXPECT_EQ(main->lbl_Note.Caption(), "Betriebsausflug");
-
-  Open().UserClose();
-  EXPECT_FALSE(app.masterdata().frmFerien.IsLoaded());
-  EXPECT_TRUE(main->Enabled());
-  EXPECT_EQ(Open().optDelete.ToolTipText(), app.s().T(184));
-}
-
-// All days or none: a day the database refuses leaves the others unmarked too.
-TEST_F(HolidayCalendar, ARefusedDayWritesNoneAndIsShown) {
-  mv::frmFerien& f = Open();
+  // All days or none: a day the database refuses leaves the others unmarked too.
+  f.optSelect.UserClick();
   app.Sql(
       "CREATE TRIGGER refuse BEFORE INSERT ON tbl_Ferien WHEN NEW.Datum = '2026-12-11' "
       "BEGIN SELECT RAISE(ABORT, 'refused'); END");
@@ -187,11 +143,46 @@ TEST_F(HolidayCalendar, ARefusedDayWritesNoneAndIsShown) {
   EXPECT_EQ(BackAt(f.grdMon, 2, 3), White);
 }
 
-TEST(MasterDataMenus, NoHolidaysOrDependenciesForEmployees) {
-  CalendarApp app;
-  mv::frmKalender& main = Enter(app, 11, mv::GroupEmployee);
-  EXPECT_FALSE(main.UserShortcut("Ctrl+F"));
-  EXPECT_FALSE(main.UserShortcut("Ctrl+A"));
+// Over the 24th (with note), the 26th (without) and the 28th (whose note is gone); the header and
+// cells beyond the month leave the box as it was. Marking again replaces the note, and a day
+// stored twice becomes one.
+TEST_F(HolidayCalendar, NoteOfTheDayUnderThePointerAndMarkingAgain) {
+  const long gone = app.AddNote("weg");
+  app.AddHoliday(Dec(24), app.AddNote("Heiligabend"));
+  app.AddHoliday(Dec(25));
+  app.AddHoliday(Dec(25));
+  app.AddHoliday(Dec(26));
+  app.AddHoliday(Dec(28), gone);
+  app.Sql("DELETE FROM tbl_Notizen WHERE LfdNr = " + std::to_string(gone));
+  mv::frmFerien& f = Open();
+  for (auto [row, col, note] : {std::tuple{4, 3, "Heiligabend"},
+                                {0, 3, "Heiligabend"},
+                                {6, 6, "Heiligabend"},
+                                {4, 5, ""},
+                                {4, 3, "Heiligabend"},
+                                {5, 0, ""}}) {
+    f.grdMon.UserMove(row, col);
+    EXPECT_EQ(f.txt_Notiz.Text(), note) << row << "," << col;
+  }
+
+  MarkWithNote(f, 24, 25, "Weihnachten");
+  const std::string christmas = std::to_string(app.Scalar("SELECT max(LfdNr) FROM tbl_Notizen"));
+  const std::string lost = std::to_string(gone);
+  EXPECT_EQ(Holidays(), (Rows{{"2026-12-24", christmas},
+                              {"2026-12-25", christmas},
+                              {"2026-12-26", "0"},
+                              {"2026-12-28", lost}}));
+  EXPECT_TRUE(f.Enabled());
+
+  // Yes, then the note dialog closed unsaved: no note, as when declined.
+  app.platform.ExpectMessageBox(app.s().T(50), forms::vbYes);
+  app.platform.QueueAction([&] { app.calendar().frmNotiz->cmdAbort.UserClick(); });
+  Drag(f, 24, 24);
+  NoNote(app);
+  Drag(f, 25, 25);
+  EXPECT_EQ(
+      Holidays(),
+      (Rows{{"2026-12-24", "0"}, {"2026-12-25", "0"}, {"2026-12-26", "0"}, {"2026-12-28", lost}}));
 }
 
 }  // namespace

@@ -42,28 +42,9 @@ TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
   }
 }
 
-TEST(TeamDialog, TwoTeamsSharingANameAreEditedEachOnItsOwn) {
-  TeamsApp app;
-  mv::frmTeams& t = app.Open();
-  mv::frmBearbeitenTeam& d = app.Dialog();
-  t.cmd_Edit.UserClick();
-  d.cmb_Teams.UserSelect(2);
-  d.txt_Name.UserSetText("Vertrieb");
-  d.cmd_OK.UserClick();
-  for (int team : {2, 1}) {
-    t.cmd_Edit.UserClick();
-    d.cmb_Teams.UserSelect(team);
-    d.txt_Name.UserSetText("Team " + std::to_string(team));
-    d.chk_MaxAbw.UserClick();
-    d.sld_Anzahl.UserSlide(team + 4);
-    d.cmd_OK.UserClick();
-  }
-  EXPECT_EQ(app.TeamTable(),
-            (Rows{{"0", "Entwicklung", "30"}, {"1", "Team 1", "5"}, {"2", "Team 2", "6"}}));
-}
-
-// Limits of 40 and 0, written by another program, show as the nearest allowed.
-TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTheMode) {
+// Limits of 40 and 0, written by another program, show as the nearest allowed. Two teams that
+// come to share a name are then edited each on its own.
+TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTeamsSharingANameAreEditedApart) {
   TeamsApp app;
   app.Sql(
       "UPDATE tbl_Teams SET MaxAbw = 40 WHERE TeamNr = 0; UPDATE tbl_Teams SET MaxAbw = 4 "
@@ -86,6 +67,20 @@ TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTheMode) {
     EXPECT_EQ(d.sld_Anzahl.Enabled(), c.enabled) << c.team;
     d.cmd_Abort.UserClick();
   }
+
+  t.cmd_Edit.UserClick();
+  d.cmb_Teams.UserSelect(2);
+  d.txt_Name.UserSetText("Vertrieb");
+  d.cmd_OK.UserClick();
+  for (int team : {2, 1}) {
+    t.cmd_Edit.UserClick();
+    d.cmb_Teams.UserSelect(team);
+    d.txt_Name.UserSetText("Team " + std::to_string(team));
+    d.sld_Anzahl.UserSlide(team + 4);
+    d.cmd_OK.UserClick();
+  }
+  EXPECT_EQ(app.TeamTable(),
+            (Rows{{"0", "Entwicklung", "40"}, {"1", "Team 1", "5"}, {"2", "Team 2", "6"}}));
 }
 
 // Everyone is in "Vertrieb" (team 1), Zoller's own team; the main window shows team `shown`.

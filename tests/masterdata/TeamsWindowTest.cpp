@@ -6,13 +6,14 @@ namespace {
 
 using namespace teamtest;
 
-TEST(TeamsWindow, ShowsEachTeamInAColumnWithItsMembersBelow) {
+// A press on one member and a drag into the next team keeps the selection in the column under the
+// mouse.
+TEST(TeamsWindow, ShowsEachTeamInAColumnWithItsMembersAndMoveFollowsTheClickedCell) {
   TeamsApp app;
   mv::frmTeams& t = app.Open();
-  const forms::Grid& g = t.grdTeams;
+  forms::Grid& g = t.grdTeams;
   mv::frmKalender& k = *app.calendar().frmKalender;
   EXPECT_FALSE(k.Enabled());
-  EXPECT_EQ(t.Caption(), "Teamverwaltung");
   EXPECT_EQ(k.lbl_Status.Caption(), "Bestehende Teams insgesamt: 3 / 20");
   ASSERT_EQ(g.Cols(), 4);
   EXPECT_EQ(Column(g, 0), (Texts{"", "1", "2", "3", "4", "5"}));
@@ -24,25 +25,27 @@ TEST(TeamsWindow, ShowsEachTeamInAColumnWithItsMembersBelow) {
   EXPECT_EQ(t.TeamCellPersNr.At(5, 2), 25);
   for (auto [r, c] : {std::pair{0, 1}, {3, 0}, {4, 1}, {5, 1}, {1, 3}})
     EXPECT_EQ(t.TeamCellPersNr.At(r, c), -1) << r << "," << c;
-}
 
-TEST(TeamsWindow, MoveIsEnabledByAClickOnAMemberOnly) {
-  TeamsApp app;
-  mv::frmTeams& t = app.Open();
   const struct {
     int row, col;
     bool enabled;
   } clicks[] = {{2, 1, true},  {0, 2, false}, {2, 2, true},  {3, 0, false}, {1, 1, true},
                 {4, 1, false}, {5, 2, true},  {1, 3, false}, {1, 1, true}};
   for (const auto& click : clicks) {
-    t.grdTeams.UserClick(click.row, click.col);
+    g.UserClick(click.row, click.col);
     EXPECT_EQ(t.cmd_Move.Enabled(), click.enabled) << click.row << "," << click.col;
   }
+
+  g.UserPress(1, 1);
+  g.UserMove(2, 2, forms::vbLeftButton);
+  g.UserMove(4, 2, forms::vbLeftButton);
+  g.UserRelease(4, 2);
+  EXPECT_EQ(g.ColSel(), 2);
+  EXPECT_EQ(t.SelectedEmployees(), (std::vector<long>{21, 22, 23, 24}));
 }
 
-// The card itself hands control back when it closes.
-// The card opens on the member double-clicked; its Close hands control back to team management,
-// rebuilt, while the main window stays disabled.
+// The card opens on the member double-clicked; its close box hands control back to team
+// management, rebuilt, while the main window stays disabled.
 TEST(TeamsWindow, DoubleClickOnAMemberOpensTheCardOnHim) {
   TeamsApp app;
   mv::frmTeams& t = app.Open();
@@ -57,23 +60,12 @@ TEST(TeamsWindow, DoubleClickOnAMemberOpensTheCardOnHim) {
   EXPECT_FALSE(t.Enabled());
 
   app.AddEmployee(26, "Ihle", "V", 1);  // written meanwhile: the team grid shows him after the card
-  card.cmd_Close.UserClick();
-  EXPECT_FALSE(card.Visible());
+  card.UserClose();
+  EXPECT_FALSE(app.masterdata().frmMitarbeiter.IsLoaded());
   EXPECT_TRUE(t.Enabled());
   EXPECT_TRUE(t.IsActive());
   EXPECT_EQ(Column(t.grdTeams, 2)[6], "Ihle, V\r26");
   EXPECT_FALSE(app.calendar().frmKalender->Enabled());
-}
-
-TEST(TeamsWindow, ADragIntoTheNextTeamKeepsTheSelectionInTheColumnUnderTheMouse) {
-  TeamsApp app;
-  forms::Grid& g = app.Open().grdTeams;
-  g.UserPress(1, 1);
-  g.UserMove(2, 2, forms::vbLeftButton);
-  g.UserMove(4, 2, forms::vbLeftButton);
-  g.UserRelease(4, 2);
-  EXPECT_EQ(g.ColSel(), 2);
-  EXPECT_EQ(app.Teams().SelectedEmployees(), (std::vector<long>{21, 22, 23, 24}));
 }
 
 // Beyond the program's own limits (written by another program) the grid grows with the data.

@@ -1,6 +1,6 @@
 // The about box: its captions in the current language; only its Close button closes it, and that
 // gives the main window back.
-#include "MenuWindowsTestSupport.h"
+#include "OverviewTestSupport.h"
 
 namespace {
 

@@ -2,8 +2,7 @@
 // the language switch, the database path and a settings file that cannot be written.
 #include <filesystem>
 
-#include "MenuWindowsTestSupport.h"
-#include "overview/frmJahresansicht.h"
+#include "OverviewTestSupport.h"
 
 namespace {
 
@@ -50,7 +49,10 @@ TEST(OptionsDialog, ClosingStoresTheTicksAndRedrawsTheMarks) {
   }
 }
 
-TEST(OptionsDialog, ColourAndFontDialogsChangeOnlyWhatIsChosen) {
+// Colour and font dialogs change only what is chosen. The switch to English builds main window and
+// dialog again from the stored settings: ticks and a path changed before the switch give way, a
+// chosen colour stays; the file holds the language once closed.
+TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   CalendarApp app;
   app.AddHoliday(Dec(8));
   auto& k = Enter(app, 12, 1);
@@ -75,6 +77,25 @@ TEST(OptionsDialog, ColourAndFontDialogsChangeOnlyWhatIsChosen) {
   o.cmd_Close.UserClick();
   EXPECT_EQ(BackAt(k.grdCal, AdamRow, 8), 0x123456);
   EXPECT_EQ(Stored(app).CalendarFont, "Courier New");
+  const std::string before = FileBytes(app);
+
+  OpenOptions(app).chk_ShowWeekend.UserClick();
+  o.txt_Path.UserType("/anders.mdb");
+  app.platform.QueueColor(0x445566);
+  o.cmd_Color(0).UserClick();
+  o.imgEnglish.UserClick();
+  EXPECT_EQ(Main(app).mnuOptionen.Caption() + "|" + Main(app).cmbMonat.Text(), "Settings|December");
+  EXPECT_FALSE(Main(app).Enabled());
+  EXPECT_EQ(o.Caption() + "|" + o.chk_ShowWeekend.Caption(), "Settings|Highlight weekend");
+  EXPECT_EQ(o.chk_ShowWeekend.Value(), 1);
+  EXPECT_EQ(o.txt_Path.Text(), "");
+  EXPECT_EQ(FileBytes(app), before);
+
+  o.cmd_Close.UserClick();
+  EXPECT_EQ(FileBytes(app)[0], 2);
+  EXPECT_EQ(BackAt(Main(app).grdCal, AdamRow, 5), 0x445566);
+  OpenOptions(app).imgDeutsch.UserClick();
+  EXPECT_EQ(Main(app).mnuOptionen.Caption(), "Einstellungen");
 }
 
 // Refused with a message naming the text; the old value stays on screen and in the file.
@@ -94,12 +115,7 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
     CalendarApp app;
     Enter(app, 12, 1);
     mv::frmOptionen& o = OpenOptions(app);
-    if (refused)
-      app.platform.ExpectMessageBox(
-          [expected = text](const auto& box) {
-            return box.Prompt.find(expected) != std::string::npos;
-          },
-          forms::vbOK);
+    if (refused) app.ExpectBoxNaming(text);
     if (way == Way::FontDialog) app.platform.QueueFont(forms::Font{text});
     if (way == Way::FileDialog) app.platform.QueueOpenFile(text);
     way == Way::FontDialog   ? o.cmd_Font.UserClick()
@@ -111,31 +127,6 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
     EXPECT_EQ(way == Way::FontDialog ? stored.CalendarFont : WithoutPadding(stored.DatabasePath),
               refused ? kept : text);
   }
-}
-
-// Main window and dialog built again in English from the stored settings: ticks and a path changed
-// before the switch give way, a chosen colour stays; the file holds the language once closed.
-TEST(OptionsDialog, SwitchingToEnglishRebuildsMainWindowAndDialogAtOnce) {
-  CalendarApp app;
-  Enter(app, 12, 1);
-  mv::frmOptionen& o = OpenOptions(app);
-  o.chk_ShowWeekend.UserClick();
-  o.txt_Path.UserType("/anders.mdb");
-  app.platform.QueueColor(0x445566);
-  o.cmd_Color(0).UserClick();
-  o.imgEnglish.UserClick();
-  EXPECT_EQ(Main(app).mnuOptionen.Caption() + "|" + Main(app).cmbMonat.Text(), "Settings|December");
-  EXPECT_FALSE(Main(app).Enabled());
-  EXPECT_EQ(o.Caption() + "|" + o.chk_ShowWeekend.Caption(), "Settings|Highlight weekend");
-  EXPECT_EQ(o.chk_ShowWeekend.Value(), 1);
-  EXPECT_EQ(o.txt_Path.Text(), "");
-  EXPECT_EQ(FileBytes(app), "");
-
-  o.cmd_Close.UserClick();
-  EXPECT_EQ(FileBytes(app)[0], 2);
-  EXPECT_EQ(BackAt(Main(app).grdCal, AdamRow, 5), 0x445566);
-  OpenOptions(app).imgDeutsch.UserClick();
-  EXPECT_EQ(Main(app).mnuOptionen.Caption(), "Einstellungen");
 }
 
 // The running program stays on its database; after a start that fell back to the local file, the

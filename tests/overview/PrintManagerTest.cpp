@@ -1,6 +1,6 @@
 // The print manager: lists from the main window, empty choices refused, a batch team by team and
 // month by month, a page that fails, resetting and closing.
-#include "MenuWindowsTestSupport.h"
+#include "OverviewTestSupport.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
-// The annual overview as a window: captions, tabs, the ways out, each of which hands the main
-// window a calendar whose lists name what it shows, and its opening on an unknown team, in the
+// The annual overview as a window: its team list and tabs, the ways out, each of which hands the
+// main window a calendar whose lists name what it shows, and its opening on an unknown team, in the
 // font of now and after a failing build.
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -10,28 +8,17 @@
 
 namespace {
 
-using namespace yeartest;
+using namespace overviewtest;
 
-TEST(YearWindow, CaptionsInBothLanguagesAndOneFrameForEachTab) {
-  for (int language : {1, 2}) {
-    YearApp app;
-    mv::frmJahresansicht& y = OpenYear(app, 2026, language);
-    EXPECT_EQ(Entries(y.cmb_Team), Entries(app.Main().cmbTeamAuswahl));
-    const std::string shown = y.lbl_Teamauswahl.Caption() + "|" + y.tabStats.TabCaption(1) + "|" +
-                              y.tabStats.TabCaption(5) + "|" + y.lbl_Uoffen.Caption() + "|" +
-                              y.lbl_Kunentschuldigt.Caption() + "|" + y.lbl_davon[3].Caption() +
-                              "|" + y.lbl_Wait.Caption() + "|" + y.cmd_Close.Caption();
-    EXPECT_EQ(shown, language == 1
-                         ? "Team|Jahresurlaub|Sonstige Tage|offen|unentschuldigt|davon|"
-                           "Bitte warten, Jahresansicht wird erstellt...|Fenster schliessen"
-                         : "Team|Annual vacation days|Misc. days|left over|unexcused|"
-                           "thereof|Generate annual view, please wait...|Close window");
-    const std::vector<forms::Frame*> frames = {&y.fmUrlaub, &y.fmKrank, &y.fmZeitausgleich,
-                                               &y.fmDienstreise, &y.fmSonstiges};
-    for (int tab : {1, 4, 2, 5, 3}) {
-      if (tab != 1) y.tabStats.UserSelect(tab);
-      for (int i = 0; i < 5; ++i) EXPECT_EQ(frames[i]->Visible(), i == tab - 1) << tab << i;
-    }
+TEST(YearWindow, CopiesTheMainWindowsTeamListAndShowsOneFrameForEachTab) {
+  YearApp app;
+  mv::frmJahresansicht& y = OpenYear(app, 2026);
+  EXPECT_EQ(Entries(y.cmb_Team), Entries(app.Main().cmbTeamAuswahl));
+  const std::vector<forms::Frame*> frames = {&y.fmUrlaub, &y.fmKrank, &y.fmZeitausgleich,
+                                             &y.fmDienstreise, &y.fmSonstiges};
+  for (int tab : {1, 4, 2, 5, 3}) {
+    if (tab != 1) y.tabStats.UserSelect(tab);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(frames[i]->Visible(), i == tab - 1) << tab << i;
   }
 }
 
@@ -92,11 +79,7 @@ TEST(YearWindow, AFailingBuildIsReportedAndLeavesTheWindowUsable) {
   SetToday(app, 2026, 12, 6);
   mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
   app.Sql("DROP TABLE tbl_Kalender");
-  app.platform.ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) {
-        return r.Prompt.find("tbl_Kalender") != r.Prompt.npos;
-      },
-      forms::vbOK);
+  app.ExpectBoxNaming("tbl_Kalender");
   BuildRecorder recorder(app);
   k.mnuJahresübersicht.UserClick();
   mv::frmJahresansicht& y = app.Year();

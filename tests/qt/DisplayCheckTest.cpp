@@ -4,66 +4,34 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "forms/qt/QtPlatform.h"
 
 namespace {
 
-// Sets environment variables for one test and puts the old values back.
-class Environment {
- public:
-  ~Environment() {
-    for (const auto& [name, value] : saved_) {
-      if (value) {
-        setenv(name.c_str(), value->c_str(), 1);
-      } else {
-        unsetenv(name.c_str());
-      }
-    }
-  }
-  void Set(const std::string& name, const char* value) {
-    const char* old = std::getenv(name.c_str());
-    saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-    if (value) {
-      setenv(name.c_str(), value, 1);
-    } else {
-      unsetenv(name.c_str());
-    }
-  }
-
- private:
-  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
-
 #ifdef __linux__
-TEST(DisplayCheck, TheX11PluginWithoutADisplayIsRefused) {
-  Environment env;
-  env.Set("DISPLAY", nullptr);
-  env.Set("WAYLAND_DISPLAY", nullptr);
-  env.Set("QT_QPA_PLATFORM", "xcb");
-  EXPECT_FALSE(forms::qt::DisplayProblem().empty());
-}
-
-TEST(DisplayCheck, AScreenlessPluginNeedsNoDisplay) {
-  Environment env;
-  env.Set("DISPLAY", nullptr);
-  env.Set("WAYLAND_DISPLAY", nullptr);
-  env.Set("QT_QPA_PLATFORM", "offscreen");
-  EXPECT_EQ(forms::qt::DisplayProblem(), "");
-  env.Set("QT_QPA_PLATFORM", "xcb;offscreen");
-  EXPECT_EQ(forms::qt::DisplayProblem(), "");
-}
-
-TEST(DisplayCheck, NoDisplayAndNoPluginIsRefused) {
-  Environment env;
-  env.Set("DISPLAY", nullptr);
-  env.Set("WAYLAND_DISPLAY", nullptr);
-  env.Set("QT_QPA_PLATFORM", nullptr);
-  EXPECT_FALSE(forms::qt::DisplayProblem().empty());
-  env.Set("DISPLAY", ":0");
-  EXPECT_EQ(forms::qt::DisplayProblem(), "");
+TEST(DisplayCheck, OnlyAScreenlessPluginOrADisplayLetsQtStart) {
+  const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+  std::optional<std::string> saved[3];
+  for (int i = 0; i < 3; ++i)
+    if (const char* value = std::getenv(names[i])) saved[i] = value;
+  const struct {
+    const char* display;
+    const char* plugin;
+    bool refused;
+  } cases[] = {{nullptr, "xcb", true},  // the X11 plugin named without a display
+               {nullptr, "offscreen", false},
+               {nullptr, "xcb;offscreen", false},
+               {nullptr, nullptr, true},
+               {":0", nullptr, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.display ? c.display : "-") + " " + (c.plugin ? c.plugin : "-"));
+    const char* values[] = {c.display, nullptr, c.plugin};
+    for (int i = 0; i < 3; ++i) values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
+    EXPECT_EQ(forms::qt::DisplayProblem().empty(), !c.refused);
+  }
+  for (int i = 0; i < 3; ++i)
+    saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
 }
 #endif
 

@@ -1,51 +1,37 @@
-// The options dialog, the about box and the print manager as real windows: the pictures drawn in
-// them, the colour and font dialogs opening on the current settings, a batch printed to PDF files.
-#include <gtest/gtest.h>
-
+// The annual overview, the options dialog, the about box and the print manager as real windows:
+// tabs, frames, day colours and the wait display; the pictures drawn; the colour and font dialogs
+// opening on the current settings; a batch printed to PDF files. Screenshots kept as artifacts.
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QListWidget>
-#include <QTest>
+#include <QProgressBar>
+#include <QTabBar>
 #include <filesystem>
-#include <memory>
 
-#include "QtTestSupport.h"
-#include "calendar/frmKalender.h"
-#include "core/Main.h"
-#include "db/Db.h"
+#include "QtProgram.h"
 #include "overview/frmDrucken.h"
 #include "overview/frmInfo.h"
+#include "overview/frmJahresansicht.h"
 #include "overview/frmOptionen.h"
-#include "support/TestApp.h"
 
 namespace {
 
-class QtOverview : public testing::Test {
+// An administrator's main window on two teams, the program's pictures in its folder; Max Muster
+// (row 5) has approved vacation on 2 to 4 January of the real clock's year.
+class QtOverview : public mvtest::QtProgram {
  protected:
-  // An administrator's main window on two teams, the program's pictures in its folder.
   QtOverview() {
-    database.AddTeam(0, "Vertrieb");
     database.AddTeam(1, "Einkauf");
-    database.AddEmployee(1, "Muster", "Max", 0);
+    for (int day = 2; day <= 4; ++day)
+      database.AddEntry(1, db::Date(platform.Now().Year, 1, day), "U/");
     std::filesystem::copy(MV_PICTURES_DIR, database.Folder() / "pictures");
-    platform.SetProgramFolder(database.Folder());
-    program = std::make_unique<mv::Program>(platform);
-    platform.Attach(program->s.rt);
-    mv::LoadSettingsAndTexts(program->s);
-    program->s.Conn.Open(db::JetConnectionString(database.DbPath().string()));
-    program->s.UserGroup = mv::GroupAdmin;
-    main = &program->calendar.frmKalender.Get();
-    mvtest::Pump();
+    main = &MainWindow();
   }
-  ~QtOverview() override { program.reset(); }
 
   QWidget& Window(const forms::Form& form) { return *platform.WindowOf(form); }
   void Shortcut(int key) {
     QTest::keyClick(&Window(*main), static_cast<Qt::Key>(key), Qt::ControlModifier);
-    mvtest::Pump();
-  }
-  void Click(const forms::Control& control) {
-    QTest::mouseClick(platform.WidgetOf(control), Qt::LeftButton);
     mvtest::Pump();
   }
   // The colour drawn at a point of a control, as the window shows it.
@@ -54,11 +40,52 @@ class QtOverview : public testing::Test {
     return Window(form).grab().toImage().pixelColor(widget->mapTo(&Window(form), at));
   }
 
-  mvtest::AnsweringPlatform platform;
-  mvtest::TestApp database;
-  std::unique_ptr<mv::Program> program;
   mv::frmKalender* main = nullptr;
 };
+
+TEST_F(QtOverview, TheAnnualOverviewShowsTabsFramesDayCellsAndTheWaitDisplay) {
+  Shortcut(Qt::Key_J);
+  mv::frmJahresansicht& y = program->overview.frmJahresansicht.Get();
+  QWidget& window = Window(y);
+  ASSERT_TRUE(window.isVisible());
+  EXPECT_FALSE(main->Enabled());
+
+  auto* tabs = platform.WidgetOf(y.tabStats)->findChild<QTabBar*>();
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_EQ(tabs->count(), 5);
+  EXPECT_EQ(tabs->tabText(0), QStringLiteral("Jahresurlaub"));
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  const QRect page = platform.WidgetOf(y.tabStats)->geometry().adjusted(0, tabs->height(), 0, 0);
+  EXPECT_TRUE(page.contains(platform.WidgetOf(y.fmUrlaub)->geometry()));
+  EXPECT_TRUE(platform.WidgetOf(y.fmUrlaub)->isVisible());
+  EXPECT_FALSE(platform.WidgetOf(y.fmKrank)->isVisible());
+  EXPECT_EQ(static_cast<QLabel*>(platform.WidgetOf(y.lbl_AnzUverplant))->text(),
+            QStringLiteral("3"));
+  EXPECT_FALSE(platform.WidgetOf(y.fmProgress)->isVisible());
+  const QPoint day3((y.grdYear.ColPos(3) + 150) / 15, (y.grdYear.RowPos(5) + 120) / 15);
+  EXPECT_EQ(Viewport(y.grdYear).grab().toImage().pixelColor(day3), QColor(0, 255, 0));
+  mvtest::SaveArtifact(window, "annual_overview");
+
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+  EXPECT_EQ(y.tabStats.SelectedIndex(), 4);
+  EXPECT_TRUE(platform.WidgetOf(y.fmDienstreise)->isVisible());
+  EXPECT_FALSE(platform.WidgetOf(y.fmUrlaub)->isVisible());
+
+  // The wait display as a build shows it, held at 40 of 100.
+  y.prg_Wait.SetMax(100);
+  y.prg_Wait.SetValue(40);
+  y.fmProgress.SetVisible(true);
+  mvtest::Pump();
+  auto* bar = static_cast<QProgressBar*>(platform.WidgetOf(y.prg_Wait));
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_EQ(bar->value() * 10, bar->maximum() * 4);
+  mvtest::SaveArtifact(window, "annual_overview_wait");
+  y.fmProgress.SetVisible(false);
+
+  Click(y.cmd_Close);
+  EXPECT_FALSE(program->overview.frmJahresansicht.IsLoaded());
+  EXPECT_TRUE(main->Enabled() && main->IsActive());
+}
 
 TEST_F(QtOverview, TheOptionsDialogShowsBothFlagsAndOpensItsDialogsOnTheCurrentSettings) {
   program->s.Settings.HolidayColor = 0x80FF80;

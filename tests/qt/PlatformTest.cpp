@@ -1,7 +1,9 @@
-// The Qt platform's services: message boxes, the input box, printing without a printer, the end.
-#include <gtest/gtest.h>
-
+// The Qt platform's services: message boxes as a user meets them, the input box, file filters,
+// printing without a printer, the end.
+#include <QAbstractButton>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <filesystem>
@@ -9,20 +11,13 @@
 #include <sstream>
 
 #include "QtTestSupport.h"
-#include "forms/Forms.h"
 #include "forms/qt/Dialogs.h"
 
 namespace {
 
-class QtPlatformTest : public testing::Test {
- protected:
-  QtPlatformTest() : rt(platform) { platform.Attach(rt); }
+using QtPlatformTest = mvtest::QtRuntimeTest;
 
-  mvtest::AnsweringPlatform platform;
-  forms::Runtime rt;
-};
-
-TEST_F(QtPlatformTest, AMessageBoxShowsTheProgramsTitleItsLinesAndButtons) {
+TEST_F(QtPlatformTest, MessageBoxesShowTitleLinesButtonsAndIconAndAnswerByTheButtonPressed) {
   platform.QueueAnswer(QMessageBox::No);
   EXPECT_EQ(rt.MsgBox("Morvellan verlassen?\rWirklich?", forms::vbYesNo | forms::vbQuestion),
             forms::vbNo);
@@ -32,9 +27,7 @@ TEST_F(QtPlatformTest, AMessageBoxShowsTheProgramsTitleItsLinesAndButtons) {
   EXPECT_EQ(box.Text, QStringLiteral("Morvellan verlassen?\nWirklich?"));
   EXPECT_EQ(box.Buttons, QMessageBox::Yes | QMessageBox::No);
   EXPECT_EQ(box.Icon, QMessageBox::Question);
-}
 
-TEST_F(QtPlatformTest, MessageBoxAnswersFollowTheButtonPressed) {
   platform.QueueAnswer(QMessageBox::Cancel);
   EXPECT_EQ(rt.MsgBox("?", forms::vbYesNoCancel, "Titel"), forms::vbCancel);
   EXPECT_EQ(platform.Shown().back().Title, QStringLiteral("Titel"));
@@ -43,7 +36,7 @@ TEST_F(QtPlatformTest, MessageBoxAnswersFollowTheButtonPressed) {
   EXPECT_EQ(platform.Shown().back().Icon, QMessageBox::Critical);
 }
 
-TEST_F(QtPlatformTest, TheInputBoxGivesTheTextOrNothingWhenCancelled) {
+TEST_F(QtPlatformTest, TheInputBoxGivesTheTextOrNothingAndFileFiltersAreWrittenTheQtWay) {
   QString prompt;
   platform.SetModalHook([&prompt](QWidget& modal) {
     auto& dialog = static_cast<QInputDialog&>(modal);
@@ -58,27 +51,11 @@ TEST_F(QtPlatformTest, TheInputBoxGivesTheTextOrNothingWhenCancelled) {
   EXPECT_EQ(rt.InputBox("Name?\rBitte", "", "Mayer"), "Müller");
   EXPECT_EQ(prompt, QStringLiteral("Name?\nBitte"));
   EXPECT_EQ(rt.InputBox("Name?", "", "abbrechen"), "");
-}
 
-TEST_F(QtPlatformTest, FileFiltersAreWrittenTheQtWay) {
   EXPECT_EQ(forms::qt::FileFilter("Datenbank (*.mdb)|*.mdb|Alle Dateien|*.*"),
             QStringLiteral("Datenbank (*.mdb);;Alle Dateien (*.*)"));
   EXPECT_EQ(forms::qt::FileFilter("Bilder|*.bmp;*.png"), QStringLiteral("Bilder (*.bmp *.png)"));
   EXPECT_EQ(forms::qt::FileFilter(""), QString());
-}
-
-forms::GridPicture SmallPicture() {
-  forms::GridPicture p;
-  p.Rows = 2;
-  p.Cols = 3;
-  p.FixedRows = 1;
-  p.FixedCols = 1;
-  p.ColWidths = {2000, 300, 300};
-  p.RowHeights = {300, 300};
-  p.Cells.resize(6);
-  p.Cells[4].Text = "U";
-  p.Cells[4].BackColor = forms::vbYellow;
-  return p;
 }
 
 // Width and height of the first page as the PDF file gives them.
@@ -94,12 +71,22 @@ QSizeF PageSize(const std::filesystem::path& file) {
           match.captured(4).toDouble() - match.captured(2).toDouble()};
 }
 
+// A prints path that is a file is reported, not printed; the end carries its exit code.
 TEST_F(QtPlatformTest, WithoutAPrinterEachJobIsALandscapePdfInThePrintsFolder) {
+  forms::GridPicture picture;
+  picture.Rows = 2;
+  picture.Cols = 3;
+  picture.FixedRows = picture.FixedCols = 1;
+  picture.ColWidths = {2000, 300, 300};
+  picture.RowHeights = {300, 300};
+  picture.Cells.resize(6);
+  picture.Cells[4].Text = "U";
+  picture.Cells[4].BackColor = forms::vbYellow;
   QTemporaryDir folder;
   platform.SetProgramFolder(folder.path().toStdString());
   platform.SetPrintToPdf(true);
-  const forms::PrintOutcome first = rt.PrintPage(SmallPicture());
-  const forms::PrintOutcome second = rt.PrintPage(SmallPicture());
+  const forms::PrintOutcome first = rt.PrintPage(picture);
+  const forms::PrintOutcome second = rt.PrintPage(picture);
   ASSERT_TRUE(first.Printed) << first.Failure;
   ASSERT_TRUE(second.Printed) << second.Failure;
   const std::filesystem::path file(first.File);
@@ -109,22 +96,70 @@ TEST_F(QtPlatformTest, WithoutAPrinterEachJobIsALandscapePdfInThePrintsFolder) {
   ASSERT_TRUE(std::filesystem::exists(file));
   const QSizeF page = PageSize(file);
   EXPECT_GT(page.width(), page.height());
-}
 
-TEST_F(QtPlatformTest, APrintsFolderThatCannotBeMadeIsReported) {
-  QTemporaryDir folder;
-  std::ofstream(folder.filePath(QStringLiteral("prints")).toStdString()) << "not a folder";
-  platform.SetProgramFolder(folder.path().toStdString());
-  platform.SetPrintToPdf(true);
-  const forms::PrintOutcome outcome = rt.PrintPage(SmallPicture());
+  QTemporaryDir blocked;
+  std::ofstream(blocked.filePath(QStringLiteral("prints")).toStdString()) << "not a folder";
+  platform.SetProgramFolder(blocked.path().toStdString());
+  const forms::PrintOutcome outcome = rt.PrintPage(picture);
   EXPECT_FALSE(outcome.Printed);
   EXPECT_NE(outcome.Failure.find("prints"), std::string::npos) << outcome.Failure;
-}
 
-TEST_F(QtPlatformTest, TheEndCarriesItsExitCode) {
   rt.End(3);
   EXPECT_TRUE(rt.Ended());
   EXPECT_EQ(platform.ExitCode(), 3);
+}
+
+class AskingForm : public forms::Form {
+ public:
+  explicit AskingForm(forms::Runtime& rt) : forms::Form(rt, "frmAsking") {
+    Move(0, 0, 6000, 3000);
+    txt.Move(120, 120, 3000, 315);
+    txt.KeyPress = [this](int& key) {
+      if (key == forms::vbKeyReturn)
+        answer = MsgBox("Urlaub eintragen?", forms::vbYesNo,
+                        "Abwesenheitsplanung der Abteilung Vertrieb und Außendienst");
+    };
+  }
+  forms::TextBox txt{*this, "txt"};
+  int answer = 0;
+};
+
+using QtMessageBox = mvtest::QtFormTest<AskingForm>;
+
+// A box without icon room, minimize or maximize button shows its whole title; when it closes, the
+// focus is back in the window that opened it.
+TEST_F(QtMessageBox, ShowsItsWholeTitleOnlyACloseButtonAndHandsTheFocusBack) {
+  rt.SetUiLanguage([] { return forms::UiLanguage::German; });
+  QWidget* edit = Widget(form->txt);
+  QTest::mouseClick(edit, Qt::LeftButton);
+  int checked = 0;
+  platform.LookAtNextBox([&checked](QMessageBox& box) {
+    const Qt::WindowFlags flags = box.windowFlags();
+    EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    const auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->geometry().left(), box.layout()->contentsMargins().left())
+        << "the text starts at the margin, not where an icon would stand";
+    QFont bold = box.font();
+    bold.setBold(true);
+    EXPECT_GE(box.width(), QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 80);
+    for (QAbstractButton* button : box.buttons()) EXPECT_TRUE(button->icon().isNull());
+    mvtest::SaveArtifact(box, "message_box");
+    ++checked;
+  });
+  platform.QueueAnswer(QMessageBox::No);
+  QTest::keyClick(edit, Qt::Key_Return);
+  mvtest::Pump();
+  EXPECT_EQ(checked, 1);
+  EXPECT_EQ(form->answer, forms::vbNo);
+  EXPECT_EQ(platform.Shown().at(0).Title,
+            QStringLiteral("Abwesenheitsplanung der Abteilung Vertrieb und Außendienst"));
+  EXPECT_EQ(QApplication::activeWindow(), Window());
+  EXPECT_EQ(QApplication::focusWidget(), edit);
+  QTest::keyClicks(QApplication::focusWidget(), "ja");
+  EXPECT_EQ(form->txt.Text(), "ja");
 }
 
 }  // namespace

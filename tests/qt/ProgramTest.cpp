@@ -1,10 +1,12 @@
-// The program on the Qt platform: started on a fresh database, it shows the login window, and a
-// login typed and clicked on the real widgets reaches the main window.
-#include <gtest/gtest.h>
-
+// The program on the Qt platform as an office user meets it: the login window centred, the main
+// window on a 1024x768 screen, days dragged over in the month grid with the boxes in the
+// program's language, a note edited in the middle, printing the view, logging out and ending.
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
-#include <QPushButton>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include "QtProgram.h"
 
@@ -12,7 +14,27 @@ namespace {
 
 using mvtest::QtProgram;
 
-TEST_F(QtProgram, ALoginTypedOnTheLoginWindowReachesTheMainWindow) {
+using mvtest::Outer;
+using mvtest::Screen;
+
+// Saves the screen as the user sees it, with a plain frame where the window manager draws its own.
+void SaveScreen(const QRect& outer, QWidget& window) {
+  QImage screen(mvtest::kScreen, QImage::Format_RGB32);
+  screen.fill(Qt::black);
+  QPainter painter(&screen);
+  painter.fillRect(outer, QColor(0, 0, 128));
+  painter.setPen(Qt::white);
+  const int border = (outer.width() - window.width()) / 2;
+  const int caption = outer.height() - window.height() - 2 * border;
+  painter.drawText(QRect(outer.x() + 8, outer.y() + border, outer.width() - 16, caption),
+                   Qt::AlignVCenter, window.windowTitle());
+  painter.drawPixmap(outer.topLeft() + QPoint(border, border + caption), window.grab());
+  painter.end();
+  screen.save(QStringLiteral(MV_ARTIFACTS_DIR "/main_1024x768.png"));
+}
+
+// Logging out brings the login window back; its Cancel ends the program.
+TEST_F(QtProgram, ALoginTypedOnTheCentredLoginWindowOpensAMainWindowThatFitsTheScreen) {
   mv::frmLogin& login = Start();
   // A first start has no settings: the configured path is empty and the local database is used.
   ASSERT_EQ(platform.Shown().size(), 1u);
@@ -21,6 +43,9 @@ TEST_F(QtProgram, ALoginTypedOnTheLoginWindowReachesTheMainWindow) {
   QWidget* loginWindow = platform.WindowOf(login);
   ASSERT_NE(loginWindow, nullptr);
   EXPECT_TRUE(loginWindow->isVisible());
+  ASSERT_EQ(Screen().size(), mvtest::kScreen);
+  EXPECT_EQ(Outer(login).center(), Screen().center());
+  EXPECT_EQ(loginWindow->pos(), Outer(login).topLeft());
   mvtest::SaveArtifact(*loginWindow, "login");
 
   TypeInto(login.txtID, QStringLiteral("max"));
@@ -28,43 +53,92 @@ TEST_F(QtProgram, ALoginTypedOnTheLoginWindowReachesTheMainWindow) {
   EXPECT_EQ(login.txtPW.BackColor(), forms::vbYellow);
   QTest::keyClick(Edit(login.txtPW), Qt::Key_Return);
   mvtest::Pump();
-
   EXPECT_FALSE(program->core.frmLogin.IsLoaded());
   EXPECT_EQ(platform.Shown().size(), 1u);
   mv::frmKalender* main = program->calendar.frmKalender.IfLoaded();
   ASSERT_NE(main, nullptr);
-  QWidget* mainWindow = platform.WindowOf(*main);
-  ASSERT_NE(mainWindow, nullptr);
-  EXPECT_TRUE(mainWindow->isVisible());
-  EXPECT_EQ(mainWindow->windowTitle(), QString::fromStdString(main->Caption()));
+  QWidget* window = platform.WindowOf(*main);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle(), QString::fromStdString(main->Caption()));
+  const QRect outer = Outer(*main);
+  EXPECT_TRUE(Screen().contains(outer))
+      << outer.x() << "," << outer.y() << " " << outer.width() << "x" << outer.height();
+  EXPECT_EQ(window->pos(), outer.topLeft());
+  for (const forms::Control* panel : {static_cast<const forms::Control*>(&main->fmInfo),
+                                      static_cast<const forms::Control*>(&main->fmNote)}) {
+    const QWidget* widget = platform.WidgetOf(*panel);
+    EXPECT_TRUE(
+        window->rect().contains(widget->geometry().translated(widget->parentWidget()->pos())))
+        << panel->Name() << " is cut off by the window";
+    EXPECT_TRUE(Screen().contains(QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size())))
+        << panel->Name();
+  }
+  SaveScreen(outer, *window);
+
+  QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier);
+  mvtest::Pump();
+  EXPECT_FALSE(program->calendar.frmKalender.IsLoaded());
+  ASSERT_NE(program->core.frmLogin.IfLoaded(), nullptr);
+  EXPECT_TRUE(platform.WindowOf(*program->core.frmLogin.IfLoaded())->isVisible());
+  EXPECT_FALSE(program->s.rt.Ended());
+  QTest::mouseClick(platform.WidgetOf(program->core.frmLogin->cmdCancel), Qt::LeftButton);
+  EXPECT_TRUE(program->s.rt.Ended());
+  EXPECT_EQ(platform.ExitCode(), 0);
 }
 
-TEST_F(QtProgram, DaysDraggedOverInTheMonthGridAreEnteredAndF12PrintsTheView) {
+// The README's run command creates the database with its settings file beside it; the program
+// started in that folder opens it without a warning, and its administrator logs in.
+TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QProcess tool;
+  tool.start(QStringLiteral(MV_NEWDB_TOOL),
+             {QStringLiteral("--settings"), folder.filePath(QStringLiteral("Morvellan.mdb")),
+              QStringLiteral("admin"), QStringLiteral("geheim")});
+  ASSERT_TRUE(tool.waitForFinished());
+  ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+  EXPECT_TRUE(QDir(folder.path()).exists(QStringLiteral("settings.dat")));
+  platform.SetProgramFolder(folder.path().toStdString());
+  mv::frmLogin& login = Start();
+  EXPECT_TRUE(platform.Shown().empty())
+      << "a box on the first start: " << platform.Shown().front().Text.toStdString();
+  LogInOn(login, QStringLiteral("admin"));
+  EXPECT_TRUE(platform.Shown().empty());
+}
+
+// Row 4 is the first member, "Beispiel, Erika". The boxes' buttons speak the language of the
+// moment each box opens; Enter answers the default button, Escape No.
+TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12PrintsTheView) {
   mv::frmKalender& main = LogIn();
   platform.SetPrintToPdf(true);
   const forms::DateTime today = platform.Now();
-  // Row 4 is the first member, "Beispiel, Erika"; resting on it makes her the current employee.
-  Mouse(main, QEvent::MouseMove, 4, 0, Qt::NoButton, Qt::NoButton);
-  Mouse(main, QEvent::MouseButtonPress, 4, 3, Qt::LeftButton, Qt::LeftButton);
-  Mouse(main, QEvent::MouseMove, 4, 4, Qt::NoButton, Qt::LeftButton);
-  Mouse(main, QEvent::MouseMove, 4, 5, Qt::NoButton, Qt::LeftButton);
-  platform.QueueAnswer(QMessageBox::Yes);  // enter the days
-  platform.QueueAnswer(QMessageBox::No);   // without a note
-  Mouse(main, QEvent::MouseButtonRelease, 4, 5, Qt::LeftButton, Qt::NoButton);
-  mvtest::Pump();
-
+  platform.QueueKey(Qt::Key_Return);  // enter the days
+  platform.QueueKey(Qt::Key_Escape);  // without a note
+  DragOverDays(main, 4, 3, 5);
+  ASSERT_EQ(platform.Shown().size(), 3u);
+  EXPECT_EQ(platform.Shown()[0].ButtonTexts, QStringList{QStringLiteral("OK")});
+  const QStringList german{QStringLiteral("Ja"), QStringLiteral("Nein")};
+  EXPECT_EQ(platform.Shown()[1].ButtonTexts, german);
+  EXPECT_EQ(platform.Shown()[2].ButtonTexts, german);
+  EXPECT_EQ(platform.KeysIgnored(), 0);
   for (int day = 3; day <= 5; ++day)
     EXPECT_EQ(database.EntryOn(2, db::Date(today.Year, today.Month, day)), "U?") << day;
   EXPECT_EQ(database.EntryOn(1, db::Date(today.Year, today.Month, 4)), "");
+  EXPECT_FALSE(program->calendar.frmNotiz.IsLoaded() && program->calendar.frmNotiz->Visible());
   EXPECT_EQ(main.grdCal.TextMatrix(4, 4), "U");
-  const QImage grid = static_cast<QAbstractScrollArea*>(platform.WidgetOf(main.grdCal))
-                          ->viewport()
-                          ->grab()
-                          .toImage();
   const QPoint cell((main.grdCal.ColPos(4) + 30) / 15, (main.grdCal.RowPos(4) + 30) / 15);
-  EXPECT_EQ(grid.pixelColor(cell), QColor(255, 255, 0));
+  EXPECT_EQ(Viewport(main.grdCal).grab().toImage().pixelColor(cell), QColor(255, 255, 0));
   QWidget* window = platform.WindowOf(main);
   mvtest::SaveArtifact(*window, "main");
+
+  program->s.Settings.Language = mv::LanguageEnglish;  // as the options dialog switches it
+  platform.QueueAnswer(QMessageBox::No);
+  DragOverDays(main, 4, 10, 11);
+  ASSERT_EQ(platform.Shown().size(), 4u);
+  EXPECT_EQ(platform.Shown()[3].ButtonTexts,
+            (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
+  EXPECT_EQ(database.EntryOn(2, db::Date(today.Year, today.Month, 10)), "");
 
   QTest::keyClick(window, Qt::Key_F12);
   const QString status = static_cast<QLabel*>(platform.WidgetOf(main.lbl_Status))->text();
@@ -72,71 +146,44 @@ TEST_F(QtProgram, DaysDraggedOverInTheMonthGridAreEnteredAndF12PrintsTheView) {
       << status.toStdString();
 }
 
-TEST_F(QtProgram, ANoteTypedIntoTheNoteDialogWhileTheEntryWaitsIsAttachedToTheDays) {
+// The note dialog is worked while the entry of absences waits for it: typed, a word replaced by a
+// drag of the mouse, the end mended with the keys; the note saved as shown goes to both days.
+TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDays) {
   mv::frmKalender& main = LogIn();
   const forms::DateTime today = platform.Now();
-  Mouse(main, QEvent::MouseMove, 5, 0, Qt::NoButton, Qt::NoButton);  // "Muster, Max"
-  Mouse(main, QEvent::MouseButtonPress, 5, 10, Qt::LeftButton, Qt::LeftButton);
-  Mouse(main, QEvent::MouseMove, 5, 11, Qt::NoButton, Qt::LeftButton);
   platform.QueueAnswer(QMessageBox::Yes);  // enter the days
-  platform.QueueAnswer(
-      QMessageBox::Yes);  // with a note: the dialog opens and the entry waits for it
-  bool dialogWorked = false;
-  WhenTheNoteDialogWaits(main, [this, &dialogWorked](mv::frmNotiz& dialog) {
-    auto* note = static_cast<QComboBox*>(platform.WidgetOf(dialog.cmb_Note));
-    QTest::mouseClick(note, Qt::LeftButton);
-    QTest::keyClicks(note, QStringLiteral("Kur in Bad Ems"));
-    QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(dialog.cmdSave)), Qt::LeftButton);
-    dialogWorked = true;
+  platform.QueueAnswer(QMessageBox::Yes);  // with a note
+  std::string shown;
+  WhenTheNoteDialogWaits(main, [this, &shown](mv::frmNotiz& dialog) {
+    QLineEdit& field = *static_cast<QComboBox*>(platform.WidgetOf(dialog.cmb_Note))->lineEdit();
+    QTest::mouseClick(&field, Qt::LeftButton);
+    mvtest::TypeKeys(field, QStringLiteral("Kur in Bad Ems"));
+    mvtest::DragOverText(field, 4, 6);  // "in"
+    mvtest::TypeKeys(field, QStringLiteral("nahe"));
+    QTest::keyClick(&field, Qt::Key_End);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(&field, Qt::Key_Backspace);
+    mvtest::TypeKeys(field, QStringLiteral("Tölz"));
+    QTest::keyClick(&field, Qt::Key_Home);
+    QTest::keyClick(&field, Qt::Key_Delete);
+    mvtest::TypeKeys(field, QStringLiteral("K"));
+    shown = field.text().toStdString();
+    mvtest::SaveArtifact(*platform.WindowOf(dialog), "note_edited");
+    Click(dialog.cmdSave);
   });
-  Mouse(main, QEvent::MouseButtonRelease, 5, 11, Qt::LeftButton, Qt::NoButton);
-  mvtest::Pump();
+  DragOverDays(main, 5, 8, 9);  // "Muster, Max"
 
-  ASSERT_TRUE(dialogWorked);
+  EXPECT_EQ(shown, "Kur nahe Bad Tölz");
   EXPECT_TRUE(main.Enabled());
   EXPECT_FALSE(program->calendar.frmNotiz->Visible());
-  const auto notes = database.Query("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Kur in Bad Ems'");
+  const auto notes = database.Query("SELECT LfdNr, Text FROM tbl_Notizen");
   ASSERT_EQ(notes.size(), 1u);
-  const std::string month = (today.Month < 10 ? "0" : "") + std::to_string(today.Month);
-  const auto days =
-      database.Query("SELECT Notiz FROM tbl_Kalender WHERE PersNr = 1 AND Datum LIKE '" +
-                     std::to_string(today.Year) + "-" + month + "-%'");
-  ASSERT_EQ(days.size(), 2u);
-  for (const auto& day : days) EXPECT_EQ(day[0], notes[0][0]);
-}
-
-TEST_F(QtProgram, LoggingOutByItsShortcutBringsTheLoginWindowBack) {
-  mv::frmKalender& main = LogIn();
-  QTest::keyClick(platform.WindowOf(main), Qt::Key_L, Qt::ControlModifier);
-  mvtest::Pump();
-  EXPECT_FALSE(program->calendar.frmKalender.IsLoaded());
-  mv::frmLogin* login = program->core.frmLogin.IfLoaded();
-  ASSERT_NE(login, nullptr);
-  ASSERT_NE(platform.WindowOf(*login), nullptr);
-  EXPECT_TRUE(platform.WindowOf(*login)->isVisible());
-  EXPECT_FALSE(program->s.rt.Ended());
-}
-
-TEST_F(QtProgram, AWrongPasswordIsRefusedInABoxWithTheProgramsTitle) {
-  mv::frmLogin& login = Start();
-  TypeInto(login.txtID, QStringLiteral("max"));
-  TypeInto(login.txtPW, QStringLiteral("GEHEIM"));
-  QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(login.cmdOK)), Qt::LeftButton);
-
-  ASSERT_EQ(platform.Shown().size(), 2u);
-  EXPECT_EQ(platform.Shown()[1].Title, QStringLiteral("Morvellan"));
-  EXPECT_EQ(platform.Shown()[1].Text,
-            QString::fromStdString(program->s.T(136)).replace(QLatin1Char('\r'), QLatin1Char('\n')));
-  EXPECT_TRUE(program->core.frmLogin.IsLoaded());
-  EXPECT_TRUE(Edit(login.txtID)->text().isEmpty());
-  EXPECT_TRUE(Edit(login.txtPW)->text().isEmpty());
-}
-
-TEST_F(QtProgram, CancelOnTheLoginWindowEndsTheProgram) {
-  mv::frmLogin& login = Start();
-  QTest::mouseClick(static_cast<QPushButton*>(platform.WidgetOf(login.cmdCancel)), Qt::LeftButton);
-  EXPECT_TRUE(program->s.rt.Ended());
-  EXPECT_EQ(platform.ExitCode(), 0);
+  EXPECT_EQ(notes[0][1], "Kur nahe Bad Tölz");
+  for (int day : {8, 9}) {
+    const auto note =
+        database.Query("SELECT Notiz FROM tbl_Kalender WHERE PersNr = 1 AND Datum = '" +
+                       db::Date(today.Year, today.Month, day).ToIso() + "'");
+    EXPECT_EQ(note, (std::vector<std::vector<std::string>>{{notes[0][0]}})) << day;
+  }
 }
 
 }  // namespace

@@ -1,19 +1,14 @@
 #pragma once
 // The whole program on the Qt platform with a database of one team (Muster, Max with the login
 // "max"/"geheim" as administrator; Beispiel, Erika), driven through the real widgets.
-#include <gtest/gtest.h>
-
 #include <QAbstractScrollArea>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QTest>
 #include <functional>
-#include <memory>
 #include <stdexcept>
 
 #include "QtTestSupport.h"
 #include "calendar/frmKalender.h"
 #include "calendar/frmNotiz.h"
+#include "core/Main.h"
 #include "core/frmLogin.h"
 #include "program/Program.h"
 #include "support/TestApp.h"
@@ -28,25 +23,35 @@ class QtProgram : public testing::Test {
     database.AddEmployee(2, "Beispiel", "Erika", 0);
     database.AddLogin(1, "max", "geheim", mv::GroupAdmin);
     platform.SetProgramFolder(database.Folder());
-    program = std::make_unique<mv::Program>(platform);
-    platform.Attach(program->s.rt);
   }
   ~QtProgram() override { program.reset(); }
 
-  // Starts the program; the login window shows.
+  // The program as its start leaves it; the login window shows.
   mv::frmLogin& Start() {
+    Create();
     EXPECT_EQ(program->Start(), 0);
     Pump();
     mv::frmLogin* login = program->core.frmLogin.IfLoaded();
     if (!login) throw std::runtime_error("no login window");
     return *login;
   }
+  // The main window of an administrator on the database, without the login.
+  mv::frmKalender& MainWindow() {
+    Create();
+    mv::LoadSettingsAndTexts(program->s);
+    program->s.Conn.Open(db::JetConnectionString(database.DbPath().string()));
+    program->s.UserGroup = mv::GroupAdmin;
+    program->s.CurrentUserName = "Muster, Max";
+    mv::frmKalender& main = program->calendar.frmKalender.Get();
+    Pump();
+    return main;
+  }
   QLineEdit* Edit(const forms::Control& box) {
     return static_cast<QLineEdit*>(platform.WidgetOf(box));
   }
   mv::frmKalender& LogIn() { return LogInOn(Start()); }
-  mv::frmKalender& LogInOn(mv::frmLogin& login) {
-    TypeInto(login.txtID, QStringLiteral("max"));
+  mv::frmKalender& LogInOn(mv::frmLogin& login, const QString& name = QStringLiteral("max")) {
+    TypeInto(login.txtID, name);
     TypeInto(login.txtPW, QStringLiteral("geheim"));
     QTest::keyClick(Edit(login.txtPW), Qt::Key_Return);
     Pump();
@@ -54,24 +59,24 @@ class QtProgram : public testing::Test {
     if (!main) throw std::runtime_error("no main window after the login");
     return *main;
   }
-  // Mouse input on a cell of the month grid, as it lies on screen.
-  void Mouse(mv::frmKalender& main, QEvent::Type type, int row, int col, Qt::MouseButton button,
-             Qt::MouseButtons held) {
-    const forms::Grid& grid = main.grdCal;
-    const QPoint at((grid.ColPos(col) + grid.ColWidth(col) / 2) / 15,
-                    (grid.RowPos(row) + grid.RowHeight(row) / 2) / 15);
-    QWidget* viewport = static_cast<QAbstractScrollArea*>(platform.WidgetOf(grid))->viewport();
-    QMouseEvent event(type, at, viewport->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &event);
+  // The centre of a cell of a grid and its viewport, as they lie on screen.
+  QPoint CellCentre(const forms::Grid& grid, int row, int col) {
+    return {(grid.ColPos(col) + grid.ColWidth(col) / 2) / 15,
+            (grid.RowPos(row) + grid.RowHeight(row) / 2) / 15};
   }
-  // Drags over the days `from` to `to` of a grid row, resting on its name first (that makes its
-  // employee the current one); the release asks whether to enter the days.
+  QWidget& Viewport(const forms::Grid& grid) {
+    return *static_cast<QAbstractScrollArea*>(platform.WidgetOf(grid))->viewport();
+  }
+  // Drags over the days `from` to `to` of a month grid row, resting on its name first (that makes
+  // its employee the current one); the release asks whether to enter the days.
   void DragOverDays(mv::frmKalender& main, int row, int from, int to) {
-    Mouse(main, QEvent::MouseMove, row, 0, Qt::NoButton, Qt::NoButton);
-    Mouse(main, QEvent::MouseButtonPress, row, from, Qt::LeftButton, Qt::LeftButton);
+    QWidget& viewport = Viewport(main.grdCal);
+    SendMouse(viewport, QEvent::MouseMove, CellCentre(main.grdCal, row, 0), Qt::NoButton);
+    SendMouse(viewport, QEvent::MouseButtonPress, CellCentre(main.grdCal, row, from),
+              Qt::LeftButton);
     for (int day = from + 1; day <= to; ++day)
-      Mouse(main, QEvent::MouseMove, row, day, Qt::NoButton, Qt::LeftButton);
-    Mouse(main, QEvent::MouseButtonRelease, row, to, Qt::LeftButton, Qt::NoButton);
+      SendMouse(viewport, QEvent::MouseMove, CellCentre(main.grdCal, row, day), Qt::LeftButton);
+    SendMouse(viewport, QEvent::MouseButtonRelease, CellCentre(main.grdCal, row, to), Qt::NoButton);
     Pump();
   }
   // Works the note dialog once it shows while the entry of absences waits for it (the wait runs
@@ -95,11 +100,21 @@ class QtProgram : public testing::Test {
     QTest::mouseClick(Edit(box), Qt::LeftButton);
     QTest::keyClicks(Edit(box), text);
   }
+  void Click(const forms::Control& control) {
+    QTest::mouseClick(platform.WidgetOf(control), Qt::LeftButton);
+    Pump();
+  }
 
   AnsweringPlatform platform;
   QObject pending_;  // queued calls go with the test
   TestApp database;
   std::unique_ptr<mv::Program> program;
+
+ private:
+  void Create() {
+    program = std::make_unique<mv::Program>(platform);
+    platform.Attach(program->s.rt);
+  }
 };
 
 }  // namespace mvtest

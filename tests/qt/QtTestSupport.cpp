@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryFile>
 #include <QTest>
 #include <algorithm>
@@ -92,6 +95,36 @@ void SaveArtifact(QWidget& window, const std::string& name) {
   QDir().mkpath(QStringLiteral(MV_ARTIFACTS_DIR));
   window.grab().save(QStringLiteral(MV_ARTIFACTS_DIR) + QLatin1Char('/') +
                      QString::fromStdString(name) + QStringLiteral(".png"));
+}
+
+QRect Screen() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+void SendMouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
+               Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+  QMouseEvent event(type, at, target.mapToGlobal(at),
+                    type == QEvent::MouseMove ? Qt::NoButton : button, held, modifiers);
+  QApplication::sendEvent(&target, &event);
+}
+
+QPoint CaretPoint(QLineEdit& line, int position) {
+  const int y = line.height() / 2;
+  for (int x = 0; x < line.width(); ++x)
+    if (line.cursorPositionAt(QPoint(x, y)) == position) return {x, y};
+  ADD_FAILURE() << "no point for position " << position;
+  return {0, y};
+}
+
+void DragOverText(QLineEdit& line, int from, int to) {
+  SendMouse(line, QEvent::MouseButtonPress, CaretPoint(line, from), Qt::LeftButton);
+  SendMouse(line, QEvent::MouseMove, CaretPoint(line, to), Qt::LeftButton);
+  SendMouse(line, QEvent::MouseButtonRelease, CaretPoint(line, to), Qt::NoButton);
+}
+
+void TypeKeys(QWidget& target, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(&target, &press);
+  }
 }
 
 }  // namespace mvtest

@@ -1,17 +1,23 @@
 #pragma once
 // The Qt side of the tests: one QApplication (offscreen unless told otherwise), a Qt platform whose
 // dialogs are answered by the test, and helpers to drive real widgets.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "forms/Forms.h"
 #include "forms/qt/QtPlatform.h"
 
 namespace mvtest {
@@ -64,7 +70,53 @@ class AnsweringPlatform : private AppFirst, public forms::qt::QtPlatform {
   int keysIgnored_ = 0;
 };
 
+// The outer rectangle of a window as the runtime counts it, frame and title bar included, and the
+// screen's room for windows.
+inline QRect Outer(const forms::Form& form) {
+  return {form.Left() / 15, form.Top() / 15, form.Width() / 15, form.Height() / 15};
+}
+QRect Screen();
+
 // Keeps a rendering of a window among the build's artifacts (build/artifacts/NAME.png).
 void SaveArtifact(QWidget& window, const std::string& name);
+
+// A mouse event at a point of the widget; a move carries no button of its own.
+void SendMouse(QWidget& target, QEvent::Type type, QPoint at, Qt::MouseButtons held,
+               Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// The point of a line where a click puts the caret before character `position`.
+QPoint CaretPoint(QLineEdit& line, int position);
+// Presses before one character, moves to another and releases there.
+void DragOverText(QLineEdit& line, int from, int to);
+// Key by key, also the characters QTest's key names do not reach (umlauts).
+void TypeKeys(QWidget& target, const QString& text);
+
+// The runtime on the Qt platform, for the test's own forms.
+class QtRuntimeTest : public testing::Test {
+ protected:
+  QtRuntimeTest() : rt(platform) { platform.Attach(rt); }
+
+  template <class W = QWidget>
+  W* Widget(const forms::Control& control) {
+    return static_cast<W*>(platform.WidgetOf(control));
+  }
+
+  AnsweringPlatform platform;
+  forms::Runtime rt;
+};
+
+// A form of the test's own, shown.
+template <class F>
+class QtFormTest : public QtRuntimeTest {
+ protected:
+  QtFormTest() : form(std::make_unique<F>(rt)) {
+    form->Show();
+    Pump();
+  }
+  ~QtFormTest() override { form->Unload(); }
+  QWidget* Window() { return platform.WindowOf(*form); }
+
+  std::unique_ptr<F> form;
+};
 
 }  // namespace mvtest

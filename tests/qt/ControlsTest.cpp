@@ -1,0 +1,368 @@
+// Windows and controls on the Qt platform mirror the runtime (placed by twips, captions, colours,
+// groups, the disabled look, the close box) and hand the user's keys and clicks back to it; text
+// boxes edit with caret and selection.
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyle>
+#include <QTabBar>
+#include <cctype>
+
+#include "QtTestSupport.h"
+
+namespace {
+
+class TestForm : public forms::Form {
+ public:
+  explicit TestForm(forms::Runtime& rt) : forms::Form(rt, "frmTest") {
+    Move(1500, 1500, 9000, 6000);
+    SetCaption("Test");
+    mnuFile.SetCaption("Datei");
+    mnuOpen.SetCaption("Öffnen");
+    mnuOpen.SetShortcut("Ctrl+O");
+    mnuPopup.SetVisible(false);
+    mnuSelect.SetCaption("Auswählen");
+    mnuDelete.SetCaption("Löschen");
+    lbl.Move(150, 300, 1500, 255);
+    txt.Move(1800, 255, 2000, 315);
+    cmd.Move(1800, 900, 1215, 375);
+    chk.Move(150, 900, 1500, 255);
+    cmb.Move(150, 1500, 1500, 315);
+    lst.Move(1800, 1500, 1500, 1000);
+    for (const char* entry : {"Urlaub", "Krank", "Sonstiges"}) {
+      cmb.AddItem(entry);
+      lst.AddItem(entry);
+      tabs.AddTab(entry);
+    }
+    cmb.SetStyle(forms::vbComboDropdownList);
+    tabs.Move(120, 2700, 6000, 1200);
+    sld.Move(120, 4050, 3000, 450);
+    sld.SetMin(1);
+    sld.SetMax(30);
+    sld.SetValue(10);
+    prg.Move(120, 4650, 3000, 255);
+    fra.Move(4200, 255, 2400, 1500);
+    optA.Move(120, 300, 2000, 255);
+    optB.Move(120, 600, 2000, 255);
+    optA.SetCaption("genehmigen");
+    optB.SetCaption("ablehnen");
+    txt.GotFocus = [this] { txt.SetBackColor(forms::vbYellow); };
+    txt.LostFocus = [this] { txt.SetBackColor(forms::vbWhite); };
+    cmd.Click = [this] { ++clicks; };
+    mnuOpen.Click = [this] { ++opened; };
+    mnuDelete.Click = [this] { ++deletes; };
+  }
+  forms::Menu mnuFile{*this, "mnuFile"};
+  forms::Menu mnuOpen{*this, "mnuOpen", mnuFile};
+  forms::Menu mnuPopup{*this, "mnuPopup"};
+  forms::Menu mnuSelect{*this, "mnuSelect", mnuPopup};
+  forms::Menu mnuDelete{*this, "mnuDelete", mnuPopup};
+  forms::Label lbl{*this, "lbl"};
+  forms::TextBox txt{*this, "txt"};
+  forms::CommandButton cmd{*this, "cmd"};
+  forms::CheckBox chk{*this, "chk"};
+  forms::ComboBox cmb{*this, "cmb"};
+  forms::ListBox lst{*this, "lst"};
+  forms::TabStrip tabs{*this, "tabs"};
+  forms::Slider sld{*this, "sld"};
+  forms::ProgressBar prg{*this, "prg"};
+  forms::Frame fra{*this, "fra"};
+  forms::OptionButton optA{*this, "optA", fra};
+  forms::OptionButton optB{*this, "optB", fra};
+  int clicks = 0;
+  int opened = 0;
+  int deletes = 0;
+};
+
+using QtControls = mvtest::QtFormTest<TestForm>;
+
+// The colour in the middle of an option button's circle.
+QColor CircleMiddle(QWidget& option) {
+  const int size =
+      option.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &option);
+  return option.grab().toImage().pixelColor(size / 2 + 1, option.height() / 2);
+}
+
+TEST_F(QtControls, TheWindowAndItsControlsArePlacedByTwipsAndFollowTheRuntime) {
+  QWidget* window = Window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Test"));
+  // The first window opens centred on the screen; the outer size holds frame and title bar.
+  EXPECT_EQ(window->pos(),
+            QPoint((mvtest::kScreen.width() - 600) / 2, (mvtest::kScreen.height() - 400) / 2));
+  EXPECT_EQ(window->size(), QSize(600 - 8, 400 - 34));
+  EXPECT_EQ(Widget(form->lbl)->geometry(), QRect(10, 20, 100, 17));
+  EXPECT_EQ(Widget(form->txt)->geometry(), QRect(120, 17, 133, 21));
+  // The client area starts below the menu bar.
+  EXPECT_EQ(Widget(form->lbl)->mapTo(window, QPoint(0, 0)).y(),
+            window->findChild<QMenuBar*>()->height() + 20);
+
+  form->lbl.SetCaption("Erste\rZweite");
+  form->txt.SetBackColor(forms::vbYellow);
+  form->lbl.SetForeColor(forms::RGB(0, 0x40, 0xC0));
+  EXPECT_EQ(Widget<QLabel>(form->lbl)->text(), QStringLiteral("Erste\nZweite"));
+  EXPECT_EQ(Widget(form->txt)->palette().color(QPalette::Base), QColor(255, 255, 0));
+  EXPECT_EQ(Widget(form->lbl)->palette().color(QPalette::WindowText), QColor(0, 0x40, 0xC0));
+  form->lbl.SetVisible(false);
+  EXPECT_TRUE(Widget(form->lbl)->isHidden());
+  form->Hide();
+  EXPECT_FALSE(window->isVisible());
+  form->Show();
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(QtControls, KeysGoThroughKeyPressMenuShortcutsAndTheDefaultButton) {
+  auto* edit = Widget<QLineEdit>(form->txt);
+  QKeyEvent umlaut(QEvent::KeyPress, Qt::Key_Udiaeresis, Qt::NoModifier, QStringLiteral("ü"));
+  QApplication::sendEvent(edit, &umlaut);
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("ß"));
+  QApplication::sendEvent(edit, &composed);
+  EXPECT_EQ(form->txt.Text(), "üß");
+
+  form->txt.SetText("");
+  form->txt.KeyPress = [](int& key) {
+    if (key == '#') key = 0;
+    if (key >= 'a' && key <= 'z') key = std::toupper(key);
+  };
+  QTest::keyClicks(edit, "ab#cd");
+  EXPECT_EQ(form->txt.Text(), "ABCD");
+  EXPECT_EQ(edit->text(), QStringLiteral("ABCD"));
+
+  // A menu shortcut clicks its entry instead of typing, while the entry is enabled.
+  QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(form->opened, 1);
+  EXPECT_EQ(form->txt.Text(), "ABCD");
+  form->mnuOpen.SetEnabled(false);
+  QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(form->opened, 1);
+
+  form->cmd.SetDefault(true);
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(form->clicks, 1);
+  QTest::mouseClick(Widget(form->cmd), Qt::LeftButton);
+  EXPECT_EQ(form->clicks, 2);
+
+  // A disabled window takes none of them.
+  form->mnuOpen.SetEnabled(true);
+  form->SetEnabled(false);
+  QTest::mouseClick(Widget(form->cmd), Qt::LeftButton);
+  QTest::keyClicks(edit, "abc");
+  QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(form->clicks, 2);
+  EXPECT_EQ(form->opened, 1);
+  EXPECT_EQ(form->txt.Text(), "ABCD");
+}
+
+TEST_F(QtControls, FocusFromTheMouseRaisesGotFocusAndLostFocusAndAFailureIsShown) {
+  form->cmd.SetFocus();
+  mvtest::Pump();
+  QTest::mouseClick(Widget(form->txt), Qt::LeftButton);
+  EXPECT_EQ(form->ActiveControl(), &form->txt);
+  EXPECT_EQ(form->txt.BackColor(), forms::vbYellow);
+  QTest::mouseClick(Widget(form->chk), Qt::LeftButton);
+  EXPECT_EQ(form->txt.BackColor(), forms::vbWhite);
+  EXPECT_EQ(form->chk.Value(), forms::vbChecked);
+
+  form->cmd.Click = [] { throw forms::Error("Ungültiger Prozeduraufruf"); };
+  QTest::mouseClick(Widget(form->cmd), Qt::LeftButton);
+  ASSERT_EQ(platform.Shown().size(), 1u);
+  EXPECT_EQ(platform.Shown()[0].Text, QStringLiteral("Ungültiger Prozeduraufruf"));
+  EXPECT_EQ(platform.Shown()[0].Icon, QMessageBox::Critical);
+  QTest::keyClicks(Widget(form->txt), "weiter");
+  EXPECT_EQ(form->txt.Text(), "weiter");
+}
+
+// Qt moves the focus away from a button its own Click disables; that move is no user input.
+TEST_F(QtControls, FocusQtMovesAwayFromAControlTheCodeDisabledIsNoUserInput) {
+  int chkFocus = 0;
+  form->chk.GotFocus = [&chkFocus] { ++chkFocus; };
+  form->cmd.Click = [this] { form->cmd.SetEnabled(false); };
+  QTest::mouseClick(Widget(form->cmd), Qt::LeftButton);
+  EXPECT_EQ(form->ActiveControl(), &form->cmd);
+  EXPECT_EQ(chkFocus, 0);
+}
+
+TEST_F(QtControls, ListsTabsSlidersBarsAndOptionGroupsAreTheRuntimes) {
+  int comboClicks = 0, tabClicks = 0, sliderChanges = 0;
+  form->cmb.Click = [&comboClicks] { ++comboClicks; };
+  form->tabs.Click = [&tabClicks] { ++tabClicks; };
+  form->sld.Change = [&sliderChanges] { ++sliderChanges; };
+  auto* combo = Widget<QComboBox>(form->cmb);
+  combo->setFocus();
+  QTest::keyClick(combo, Qt::Key_Down);
+  EXPECT_EQ(form->cmb.ListIndex(), 0);
+  EXPECT_EQ(comboClicks, 1);
+  form->cmb.SetListIndex(2);
+  EXPECT_EQ(combo->currentText(), QStringLiteral("Sonstiges"));
+
+  auto* list = Widget<QListWidget>(form->lst);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(1)).center());
+  EXPECT_EQ(form->lst.ListIndex(), 1);
+  EXPECT_TRUE(list->item(1)->isSelected());
+  form->lst.RemoveItem(0);
+  EXPECT_EQ(list->count(), 2);
+  EXPECT_TRUE(list->item(0)->isSelected());
+
+  auto* bar = Widget(form->tabs)->findChild<QTabBar*>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->count(), 3);
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+  EXPECT_EQ(form->tabs.SelectedIndex(), 3);
+  EXPECT_EQ(tabClicks, 1);
+  form->tabs.SetSelectedIndex(1);
+  EXPECT_EQ(bar->currentIndex(), 0);
+
+  auto* slider = Widget<QSlider>(form->sld);
+  EXPECT_EQ(slider->value(), 10);
+  slider->setFocus();
+  QTest::keyClick(slider, Qt::Key_Right);
+  EXPECT_EQ(form->sld.Value(), 11);
+  EXPECT_EQ(sliderChanges, 1);
+  QTest::keyClick(slider, Qt::Key_End);
+  EXPECT_EQ(form->sld.Value(), 30);
+
+  form->prg.SetMax(40);
+  form->prg.SetValue(10);
+  auto* progress = Widget<QProgressBar>(form->prg);
+  EXPECT_EQ(progress->value() * 4, progress->maximum());
+
+  auto& a = *Widget<QRadioButton>(form->optA);
+  auto& b = *Widget<QRadioButton>(form->optB);
+  EXPECT_EQ(a.parentWidget(), Widget(form->fra));
+  QTest::mouseClick(&a, Qt::LeftButton);
+  QTest::mouseClick(&b, Qt::LeftButton);
+  EXPECT_FALSE(form->optA.Value() || a.isChecked());
+  EXPECT_TRUE(form->optB.Value() && b.isChecked());
+  // A disabled option's circle is greyed like its caption: filled like the window, as on Windows.
+  form->optB.SetValue(false);
+  form->optB.SetEnabled(false);
+  EXPECT_EQ(CircleMiddle(a), QColor(Qt::white));
+  EXPECT_EQ(CircleMiddle(b), b.palette().color(QPalette::Disabled, QPalette::Window));
+  EXPECT_NE(b.palette().color(QPalette::Disabled, QPalette::WindowText),
+            a.palette().color(QPalette::Active, QPalette::WindowText));
+  mvtest::SaveArtifact(*Window(), "disabled_option");
+}
+
+TEST_F(QtControls, PopupMenuBusyPointerAndACloseBoxOnlyWhenTheWindowHasOne) {
+  QStringList shown;
+  platform.SetModalHook([&shown](QWidget& modal) {
+    auto& menu = static_cast<QMenu&>(modal);
+    for (QAction* action : menu.actions()) shown << action->text();
+    menu.actions().at(1)->trigger();
+  });
+  form->PopupMenu(form->mnuPopup);
+  EXPECT_EQ(shown, (QStringList{QStringLiteral("Auswählen"), QStringLiteral("Löschen")}));
+  EXPECT_EQ(form->deletes, 1);
+
+  rt.Windows().SetMousePointer(forms::vbHourglass);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  rt.Windows().SetMousePointer(forms::vbDefault);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  form->SetControlBox(false);
+  EXPECT_FALSE(Window()->windowFlags() & Qt::WindowCloseButtonHint);
+  Window()->close();
+  EXPECT_TRUE(form->IsLoaded());
+  form->SetControlBox(true);
+  EXPECT_TRUE(Window()->windowFlags() & Qt::WindowCloseButtonHint);
+  Window()->close();
+  EXPECT_FALSE(form->IsLoaded());
+  EXPECT_EQ(Window(), nullptr);
+}
+
+// Text boxes edited with real keys and the mouse: the caret and the selection are the runtime's,
+// and a paste meets the checks typed keys meet.
+class QtEditing : public QtControls {
+ protected:
+  QtEditing() : edit(*Widget<QLineEdit>(form->txt)) {}
+  void Paste(const QString& text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+  }
+  QLineEdit& edit;
+};
+
+TEST_F(QtEditing, KeysClicksAndDragsEditInTheMiddleAndTypingReplacesTheSelection) {
+  QTest::mouseClick(&edit, Qt::LeftButton);
+  QTest::keyClicks(&edit, "Urlaub");
+  mvtest::SendMouse(edit, QEvent::MouseButtonPress, mvtest::CaretPoint(edit, 3), Qt::LeftButton);
+  mvtest::SendMouse(edit, QEvent::MouseButtonRelease, mvtest::CaretPoint(edit, 3), Qt::NoButton);
+  EXPECT_EQ(form->txt.SelStart(), 3);
+  QTest::keyClicks(&edit, "xx");
+  EXPECT_EQ(form->txt.Text(), "Urlxxaub");
+  QTest::keyClick(&edit, Qt::Key_Delete);
+  EXPECT_EQ(form->txt.Text(), "Urlxxub") << "Delete takes one character";
+  QTest::keyClick(&edit, Qt::Key_Backspace);
+  QTest::keyClick(&edit, Qt::Key_Backspace);
+  QTest::keyClick(&edit, Qt::Key_Home);
+  QTest::keyClicks(&edit, "Kein ");
+  QTest::keyClick(&edit, Qt::Key_End);
+  QTest::keyClick(&edit, Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(form->txt.SelStart(), 5) << "Ctrl+Left goes back a word";
+  QTest::keyClick(&edit, Qt::Key_End);
+  QTest::keyClicks(&edit, "!");
+  EXPECT_EQ(form->txt.Text(), "Kein Urlub!");
+  EXPECT_EQ(edit.text(), QStringLiteral("Kein Urlub!"));
+  EXPECT_EQ(edit.cursorPosition(), 11);
+
+  QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(&edit, "Dienstreise");
+  QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(&edit, Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(form->txt.SelText(), "se");
+  EXPECT_EQ(edit.selectedText(), QStringLiteral("se"));
+  QTest::keyClicks(&edit, "tag");
+  EXPECT_EQ(form->txt.Text(), "Dienstreitag");
+
+  mvtest::DragOverText(edit, 6, 10);
+  EXPECT_EQ(form->txt.SelText(), "reit");
+  EXPECT_EQ(edit.selectedText(), QStringLiteral("reit"));
+  QTest::keyClicks(&edit, "frei");
+  EXPECT_EQ(form->txt.Text(), "Dienstfreiag");
+
+  QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(form->txt.SelLength(), 12);
+  QTest::keyClick(&edit, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(form->txt.Text(), "");
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Dienstfreiag"));
+}
+
+TEST_F(QtEditing, APasteMeetsMaxLengthAndKeyPressAsTypedKeysDo) {
+  form->txt.SetMaxLength(8);
+  form->txt.KeyPress = [](int& key) {
+    if (key == ';') key = 0;
+  };
+  int changes = 0;
+  form->txt.Change = [&changes] { ++changes; };
+  QTest::mouseClick(&edit, Qt::LeftButton);
+  Paste(QStringLiteral("Müster;Max"));
+  EXPECT_EQ(form->txt.Text(), "MüsterMa") << "the refused character left out, the rest cut";
+  EXPECT_EQ(edit.text(), QStringLiteral("MüsterMa"));
+  EXPECT_EQ(changes, 1);
+  QTest::keyClick(&edit, Qt::Key_Home);
+  QTest::keyClick(&edit, Qt::Key_Right, Qt::ShiftModifier);
+  Paste(QStringLiteral("m"));
+  EXPECT_EQ(form->txt.Text(), "müsterMa") << "a full field takes a paste over a selection";
+
+  form->txt.SetPasswordChar("#");
+  QApplication::clipboard()->setText(QStringLiteral("unchanged"));
+  QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("unchanged"))
+      << "a masked field gives nothing to the clipboard";
+  EXPECT_EQ(edit.text(), QStringLiteral("########"));
+}
+
+}  // namespace
