@@ -99,7 +99,7 @@ bool CheckAbsenceLimits(CalendarWindows& w) {
   if (s.CurrentType != EntryType::Krank) {
     const std::optional<int> maxAbw = TeamLimit(s);
     if (maxAbw && LimitExceeded(w, *maxAbw) &&
-        s.rt.MsgBox(s.T(101), forms::vbYesNo, s.T(89)) == forms::vbNo) {
+        s.rt.MsgBox(s.T(101), forms::vbYesNo, s.T(TxtImportantNotice)) == forms::vbNo) {
       return true;
     }
   }
@@ -111,7 +111,7 @@ bool CheckAbsenceLimits(CalendarWindows& w) {
   for (int k = 1; k <= 3; ++k) {
     if (s.DepNames[k].empty()) continue;
     const std::string prompt = s.T(87) + "\r" + s.DepNames[k] + s.T(88);
-    if (s.rt.MsgBox(prompt, forms::vbYesNo, s.T(89)) == forms::vbNo) return true;
+    if (s.rt.MsgBox(prompt, forms::vbYesNo, s.T(TxtImportantNotice)) == forms::vbNo) return true;
   }
   return false;
 }

@@ -34,8 +34,8 @@ void frmKalender::Form_Load() {
   ApplyCalendarFont(grdCal, s_.Settings.CalendarFont);
 
   SetMenuCaptions();
-  SetCaption(s_.T(116));
-  fmNote.SetCaption(s_.T(159));
+  SetCaption(s_.T(TxtProgramTitle));
+  fmNote.SetCaption(s_.T(TxtNotes));
   Label1.SetCaption(s_.T(30));
   Label2.SetCaption(s_.T(31));
   Label3.SetCaption(s_.T(32));

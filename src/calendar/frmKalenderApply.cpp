@@ -33,7 +33,7 @@ bool Confirmed(State& s, frmKalender& window, const std::string& From, const std
 // NoteNr: the note chosen in the note dialog, 0 when the user wants none or closes it unsaved.
 void AskForNote(CalendarWindows& w, frmKalender& window) {
   State& s = w.s;
-  if (window.MsgBox(s.T(50), forms::vbYesNo, s.T(53)) == forms::vbYes) {
+  if (window.MsgBox(s.T(TxtNoteQuestion), forms::vbYesNo, s.T(TxtNoteFunction)) == forms::vbYes) {
     window.SetEnabled(false);
     window.PrepareNoteDialog();
     w.frmNotiz->Show();
@@ -103,7 +103,7 @@ void frmKalender::mnuNotizen_Click() {
   frmNotiz& dialog = w_.frmNotiz.Get();
   dialog.cmdSave.SetEnabled(false);
   dialog.cmdDelete.SetEnabled(false);
-  dialog.SetCaption(s_.T(159));
+  dialog.SetCaption(s_.T(TxtNotes));
   dialog.lbl_Zeitraum.SetCaption(s_.T(74));
   dialog.Show();
   SetEnabled(false);

@@ -3,7 +3,7 @@
 namespace mv {
 
 forms::PrintOutcome frmKalender::PrintView() {
-  lbl_Status.SetCaption(s_.T(123));
+  lbl_Status.SetCaption(s_.T(TxtPrintingView));
   // The name bold under the pointer is no choice of the user's; it is not printed bold.
   grdCal.SetCol(0);
   for (int row = 4; row < grdCal.Rows(); ++row) {
@@ -13,7 +13,7 @@ forms::PrintOutcome frmKalender::PrintView() {
   forms::PrintOutcome outcome = s_.rt.PrintPage(grdCal.Picture());
   // Without a printer the page is kept as a file; the user needs to know where.
   if (outcome.Printed && !outcome.File.empty())
-    lbl_Status.SetCaption(s_.T(123) + " - " + outcome.File);
+    lbl_Status.SetCaption(s_.T(TxtPrintingView) + " - " + outcome.File);
   return outcome;
 }
 

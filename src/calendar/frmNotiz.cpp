@@ -57,7 +57,7 @@ void frmNotiz::LayOut() {
 
 void frmNotiz::Form_Activate() {
   cmdSave.SetCaption(s_.T(51));
-  cmdAbort.SetCaption(s_.T(52));
+  cmdAbort.SetCaption(s_.T(TxtClose));
   cmdDelete.SetCaption(s_.T(21));
   // Clearing the list empties the edit field too: nothing is there to save or delete.
   cmb_Note.Clear();

@@ -105,7 +105,7 @@ void frmBearbeitenTeam::Form_Activate() {
       txt_Name.SetEnabled(false);
       break;
   }
-  cmd_Abort.SetCaption(s_.T(52));
+  cmd_Abort.SetCaption(s_.T(TxtClose));
   lbl_Name.SetCaption(s_.T(81));
   lbl_MaxAbw.SetCaption(s_.T(99));
   if (cmb_Teams.ListCount() > 0) cmb_Teams.SetListIndex(0);

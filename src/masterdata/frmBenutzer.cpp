@@ -104,7 +104,7 @@ void frmBenutzer::Form_Activate() {
   const int stored = PositionOf(storedGroup_);
   cmb_Gruppe.SetListIndex(stored >= 0 && stored < offered ? stored : 0);
   SetCaption(s_.T(70));
-  cmd_Abort.SetCaption(s_.T(52));
+  cmd_Abort.SetCaption(s_.T(TxtClose));
   lbl_LoginID.SetCaption(text::FirstCharacters(s_.T(28), 13));
   lbl_Passwort.SetCaption(s_.T(29));
   lbl_Gruppe.SetCaption(s_.T(30));

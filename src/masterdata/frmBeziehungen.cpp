@@ -45,7 +45,7 @@ void frmBeziehungen::Open() {
   cmd_CloseList.SetCaption(s_.T(85));
   cmd_Filter.SetCaption(s_.T(93));
   cmd_ShowAll.SetCaption(s_.T(94));
-  cmd_Close.SetCaption(s_.T(66));
+  cmd_Close.SetCaption(s_.T(TxtCloseWindow));
   cmd_MA.SetCaption(s_.T(67));
   cmd_AbhMA1.SetCaption(DependentCaption(s_, 1));
   cmd_AbhMA2.SetCaption(DependentCaption(s_, 2));

@@ -124,10 +124,10 @@ void frmFerien::Open() {
     cmbMonat.SetListIndex(main->cmbMonat.ListIndex());
     cmbJahr.SetListIndex(main->cmbJahr.ListIndex());
   }
-  fm_Notiz.SetCaption(s_.T(159));
+  fm_Notiz.SetCaption(s_.T(TxtNotes));
   optDelete.SetCaption(s_.T(162));
   optSelect.SetCaption(s_.T(160));
-  cmd_Close.SetCaption(s_.T(66));
+  cmd_Close.SetCaption(s_.T(TxtCloseWindow));
   SetCaption(s_.T(163));
   txt_Notiz.SetText("");
   optSelect.SetValue(true);
@@ -201,7 +201,7 @@ void frmFerien::grdMon_Click() {
 }
 
 std::optional<long> frmFerien::AskForNote() {
-  const int answer = MsgBox(s_.T(50), forms::vbYesNoCancel, s_.T(53));
+  const int answer = MsgBox(s_.T(TxtNoteQuestion), forms::vbYesNoCancel, s_.T(TxtNoteFunction));
   if (answer == forms::vbCancel) return std::nullopt;
   if (answer == forms::vbYes) {
     SetEnabled(false);

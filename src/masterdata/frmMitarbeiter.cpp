@@ -62,7 +62,7 @@ void frmMitarbeiter::Form_Activate() {
     if (HasRecords()) {
       // Nobody pointed at yet: the first employee becomes the current one.
       if (!MoveTo(s_.CurrentPersNr)) rs.MoveFirst();
-      SetStatus(s_.T(126) + std::to_string(rs.RecordCount()));
+      SetStatus(s_.T(TxtEmployeeCount) + std::to_string(rs.RecordCount()));
     }
     ShowRecord();
   } catch (const db::Error& e) {
@@ -79,7 +79,7 @@ void frmMitarbeiter::SetCaptions() {
   cmd_Neu.SetCaption(s_.T(63));
   cmd_Save.SetCaption(s_.T(64));
   cmd_Delete.SetCaption(s_.T(65));
-  cmd_Close.SetCaption(s_.T(66));
+  cmd_Close.SetCaption(s_.T(TxtCloseWindow));
   cmd_Login.SetCaption(s_.T(71));
 }
 

@@ -225,7 +225,7 @@ void frmMitarbeiter::FinishNewRecord() {
   s_.CurrentPersNr = persNr;
   shown_ = persNr;
   w_.frmBenutzer->ShowInitialLogin(InitialLoginName(s_.Conn, nachname, persNr), InitialPassword());
-  SetStatus(s_.T(126) + std::to_string(rs.RecordCount()));
+  SetStatus(s_.T(TxtEmployeeCount) + std::to_string(rs.RecordCount()));
   try {
     rs.Close();
   } catch (const db::Error& e) {
@@ -264,7 +264,7 @@ void frmMitarbeiter::cmd_Delete_Click() {
   } catch (const db::Error& e) {
     ShowFailure(e);
   }
-  SetStatus(s_.T(126) + std::to_string(s_.RsMitarbeiter.RecordCount()));
+  SetStatus(s_.T(TxtEmployeeCount) + std::to_string(s_.RsMitarbeiter.RecordCount()));
   FillCalendar(w_.calendar, CalendarPass::Team);
   MsgBox(s_.T(73), forms::vbOKOnly);
 }

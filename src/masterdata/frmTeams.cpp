@@ -72,7 +72,7 @@ void frmTeams::Form_Activate() {
   cmd_Move.SetCaption(s_.T(76));
   cmd_New.SetCaption(s_.T(79));
   cmd_Delete.SetCaption(s_.T(80));
-  cmd_Close.SetCaption(s_.T(66));
+  cmd_Close.SetCaption(s_.T(TxtCloseWindow));
   cmd_Edit.SetCaption(s_.T(98));
   SetCaption(s_.T(77));
 }

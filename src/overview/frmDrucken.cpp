@@ -82,7 +82,7 @@ void frmDrucken::Form_Load() {
   lblJahr.SetCaption(s_.T(115));
   cmd_Print.SetCaption(s_.T(166));
   cmd_Reset.SetCaption(s_.T(113));
-  cmd_Close.SetCaption(s_.T(66));
+  cmd_Close.SetCaption(s_.T(TxtCloseWindow));
 }
 
 void frmDrucken::SetUpAndShow(frmKalender& main) {
@@ -133,7 +133,7 @@ void frmDrucken::cmd_Print_Click() {
     main->lbl_Status.SetCaption(PagesPrinted(s_, batch.printed, pages));
     MsgBox(batch.failure, forms::vbOKOnly);
   } else if (!batch.keptIn.empty()) {
-    main->lbl_Status.SetCaption(s_.T(123) + " - " + batch.keptIn.string());
+    main->lbl_Status.SetCaption(s_.T(TxtPrintingView) + " - " + batch.keptIn.string());
   }
 }
 

@@ -63,14 +63,14 @@ void frmInfo::LayOut() {
 
 void frmInfo::Form_Load() {
   SetCaption(s_.T(169));
-  lblTitle.SetCaption(s_.T(116));
-  lblShadow.ForEach([this](int, forms::Label& l) { l.SetCaption(s_.T(116)); });
+  lblTitle.SetCaption(s_.T(TxtProgramTitle));
+  lblShadow.ForEach([this](int, forms::Label& l) { l.SetCaption(s_.T(TxtProgramTitle)); });
   lblInfo1.SetCaption(s_.T(117));
   lblInfo2.SetCaption(s_.T(118));
   lblInfo3.SetCaption(s_.T(119));
   lblInfo4.SetCaption(s_.T(120));
   lblVersion.SetCaption("Version 1.1");
-  cmd_Close.SetCaption(s_.T(66));
+  cmd_Close.SetCaption(s_.T(TxtCloseWindow));
 }
 
 // The main window is enabled but not brought forward.

@@ -58,7 +58,7 @@ void frmJahresansicht::SetUp(const forms::ComboBox& teams) {
       {&lbl_Sabgelehnt, 40}, {&lbl_Zabgelehnt, 40},    {&lbl_Dabgelehnt, 40},
   };
   for (const auto& [label, id] : captions) label->SetCaption(s_.T(id));
-  cmd_Close.SetCaption(s_.T(66));
+  cmd_Close.SetCaption(s_.T(TxtCloseWindow));
 
   // The vacation figures on the first tab; the other frames wait behind their tabs.
   tabStats.SetSelectedIndex(1);

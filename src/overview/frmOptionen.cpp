@@ -95,7 +95,7 @@ void frmOptionen::SetCaptions() {
   lbl_Font.SetCaption(s_.T(111));
   lbl_Lang.SetCaption(s_.T(112));
   lbl_Path.SetCaption(s_.T(121));
-  cmd_Close.SetCaption(s_.T(66));
+  cmd_Close.SetCaption(s_.T(TxtCloseWindow));
 }
 
 std::string frmOptionen::StoredPath() const {
