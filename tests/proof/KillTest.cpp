@@ -55,7 +55,7 @@ void ProveWholeOrNothing(const std::string& name, CalendarApp& app, const Action
     Restore(app.DbPath(), pristine);
     const KillRun run = RunAndKill(point, scenario);
     ASSERT_TRUE(run.killed) << run.end.Describe();
-    EXPECT_EQ(IntegrityCheck(app.DbPath()), "ok");
+    EXPECT_EQ(IntegrityCheck(app), "ok");
     const Rows found = Content(app);
     if (found == before)
       ++nothing;

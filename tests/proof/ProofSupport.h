@@ -27,11 +27,10 @@ struct ProofApp : mvtest::TestApp {
 };
 
 // Every row of the seven tables, each row led by its table's name, in storage order.
-Rows Content(const std::filesystem::path& file);
-inline Rows Content(mvtest::TestApp& app) { return Content(app.DbPath()); }
+Rows Content(mvtest::TestApp& app);
 
 // "ok" when SQLite finds the file sound, else its findings.
-std::string IntegrityCheck(const std::filesystem::path& file);
+std::string IntegrityCheck(mvtest::TestApp& app);
 
 // Another program's lock on the file, held from construction to Release. Write: it is in the
 // middle of a write (others still read). Exclusive: nobody else reads either.

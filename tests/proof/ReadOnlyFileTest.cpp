@@ -23,7 +23,8 @@ enum class ReadOnly { File, Folder };
 // The file or the program folder without write permission until the end of the scope.
 class WriteProtection {
  public:
-  WriteProtection(const fs::path& path) : path_(path), mode_(fs::status(path).permissions()) {
+  explicit WriteProtection(const fs::path& path)
+      : path_(path), mode_(fs::status(path).permissions()) {
     fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
   }
