@@ -6,6 +6,7 @@
 #include "calendar/SignedText.h"
 #include "calendar/TeamLists.h"
 #include "calendar/frmKalender.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
 
 namespace mv {
@@ -24,9 +25,7 @@ forms::Grid* Cal(CalendarWindows& w) {
 
 int DayWidth(const State& s) { return 300 + 100 * s.ZoomLevel; }
 
-long MemberCount(State& s) {
-  return s.RsTeamMembers.IsOpen() ? s.RsTeamMembers.RecordCount() : 0;
-}
+long MemberCount(State& s) { return s.RsTeamMembers.IsOpen() ? s.RsTeamMembers.RecordCount() : 0; }
 
 void ClearMemberCells(forms::Grid& g) {
   for (int c = 1; c <= LastDayCol; ++c) {
@@ -197,7 +196,7 @@ void LoadTeamMembers(State& s) {
   } catch (const db::Error& e) {
     // The calendar shows the team without members, and the user learns why.
     s.RsTeamMembers.Close();
-    s.rt.MsgBox(e.what());
+    s.rt.MsgBox(FailureMessage(s, e));
   }
 }
 
@@ -212,6 +211,11 @@ void FillCalendar(CalendarWindows& w, CalendarPass Modus) {
       TeamPass(w, g);
       break;
     case CalendarPass::Monat:
+      // Members a failed reading left out (another program held the file) are read again.
+      if (!w.s.RsTeamMembers.IsOpen()) {
+        LoadTeamMembers(w.s);
+        TeamPass(w, g);
+      }
       MonthPass(w, g);
       break;
   }

@@ -84,30 +84,31 @@ void WriteSelectedDays(CalendarWindows& w, int first, int last) {
   State& s = w.s;
   db::Recordset& rs = s.RsKalender;
   forms::Grid& grid = w.frmKalender.Get().grdCal;
-  SelectionRows rows(s, first, last);
+  // The write lock first: another copy's rows of these days are then in the file when they are
+  // read, and no copy writes between the reading and the writing.
   WriteGuard guard(s.Conn, {&rs});
-  for (int d = first; d <= last; ++d) {
-    grid.SetCol(d);
-    PrepareKennZ(w);
-    WriteDay(s, SelectedDay(s, d));
+  {
+    SelectionRows rows(s, first, last);
+    for (int d = first; d <= last; ++d) {
+      grid.SetCol(d);
+      PrepareKennZ(w);
+      WriteDay(s, SelectedDay(s, d));
+    }
+    rs.Update();
   }
-  rs.Update();
   guard.Commit();
 }
 
 void DeleteSelectedDays(State& s, int first, int last) {
   db::Recordset& rs = s.RsKalender;
+  WriteGuard guard(s.Conn, {&rs});
   {
     SelectionRows rows(s, first, last);
     for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
-      try {
-        if (s.UserGroup != GroupEmployee || rs["KennZ"].Text().ends_with('?')) rs.Delete();
-      } catch (const db::Error&) {
-        // The row stays; the others are still deleted.
-      }
+      if (s.UserGroup != GroupEmployee || rs["KennZ"].Text().ends_with('?')) rs.Delete();
     }
   }
-  rs.Update();
+  guard.Commit();
 }
 
 }  // namespace mv

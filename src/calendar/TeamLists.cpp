@@ -6,6 +6,7 @@
 
 #include "calendar/CalendarGrid.h"
 #include "calendar/frmKalender.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
 
 namespace mv {
@@ -36,7 +37,7 @@ void FillTeamCombos(CalendarWindows& w) {
     // Both lists are emptied anyway, so they never show teams of a table that failed. Nothing was
     // changed through the recordset, so closing it saves nothing.
     s.RsTeams.Close();
-    s.rt.MsgBox(e.what());
+    s.rt.MsgBox(FailureMessage(s, e));
   }
   if (auto* main = w.frmKalender.IfLoaded()) {
     forms::ComboBox& list = main->cmbTeamAuswahl;
@@ -57,8 +58,8 @@ void FillTeamCombos(CalendarWindows& w) {
 void FillTeamCombosOnCurrentTeam(CalendarWindows& w) {
   FillTeamCombos(w);
   frmKalender* main = w.frmKalender.IfLoaded();
-  const bool listed = main && w.s.CurrentTeam >= 0 &&
-                      w.s.CurrentTeam < main->cmbTeamAuswahl.ListCount();
+  const bool listed =
+      main && w.s.CurrentTeam >= 0 && w.s.CurrentTeam < main->cmbTeamAuswahl.ListCount();
   if (listed && main->cmbTeamAuswahl.ListIndex() != w.s.CurrentTeam) {
     // Selecting runs the list's handler, which rebuilds.
     main->cmbTeamAuswahl.SetListIndex(w.s.CurrentTeam);

@@ -6,6 +6,7 @@
 #include "calendar/CalendarGrid.h"
 #include "calendar/TeamLists.h"
 #include "calendar/YearList.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
 
 namespace mv {
@@ -95,7 +96,7 @@ void frmKalender::Form_Load() {
     s_.RsKalender.Close();
     s_.RsKalender.Open("tbl_Kalender", s_.Conn, db::CursorType::Static, db::LockType::Pessimistic);
   } catch (const db::Error& e) {
-    MsgBox(e.what());
+    MsgBox(FailureMessage(s_, e));
   }
 
   s_.SelStart.reset();

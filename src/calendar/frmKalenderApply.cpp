@@ -7,6 +7,7 @@
 #include "calendar/SelectedDays.h"
 #include "calendar/frmKalender.h"
 #include "calendar/frmNotiz.h"
+#include "core/FailureMessage.h"
 #include "db/Error.h"
 
 namespace mv {
@@ -81,7 +82,7 @@ void frmKalender::ApplyModeToSelection() {
         EnterDays(w_, *this, first, last);
       }
     } catch (const db::Error& e) {
-      MsgBox(e.what(), forms::vbOKOnly);
+      MsgBox(FailureMessage(s_, e), forms::vbOKOnly);
     }
   }
   FillCalendar(w_, CalendarPass::Team);

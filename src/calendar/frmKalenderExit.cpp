@@ -1,5 +1,6 @@
 // The ways out of the main window: log-out, exit, and the reload of a language switch.
 #include "calendar/frmKalender.h"
+#include "core/FailureMessage.h"
 #include "core/Main.h"
 #include "db/Error.h"
 
@@ -16,7 +17,7 @@ void frmKalender::mnuLogOut_Click() {
     s.RsKalender.Close();
   } catch (const db::Error& e) {
     // A pending change that could not be saved: said, and the log-out goes on (it is closed).
-    s.rt.MsgBox(e.what(), forms::vbOKOnly);
+    s.rt.MsgBox(FailureMessage(s, e), forms::vbOKOnly);
   }
   // 3. The empty login window, in the current language and masking; Conn stays open.
   LoadLoginWindow(w.core);
@@ -27,7 +28,7 @@ void ReloadMainWindow(CalendarWindows& w) {
     w.s.RsKalender.Close();
   } catch (const db::Error& e) {
     // As at log-out: said, and the reload goes on (the recordset is closed).
-    w.s.rt.MsgBox(e.what(), forms::vbOKOnly);
+    w.s.rt.MsgBox(FailureMessage(w.s, e), forms::vbOKOnly);
   }
   w.frmKalender.Unload();
   w.frmKalender.Load();

@@ -3,6 +3,7 @@
 
 #include "calendar/SignedText.h"
 #include "calendar/frmKalender.h"
+#include "core/FailureMessage.h"
 #include "db/Criteria.h"
 
 namespace mv {
@@ -78,7 +79,7 @@ void frmKalender::opt_Info_Click(int Index) {
       lbl_ColInfo2.SetCaption(sick ? "0" : std::to_string(CountInMonth(s_, KennZOf(kind, '?'))));
       lbl_ColInfo3.SetCaption(std::to_string(CountInMonth(s_, KennZOf(kind, '!'))));
     } catch (const db::Error& e) {
-      s_.rt.MsgBox(e.what());
+      s_.rt.MsgBox(FailureMessage(s_, e));
     }
     lbl_InfoShadow.ForEach(
         [this](int, forms::Label& shadow) { shadow.SetCaption(lbl_Info.Caption()); });
@@ -96,7 +97,7 @@ void frmKalender::UpdateVacationAccount() {
     lbl_KtoZahl2.SetForeColor(left < 0 ? forms::vbRed : forms::vbWhite);
     lbl_KtoZahl3.SetCaption(std::to_string(left < 0 ? 0 : left));
   } catch (const db::Error& e) {
-    s_.rt.MsgBox(e.what());
+    s_.rt.MsgBox(FailureMessage(s_, e));
   }
 }
 

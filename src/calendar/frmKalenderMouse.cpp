@@ -4,6 +4,7 @@
 
 #include "calendar/CalendarGrid.h"
 #include "calendar/frmKalender.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
 
 namespace mv {
@@ -50,7 +51,7 @@ void ShowNote(frmKalender& k, State& s) {
   try {
     if (const auto text = NoteText(s, nr)) k.lbl_Note.SetCaption(*text);
   } catch (const db::Error& e) {
-    s.rt.MsgBox(e.what());
+    s.rt.MsgBox(FailureMessage(s, e));
   }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calendar/frmKalender.h"
+#include "core/FailureMessage.h"
 #include "core/WriteGuard.h"
 #include "db/Db.h"
 #include "text/Utf8.h"
@@ -14,6 +15,13 @@ namespace {
 constexpr std::size_t kNoteLength = 100;
 
 std::string NoteCriterion(const std::string& text) { return "Text = " + db::Quote(text); }
+
+// Read again when the dialog's opening could not read it (the file was locked then), so that a
+// write meets the catalogue as the file holds it now.
+void ReadCatalogueIfClosed(State& s) {
+  if (!s.RsNotizen.IsOpen())
+    s.RsNotizen.Open("tbl_Notizen", s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
+}
 
 // Every tbl_Kalender row that refers to the note, also those written by another running copy
 // since RsKalender was opened.
@@ -89,6 +97,7 @@ void frmNotiz::cmdSave_Click() {
   const std::string text = text::FirstCharacters(cmb_Note.Text(), kNoteLength);
   db::Recordset& rs = s_.RsNotizen;
   try {
+    ReadCatalogueIfClosed(s_);
     if (rs.RecordCount() > 0) rs.MoveFirst();
     rs.Find(NoteCriterion(text));
     if (rs.EOF()) {
@@ -114,6 +123,7 @@ void frmNotiz::cmdDelete_Click() {
   if (MsgBox(s_.T(75), forms::vbYesNo) != forms::vbYes) return;
   db::Recordset& rs = s_.RsNotizen;
   try {
+    ReadCatalogueIfClosed(s_);
     if (rs.RecordCount() == 0) return;
     rs.MoveFirst();
     rs.Find(NoteCriterion(cmb_Note.Text()));
@@ -144,8 +154,8 @@ void frmNotiz::CloseDialog() {
   Hide();
 }
 
-void frmNotiz::ShowFailure(const std::exception& failure) {
-  MsgBox(failure.what(), forms::vbOKOnly);
+void frmNotiz::ShowFailure(const db::Error& failure) {
+  MsgBox(FailureMessage(s_, failure), forms::vbOKOnly);
 }
 
 }  // namespace mv

@@ -4,6 +4,7 @@
 // that opened it and hides the dialog.
 #include "calendar/CalendarWindows.h"
 #include "core/State.h"
+#include "db/Error.h"
 #include "forms/Forms.h"
 
 namespace mv {
@@ -31,7 +32,7 @@ class frmNotiz : public forms::Form {
  private:
   void LayOut();
   void CloseDialog();
-  void ShowFailure(const std::exception& failure);
+  void ShowFailure(const db::Error& failure);
 
   CalendarWindows& w_;
   State& s_;

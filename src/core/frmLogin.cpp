@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/FailureMessage.h"
 #include "db/Criteria.h"
 #include "db/Recordset.h"
 
@@ -108,7 +109,7 @@ void frmLogin::cmdOK_Click() {
     }
   } catch (const db::Error& e) {
     // A database failure (a table missing, the file gone): said, and the window waits.
-    MsgBox(e.what(), forms::vbOKOnly);
+    MsgBox(FailureMessage(s_, e), forms::vbOKOnly);
     return;
   }
   if (!accepted) {

@@ -38,13 +38,42 @@ sqlite3* ConnectionState::Db(const char* action) const {
   return db;
 }
 
+ErrorKind FileFailureKind(int rc) {
+  switch (rc & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return ErrorKind::Busy;
+    // A read-only file, or a folder where the journal cannot be created.
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+      return ErrorKind::NotWritable;
+    case SQLITE_FULL:
+      return ErrorKind::DiskFull;
+    default:
+      return ErrorKind::Other;
+  }
+}
+
 void ConnectionState::Fail(const std::string& context, int rc) const {
-  int primary = rc & 0xFF;
-  if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
-    throw Error(context +
-                    ": the database file is in use by another user (locked); nothing was changed. "
-                    "Please try again.",
-                ErrorKind::Busy);
+  switch (FileFailureKind(rc)) {
+    case ErrorKind::Busy:
+      throw Error(context +
+                      ": the database file is in use by another user (locked); nothing was "
+                      "changed. Please try again.",
+                  ErrorKind::Busy);
+    case ErrorKind::NotWritable:
+      throw Error(context + ": the database file " + path + " cannot be written (" +
+                      SqliteMessage(db, rc) + "). Nothing was changed.",
+                  ErrorKind::NotWritable);
+    case ErrorKind::DiskFull:
+      throw Error(context + ": the database file " + path + " cannot grow, the disk is full (" +
+                      SqliteMessage(db, rc) + "). Nothing was changed.",
+                  ErrorKind::DiskFull);
+    default:
+      break;
+  }
+  const int primary = rc & 0xFF;
   if (primary == SQLITE_NOTADB)
     throw Error(context + ": the file " + path + " is not a database.", ErrorKind::NotADatabase);
   if (primary == SQLITE_INTERRUPT)
@@ -66,10 +95,6 @@ void ConnectionState::Fail(const std::string& context, int rc) const {
     case SQLITE_CONSTRAINT_UNIQUE:
     case SQLITE_CONSTRAINT_PRIMARYKEY:
       why = "a row with the same key exists already";
-      break;
-    case SQLITE_READONLY:
-    case SQLITE_READONLY_DBMOVED:
-      why = "the database file cannot be written";
       break;
     default:
       break;
@@ -152,7 +177,7 @@ void Connection::Open(const std::string& connectionString, const std::string&, c
     throw Error("The database file " + path + " cannot be opened: " + msg + ".",
                 ErrorKind::FileNotFound);
   }
-  sqlite3_busy_timeout(state->db, kBusyTimeoutMs);
+  sqlite3_busy_timeout(state->db, busyTimeoutMs_);
   state->limit.Watch(state->db);
   sqlite3_extended_result_codes(state->db, 1);
 #ifdef SQLITE_DBCONFIG_DQS_DML
@@ -199,10 +224,9 @@ void Connection::ExecuteNative(const std::string& sql) {
   if (rc != SQLITE_OK) {
     std::string msg = err ? err : sqlite3_errstr(rc);
     sqlite3_free(err);
-    int primary = rc & 0xFF;
-    throw Error(
-        "The SQL statement failed: " + msg + ".",
-        (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) ? ErrorKind::Busy : ErrorKind::Sql);
+    const ErrorKind kind = detail::FileFailureKind(rc);
+    throw Error("The SQL statement failed: " + msg + ".",
+                kind == ErrorKind::Other ? ErrorKind::Sql : kind);
   }
   state_->tablesLoaded = false;
 }
@@ -217,6 +241,11 @@ std::vector<std::string> Connection::TableNames() const {
   if (!IsOpen())
     throw Error("Cannot list tables: the database connection is closed.", ErrorKind::NotOpen);
   return state_->Tables(true);
+}
+
+void Connection::SetBusyTimeout(int milliseconds) {
+  busyTimeoutMs_ = milliseconds;
+  if (IsOpen()) sqlite3_busy_timeout(state_->db, busyTimeoutMs_);
 }
 
 sqlite3* Connection::Handle() const { return IsOpen() ? state_->db : nullptr; }

@@ -28,7 +28,7 @@ class Connection {
   // path; a value may be put in double quotes). user, password and options are accepted and
   // ignored. Throws db::Error (FileNotFound, NotADatabase, ConnectionString, NotOpen when already
   // open) with a readable description. Tables are not checked here: a missing table fails at first
-  // use. Sets a busy timeout (kBusyTimeoutMs) so that a write meeting another copy's lock waits,
+  // use. Sets the busy timeout (BusyTimeout) so that a write meeting another copy's lock waits,
   // and stops a statement that does not come to an end (StatementLimit) with a db::Error.
   void Open(const std::string& connectionString, const std::string& user = "",
             const std::string& password = "", int options = -1);
@@ -59,12 +59,17 @@ class Connection {
   sqlite3* Handle() const;
 
   static constexpr int kBusyTimeoutMs = 5000;
+  // How long a statement waits for another copy's lock before it fails with ErrorKind::Busy; for
+  // this connection now and at every later Open.
+  void SetBusyTimeout(int milliseconds);
+  int BusyTimeout() const { return busyTimeoutMs_; }
 
   // Internal: shared with the recordsets opened on this connection.
   const std::shared_ptr<detail::ConnectionState>& State_() const { return state_; }
 
  private:
   std::shared_ptr<detail::ConnectionState> state_;
+  int busyTimeoutMs_ = kBusyTimeoutMs;
 };
 
 // Builds the program's Jet connection string for a path (in quotes where it holds a ';' or

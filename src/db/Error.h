@@ -21,6 +21,8 @@ enum class ErrorKind {
   CriterionSyntax,   // a Find/Filter criterion or a Sort text cannot be parsed
   Sql,               // SQLite refused an SQL text or a write (constraint, syntax, ...)
   Busy,              // another running copy held the file locked longer than the busy timeout
+  NotWritable,       // the file or its folder cannot be written (read-only, no journal possible)
+  DiskFull,          // the file cannot grow: the disk, or the size limit set on the connection
 };
 
 class Error : public std::runtime_error {

@@ -203,6 +203,9 @@ struct ConnectionState {
 };
 
 std::string SqliteMessage(sqlite3* db, int rc);
+// Busy, NotWritable or DiskFull for a result code that speaks of the file rather than the
+// statement; Other for every other code.
+ErrorKind FileFailureKind(int rc);
 std::string QuoteIdent(std::string_view name);  // "name" with " doubled
 
 }  // namespace detail

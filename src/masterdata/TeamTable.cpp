@@ -69,11 +69,13 @@ bool TeamHasMembers(State& s, int teamNr) {
   return found;
 }
 
+// Each write reads its rows under its write lock: a team another copy added or renumbered just
+// before is counted and found.
 void AppendTeam(State& s, const std::string& name, int maxAbw) {
-  db::Recordset& teams = OpenTeams(s);
+  db::Recordset& teams = s.RsTeams;
   {
     WriteGuard guard(s.Conn, {&teams});
-    const long count = teams.RecordCount();
+    const long count = OpenTeams(s).RecordCount();
     teams.AddNew();
     teams["TeamNr"] = count;
     teams["TeamName"] = name;
@@ -85,9 +87,10 @@ void AppendTeam(State& s, const std::string& name, int maxAbw) {
 }
 
 void ChangeTeam(State& s, int teamNr, const std::string& name, int maxAbw) {
-  db::Recordset& teams = FindTeam(s, teamNr);
+  db::Recordset& teams = s.RsTeams;
   {
     WriteGuard guard(s.Conn, {&teams});
+    FindTeam(s, teamNr);
     teams["TeamName"] = name;
     teams["MaxAbw"] = maxAbw;
     teams.Update();
@@ -98,10 +101,12 @@ void ChangeTeam(State& s, int teamNr, const std::string& name, int maxAbw) {
 
 // Every number above the deleted one is lowered, whatever the order the rows are stored in.
 void DeleteTeam(State& s, int teamNr) {
-  db::Recordset& teams = FindTeam(s, teamNr);
-  db::Recordset& employees = OpenEmployees(s);
+  db::Recordset& teams = s.RsTeams;
+  db::Recordset& employees = s.RsMitarbeiter;
   {
     WriteGuard guard(s.Conn, {&teams, &employees});
+    FindTeam(s, teamNr);
+    OpenEmployees(s);
     teams.Delete();
     LowerTeamNumbersAbove(teams, teamNr);
     LowerTeamNumbersAbove(employees, teamNr);
@@ -112,9 +117,10 @@ void DeleteTeam(State& s, int teamNr) {
 }
 
 void MoveEmployees(State& s, const std::vector<long>& persNrs, int teamNr) {
-  db::Recordset& employees = OpenEmployees(s);
+  db::Recordset& employees = s.RsMitarbeiter;
   {
     WriteGuard guard(s.Conn, {&employees});
+    OpenEmployees(s);
     for (long persNr : persNrs) {
       employees.MoveFirst();
       employees.Find("PersNr = " + std::to_string(persNr));

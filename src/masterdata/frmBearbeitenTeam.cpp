@@ -5,6 +5,7 @@
 
 #include "calendar/AbsenceChecks.h"
 #include "calendar/TeamLists.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
 #include "masterdata/TeamTable.h"
 #include "masterdata/frmTeams.h"
@@ -117,7 +118,7 @@ void frmBearbeitenTeam::cmb_Teams_Click() {
   try {
     team = ReadTeam(s_, cmb_Teams.ListIndex());
   } catch (const db::Error& e) {
-    MsgBox(e.what(), forms::vbOKOnly);
+    MsgBox(FailureMessage(s_, e), forms::vbOKOnly);
     return;
   }
   SetLimit(team.MaxAbw);
@@ -182,7 +183,7 @@ bool frmBearbeitenTeam::Carry() {
       }
     }
   } catch (const db::Error& e) {
-    MsgBox(e.what(), forms::vbOKOnly);
+    MsgBox(FailureMessage(s_, e), forms::vbOKOnly);
     return false;
   }
   return true;

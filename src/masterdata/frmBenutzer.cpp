@@ -1,9 +1,10 @@
 #include "masterdata/frmBenutzer.h"
 
 #include "calendar/CalendarGrid.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
-#include "text/Utf8.h"
 #include "masterdata/frmMitarbeiter.h"
+#include "text/Utf8.h"
 
 namespace mv {
 
@@ -75,7 +76,7 @@ void frmBenutzer::ShowCurrentLogin() {
       group = users["Gruppe"].Int();
     }
   } catch (const db::Error& e) {
-    MsgBox(e.what(), forms::vbOKOnly);
+    MsgBox(FailureMessage(s_, e), forms::vbOKOnly);
   }
   ShowLogin(loginId, password, group, true);
 }
@@ -126,7 +127,7 @@ void frmBenutzer::cmd_OK_Click() {
   try {
     StoreLogin();
   } catch (const db::Error& e) {
-    MsgBox(e.what(), forms::vbOKOnly);
+    MsgBox(FailureMessage(s_, e), forms::vbOKOnly);
     return;
   }
   w_.frmMitarbeiter->cmd_Login.SetEnabled(true);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calendar/frmKalender.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
 #include "masterdata/DependencyRows.h"
 #include "masterdata/EmployeeSearch.h"
@@ -78,7 +79,7 @@ void frmBeziehungen::FillDependencyGrid() {
                              GetEmployeeName(shown_["AbhPersNr" + std::to_string(k)].Int()));
     }
   } catch (const db::Error& e) {
-    failure = e.what();
+    failure = FailureMessage(s_, e);
   }
   grdDep.SetRedraw(true);
   if (!failure.empty()) MsgBox(failure);
@@ -143,7 +144,7 @@ void frmBeziehungen::ShowEmployeeList() {
     ListEmployees(SearchEmployee(s_.Conn, ""));
   } catch (const db::Error& e) {
     lst_Results.Clear();
-    MsgBox(e.what());
+    MsgBox(FailureMessage(s_, e));
   }
   ShowPanel(true);
 }
@@ -162,7 +163,7 @@ void frmBeziehungen::cmd_Filter_Click() {
     ListEmployees(found);
     searchTerm_ = term;
   } catch (const db::Error& e) {
-    MsgBox(e.what());
+    MsgBox(FailureMessage(s_, e));
   }
 }
 
@@ -187,7 +188,7 @@ void frmBeziehungen::lst_Results_DblClick() {
       SetDependent(shown_, *selectedLine_, chosenColumn_, picked);
     }
   } catch (const db::Error& e) {
-    MsgBox(e.what());
+    MsgBox(FailureMessage(s_, e));
   }
   cmd_CloseList_Click();
   FillDependencyGrid();
@@ -221,7 +222,7 @@ void frmBeziehungen::mnuDelete_Click() {
       else
         SetDependent(shown_, *selectedLine_, chosenColumn_, 0);
     } catch (const db::Error& e) {
-      MsgBox(e.what());
+      MsgBox(FailureMessage(s_, e));
     }
   }
   FillDependencyGrid();

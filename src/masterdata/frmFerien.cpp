@@ -8,6 +8,7 @@
 #include "calendar/YearList.h"
 #include "calendar/frmKalender.h"
 #include "calendar/frmNotiz.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
 #include "masterdata/HolidayRows.h"
 
@@ -118,7 +119,7 @@ void frmFerien::Open() {
     s_.RsFerien.Close();
     s_.RsFerien.Open("tbl_Ferien", s_.Conn, db::CursorType::Static, db::LockType::Pessimistic);
   } catch (const db::Error& e) {
-    MsgBox(e.what());
+    MsgBox(FailureMessage(s_, e));
   }
   if (main) {
     cmbMonat.SetListIndex(main->cmbMonat.ListIndex());
@@ -167,7 +168,7 @@ void frmFerien::ShowHolidayCount() {
   try {
     main->lbl_Status.SetCaption(s_.T(127) + std::to_string(HolidaysInYear(s_, shown->year)));
   } catch (const db::Error& e) {
-    MsgBox(e.what());
+    MsgBox(FailureMessage(s_, e));
   }
 }
 
@@ -195,7 +196,7 @@ void frmFerien::grdMon_Click() {
       MarkHolidays(s_, days, *note);
     }
   } catch (const db::Error& e) {
-    MsgBox(e.what());
+    MsgBox(FailureMessage(s_, e));
   }
   FillMonthGrid();
 }

@@ -2,6 +2,7 @@
 
 #include "calendar/TeamLists.h"
 #include "calendar/frmKalender.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
 #include "masterdata/EmployeeSearch.h"
 #include "masterdata/frmTeams.h"
@@ -234,8 +235,8 @@ void frmMitarbeiter::cmd_Close_Click() {
 
 void frmMitarbeiter::Form_QueryUnload(int&, int) { cmd_Close_Click(); }
 
-void frmMitarbeiter::ShowFailure(const std::exception& failure) {
-  MsgBox(failure.what(), forms::vbOKOnly);
+void frmMitarbeiter::ShowFailure(const db::Error& failure) {
+  MsgBox(FailureMessage(s_, failure), forms::vbOKOnly);
 }
 
 }  // namespace mv

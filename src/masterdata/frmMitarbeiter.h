@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "db/Error.h"
 #include "forms/Forms.h"
 #include "masterdata/MasterDataWindows.h"
 
@@ -104,7 +105,7 @@ class frmMitarbeiter : public forms::Form {
   void WriteRecord();
   void FinishNewRecord();
   bool IsLoggedInAs(long persNr);
-  void ShowFailure(const std::exception& failure);
+  void ShowFailure(const db::Error& failure);
 
   // The fields' text colour, green while a new record is entered.
   static constexpr forms::Color Yellow = 0x00FFFF;

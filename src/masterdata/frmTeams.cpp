@@ -5,6 +5,7 @@
 
 #include "calendar/TeamLists.h"
 #include "calendar/frmKalender.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
 #include "masterdata/frmBearbeitenTeam.h"
 
@@ -110,7 +111,7 @@ void frmTeams::TeamGrid_Refresh() {
   } catch (const db::Error& e) {
     // The grid keeps what was read; nothing was changed through the recordset.
     teams.Close();
-    MsgBox(e.what());
+    MsgBox(FailureMessage(s_, e));
   }
   if (g.Rows() > 1 && g.Cols() > 1) {
     g.SetRow(1);

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "calendar/EntryLook.h"
+#include "core/FailureMessage.h"
 #include "db/Db.h"
-#include "text/Utf8.h"
 #include "overview/YearCalendar.h"
 #include "overview/YearEntries.h"
 #include "overview/YearStatistics.h"
 #include "overview/frmJahresansicht.h"
+#include "text/Utf8.h"
 
 namespace mv {
 
@@ -105,7 +106,7 @@ void frmJahresansicht::FillYearGrid() {
       grdYear.SetRedraw(true);
       ShowFigures(counts);
     } catch (const db::Error& e) {
-      failure = e.what();
+      failure = FailureMessage(s_, e);
     }
   }
   if (failure) MsgBox(*failure);

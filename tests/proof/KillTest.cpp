@@ -1,0 +1,163 @@
+// Killed in the middle of a write: each write of several rows runs in a child process, driven as a
+// user drives it, and is killed (SIGKILL) at every point of its write in turn: after each row
+// written, and after each write, sync or truncation of the database file or its journal and after
+// the journal's deletion. The file opened afterwards passes SQLite's integrity check and holds the
+// write whole or not at all.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <limits>
+
+#include "KillRun.h"
+#include "ProofSupport.h"
+#include "masterdata/frmBearbeitenTeam.h"
+#include "masterdata/frmMitarbeiter.h"
+#include "masterdata/frmTeams.h"
+
+namespace {
+
+using namespace prooftest;
+namespace fs = std::filesystem;
+
+std::string Bytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The file as it was before the first run; a killed run leaves a journal beside it.
+void Restore(const fs::path& file, const std::string& bytes) {
+  fs::remove(file.string() + "-journal");
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The user's action in the child: the program opened, its windows set up and its questions
+// scripted, then armed right before the action that writes.
+using Action = std::function<void(CalendarApp&, const Arm&)>;
+
+void ProveWholeOrNothing(const std::string& name, CalendarApp& app, const Action& action) {
+  const Rows before = Content(app);
+  const std::string pristine = Bytes(app.DbPath());
+  const auto scenario = [&](const Arm& arm) { action(app, arm); };
+
+  const KillRun whole = RunAndKill(std::numeric_limits<int>::max(), scenario);
+  ASSERT_FALSE(whole.killed);
+  ASSERT_EQ(whole.end.exitCode, 0) << whole.end.Describe();
+  const Rows after = Content(app);
+  ASSERT_NE(after, before) << "the write changed nothing";
+  ASSERT_GT(whole.passed.rows, 0);
+
+  int nothing = 0, all = 0;
+  for (int point = 1; point <= whole.passed.Total(); ++point) {
+    SCOPED_TRACE("killed at point " + std::to_string(point));
+    Restore(app.DbPath(), pristine);
+    const KillRun run = RunAndKill(point, scenario);
+    ASSERT_TRUE(run.killed) << run.end.Describe();
+    EXPECT_EQ(IntegrityCheck(app), "ok");
+    const Rows found = Content(app);
+    if (found == before)
+      ++nothing;
+    else if (found == after)
+      ++all;
+    else
+      ADD_FAILURE() << "the file holds part of the write";
+  }
+  std::cout << "[  proof   ] " << name << ": " << whole.passed.Total() << " kills ("
+            << whole.passed.rows << " after a row, " << whole.passed.fileChanges
+            << " after a change of a file); " << nothing << " left nothing written, " << all
+            << " the whole write\n";
+}
+
+TEST(Killed, EnteringAbsencesForThirtyOneDays) {
+  CalendarApp app;
+  app.AddEntry(10, Dec(10), "Z?");
+  app.AddEntry(10, Dec(11), "D/");
+  app.AddEntry(21, Dec(10), "U/");
+  ProveWholeOrNothing("31 days entered", app, [](CalendarApp& app, const Arm& arm) {
+    mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+    ExpectEnquiry(app, 1, 31);
+    arm(app.s().Conn.Handle());
+    SelectDays(k, BergRow, 1, 31);
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+  });
+}
+
+TEST(Killed, DeletingThirtyOneDays) {
+  CalendarApp app;
+  for (int day = 1; day <= 31; ++day) app.AddEntry(10, Dec(day), "U?");
+  app.AddEntry(11, Dec(5), "U/");
+  ProveWholeOrNothing("31 days deleted", app, [](CalendarApp& app, const Arm& arm) {
+    mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+    k.cmbModus.UserSelect(0);
+    app.platform.ExpectMessageBox("Eintragungen vom 01.12.2026 bis 31.12.2026\rwirklich löschen?",
+                                  forms::vbYes);
+    arm(app.s().Conn.Handle());
+    SelectDays(k, BergRow, 1, 31);
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+  });
+}
+
+// The note's references in tbl_Kalender are cleared together with the note.
+TEST(Killed, DeletingANoteFromTheCatalogue) {
+  CalendarApp app;
+  const long arzt = app.AddNote("Arzt");
+  const long kur = app.AddNote("Kur");
+  for (int day = 1; day <= 15; ++day) {
+    app.AddEntry(10, Dec(day), "U?", arzt);
+    app.AddEntry(11, Dec(day), "Z/", day % 2 ? arzt : kur);
+  }
+  ProveWholeOrNothing("note deleted", app, [](CalendarApp& app, const Arm& arm) {
+    mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+    EXPECT_TRUE(k.UserShortcut("Ctrl+N"));
+    mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
+    dialog.cmb_Note.UserSelect(0);
+    app.platform.ExpectMessageBox(app.s().T(75), forms::vbYes);
+    arm(app.s().Conn.Handle());
+    dialog.cmdDelete.UserClick();
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+  });
+}
+
+// His calendar rows, his logins and his card go together.
+TEST(Killed, DeletingAnEmployeeFromHisCard) {
+  CalendarApp app;
+  for (int day = 1; day <= 31; ++day) app.AddEntry(11, Dec(day), "U?");
+  app.AddEntry(10, Dec(4), "U?");
+  app.AddLogin(11, "adam", "a1", 3);
+  app.AddLogin(11, "adam2", "a2", 2);
+  ProveWholeOrNothing("employee deleted", app, [](CalendarApp& app, const Arm& arm) {
+    mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+    EXPECT_TRUE(k.UserShortcut("Ctrl+K"));
+    mv::frmMitarbeiter& card = *app.masterdata().frmMitarbeiter.IfLoaded();
+    EXPECT_EQ(card.txt_PersNr.Text(), "11");
+    app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
+    app.platform.ExpectMessageBox(app.s().T(73), forms::vbOK);
+    arm(app.s().Conn.Handle());
+    card.cmd_Delete.UserClick();
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+  });
+}
+
+// Teams and employees above the deleted team move down by one number.
+TEST(Killed, DeletingATeamWithItsRenumbering) {
+  CalendarApp app;
+  app.AddTeam(3, "Einkauf");
+  app.AddTeam(4, "Lager");
+  app.AddEmployee(31, "Ernst", "Egon", 3);
+  app.AddEmployee(41, "Fink", "Fritz", 4);
+  app.AddEmployee(42, "Graf", "Gisela", 4);
+  ProveWholeOrNothing("team deleted", app, [](CalendarApp& app, const Arm& arm) {
+    mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+    EXPECT_TRUE(k.UserShortcut("Ctrl+T"));
+    app.masterdata().frmTeams->cmd_Delete.UserClick();
+    mv::frmBearbeitenTeam& dialog = *app.masterdata().frmBearbeitenTeam;
+    dialog.cmb_Teams.UserSelect(2);
+    arm(app.s().Conn.Handle());
+    dialog.cmd_OK.UserClick();
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+  });
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+// Two copies of the program, each with its own connection to one file, make the same write at the
+// same moment. The second copy's whole write runs at each statement of the first copy's write in
+// turn (SQLite's trace hook on the first copy's connection calls it): before the first copy reads,
+// between its reading and its writing, while it writes. Whatever the moment, the file ends as one
+// write after the other would leave it: the first copy finds the second copy's rows, or the second
+// copy finds the file locked and says so.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ProofSupport.h"
+#include "masterdata/frmBearbeitenTeam.h"
+#include "masterdata/frmTeams.h"
+
+namespace {
+
+using namespace prooftest;
+
+struct Interleaving {
+  int at = 0;    // the first copy's statement during which the second copy writes
+  int seen = 0;  // statements of the first copy so far
+  std::function<void()> secondWrite;
+  std::string failure;  // what went wrong inside the hook, where nothing may be thrown
+};
+
+int AtStatement(unsigned, void* context, void*, void*) {
+  auto& run = *static_cast<Interleaving*>(context);
+  if (++run.seen != run.at) return 0;
+  try {
+    run.secondWrite();
+  } catch (const std::exception& e) {
+    run.failure = e.what();
+  }
+  return 0;
+}
+
+// Both copies logged in as Zoller; the second waits only briefly for the first copy's lock.
+struct TwoCopies {
+  explicit TwoCopies(const std::filesystem::path& seeded) : first(seeded) {
+    CopyInto(second, seeded);
+    firstMain = &Enter(first, 12, mv::GroupAdmin);
+    secondMain = &EnterSecondCopy(second, first.DbPath(), 12, mv::GroupAdmin);
+    second.s().Conn.SetBusyTimeout(10);
+  }
+
+  // The first copy's write with the second copy's inside it at statement `at`; the number of the
+  // first copy's statements.
+  int Interleave(int at, const std::function<void()>& firstWrite,
+                 const std::function<void()>& secondWrite) {
+    // Refused while the first copy holds the write lock: whatever it says, it is answered.
+    second.platform.ExpectMessageBox([](const forms::MessageBoxRequest&) { return true; },
+                                     forms::vbOK);
+    Interleaving run{at, 0, secondWrite, ""};
+    sqlite3_trace_v2(first.s().Conn.Handle(), SQLITE_TRACE_STMT, AtStatement, &run);
+    firstWrite();
+    sqlite3_trace_v2(first.s().Conn.Handle(), 0, nullptr, nullptr);
+    EXPECT_EQ(run.failure, "");
+    return run.seen;
+  }
+
+  ProofApp first;
+  mvtest::TestApp second;  // its own file holds the same employees
+  mv::frmKalender* firstMain = nullptr;
+  mv::frmKalender* secondMain = nullptr;
+};
+
+TEST(TwoCopies, EnteringTheSameDaysAtOnceNeverLeavesTwoRowsForADay) {
+  CalendarApp seeded;
+  int statements = 1;
+  for (int at = 1; at <= statements; ++at) {
+    SCOPED_TRACE("the second copy writes during statement " + std::to_string(at));
+    TwoCopies copies(seeded.DbPath());
+    copies.secondMain->opt_agree.UserClick();
+    ExpectEnquiry(copies.first, 1, 3);
+    statements = copies.Interleave(
+        at, [&] { SelectDays(*copies.firstMain, BergRow, 1, 3); },
+        [&] {
+          copies.second.platform.ExpectMessageBox(RangeQuestion(1, 3, "Urlaub", "genehmigen"),
+                                                  forms::vbYes);
+          NoNote(copies.second);
+          SelectDays(*copies.secondMain, BergRow, 1, 3);
+        });
+
+    EXPECT_EQ(copies.first.Query("SELECT Datum, count(*) FROM tbl_Kalender GROUP BY PersNr, Datum"),
+              (Rows{{"2026-12-01", "1"}, {"2026-12-02", "1"}, {"2026-12-03", "1"}}));
+    // Each copy wrote its days whole: the three days carry the code of the copy that wrote last.
+    EXPECT_EQ(copies.first.Scalar("SELECT count(DISTINCT KennZ) FROM tbl_Kalender"), 1);
+  }
+  EXPECT_GT(statements, 3);
+}
+
+// A new team is numbered after the last one: two added at once never share a number.
+TEST(TwoCopies, AddingTeamsAtOnceNeverNumbersTwoAlike) {
+  CalendarApp seeded;
+  const auto addTeam = [](mvtest::TestApp& app, mv::frmKalender& main, const std::string& name) {
+    EXPECT_TRUE(main.UserShortcut("Ctrl+T"));
+    app.masterdata().frmTeams->cmd_New.UserClick();
+    mv::frmBearbeitenTeam& dialog = *app.masterdata().frmBearbeitenTeam;
+    dialog.txt_Name.UserSetText(name);
+    dialog.cmd_OK.UserClick();
+  };
+  int statements = 1;
+  for (int at = 1; at <= statements; ++at) {
+    SCOPED_TRACE("the second copy writes during statement " + std::to_string(at));
+    TwoCopies copies(seeded.DbPath());
+    statements = copies.Interleave(
+        at, [&] { addTeam(copies.first, *copies.firstMain, "Lager"); },
+        [&] { addTeam(copies.second, *copies.secondMain, "Archiv"); });
+
+    const Rows teams = copies.first.Query("SELECT TeamNr FROM tbl_Teams ORDER BY TeamNr");
+    Rows numbered;
+    for (std::size_t nr = 0; nr < teams.size(); ++nr) numbered.push_back({std::to_string(nr)});
+    EXPECT_EQ(teams, numbered);
+  }
+  EXPECT_GT(statements, 3);
+}
+
+}  // namespace
