@@ -2,8 +2,8 @@
 
 #include "calendar/CalendarGrid.h"
 #include "db/Db.h"
-#include "text/Utf8.h"
 #include "masterdata/frmMitarbeiter.h"
+#include "text/Utf8.h"
 
 namespace mv {
 
@@ -42,7 +42,7 @@ frmBenutzer::frmBenutzer(MasterDataWindows& windows)
 void frmBenutzer::LayOut() {
   SetBorderStyle(3);
   SetControlBox(false);
-  Move(2400, 1800, 4710, 2340);
+  Move(2400, 1800, 4710, 2700);
   lbl_LoginID.Move(240, 270, 1575, 255);
   txt_LoginID.Move(1920, 240, 2535, 315);
   txt_LoginID.SetMaxLength(20);

@@ -70,7 +70,7 @@ void frmFerien::LayOut() {
   SetBorderStyle(1);
   SetMinButton(false);
   SetMaxButton(false);
-  Move(4200, 2400, 3960, 5040);
+  Move(4200, 2400, 3960, 5130);
   cmbMonat.SetStyle(forms::vbComboDropdownList);
   cmbMonat.Move(120, 120, 2040, 315);
   cmbJahr.SetStyle(forms::vbComboDropdownList);

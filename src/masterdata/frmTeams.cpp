@@ -53,7 +53,7 @@ frmTeams::frmTeams(MasterDataWindows& windows)
 }
 
 void frmTeams::LayOut() {
-  Move(900, 600, 12660, 8160);
+  Move(900, 600, 12660, 8250);
   grdTeams.Move(120, 120, 12300, 6795);
   grdTeams.SetRows(1);
   grdTeams.SetCols(1);
