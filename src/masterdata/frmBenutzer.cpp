@@ -55,6 +55,8 @@ void frmBenutzer::LayOut() {
   cmd_OK.Move(240, 1560, 1935, 375);
   cmd_OK.SetCaption("OK");
   cmd_Abort.Move(2520, 1560, 1935, 375);
+  cmd_OK.SetDefault(true);
+  cmd_Abort.SetCancel(true);
 }
 
 void frmBenutzer::ShowCurrentLogin() {

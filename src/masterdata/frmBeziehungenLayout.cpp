@@ -33,6 +33,7 @@ void frmBeziehungen::LayOut() {
     left += DependentWidth;
   }
   cmd_Close.Move(120, 5280, 8295, 375);
+  cmd_Close.SetCancel(true);
 
   // The result panel, shown while the window is widened.
   lbl_Results.Move(8580, 120, 2880, 255);

@@ -88,6 +88,7 @@ void frmFerien::LayOut() {
   optSelect.Move(120, 3570, 1740, 375);
   optDelete.Move(1980, 3570, 1740, 375);
   cmd_Close.Move(120, 4065, 3600, 435);
+  cmd_Close.SetCancel(true);
 }
 
 // A window built anew after its close box was used has its tooltips all the same.

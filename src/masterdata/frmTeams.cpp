@@ -64,6 +64,7 @@ void frmTeams::LayOut() {
   grdTeams.SetForeColorSel(0x000000);
   forms::CommandButton* buttons[] = {&cmd_New, &cmd_Edit, &cmd_Delete, &cmd_Move, &cmd_Close};
   for (int i = 0; i < 5; ++i) buttons[i]->Move(120 + i * 2475, 7110, 2325, 495);
+  cmd_Close.SetCancel(true);
 }
 
 void frmTeams::Form_Activate() {

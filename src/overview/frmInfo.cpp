@@ -61,6 +61,8 @@ void frmInfo::LayOut() {
   InfoLine(lblInfo4, 2700, 495);
   InfoLine(lblVersion, 3360, 255);
   cmd_Close.Move(8760, 3720, 2040, 375);
+  cmd_Close.SetDefault(true);
+  cmd_Close.SetCancel(true);
 }
 
 void frmInfo::Form_Load() {

@@ -97,6 +97,7 @@ void frmJahresansicht::LayOut() {
   StateLines(lbl_davon[3], sCaptions, sCounts, sShares);
 
   cmd_Close.Move(12840, 9000, 2280, 420);
+  cmd_Close.SetCancel(true);
 
   fmProgress.Move(4680, 2820, 5880, 1080);
   fmProgress.SetVisible(false);
