@@ -56,6 +56,19 @@ TEST_P(QtWindowKeys, OpensInFrontWithTheFocusInside) {
   EXPECT_NE(Focused(form), "");
 }
 
+// Closed with its Close (or Abort) button and opened again, a window does not start on that button.
+TEST_P(QtWindowKeys, ReopenedStartsWhereItStartedFirst) {
+  const Visit& visit = Param();
+  LogIn();
+  forms::Form& form = visit.Open();
+  const std::string first = Focused(form);
+  for (const forms::Control* control : form.Controls()) {
+    if (control->Name() == "cmd_Close" || control->Name() == "cmd_Abort") Click(*control);
+  }
+  forms::Form& again = visit.Open();
+  EXPECT_EQ(Focused(again), first);
+}
+
 TEST_P(QtWindowKeys, EscapeClosesItAndHandsControlBack) {
   const Visit& visit = Param();
   LogIn();
