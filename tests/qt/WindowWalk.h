@@ -136,6 +136,12 @@ inline std::vector<QtWindowWalk::Visit> QtWindowWalk::Visits(QtWindowWalk* w) {
          return *w->program->masterdata.frmBearbeitenTeam.IfLoaded();
        },
        [w]() -> forms::Form& { return *w->program->masterdata.frmTeams.IfLoaded(); }},
+      {"NewTeamDialog",
+       [w, teams]() -> forms::Form& {
+         w->Click(teams().cmd_New);
+         return *w->program->masterdata.frmBearbeitenTeam.IfLoaded();
+       },
+       [w]() -> forms::Form& { return *w->program->masterdata.frmTeams.IfLoaded(); }},
       {"Dependencies", dependencies, main},
       {"DependenciesWithList",
        [w, dependencies]() -> forms::Form& {
