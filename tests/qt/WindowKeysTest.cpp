@@ -1,5 +1,5 @@
-// The keyboard in every window of the walk: a window opens in front with the focus inside it,
-// Escape closes it and hands control back to the window that opened it, and Enter presses the
+// The keyboard in every window of the walk: a window opens in front, titled, with the focus inside
+// it, Escape closes it and hands control back to the window that opened it, and Enter presses the
 // button a dialog is there for.
 #include <gtest/gtest.h>
 
@@ -54,6 +54,9 @@ TEST_P(QtWindowKeys, OpensInFrontWithTheFocusInside) {
   EXPECT_TRUE(form.IsActive());
   EXPECT_EQ(QApplication::activeWindow(), &Window(form));
   EXPECT_NE(Focused(form), "");
+  // The team dialog sets no caption of its own.
+  EXPECT_EQ(Window(form).windowTitle().toStdString(),
+            form.Caption().empty() ? "Morvellan" : form.Caption());
 }
 
 // Closed with its Close (or Abort) button and opened again, a window does not start on that button.
