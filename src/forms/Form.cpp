@@ -55,6 +55,8 @@ void Form::Hide() {
   visible_ = false;
   NotifyChanged();
   windows_.Hidden(*this);
+  // Shown again, the window starts at its first field, not on the button that hid it.
+  if (Control* left = std::exchange(focus_, nullptr)) ControlChanged(*left);
 }
 
 bool Form::Unload() { return UnloadWith(vbFormCode); }

@@ -40,7 +40,8 @@ class Form {
   // Loads if needed, makes the window visible and brings it to the front; an enabled window that
   // was not active becomes active (Form_Activate).
   void Show();
-  // Invisible; if it was active, the front-most visible, enabled window becomes active.
+  // Invisible; if it was active, the front-most visible, enabled window becomes active. It forgets
+  // its focused control: shown again, it starts at the first one that takes the focus.
   void Hide();
   // Form_QueryUnload (code), Form_Unload; false when cancelled. Unloading a window that is not
   // loaded does nothing and returns true.

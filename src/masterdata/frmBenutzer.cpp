@@ -43,7 +43,7 @@ frmBenutzer::frmBenutzer(MasterDataWindows& windows)
 void frmBenutzer::LayOut() {
   SetBorderStyle(3);
   SetControlBox(false);
-  Move(2400, 1800, 4710, 2340);
+  Move(2400, 1800, 4710, 2700);
   lbl_LoginID.Move(240, 270, 1575, 255);
   txt_LoginID.Move(1920, 240, 2535, 315);
   txt_LoginID.SetMaxLength(20);
@@ -56,6 +56,8 @@ void frmBenutzer::LayOut() {
   cmd_OK.Move(240, 1560, 1935, 375);
   cmd_OK.SetCaption("OK");
   cmd_Abort.Move(2520, 1560, 1935, 375);
+  cmd_OK.SetDefault(true);
+  cmd_Abort.SetCancel(true);
 }
 
 void frmBenutzer::ShowCurrentLogin() {

@@ -33,12 +33,13 @@ void frmBeziehungen::LayOut() {
     left += DependentWidth;
   }
   cmd_Close.Move(120, 5280, 8295, 375);
+  cmd_Close.SetCancel(true);
 
   // The result panel, shown while the window is widened.
   lbl_Results.Move(8580, 120, 2880, 255);
   lst_Results.Move(8580, 420, 2880, 3900);
-  cmd_Filter.Move(8580, 4380, 1050, 495);
-  cmd_CloseList.Move(9690, 4380, 1770, 495);
+  cmd_Filter.Move(8580, 4380, 960, 495);
+  cmd_CloseList.Move(9600, 4380, 1860, 495);
   cmd_ShowAll.Move(8580, 4935, 2880, 375);
 
   mnuOptions.SetVisible(false);

@@ -71,7 +71,7 @@ void frmFerien::LayOut() {
   SetBorderStyle(1);
   SetMinButton(false);
   SetMaxButton(false);
-  Move(4200, 2400, 3960, 5040);
+  Move(4200, 2400, 3960, 5130);
   cmbMonat.SetStyle(forms::vbComboDropdownList);
   cmbMonat.Move(120, 120, 2040, 315);
   cmbJahr.SetStyle(forms::vbComboDropdownList);
@@ -89,6 +89,7 @@ void frmFerien::LayOut() {
   optSelect.Move(120, 3570, 1740, 375);
   optDelete.Move(1980, 3570, 1740, 375);
   cmd_Close.Move(120, 4065, 3600, 435);
+  cmd_Close.SetCancel(true);
 }
 
 // A window built anew after its close box was used has its tooltips all the same.

@@ -56,6 +56,7 @@ void frmMitarbeiter::LayOut() {
   cmd_Delete.Move(4260, 4200, 1995, 375);
   cmd_Login.Move(120, 4680, 3030, 375);
   cmd_Close.Move(3225, 4680, 3030, 375);
+  cmd_Close.SetCancel(true);
 
   lbl_ErgAnzahl.Move(6480, 120, 3435, 255);
   lbl_ErgAnzahl.SetBackStyle(0);

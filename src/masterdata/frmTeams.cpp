@@ -54,7 +54,7 @@ frmTeams::frmTeams(MasterDataWindows& windows)
 }
 
 void frmTeams::LayOut() {
-  Move(900, 600, 12660, 8160);
+  Move(900, 600, 12660, 8250);
   grdTeams.Move(120, 120, 12300, 6795);
   grdTeams.SetRows(1);
   grdTeams.SetCols(1);
@@ -65,6 +65,7 @@ void frmTeams::LayOut() {
   grdTeams.SetForeColorSel(0x000000);
   forms::CommandButton* buttons[] = {&cmd_New, &cmd_Edit, &cmd_Delete, &cmd_Move, &cmd_Close};
   for (int i = 0; i < 5; ++i) buttons[i]->Move(120 + i * 2475, 7110, 2325, 495);
+  cmd_Close.SetCancel(true);
 }
 
 void frmTeams::Form_Activate() {

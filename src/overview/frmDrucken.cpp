@@ -67,6 +67,8 @@ void frmDrucken::LayOut() {
   cmd_Print.Move(6270, 1200, 1935, 375);
   cmd_Reset.Move(6270, 1680, 1935, 375);
   cmd_Close.Move(6270, 3615, 1935, 375);
+  cmd_Print.SetDefault(true);
+  cmd_Close.SetCancel(true);
 }
 
 // The years and months of the main window's lists, the captions in the current language.

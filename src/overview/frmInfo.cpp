@@ -10,6 +10,8 @@ constexpr forms::Color TitleGreen = 0x80FF80;
 constexpr int TitleLeft = 6225;
 constexpr int TitleTop = 240;
 constexpr int TitleWidth = 4575;
+// A line of the 28 point title with room for its descenders.
+constexpr int TitleHeight = 660;
 
 void InfoLine(forms::Label& label, int top, int height) {
   label.Move(TitleLeft, top, TitleWidth, height);
@@ -39,10 +41,10 @@ void frmInfo::LayOut() {
   Image1.SetPicture("pictures/Info.png");
   const int offsets[][2] = {{0, -15}, {-15, 0}, {15, 0}, {0, 15}};
   lblShadow.ForEach([&](int i, forms::Label& l) {
-    l.Move(TitleLeft + offsets[i][0], TitleTop + offsets[i][1], TitleWidth, 615);
+    l.Move(TitleLeft + offsets[i][0], TitleTop + offsets[i][1], TitleWidth, TitleHeight);
     l.SetForeColor(forms::vbBlack);
   });
-  lblTitle.Move(TitleLeft, TitleTop, TitleWidth, 615);
+  lblTitle.Move(TitleLeft, TitleTop, TitleWidth, TitleHeight);
   lblTitle.SetForeColor(TitleGreen);
   for (forms::Label* title :
        {&lblShadow(0), &lblShadow(1), &lblShadow(2), &lblShadow(3), &lblTitle}) {
@@ -59,6 +61,8 @@ void frmInfo::LayOut() {
   InfoLine(lblInfo4, 2700, 495);
   InfoLine(lblVersion, 3360, 255);
   cmd_Close.Move(8760, 3720, 2040, 375);
+  cmd_Close.SetDefault(true);
+  cmd_Close.SetCancel(true);
 }
 
 void frmInfo::Form_Load() {

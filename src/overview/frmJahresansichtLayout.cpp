@@ -33,7 +33,7 @@ void StateLines(forms::Label& davon, forms::Label* captions[3], forms::Label* co
 }  // namespace
 
 void frmJahresansicht::LayOut() {
-  Move(240, 240, 15480, 10080);
+  Move(240, 240, 15360, 10080);
   SetMinButton(false);
   SetMaxButton(false);
   SetBorderStyle(1);
@@ -44,7 +44,7 @@ void frmJahresansicht::LayOut() {
   cmb_Team.Move(960, 120, 2700, 315);
   cmb_Team.SetStyle(forms::vbComboDropdownList);
 
-  grdYear.Move(120, 600, 15120, 5880);
+  grdYear.Move(120, 600, 15000, 5880);
   grdYear.SetCols(367);
   grdYear.SetRows(10);
   grdYear.SetFixedRows(4);
@@ -96,7 +96,8 @@ void frmJahresansicht::LayOut() {
   forms::Label* sShares[] = {&lbl_PzSgenehmigt, &lbl_PzSangefragt, &lbl_PzSabgelehnt};
   StateLines(lbl_davon[3], sCaptions, sCounts, sShares);
 
-  cmd_Close.Move(12960, 9000, 2280, 420);
+  cmd_Close.Move(12840, 9000, 2280, 420);
+  cmd_Close.SetCancel(true);
 
   fmProgress.Move(4680, 2820, 5880, 1080);
   fmProgress.SetVisible(false);

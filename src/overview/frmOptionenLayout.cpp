@@ -27,6 +27,9 @@ void frmOptionen::LayOut() {
   imgEnglish.Move(5160, 3300, 4800, 3000);
   imgEnglish.SetPicture("pictures/English.png");
   cmd_Close.Move(7920, 6510, 2040, 375);
+  // Its only button: Enter and Escape both close it, storing the settings.
+  cmd_Close.SetDefault(true);
+  cmd_Close.SetCancel(true);
 }
 
 }  // namespace mv

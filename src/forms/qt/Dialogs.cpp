@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -154,11 +155,18 @@ std::optional<Color> ShowColorDialog(QWidget* parent, Color initial, const Modal
   return FromQColor(dialog.selectedColor());
 }
 
+// A classic font not installed here shows by its stand-in, which the dialog's list names; taken as
+// it opened, the font keeps its classic name.
 std::optional<Font> ShowFontDialog(QWidget* parent, const Font& initial, const ModalHook& hook) {
-  QFontDialog dialog(ToPointFont(initial), parent);
+  QFont opening = ToPointFont(initial);
+  const QString standIn = QFontInfo(opening).family();
+  opening.setFamily(standIn);
+  QFontDialog dialog(opening, parent);
   dialog.setWindowModality(Qt::ApplicationModal);
   if (RunModal(dialog, hook) != QDialog::Accepted) return std::nullopt;
-  return FromQFont(dialog.selectedFont());
+  Font chosen = FromQFont(dialog.selectedFont());
+  if (chosen.Name == FromQt(standIn)) chosen.Name = initial.Name;
+  return chosen;
 }
 
 QString FileFilter(const std::string& filter) {

@@ -90,7 +90,8 @@ void FormWindow::Sync() {
   if (!form_) return;
   MirrorScope mirror(*this);
   syncing_ = true;
-  setWindowTitle(ToQt(form_->Caption()));
+  // A title bar left empty would show the executable's name: the program's title stands in.
+  setWindowTitle(ToQt(form_->Caption().empty() ? host_.Rt().Title() : form_->Caption()));
   SetFlags();
   QPalette palette = client_->palette();
   palette.setColor(QPalette::Window, ToQColor(form_->BackColor()));

@@ -87,7 +87,11 @@ void MessageBox::FitTitle() {
   int wanted = QFontMetrics(bold).horizontalAdvance(windowTitle()) + kTitleBarRoom;
   if (screen()) wanted = std::min(wanted, screen()->availableGeometry().width());
   const QMargins margins = layout()->contentsMargins();
-  label->setMinimumWidth(wanted - margins.left() - margins.right());
+  wanted -= margins.left() + margins.right();
+  // A least width would also be the most Qt gives a text that is wider: such a text already makes
+  // the box wide enough.
+  const int text = QFontMetrics(label->font()).size(0, label->text()).width();
+  label->setMinimumWidth(wanted > text ? wanted : 0);
 }
 
 }  // namespace forms::qt

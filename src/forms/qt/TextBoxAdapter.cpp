@@ -103,8 +103,18 @@ void TextBoxAdapter::SyncOwn() {
   ApplyColors(QPalette::Base, QPalette::Text, false);
   const QString text = line_ ? line_->text() : area_->toPlainText();
   if (text != shown.Text()) SetEditorText(shown.Text());
+  ShowSelection();
+}
+
+// A box without the focus shows no selection, as on Windows; the runtime keeps it for the
+// focus's return.
+void TextBoxAdapter::ShowSelection() {
+  const TextBox& textBox = Model();
+  const ShownText shown = Shown();
   const int caret = textBox.Caret();
-  const int anchor = caret == textBox.SelStart() ? caret + textBox.SelLength() : textBox.SelStart();
+  const int anchor = !Widget()->hasFocus()         ? caret
+                     : caret == textBox.SelStart() ? caret + textBox.SelLength()
+                                                   : textBox.SelStart();
   const std::pair<int, int> wanted{shown.ToShown(anchor), shown.ToShown(caret)};
   if (EditorSelection() != wanted) SetEditorSelection(wanted.first, wanted.second);
 }
@@ -132,6 +142,16 @@ void TextBoxAdapter::MirrorSelection() {
 bool TextBoxAdapter::eventFilter(QObject* watched, QEvent* event) {
   if (!Target()) return ControlAdapter::eventFilter(watched, event);
   const QEvent::Type type = event->type();
+  if (type == QEvent::FocusIn) {
+    // Tab selects the whole text and a click places the caret, both mirrored back; the focus
+    // coming back by other ways finds the selection the runtime kept.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+        reason != Qt::MouseFocusReason) {
+      SyncScope scope(*this);
+      ShowSelection();
+    }
+  }
   if (IsMouse(type)) {
     WatchClicks(
         event, [this] { Model().UserClick(); },

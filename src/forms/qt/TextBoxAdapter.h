@@ -26,6 +26,7 @@ class TextBoxAdapter : public ControlAdapter {
   // Where the pointer is, as a position in the runtime's text.
   int PositionAt(const QPoint& at) const;
   void MirrorSelection();
+  void ShowSelection();
 
   // Anchor and caret as the widget has them.
   std::pair<int, int> EditorSelection() const;

@@ -101,6 +101,10 @@ void WindowHost::ReactivateLater() {
       this,
       [window] {
         if (!window) return;
+        // Minimized by the window manager, it would keep the clicked window disabled out of
+        // reach.
+        if (window->isMinimized())
+          window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
         window->raise();
         window->activateWindow();
       },
