@@ -124,7 +124,6 @@ bool ComboBoxAdapter::Key(const QKeyEvent& event) {
 
 bool ComboBoxAdapter::eventFilter(QObject* watched, QEvent* event) {
   if (Target()) {
-    const bool inField = view_->isEditable() && watched == view_->lineEdit();
     switch (event->type()) {
       case QEvent::KeyPress:
         if (Key(*static_cast<QKeyEvent*>(event))) return true;
@@ -133,11 +132,12 @@ bool ComboBoxAdapter::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::MouseButtonDblClick:
       case QEvent::MouseButtonRelease:
       case QEvent::MouseMove:
-        if (inField) {
+        // The only line edit watched is the edit field's; asked of the event's own object, so
+        // that nothing is asked of a combo box its destruction has half taken apart.
+        if (auto* field = qobject_cast<QLineEdit*>(watched)) {
           const auto& mouse = *static_cast<QMouseEvent*>(event);
-          const int position =
-              ShownText(Model().Text(), "", false)
-                  .FromShown(view_->lineEdit()->cursorPositionAt(mouse.position().toPoint()));
+          const int position = ShownText(Model().Text(), "", false)
+                                   .FromShown(field->cursorPositionAt(mouse.position().toPoint()));
           if (input_.Mouse(Model(), mouse, position)) return true;
         } else if (event->type() != QEvent::MouseButtonRelease &&
                    event->type() != QEvent::MouseMove && Model().Locked()) {

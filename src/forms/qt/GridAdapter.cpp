@@ -32,7 +32,8 @@ int ShiftMask(Qt::KeyboardModifiers modifiers) {
 
 GridAdapter::GridAdapter(FormWindow& window, Grid& grid, QWidget* parent)
     : ControlAdapter(window, grid, new QAbstractScrollArea(parent)),
-      view_(static_cast<QAbstractScrollArea*>(Widget())) {
+      view_(static_cast<QAbstractScrollArea*>(Widget())),
+      viewport_(view_->viewport()) {
   view_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   view_->setFocusPolicy(Qt::StrongFocus);
   view_->viewport()->setMouseTracking(true);
@@ -201,7 +202,7 @@ bool GridAdapter::Mouse(const QMouseEvent& event) {
 }
 
 bool GridAdapter::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == view_->viewport()) {
+  if (watched == viewport_) {
     switch (event->type()) {
       case QEvent::Paint:
         Paint();

@@ -36,6 +36,8 @@ class GridAdapter : public ControlAdapter {
   void ScrollWhileDragging(QPoint point);
 
   QAbstractScrollArea* view_;
+  // Kept apart: the view's destruction sends the viewport events after the view is half gone.
+  QWidget* viewport_;
   GridPicture picture_;
   GridAxis cols_;
   GridAxis rows_;
