@@ -95,6 +95,19 @@ class QtProgram : public testing::Test {
         },
         Qt::QueuedConnection);
   }
+  mv::frmKalender& Main() { return *program->calendar.frmKalender.IfLoaded(); }
+  QWidget& Window(const forms::Form& form) { return *platform.WindowOf(form); }
+  // Ctrl and the key on the main window.
+  void Shortcut(int key) {
+    QTest::keyClick(&Window(Main()), static_cast<Qt::Key>(key), Qt::ControlModifier);
+    Pump();
+  }
+  // Presses a key where the focus is, as on a keyboard.
+  void Key(Qt::Key key) {
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : QApplication::activeWindow(), key);
+    Pump();
+  }
   // Types into a box as a person does: click into it, then the keys.
   void TypeInto(const forms::Control& box, const QString& text) {
     QTest::mouseClick(Edit(box), Qt::LeftButton);
