@@ -19,15 +19,8 @@
 #include <sstream>
 
 #include "QtProgram.h"
-#include "masterdata/frmBearbeitenTeam.h"
 #include "masterdata/frmBenutzer.h"
-#include "masterdata/frmBeziehungen.h"
-#include "masterdata/frmFerien.h"
 #include "masterdata/frmMitarbeiter.h"
-#include "masterdata/frmTeams.h"
-#include "overview/frmDrucken.h"
-#include "overview/frmInfo.h"
-#include "overview/frmJahresansicht.h"
 #include "overview/frmOptionen.h"
 
 namespace {
@@ -90,20 +83,34 @@ bool MeantToOverlap(const forms::Control& a, const forms::Control& b) {
   return title(a) && title(b);
 }
 
+// A window as a user reaches it: Ctrl+Key on the main window opens Window; where named, its Button
+// is clicked then, which may open Dialog in front of it.
+struct Visit {
+  const char* Name;
+  int Key;
+  const char* Window;
+  const char* Button = nullptr;
+  const char* Dialog = nullptr;
+};
+
+// Every window, in the order of the menus.
+const Visit kVisits[] = {
+    {"EmployeeCard", Qt::Key_K, "frmMitarbeiter"},
+    {"EmployeeCardWithResults", Qt::Key_K, "frmMitarbeiter", "cmd_Search"},
+    {"LoginData", Qt::Key_K, "frmMitarbeiter", "cmd_Login", "frmBenutzer"},
+    {"Teams", Qt::Key_T, "frmTeams"},
+    {"TeamDialog", Qt::Key_T, "frmTeams", "cmd_Edit", "frmBearbeitenTeam"},
+    {"NewTeamDialog", Qt::Key_T, "frmTeams", "cmd_New", "frmBearbeitenTeam"},
+    {"Dependencies", Qt::Key_A, "frmBeziehungen"},
+    {"DependenciesWithList", Qt::Key_A, "frmBeziehungen", "cmd_MA"},
+    {"Holidays", Qt::Key_F, "frmFerien"},
+    {"AnnualOverview", Qt::Key_J, "frmJahresansicht"},
+    {"Options", Qt::Key_E, "frmOptionen"},
+    {"PrintManager", Qt::Key_D, "frmDrucken"},
+    {"About", Qt::Key_I, "frmInfo"},
+};
+
 class QtWindowWalk : public mvtest::QtProgram {
- public:
-  struct Visit {
-    const char* Name;
-    // Opens the window from the main window and returns it, shown and in front.
-    std::function<forms::Form&()> Open;
-    // The window that gets control back when it closes.
-    std::function<forms::Form&()> Opener;
-  };
-
-  // Every window, in the order of the menus; the window of `w` each opens (nullptr: only the
-  // names are wanted).
-  static std::vector<Visit> Visits(QtWindowWalk* walk);
-
  protected:
   QtWindowWalk() {
     database.AddTeam(1, "Einkauf und Logistik");
@@ -131,6 +138,22 @@ class QtWindowWalk : public mvtest::QtProgram {
     });
   }
 
+  // The window, shown and in front.
+  forms::Form& Open(const Visit& visit) {
+    Shortcut(visit.Key);
+    forms::Form& window = Loaded(visit.Window);
+    if (visit.Button) Click(*window.FindControl(visit.Button));
+    return visit.Dialog ? Loaded(visit.Dialog) : window;
+  }
+  // The window that gets control back when it closes.
+  forms::Form& Opener(const Visit& visit) {
+    return visit.Dialog ? Loaded(visit.Window) : static_cast<forms::Form&>(Main());
+  }
+  forms::Form& Loaded(const std::string& name) {
+    for (forms::Form* form : program->s.rt.Windows().Forms())
+      if (form->Name() == name) return *form;
+    throw std::runtime_error(name + " is not loaded");
+  }
   // Through the options dialog, as a user switches.
   void SwitchToEnglish() {
     Shortcut(Qt::Key_E);
@@ -154,7 +177,7 @@ class QtWindowWalk : public mvtest::QtProgram {
     return false;
   }
   void ExpectControlBack(const Visit& visit) {
-    forms::Form& opener = visit.Opener();
+    forms::Form& opener = Opener(visit);
     EXPECT_TRUE(opener.Enabled());
     EXPECT_TRUE(opener.IsActive());
     EXPECT_EQ(QApplication::activeWindow(), &Window(opener));
@@ -211,85 +234,15 @@ class QtWindowWalk : public mvtest::QtProgram {
   }
 };
 
-std::vector<QtWindowWalk::Visit> QtWindowWalk::Visits(QtWindowWalk* w) {
-  const auto main = [w]() -> forms::Form& { return w->Main(); };
-  const auto card = [w]() -> mv::frmMitarbeiter& {
-    w->Shortcut(Qt::Key_K);
-    return *w->program->masterdata.frmMitarbeiter.IfLoaded();
-  };
-  const auto teams = [w]() -> mv::frmTeams& {
-    w->Shortcut(Qt::Key_T);
-    return *w->program->masterdata.frmTeams.IfLoaded();
-  };
-  const auto dependencies = [w]() -> mv::frmBeziehungen& {
-    w->Shortcut(Qt::Key_A);
-    return *w->program->masterdata.frmBeziehungen.IfLoaded();
-  };
-  const auto overview = [w](int key, auto slot) {
-    return [w, key, slot]() -> forms::Form& {
-      w->Shortcut(key);
-      return *(w->program->overview.*slot).IfLoaded();
-    };
-  };
-  return {
-      {"EmployeeCard", card, main},
-      {"EmployeeCardWithResults",
-       [w, card]() -> forms::Form& {
-         mv::frmMitarbeiter& shown = card();
-         w->Click(shown.cmd_Search);
-         return shown;
-       },
-       main},
-      {"LoginData",
-       [w, card]() -> forms::Form& {
-         w->Click(card().cmd_Login);
-         return *w->program->masterdata.frmBenutzer.IfLoaded();
-       },
-       [w]() -> forms::Form& { return *w->program->masterdata.frmMitarbeiter.IfLoaded(); }},
-      {"Teams", teams, main},
-      {"TeamDialog",
-       [w, teams]() -> forms::Form& {
-         w->Click(teams().cmd_Edit);
-         return *w->program->masterdata.frmBearbeitenTeam.IfLoaded();
-       },
-       [w]() -> forms::Form& { return *w->program->masterdata.frmTeams.IfLoaded(); }},
-      {"NewTeamDialog",
-       [w, teams]() -> forms::Form& {
-         w->Click(teams().cmd_New);
-         return *w->program->masterdata.frmBearbeitenTeam.IfLoaded();
-       },
-       [w]() -> forms::Form& { return *w->program->masterdata.frmTeams.IfLoaded(); }},
-      {"Dependencies", dependencies, main},
-      {"DependenciesWithList",
-       [w, dependencies]() -> forms::Form& {
-         mv::frmBeziehungen& shown = dependencies();
-         w->Click(shown.cmd_MA);
-         return shown;
-       },
-       main},
-      {"Holidays",
-       [w]() -> forms::Form& {
-         w->Shortcut(Qt::Key_F);
-         return *w->program->masterdata.frmFerien.IfLoaded();
-       },
-       main},
-      {"AnnualOverview", overview(Qt::Key_J, &mv::OverviewWindows::frmJahresansicht), main},
-      {"Options", overview(Qt::Key_E, &mv::OverviewWindows::frmOptionen), main},
-      {"PrintManager", overview(Qt::Key_D, &mv::OverviewWindows::frmDrucken), main},
-      {"About", overview(Qt::Key_I, &mv::OverviewWindows::frmInfo), main},
-  };
-}
-
 class QtEveryWindow : public QtWindowWalk,
-                      public testing::WithParamInterface<std::tuple<int, bool>> {};
+                      public testing::WithParamInterface<std::tuple<Visit, bool>> {};
 
 TEST_P(QtEveryWindow, ShowsWholeInFrontAndHandsControlBackByKeysButtonsAndTheCloseBox) {
-  const auto [index, english] = GetParam();
-  const Visit visit = Visits(this)[static_cast<std::size_t>(index)];
+  const auto [visit, english] = GetParam();
   const std::string name = visit.Name;
   LogIn();
   if (english) SwitchToEnglish();
-  forms::Form& form = visit.Open();
+  forms::Form& form = Open(visit);
   Pump();
   ASSERT_TRUE(form.Visible());
   const std::string formName = form.Name();  // a window that unloads on closing is built anew
@@ -318,10 +271,9 @@ TEST_P(QtEveryWindow, ShowsWholeInFrontAndHandsControlBackByKeysButtonsAndTheClo
   EXPECT_TRUE(form.IsActive());
 
   // Closed with its Close (or Abort) button and opened again, it does not start on that button.
-  for (const forms::Control* control : form.Controls()) {
-    if (control->Name() == "cmd_Close" || control->Name() == "cmd_Abort") Click(*control);
-  }
-  EXPECT_EQ(Focused(visit.Open()), first);
+  forms::Control* close = form.FindControl("cmd_Close");
+  Click(close ? *close : *form.FindControl("cmd_Abort"));
+  EXPECT_EQ(Focused(Open(visit)), first);
 
   Key(Qt::Key_Escape);
   ExpectControlBack(visit);
@@ -329,7 +281,7 @@ TEST_P(QtEveryWindow, ShowsWholeInFrontAndHandsControlBackByKeysButtonsAndTheClo
 
   // The window manager's close box runs the window's own closing steps, or does nothing where the
   // window has none.
-  forms::Form& again = visit.Open();
+  forms::Form& again = Open(visit);
   const bool closable = again.ControlBox();
   Window(again).close();
   Pump();
@@ -337,13 +289,13 @@ TEST_P(QtEveryWindow, ShowsWholeInFrontAndHandsControlBackByKeysButtonsAndTheClo
   if (closable) {
     ExpectControlBack(visit);
   } else {
-    EXPECT_FALSE(visit.Opener().Enabled());
-    EXPECT_FALSE(visit.Opener().IsActive());
+    EXPECT_FALSE(Opener(visit).Enabled());
+    EXPECT_FALSE(Opener(visit).IsActive());
   }
 
   // The dialogs with one obvious button: Enter where the focus is on opening presses it.
   if (name != "LoginData" && name != "Options" && name != "About") return;
-  forms::Form& dialog = visit.Open();
+  forms::Form& dialog = Open(visit);
   if (name == "LoginData") {
     TypeInto(static_cast<mv::frmBenutzer&>(dialog).txt_Passwort, QStringLiteral("2"));
   }
@@ -355,15 +307,12 @@ TEST_P(QtEveryWindow, ShowsWholeInFrontAndHandsControlBackByKeysButtonsAndTheClo
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AllWindows, QtEveryWindow,
-    testing::Combine(testing::Range(0, static_cast<int>(QtWindowWalk::Visits(nullptr).size())),
-                     testing::Bool()),
-    [](const testing::TestParamInfo<std::tuple<int, bool>>& info) {
-      const std::size_t index = static_cast<std::size_t>(std::get<0>(info.param));
-      return std::string(QtWindowWalk::Visits(nullptr)[index].Name) +
-             (std::get<1>(info.param) ? "_English" : "_German");
-    });
+INSTANTIATE_TEST_SUITE_P(AllWindows, QtEveryWindow,
+                         testing::Combine(testing::ValuesIn(kVisits), testing::Bool()),
+                         [](const testing::TestParamInfo<std::tuple<Visit, bool>>& info) {
+                           return std::string(std::get<0>(info.param).Name) +
+                                  (std::get<1>(info.param) ? "_English" : "_German");
+                         });
 
 // A box like `shown` that never had the focus, drawn in the same place.
 QImage Untouched(QLineEdit& shown) {
