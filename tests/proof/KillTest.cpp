@@ -11,7 +11,7 @@
 #include <iterator>
 #include <limits>
 
-#include "KillRun.h"
+#include "ChildProcess.h"
 #include "ProofSupport.h"
 #include "masterdata/frmBearbeitenTeam.h"
 #include "masterdata/frmMitarbeiter.h"
