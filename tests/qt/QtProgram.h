@@ -8,7 +8,6 @@
 #include "QtTestSupport.h"
 #include "calendar/frmKalender.h"
 #include "calendar/frmNotiz.h"
-#include "core/Main.h"
 #include "core/frmLogin.h"
 #include "program/Program.h"
 #include "support/TestApp.h"
@@ -34,17 +33,6 @@ class QtProgram : public testing::Test {
     mv::frmLogin* login = program->core.frmLogin.IfLoaded();
     if (!login) throw std::runtime_error("no login window");
     return *login;
-  }
-  // The main window of an administrator on the database, without the login.
-  mv::frmKalender& MainWindow() {
-    Create();
-    mv::LoadSettingsAndTexts(program->s);
-    program->s.Conn.Open(db::JetConnectionString(database.DbPath().string()));
-    program->s.UserGroup = mv::GroupAdmin;
-    program->s.CurrentUserName = "Muster, Max";
-    mv::frmKalender& main = program->calendar.frmKalender.Get();
-    Pump();
-    return main;
   }
   QLineEdit* Edit(const forms::Control& box) {
     return static_cast<QLineEdit*>(platform.WidgetOf(box));
