@@ -32,8 +32,8 @@ struct Points {
 };
 
 struct KillRun {
-  bool killed = false;  // by the parent, at the point asked for
-  Points passed;        // when not killed: every point of the write
+  bool killed = false;  // at the point asked for
+  Points passed;        // up to the kill, or every point of the write
   ChildEnd end;
 };
 
@@ -41,9 +41,8 @@ struct KillRun {
 // write is watched.
 using Arm = std::function<void(sqlite3*)>;
 
-// Runs scenario in a child process. On reaching point killAt (1-based) the child tells the parent
-// and waits; the parent kills it with SIGKILL. A child with fewer points runs to its end and
-// reports them.
+// Runs scenario in a child process that is killed with SIGKILL right at point killAt (1-based). A
+// child with fewer points runs to its end.
 KillRun RunAndKill(int killAt, const std::function<void(const Arm&)>& scenario);
 
 }  // namespace prooftest
