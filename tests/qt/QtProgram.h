@@ -27,7 +27,8 @@ class QtProgram : public testing::Test {
 
   // The program as its start leaves it; the login window shows.
   mv::frmLogin& Start() {
-    Create();
+    program = std::make_unique<mv::Program>(platform);
+    platform.Attach(program->s.rt);
     EXPECT_EQ(program->Start(), 0);
     Pump();
     mv::frmLogin* login = program->core.frmLogin.IfLoaded();
@@ -110,12 +111,6 @@ class QtProgram : public testing::Test {
   QObject pending_;  // queued calls go with the test
   TestApp database;
   std::unique_ptr<mv::Program> program;
-
- private:
-  void Create() {
-    program = std::make_unique<mv::Program>(platform);
-    platform.Attach(program->s.rt);
-  }
 };
 
 }  // namespace mvtest
