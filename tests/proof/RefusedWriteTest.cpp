@@ -150,9 +150,13 @@ TEST_P(RefusedWrite, TheMessageIsInTheUsersLanguage) {
   });
 }
 
-std::string NameOf(const testing::TestParamInfo<Obstacle>& info) {
+void PrintTo(Obstacle obstacle, std::ostream* out) {
   const char* names[] = {"Locked", "ReadOnlyFile", "ReadOnlyFolder", "FullDisk"};
-  return names[static_cast<int>(info.param)];
+  *out << names[static_cast<int>(obstacle)];
+}
+
+std::string NameOf(const testing::TestParamInfo<Obstacle>& info) {
+  return testing::PrintToString(info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(Obstacles, RefusedWrite,

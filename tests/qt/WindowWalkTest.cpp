@@ -110,6 +110,8 @@ const Visit kVisits[] = {
     {"About", Qt::Key_I, "frmInfo"},
 };
 
+void PrintTo(const Visit& visit, std::ostream* out) { *out << visit.Name; }
+
 class QtWindowWalk : public mvtest::QtProgram {
  protected:
   QtWindowWalk() {
