@@ -2,6 +2,8 @@
 
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,7 +12,10 @@
 #include <cstdio>
 #include <exception>
 #include <iostream>
+#include <new>
 #include <stdexcept>
+
+#include "WatchedDisk.h"
 
 namespace prooftest {
 
@@ -27,14 +32,13 @@ void BecomeNobody() {
   prctl(PR_SET_DUMPABLE, 1);
 }
 
-}  // namespace
-
-std::string ChildEnd::Describe() const {
-  return signal ? "killed by signal " + std::to_string(signal)
-                : "exit code " + std::to_string(exitCode);
-}
-
-void EndChildWith(const std::function<void()>& body) {
+// Forks; the child runs body and ends as RunInChild says. Returns the child's process id.
+pid_t Fork(const std::function<void()>& body) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  const pid_t pid = fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid > 0) return pid;
   int status = 0;
   try {
     body();
@@ -48,7 +52,7 @@ void EndChildWith(const std::function<void()>& body) {
   _exit(status);
 }
 
-ChildEnd WaitFor(int pid) {
+ChildEnd WaitFor(pid_t pid) {
   int status = 0;
   while (waitpid(pid, &status, 0) < 0) {
     if (errno != EINTR) return {};
@@ -59,18 +63,58 @@ ChildEnd WaitFor(int pid) {
   return end;
 }
 
-bool RunningAsRoot() { return geteuid() == 0; }
+// The child's watch; each child has its own copy. The points it passed are counted in memory it
+// shares with the parent, so that the parent reads them however the child ended.
+struct Watch {
+  int killAt = 0;
+  bool armed = false;
+  Points* passed = nullptr;
+};
+Watch g_watch;
+
+void Pass(int Points::*kind) {
+  if (!g_watch.armed) return;
+  ++(g_watch.passed->*kind);
+  if (g_watch.passed->Total() == g_watch.killAt) raise(SIGKILL);
+}
+
+void RowWritten(void*, int, const char*, const char*, sqlite3_int64) { Pass(&Points::rows); }
+
+}  // namespace
+
+std::string ChildEnd::Describe() const {
+  return signal ? "killed by signal " + std::to_string(signal)
+                : "exit code " + std::to_string(exitCode);
+}
 
 ChildEnd RunInChild(const std::function<void()>& body, bool unprivileged) {
-  std::fflush(stdout);
-  std::fflush(stderr);
-  const pid_t pid = fork();
-  if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) {
-    if (unprivileged && RunningAsRoot()) BecomeNobody();
-    EndChildWith(body);
-  }
-  return WaitFor(pid);
+  return WaitFor(Fork([&] {
+    if (unprivileged && geteuid() == 0) BecomeNobody();
+    body();
+  }));
+}
+
+KillRun RunAndKill(int killAt, const std::function<void(const Arm&)>& scenario) {
+  void* shared =
+      mmap(nullptr, sizeof(Points), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+  if (shared == MAP_FAILED) throw std::runtime_error("no memory to share with the child");
+  Points* passed = new (shared) Points{};
+  KillRun run;
+  run.end = WaitFor(Fork([&] {
+    alarm(60);  // a child that hangs ends all the same
+    g_watch = Watch{killAt, false, passed};
+    WatchedDisk disk;
+    disk.Watch([] { Pass(&Points::fileChanges); });
+    scenario([](sqlite3* db) {
+      sqlite3_update_hook(db, RowWritten, nullptr);
+      g_watch.armed = true;
+    });
+    g_watch.armed = false;
+  }));
+  run.killed = run.end.signal == SIGKILL && passed->Total() == killAt;
+  run.passed = *passed;
+  munmap(shared, sizeof(Points));
+  return run;
 }
 
 }  // namespace prooftest

@@ -1,6 +1,8 @@
 #pragma once
 // Parts of a proof that run in a child process: as an ordinary user where the tests run as root,
-// or to be killed in the middle of a write.
+// or killed (SIGKILL) at a chosen point of a user's write.
+#include <sqlite3.h>
+
 #include <functional>
 #include <string>
 
@@ -13,20 +15,34 @@ struct ChildEnd {
   std::string Describe() const;
 };
 
-// The child's side of a fork: runs body and ends the process with 0 when body returned and no
-// expectation failed in it, 1 when one failed, 2 when body threw. No destructor or exit handler
-// of the child runs: what the test made before the fork belongs to the parent.
-[[noreturn]] void EndChildWith(const std::function<void()>& body);
-
-// Waits for the child and tells how it ended.
-ChildEnd WaitFor(int pid);
-
-// Runs body in a child process and waits for it. unprivileged: a child of root first becomes the
-// user "nobody", so that file permissions apply to it as to every user of the program (root
-// writes to a read-only file); it ends with 3 when it cannot.
+// Runs body in a child process and waits for it. The child ends with 0 when body returned and no
+// expectation failed in it, 1 when one failed, 2 when body threw; no destructor or exit handler of
+// the child runs: what the test made before the fork belongs to the parent. unprivileged: a child
+// of root first becomes the user "nobody", so that file permissions apply to it as to every user
+// of the program (root writes to a read-only file); it ends with 3 when it cannot.
 ChildEnd RunInChild(const std::function<void()>& body, bool unprivileged = false);
 
-// Whether the tests run as root.
-bool RunningAsRoot();
+// The points of a write, counted from arming on: after each row written (SQLite's update hook on
+// the program's connection) and after each change of a file (a write, truncation or sync of the
+// database file or its journal, the deletion of the journal).
+struct Points {
+  int rows = 0;
+  int fileChanges = 0;
+  int Total() const { return rows + fileChanges; }
+};
+
+struct KillRun {
+  bool killed = false;  // at the point asked for
+  Points passed;        // up to the kill, or every point of the write
+  ChildEnd end;
+};
+
+// The scenario calls arm with the program's connection right before the user's action whose
+// write is watched.
+using Arm = std::function<void(sqlite3*)>;
+
+// Runs scenario in a child process that is killed with SIGKILL right at point killAt (1-based). A
+// child with fewer points runs to its end.
+KillRun RunAndKill(int killAt, const std::function<void(const Arm&)>& scenario);
 
 }  // namespace prooftest

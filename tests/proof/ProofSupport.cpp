@@ -2,9 +2,6 @@
 
 #include <stdexcept>
 
-#include "core/Main.h"
-#include "db/Connection.h"
-
 namespace prooftest {
 
 namespace {
@@ -62,14 +59,6 @@ void OtherProgramLock::Release() {
   sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   sqlite3_close(db_);
   db_ = nullptr;
-}
-
-mv::frmKalender& EnterSecondCopy(mvtest::TestApp& copy, const std::filesystem::path& file,
-                                 long persNr, int group) {
-  mv::LoadSettingsAndTexts(copy.s());
-  copy.s().Settings.Language = mv::LanguageGerman;
-  copy.s().Conn.Open(db::JetConnectionString(file.string()));
-  return copy.EnterAs(persNr, group);
 }
 
 }  // namespace prooftest

@@ -1,7 +1,6 @@
 #pragma once
 // What the proofs share: the calendar tests' teams, the whole content of the database file for
-// before-and-after comparisons, another program's lock on the file, and a second copy of the
-// program on the same file.
+// before-and-after comparisons, and another program's lock on the file.
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -46,11 +45,5 @@ class OtherProgramLock {
  private:
   sqlite3* db_ = nullptr;
 };
-
-// A second running copy of the program (its own folder, settings and windows) on another file,
-// its main window as this employee's login with this group leaves it. The copy's own file holds
-// the same employees (the login reads his team and name there).
-mv::frmKalender& EnterSecondCopy(mvtest::TestApp& copy, const std::filesystem::path& file,
-                                 long persNr, int group);
 
 }  // namespace prooftest

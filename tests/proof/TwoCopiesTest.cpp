@@ -9,6 +9,8 @@
 #include <string>
 
 #include "ProofSupport.h"
+#include "core/Main.h"
+#include "db/Connection.h"
 #include "masterdata/frmBearbeitenTeam.h"
 #include "masterdata/frmTeams.h"
 
@@ -34,12 +36,17 @@ int AtStatement(unsigned, void* context, void*, void*) {
   return 0;
 }
 
-// Both copies logged in as Zoller; the second waits only briefly for the first copy's lock.
+// Both copies logged in as Zoller; the second waits only briefly for the first copy's lock. The
+// second runs in its own folder with its own settings and windows on the first copy's file; its
+// own file holds the same employees (the login reads his team and name there).
 struct TwoCopies {
   explicit TwoCopies(const std::filesystem::path& seeded) : first(seeded) {
     CopyInto(second, seeded);
     firstMain = &Enter(first, 12, mv::GroupAdmin);
-    secondMain = &EnterSecondCopy(second, first.DbPath(), 12, mv::GroupAdmin);
+    mv::LoadSettingsAndTexts(second.s());
+    second.s().Settings.Language = mv::LanguageGerman;
+    second.s().Conn.Open(db::JetConnectionString(first.DbPath().string()));
+    secondMain = &second.EnterAs(12, mv::GroupAdmin);
     second.s().Conn.SetBusyTimeout(10);
   }
 
@@ -59,7 +66,7 @@ struct TwoCopies {
   }
 
   ProofApp first;
-  mvtest::TestApp second;  // its own file holds the same employees
+  mvtest::TestApp second;
   mv::frmKalender* firstMain = nullptr;
   mv::frmKalender* secondMain = nullptr;
 };

@@ -242,27 +242,4 @@ void SeedForWrites(App& app) {
   app.AddHoliday(Dec(24));
 }
 
-std::string BusyMessage(int language) {
-  return language == mv::LanguageEnglish
-             ? "The database is in use by another program, which holds it locked. Nothing was "
-               "written. Please try again in a moment."
-             : "Die Datenbank wird gerade von einem anderen Programm benutzt, das sie gesperrt "
-               "hält. Es wurde nichts geschrieben. Bitte versuchen Sie es gleich noch einmal.";
-}
-
-std::string NotWritableMessage(int language) {
-  return language == mv::LanguageEnglish
-             ? "The database cannot be written: the file or its folder is read-only. Nothing was "
-               "written."
-             : "In die Datenbank kann nicht geschrieben werden: die Datei oder ihr Ordner ist "
-               "schreibgeschützt. Es wurde nichts geschrieben.";
-}
-
-std::string DiskFullMessage(int language) {
-  return language == mv::LanguageEnglish
-             ? "The database cannot be written: the disk is full. Nothing was written."
-             : "In die Datenbank kann nicht geschrieben werden: der Datenträger ist voll. Es "
-               "wurde nichts geschrieben.";
-}
-
 }  // namespace prooftest

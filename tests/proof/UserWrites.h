@@ -26,9 +26,4 @@ const std::vector<UserWrite>& UserWrites();
 // What the writes expect in the file beside the calendar tests' teams (SeedTeams).
 void SeedForWrites(mvtest::TestApp& app);
 
-// The expected message of a refused write, in German (1) or English (2).
-std::string BusyMessage(int language = mv::LanguageGerman);
-std::string NotWritableMessage(int language = mv::LanguageGerman);
-std::string DiskFullMessage(int language = mv::LanguageGerman);
-
 }  // namespace prooftest

@@ -33,10 +33,14 @@ int Changed(int rc) {
   return rc;
 }
 
-int Close(sqlite3_file* f) { return Methods(f).xClose(Real(f)); }
-int Read(sqlite3_file* f, void* buffer, int amount, sqlite3_int64 offset) {
-  return Methods(f).xRead(Real(f), buffer, amount, offset);
-}
+// A method of the real file, called as it is.
+template <auto Method>
+struct Forward;
+template <class R, class... A, R (*sqlite3_io_methods::*Method)(sqlite3_file*, A...)>
+struct Forward<Method> {
+  static R Call(sqlite3_file* f, A... a) { return (Methods(f).*Method)(Real(f), a...); }
+};
+
 int Write(sqlite3_file* f, const void* buffer, int amount, sqlite3_int64 offset) {
   if (g_disk->full) {
     sqlite3_int64 size = 0;
@@ -50,51 +54,27 @@ int Truncate(sqlite3_file* f, sqlite3_int64 size) {
   return Changed(Methods(f).xTruncate(Real(f), size));
 }
 int Sync(sqlite3_file* f, int flags) { return Changed(Methods(f).xSync(Real(f), flags)); }
-int FileSize(sqlite3_file* f, sqlite3_int64* size) { return Methods(f).xFileSize(Real(f), size); }
-int Lock(sqlite3_file* f, int level) { return Methods(f).xLock(Real(f), level); }
-int Unlock(sqlite3_file* f, int level) { return Methods(f).xUnlock(Real(f), level); }
-int CheckReservedLock(sqlite3_file* f, int* out) {
-  return Methods(f).xCheckReservedLock(Real(f), out);
-}
-int FileControl(sqlite3_file* f, int op, void* arg) {
-  return Methods(f).xFileControl(Real(f), op, arg);
-}
-int SectorSize(sqlite3_file* f) { return Methods(f).xSectorSize(Real(f)); }
-int DeviceCharacteristics(sqlite3_file* f) { return Methods(f).xDeviceCharacteristics(Real(f)); }
-int ShmMap(sqlite3_file* f, int region, int size, int extend, void volatile** out) {
-  return Methods(f).xShmMap(Real(f), region, size, extend, out);
-}
-int ShmLock(sqlite3_file* f, int offset, int n, int flags) {
-  return Methods(f).xShmLock(Real(f), offset, n, flags);
-}
-void ShmBarrier(sqlite3_file* f) { Methods(f).xShmBarrier(Real(f)); }
-int ShmUnmap(sqlite3_file* f, int deleteFlag) { return Methods(f).xShmUnmap(Real(f), deleteFlag); }
-int Fetch(sqlite3_file* f, sqlite3_int64 offset, int amount, void** out) {
-  return Methods(f).xFetch(Real(f), offset, amount, out);
-}
-int Unfetch(sqlite3_file* f, sqlite3_int64 offset, void* page) {
-  return Methods(f).xUnfetch(Real(f), offset, page);
-}
 
+using M = sqlite3_io_methods;
 const sqlite3_io_methods kMethods = {3,
-                                     Close,
-                                     Read,
+                                     Forward<&M::xClose>::Call,
+                                     Forward<&M::xRead>::Call,
                                      Write,
                                      Truncate,
                                      Sync,
-                                     FileSize,
-                                     Lock,
-                                     Unlock,
-                                     CheckReservedLock,
-                                     FileControl,
-                                     SectorSize,
-                                     DeviceCharacteristics,
-                                     ShmMap,
-                                     ShmLock,
-                                     ShmBarrier,
-                                     ShmUnmap,
-                                     Fetch,
-                                     Unfetch};
+                                     Forward<&M::xFileSize>::Call,
+                                     Forward<&M::xLock>::Call,
+                                     Forward<&M::xUnlock>::Call,
+                                     Forward<&M::xCheckReservedLock>::Call,
+                                     Forward<&M::xFileControl>::Call,
+                                     Forward<&M::xSectorSize>::Call,
+                                     Forward<&M::xDeviceCharacteristics>::Call,
+                                     Forward<&M::xShmMap>::Call,
+                                     Forward<&M::xShmLock>::Call,
+                                     Forward<&M::xShmBarrier>::Call,
+                                     Forward<&M::xShmUnmap>::Call,
+                                     Forward<&M::xFetch>::Call,
+                                     Forward<&M::xUnfetch>::Call};
 
 int Open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* outFlags) {
   File* file = reinterpret_cast<File*>(f);

@@ -2,7 +2,9 @@
 // tabs, frames, day colours and the wait display; the pictures drawn; the colour and font dialogs
 // opening on the current settings; a batch printed to PDF files. Screenshots kept as artifacts.
 #include <QColorDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -17,8 +19,8 @@
 
 namespace {
 
-// An administrator's main window on two teams, the program's pictures in its folder; Max Muster
-// (row 5) has approved vacation on 2 to 4 January of the real clock's year.
+// Max Muster's main window (an administrator) on two teams, the program's pictures in its folder;
+// Max (row 5) has approved vacation on 2 to 4 January of the real clock's year.
 class QtOverview : public mvtest::QtProgram {
  protected:
   QtOverview() {
@@ -26,21 +28,14 @@ class QtOverview : public mvtest::QtProgram {
     for (int day = 2; day <= 4; ++day)
       database.AddEntry(1, db::Date(platform.Now().Year, 1, day), "U/");
     std::filesystem::copy(MV_PICTURES_DIR, database.Folder() / "pictures");
-    main = &MainWindow();
+    LogIn();
   }
 
-  QWidget& Window(const forms::Form& form) { return *platform.WindowOf(form); }
-  void Shortcut(int key) {
-    QTest::keyClick(&Window(*main), static_cast<Qt::Key>(key), Qt::ControlModifier);
-    mvtest::Pump();
-  }
   // The colour drawn at a point of a control, as the window shows it.
   QColor Drawn(const forms::Form& form, const forms::Control& control, QPoint at) {
     QWidget* widget = platform.WidgetOf(control);
     return Window(form).grab().toImage().pixelColor(widget->mapTo(&Window(form), at));
   }
-
-  mv::frmKalender* main = nullptr;
 };
 
 TEST_F(QtOverview, TheAnnualOverviewShowsTabsFramesDayCellsAndTheWaitDisplay) {
@@ -48,7 +43,7 @@ TEST_F(QtOverview, TheAnnualOverviewShowsTabsFramesDayCellsAndTheWaitDisplay) {
   mv::frmJahresansicht& y = program->overview.frmJahresansicht.Get();
   QWidget& window = Window(y);
   ASSERT_TRUE(window.isVisible());
-  EXPECT_FALSE(main->Enabled());
+  EXPECT_FALSE(Main().Enabled());
 
   auto* tabs = platform.WidgetOf(y.tabStats)->findChild<QTabBar*>();
   ASSERT_NE(tabs, nullptr);
@@ -81,15 +76,15 @@ TEST_F(QtOverview, TheAnnualOverviewShowsTabsFramesDayCellsAndTheWaitDisplay) {
   EXPECT_EQ(bar->value() * 10, bar->maximum() * 4);
   mvtest::SaveArtifact(window, "annual_overview_wait");
   y.fmProgress.SetVisible(false);
-
-  Click(y.cmd_Close);
-  EXPECT_FALSE(program->overview.frmJahresansicht.IsLoaded());
-  EXPECT_TRUE(main->Enabled() && main->IsActive());
 }
 
+// Where Arial is not installed, the font dialog opens on the font standing in for it, and that
+// font taken unchanged keeps the setting's name.
 TEST_F(QtOverview, TheOptionsDialogShowsBothFlagsAndOpensItsDialogsOnTheCurrentSettings) {
   program->s.Settings.HolidayColor = 0x80FF80;
-  program->s.Settings.CalendarFont = "DejaVu Sans";
+  ASSERT_EQ(program->s.Settings.CalendarFont, "Arial");  // the first start's
+  const QString arial = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+  ASSERT_TRUE(QFontDatabase::families().contains(arial));
   Shortcut(Qt::Key_E);
   mv::frmOptionen& options = *program->overview.frmOptionen.IfLoaded();
   // Black over red over gold, and the union flag's red cross in the middle.
@@ -100,14 +95,21 @@ TEST_F(QtOverview, TheOptionsDialogShowsBothFlagsAndOpensItsDialogsOnTheCurrentS
 
   QStringList shown;
   platform.SetModalHook([&](QWidget& modal) {
-    if (auto* colours = qobject_cast<QColorDialog*>(&modal))
+    if (auto* colours = qobject_cast<QColorDialog*>(&modal)) {
       shown << colours->currentColor().name();
-    if (auto* fonts = qobject_cast<QFontDialog*>(&modal)) shown << fonts->currentFont().family();
-    static_cast<QDialog&>(modal).reject();
+      colours->reject();
+    } else if (auto* fonts = qobject_cast<QFontDialog*>(&modal)) {
+      shown << fonts->currentFont().family();
+      fonts->accept();
+    }
   });
   Click(options.cmd_Color(1));
   Click(options.cmd_Font);
-  EXPECT_EQ(shown, QStringList({QStringLiteral("#80ff80"), QStringLiteral("DejaVu Sans")}));
+  EXPECT_EQ(program->s.Settings.CalendarFont, "Arial");
+  EXPECT_EQ(options.cmd_Font.Caption(), "Arial");
+  program->s.Settings.CalendarFont = "DejaVu Sans";
+  Click(options.cmd_Font);
+  EXPECT_EQ(shown, QStringList({QStringLiteral("#80ff80"), arial, QStringLiteral("DejaVu Sans")}));
   Click(options.imgEnglish);
   EXPECT_EQ(Window(options).windowTitle(), QStringLiteral("Settings"));
 }
@@ -118,11 +120,10 @@ TEST_F(QtOverview, TheAboutBoxShowsItsPicture) {
   // The navy band of the calendar sheet in the picture.
   EXPECT_EQ(Drawn(about, about.Image1, {100, 60}), QColor(0x00, 0x00, 0x80));
   mvtest::SaveArtifact(Window(about), "about");
-  Click(about.cmd_Close);
-  EXPECT_TRUE(main->Enabled());
 }
 
-// Without a printer each page is a PDF file in prints/, and the status line names the folder.
+// Without a printer each page is a PDF file in prints/, and the status line names the folder. Enter
+// in the list where the last click left the focus prints.
 TEST_F(QtOverview, APrintManagerBatchWritesOnePdfFilePerPage) {
   platform.SetPrintToPdf(true);
   Shortcut(Qt::Key_D);
@@ -134,12 +135,12 @@ TEST_F(QtOverview, APrintManagerBatchWritesOnePdfFilePerPage) {
                         view->visualItemRect(view->item(row)).center());
   }
   mvtest::SaveArtifact(Window(manager), "print_manager");
-  Click(manager.cmd_Print);
+  Key(Qt::Key_Return);
   const std::filesystem::path prints = database.Folder() / "prints";
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(prints), {}), 4);
-  EXPECT_EQ(main->lbl_Status.Caption(), program->s.T(123) + " - " + prints.string());
+  EXPECT_EQ(Main().lbl_Status.Caption(), program->s.T(123) + " - " + prints.string());
   Click(manager.cmd_Close);
-  mvtest::SaveArtifact(Window(*main), "print_manager_last_page");
+  mvtest::SaveArtifact(Window(Main()), "print_manager_last_page");
 }
 
 }  // namespace

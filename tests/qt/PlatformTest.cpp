@@ -1,13 +1,15 @@
 // The Qt platform's services: message boxes as a user meets them, the input box, file filters,
-// printing without a printer, the end.
+// printing without a printer, the end, and the check that Qt can open a window at all.
 #include <QAbstractButton>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "QtTestSupport.h"
@@ -34,6 +36,31 @@ TEST_F(QtPlatformTest, MessageBoxesShowTitleLinesButtonsAndIconAndAnswerByTheBut
   EXPECT_EQ(rt.MsgBox("?", forms::vbYesNoCancel), forms::vbYes);  // the first button is the default
   EXPECT_EQ(rt.MsgBox("!", forms::vbOKOnly | forms::vbCritical), forms::vbOK);
   EXPECT_EQ(platform.Shown().back().Icon, QMessageBox::Critical);
+}
+
+// A box without an icon shows its whole prompt, short or long, on one line or several.
+TEST_F(QtPlatformTest, AMessageBoxShowsItsWholePrompt) {
+  for (const char* prompt :
+       {"OK?", "Bitte mindestens einen Monat auswählen!",
+        "Please select at least one team / group!",
+        "Die gewählten Tage überschreiten die maximale Anzahl gleichzeitig abwesender Mitarbeiter "
+        "dieses Teams. Trotzdem eintragen?",
+        "Erste Zeile\rZweite Zeile, etwas länger als die erste\rDritte"}) {
+    SCOPED_TRACE(prompt);
+    platform.LookAtNextBox([](QMessageBox& box) {
+      auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+      ASSERT_NE(label, nullptr);
+      const QSize room = label->size();
+      const QSize need = label->wordWrap()
+                             ? QSize(room.width(), label->heightForWidth(room.width()))
+                             : label->sizeHint();
+      EXPECT_LE(need.width(), room.width());
+      EXPECT_LE(need.height(), room.height());
+      EXPECT_TRUE(box.rect().contains(QRect(label->mapTo(&box, QPoint()), label->size())));
+    });
+    rt.MsgBox(prompt, forms::vbOKOnly);
+  }
+  EXPECT_EQ(platform.Shown().size(), 5u);
 }
 
 TEST_F(QtPlatformTest, TheInputBoxGivesTheTextOrNothingAndFileFiltersAreWrittenTheQtWay) {
@@ -161,5 +188,32 @@ TEST_F(QtMessageBox, ShowsItsWholeTitleOnlyACloseButtonAndHandsTheFocusBack) {
   QTest::keyClicks(QApplication::focusWidget(), "ja");
   EXPECT_EQ(form->txt.Text(), "ja");
 }
+
+// The program refuses to start, with a reason, where Qt could open no window and would abort.
+#ifdef __linux__
+TEST(DisplayCheck, OnlyAScreenlessPluginOrADisplayLetsQtStart) {
+  const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+  std::optional<std::string> saved[3];
+  for (int i = 0; i < 3; ++i)
+    if (const char* value = std::getenv(names[i])) saved[i] = value;
+  const struct {
+    const char* display;
+    const char* plugin;
+    bool refused;
+  } cases[] = {{nullptr, "xcb", true},  // the X11 plugin named without a display
+               {nullptr, "offscreen", false},
+               {nullptr, "xcb;offscreen", false},
+               {nullptr, nullptr, true},
+               {":0", nullptr, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.display ? c.display : "-") + " " + (c.plugin ? c.plugin : "-"));
+    const char* values[] = {c.display, nullptr, c.plugin};
+    for (int i = 0; i < 3; ++i) values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
+    EXPECT_EQ(forms::qt::DisplayProblem().empty(), !c.refused);
+  }
+  for (int i = 0; i < 3; ++i)
+    saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
+}
+#endif
 
 }  // namespace

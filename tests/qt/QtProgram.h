@@ -8,7 +8,6 @@
 #include "QtTestSupport.h"
 #include "calendar/frmKalender.h"
 #include "calendar/frmNotiz.h"
-#include "core/Main.h"
 #include "core/frmLogin.h"
 #include "program/Program.h"
 #include "support/TestApp.h"
@@ -28,23 +27,13 @@ class QtProgram : public testing::Test {
 
   // The program as its start leaves it; the login window shows.
   mv::frmLogin& Start() {
-    Create();
+    program = std::make_unique<mv::Program>(platform);
+    platform.Attach(program->s.rt);
     EXPECT_EQ(program->Start(), 0);
     Pump();
     mv::frmLogin* login = program->core.frmLogin.IfLoaded();
     if (!login) throw std::runtime_error("no login window");
     return *login;
-  }
-  // The main window of an administrator on the database, without the login.
-  mv::frmKalender& MainWindow() {
-    Create();
-    mv::LoadSettingsAndTexts(program->s);
-    program->s.Conn.Open(db::JetConnectionString(database.DbPath().string()));
-    program->s.UserGroup = mv::GroupAdmin;
-    program->s.CurrentUserName = "Muster, Max";
-    mv::frmKalender& main = program->calendar.frmKalender.Get();
-    Pump();
-    return main;
   }
   QLineEdit* Edit(const forms::Control& box) {
     return static_cast<QLineEdit*>(platform.WidgetOf(box));
@@ -95,6 +84,19 @@ class QtProgram : public testing::Test {
         },
         Qt::QueuedConnection);
   }
+  mv::frmKalender& Main() { return *program->calendar.frmKalender.IfLoaded(); }
+  QWidget& Window(const forms::Form& form) { return *platform.WindowOf(form); }
+  // Ctrl and the key on the main window.
+  void Shortcut(int key) {
+    QTest::keyClick(&Window(Main()), static_cast<Qt::Key>(key), Qt::ControlModifier);
+    Pump();
+  }
+  // Presses a key where the focus is, as on a keyboard.
+  void Key(Qt::Key key) {
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : QApplication::activeWindow(), key);
+    Pump();
+  }
   // Types into a box as a person does: click into it, then the keys.
   void TypeInto(const forms::Control& box, const QString& text) {
     QTest::mouseClick(Edit(box), Qt::LeftButton);
@@ -109,12 +111,6 @@ class QtProgram : public testing::Test {
   QObject pending_;  // queued calls go with the test
   TestApp database;
   std::unique_ptr<mv::Program> program;
-
- private:
-  void Create() {
-    program = std::make_unique<mv::Program>(platform);
-    platform.Attach(program->s.rt);
-  }
 };
 
 }  // namespace mvtest

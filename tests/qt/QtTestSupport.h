@@ -42,7 +42,8 @@ struct AppFirst {
 
 // A Qt platform whose message boxes never block: each one shows, is recorded and is answered with
 // the next queued answer, a click on a button or a key pressed on the box (its default button
-// when none is queued, or when the key leaves it open).
+// when none is queued, or when the key leaves it open). Other dialogs end unanswered (cancelled)
+// unless a test sets its own modal hook.
 class AnsweringPlatform : private AppFirst, public forms::qt::QtPlatform {
  public:
   AnsweringPlatform();
@@ -52,7 +53,6 @@ class AnsweringPlatform : private AppFirst, public forms::qt::QtPlatform {
   // Runs on the next box while it shows, before it is answered.
   void LookAtNextBox(std::function<void(QMessageBox&)> look) { look_ = std::move(look); }
   const std::vector<ShownMessageBox>& Shown() const { return shown_; }
-  int OtherDialogs() const { return otherDialogs_; }
   // Boxes that a queued key did not close.
   int KeysIgnored() const { return keysIgnored_; }
 
@@ -66,7 +66,6 @@ class AnsweringPlatform : private AppFirst, public forms::qt::QtPlatform {
   std::deque<QueuedAnswer> answers_;
   std::function<void(QMessageBox&)> look_;
   std::vector<ShownMessageBox> shown_;
-  int otherDialogs_ = 0;
   int keysIgnored_ = 0;
 };
 

@@ -1,0 +1,364 @@
+// The employee, team, dependency and holiday windows, the annual overview, the options, the print
+// manager and the about box, each reached as a user reaches it (the main window's shortcut keys,
+// then the buttons of the windows in between) on a 1024x768 screen with three teams of employees,
+// in German and in English. Each shows wholly on the screen, every control inside its window (or
+// frame), no two covering each other in part and every caption in full (pictures kept as
+// window_<name>_<lang>.png); it opens in front, titled, with the focus inside; minimized by a
+// window manager it comes back when the disabled main window is clicked; closed with its button
+// and opened again it starts where it started first; Escape and the close box hand control back
+// (a window without a close box stays), and Enter presses the button a dialog is there for.
+#include <gtest/gtest.h>
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+
+#include "QtProgram.h"
+#include "masterdata/frmBenutzer.h"
+#include "masterdata/frmMitarbeiter.h"
+#include "overview/frmOptionen.h"
+
+namespace {
+
+using mvtest::Pump;
+
+// The least room between the controls and the window's right and bottom edges, in pixels.
+constexpr int kEdge = 4;
+
+std::string NameOf(const forms::Control& control) {
+  return control.Index() < 0 ? control.Name()
+                             : control.Name() + "(" + std::to_string(control.Index()) + ")";
+}
+
+std::string Describe(const QRect& r) {
+  std::ostringstream out;
+  out << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+  return out.str();
+}
+
+// The room a caption needs and the room the widget gives it, when the first exceeds the second.
+std::optional<std::string> CutCaption(const QWidget& widget) {
+  const auto tooSmall = [](QSize need, QSize room) -> std::optional<std::string> {
+    if (need.width() <= room.width() && need.height() <= room.height()) return std::nullopt;
+    std::ostringstream out;
+    out << "its caption needs " << need.width() << "x" << need.height() << " but has "
+        << room.width() << "x" << room.height();
+    return out.str();
+  };
+  const QFontMetrics metrics(widget.font());
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+    if (label->text().isEmpty()) return std::nullopt;
+    const QRect room = label->contentsRect();
+    const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+    const QRect need = metrics.boundingRect(QRect(QPoint(), QSize(room.width(), 10000)),
+                                            flags | label->alignment(), label->text());
+    return tooSmall(need.size(), room.size());
+  }
+  if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
+    if (button->text().isEmpty()) return std::nullopt;
+    // The frame and its padding take a few pixels on each side.
+    const QSize text = metrics.size(Qt::TextShowMnemonic, button->text());
+    return tooSmall(text + QSize(6, 2), button->size());
+  }
+  if (const auto* check = qobject_cast<const QAbstractButton*>(&widget)) {
+    if (check->text().isEmpty()) return std::nullopt;
+    return tooSmall({check->sizeHint().width(), 0}, check->size());
+  }
+  if (const auto* tabs = widget.findChild<QTabBar*>()) {
+    return tooSmall({tabs->sizeHint().width(), 0}, widget.size());
+  }
+  return std::nullopt;
+}
+
+// Controls laid one over the other by design: the about box's title on its four shadows.
+bool MeantToOverlap(const forms::Control& a, const forms::Control& b) {
+  const auto title = [](const forms::Control& c) {
+    return c.Name() == "lblTitle" || c.Name() == "lblShadow";
+  };
+  return title(a) && title(b);
+}
+
+// A window as a user reaches it: Ctrl+Key on the main window opens Window; where named, its Button
+// is clicked then, which may open Dialog in front of it.
+struct Visit {
+  const char* Name;
+  int Key;
+  const char* Window;
+  const char* Button = nullptr;
+  const char* Dialog = nullptr;
+};
+
+// Every window, in the order of the menus.
+const Visit kVisits[] = {
+    {"EmployeeCard", Qt::Key_K, "frmMitarbeiter"},
+    {"EmployeeCardWithResults", Qt::Key_K, "frmMitarbeiter", "cmd_Search"},
+    {"LoginData", Qt::Key_K, "frmMitarbeiter", "cmd_Login", "frmBenutzer"},
+    {"Teams", Qt::Key_T, "frmTeams"},
+    {"TeamDialog", Qt::Key_T, "frmTeams", "cmd_Edit", "frmBearbeitenTeam"},
+    {"NewTeamDialog", Qt::Key_T, "frmTeams", "cmd_New", "frmBearbeitenTeam"},
+    {"Dependencies", Qt::Key_A, "frmBeziehungen"},
+    {"DependenciesWithList", Qt::Key_A, "frmBeziehungen", "cmd_MA"},
+    {"Holidays", Qt::Key_F, "frmFerien"},
+    {"AnnualOverview", Qt::Key_J, "frmJahresansicht"},
+    {"Options", Qt::Key_E, "frmOptionen"},
+    {"PrintManager", Qt::Key_D, "frmDrucken"},
+    {"About", Qt::Key_I, "frmInfo"},
+};
+
+void PrintTo(const Visit& visit, std::ostream* out) { *out << visit.Name; }
+
+class QtWindowWalk : public mvtest::QtProgram {
+ protected:
+  QtWindowWalk() {
+    database.AddTeam(1, "Einkauf und Logistik");
+    database.AddTeam(2, "Vertrieb Süd");
+    database.AddEmployee(3, "Wagner-Oberhuber", "Maximilian", 1);
+    database.AddEmployee(4, "Hoffmann", "Jürgen", 2);
+    database.AddDependency(2, 1, 3);
+    std::filesystem::copy(MV_PICTURES_DIR, database.Folder() / "pictures");
+    // Message boxes take their default button, the search box gets "e", a pop-up menu its first
+    // entry that may be chosen.
+    platform.SetModalHook([](QWidget& modal) {
+      if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
+        if (QAbstractButton* button = box->defaultButton()) button->click();
+      } else if (auto* input = qobject_cast<QInputDialog*>(&modal)) {
+        input->setTextValue(QStringLiteral("e"));
+        input->accept();
+      } else if (auto* menu = qobject_cast<QMenu*>(&modal)) {
+        for (QAction* action : menu->actions()) {
+          if (action->isEnabled() && !action->isSeparator()) {
+            action->trigger();
+            break;
+          }
+        }
+      }
+    });
+  }
+
+  // The window, shown and in front.
+  forms::Form& Open(const Visit& visit) {
+    Shortcut(visit.Key);
+    forms::Form& window = Loaded(visit.Window);
+    if (visit.Button) Click(*window.FindControl(visit.Button));
+    return visit.Dialog ? Loaded(visit.Dialog) : window;
+  }
+  // The window that gets control back when it closes.
+  forms::Form& Opener(const Visit& visit) {
+    return visit.Dialog ? Loaded(visit.Window) : static_cast<forms::Form&>(Main());
+  }
+  forms::Form& Loaded(const std::string& name) {
+    for (forms::Form* form : program->s.rt.Windows().Forms())
+      if (form->Name() == name) return *form;
+    throw std::runtime_error(name + " is not loaded");
+  }
+  // Through the options dialog, as a user switches.
+  void SwitchToEnglish() {
+    Shortcut(Qt::Key_E);
+    mv::frmOptionen& options = *program->overview.frmOptionen.IfLoaded();
+    Click(options.imgEnglish);
+    Click(options.cmd_Close);
+  }
+  // The control that has the focus, by its name; "" when the focus is outside the form's window.
+  std::string Focused(const forms::Form& form) {
+    for (const QWidget* focused = QApplication::focusWidget(); focused;
+         focused = focused->parentWidget()) {
+      for (const forms::Control* control : form.Controls()) {
+        if (platform.WidgetOf(*control) == focused) return control->Name();
+      }
+    }
+    return "";
+  }
+  bool Shows(const std::string& name) {
+    for (const forms::Form* shown : program->s.rt.Windows().Forms())
+      if (shown->Name() == name && shown->Visible()) return true;
+    return false;
+  }
+  void ExpectControlBack(const Visit& visit) {
+    forms::Form& opener = Opener(visit);
+    EXPECT_TRUE(opener.Enabled());
+    EXPECT_TRUE(opener.IsActive());
+    EXPECT_EQ(QApplication::activeWindow(), &Window(opener));
+  }
+
+  // What the user sees wrong with the window as it shows now.
+  std::vector<std::string> LayoutFaults(const forms::Form& form) {
+    std::vector<std::string> faults;
+    const QRect outer = mvtest::Outer(form);
+    if (!mvtest::Screen().contains(outer))
+      faults.push_back("the window " + Describe(outer) + " is off the screen");
+
+    struct Shown {
+      const forms::Control* control;
+      const QWidget* widget;
+    };
+    std::vector<Shown> shown;
+    for (const forms::Control* control : form.Controls()) {
+      const QWidget* widget = platform.WidgetOf(*control);
+      if (!widget || !widget->isVisible()) continue;
+      shown.push_back({control, widget});
+      const QRect room = widget->parentWidget()->rect();
+      if (!room.contains(widget->geometry())) {
+        faults.push_back(NameOf(*control) + " at " + Describe(widget->geometry()) +
+                         " reaches out of " + Describe(room));
+      }
+      if (auto cut = CutCaption(*widget)) faults.push_back(NameOf(*control) + ": " + *cut);
+    }
+    // The window gives its controls room at its right and bottom edges, as at its left and top.
+    const QWidget* client = platform.WidgetOf(*form.Controls().front())->parentWidget();
+    QRect used;
+    for (const Shown& s : shown) {
+      if (s.widget->parentWidget() == client) used |= s.widget->geometry();
+    }
+    if (client->width() - 1 - used.right() < kEdge ||
+        client->height() - 1 - used.bottom() < kEdge) {
+      faults.push_back("the controls " + Describe(used) + " crowd the edges of the window " +
+                       Describe(client->rect()));
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      for (std::size_t j = i + 1; j < shown.size(); ++j) {
+        const Shown& a = shown[i];
+        const Shown& b = shown[j];
+        if (a.widget->parentWidget() != b.widget->parentWidget()) continue;
+        const QRect ra = a.widget->geometry();
+        const QRect rb = b.widget->geometry();
+        if (!ra.intersects(rb) || ra.contains(rb) || rb.contains(ra)) continue;
+        if (MeantToOverlap(*a.control, *b.control)) continue;
+        faults.push_back(NameOf(*a.control) + " " + Describe(ra) + " and " + NameOf(*b.control) +
+                         " " + Describe(rb) + " overlap");
+      }
+    }
+    return faults;
+  }
+};
+
+class QtEveryWindow : public QtWindowWalk,
+                      public testing::WithParamInterface<std::tuple<Visit, bool>> {};
+
+TEST_P(QtEveryWindow, ShowsWholeInFrontAndHandsControlBackByKeysButtonsAndTheCloseBox) {
+  const auto [visit, english] = GetParam();
+  const std::string name = visit.Name;
+  LogIn();
+  if (english) SwitchToEnglish();
+  forms::Form& form = Open(visit);
+  Pump();
+  ASSERT_TRUE(form.Visible());
+  const std::string formName = form.Name();  // a window that unloads on closing is built anew
+  for (const std::string& fault : LayoutFaults(form)) ADD_FAILURE() << fault;
+  mvtest::SaveArtifact(Window(form), "window_" + name + (english ? "_en" : "_de"));
+
+  EXPECT_TRUE(form.IsActive());
+  EXPECT_EQ(QApplication::activeWindow(), &Window(form));
+  const std::string first = Focused(form);
+  EXPECT_NE(first, "");
+  // The team dialog sets no caption of its own.
+  EXPECT_EQ(Window(form).windowTitle().toStdString(),
+            form.Caption().empty() ? "Morvellan" : form.Caption());
+
+  // Many window managers offer every window a minimize button; without a task bar the user could
+  // not get such a window back, and the main window would stay disabled behind it.
+  ASSERT_FALSE(Main().Enabled());
+  Window(form).showMinimized();
+  Pump();
+  ASSERT_TRUE(Window(form).isMinimized());
+  Window(Main()).activateWindow();
+  Pump();
+  EXPECT_FALSE(Window(form).isMinimized());
+  EXPECT_TRUE(Window(form).isVisible());
+  EXPECT_EQ(QApplication::activeWindow(), &Window(form));
+  EXPECT_TRUE(form.IsActive());
+
+  // Closed with its Close (or Abort) button and opened again, it does not start on that button.
+  forms::Control* close = form.FindControl("cmd_Close");
+  Click(close ? *close : *form.FindControl("cmd_Abort"));
+  EXPECT_EQ(Focused(Open(visit)), first);
+
+  Key(Qt::Key_Escape);
+  ExpectControlBack(visit);
+  EXPECT_FALSE(Shows(formName)) << "Escape left it open";
+
+  // The window manager's close box runs the window's own closing steps, or does nothing where the
+  // window has none.
+  forms::Form& again = Open(visit);
+  const bool closable = again.ControlBox();
+  Window(again).close();
+  Pump();
+  EXPECT_EQ(Shows(formName), !closable);
+  if (closable) {
+    ExpectControlBack(visit);
+  } else {
+    EXPECT_FALSE(Opener(visit).Enabled());
+    EXPECT_FALSE(Opener(visit).IsActive());
+  }
+
+  // The dialogs with one obvious button: Enter where the focus is on opening presses it.
+  if (name != "LoginData" && name != "Options" && name != "About") return;
+  forms::Form& dialog = Open(visit);
+  if (name == "LoginData") {
+    TypeInto(static_cast<mv::frmBenutzer&>(dialog).txt_Passwort, QStringLiteral("2"));
+  }
+  Key(Qt::Key_Return);
+  ExpectControlBack(visit);
+  if (name == "LoginData") {
+    EXPECT_EQ(database.Query("SELECT Passwort FROM tbl_User WHERE LoginID = 'max'"),
+              (std::vector<std::vector<std::string>>{{"geheim2"}}));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllWindows, QtEveryWindow,
+                         testing::Combine(testing::ValuesIn(kVisits), testing::Bool()),
+                         [](const testing::TestParamInfo<std::tuple<Visit, bool>>& info) {
+                           return std::string(std::get<0>(info.param).Name) +
+                                  (std::get<1>(info.param) ? "_English" : "_German");
+                         });
+
+// A box like `shown` that never had the focus, drawn in the same place.
+QImage Untouched(QLineEdit& shown) {
+  QLineEdit twin(shown.parentWidget());
+  twin.setGeometry(shown.geometry());
+  twin.setFont(shown.font());
+  twin.setPalette(shown.palette());
+  twin.setAlignment(shown.alignment());
+  twin.setEnabled(shown.isEnabled());
+  twin.setText(shown.text());
+  twin.setCursorPosition(0);
+  return twin.grab().toImage();
+}
+
+// How many pixels differ between two pictures of one size.
+int Differing(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return a.width() * a.height();
+  const QImage x = a.convertToFormat(QImage::Format_RGB32);
+  const QImage y = b.convertToFormat(QImage::Format_RGB32);
+  int differing = 0;
+  for (int row = 0; row < x.height(); ++row) {
+    for (int col = 0; col < x.width(); ++col) differing += x.pixel(col, row) != y.pixel(col, row);
+  }
+  return differing;
+}
+
+// Text boxes the focus has left show their text and nothing else, as a box never entered.
+TEST_F(QtWindowWalk, BoxesTheFocusLeftShowNeitherCaretNorSelection) {
+  LogIn();
+  Shortcut(Qt::Key_K);
+  mv::frmMitarbeiter& card = *program->masterdata.frmMitarbeiter.IfLoaded();
+  // Tab selects the whole text of each box it passes; a click puts the caret into the last one.
+  ASSERT_EQ(QApplication::focusWidget(), platform.WidgetOf(card.txt_Nachname));
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Tab);
+  QTest::mouseClick(platform.WidgetOf(card.txt_Telefon), Qt::LeftButton);
+  Key(Qt::Key_End);
+  Click(card.txt_UTage);
+  for (forms::TextBox* box : {&card.txt_Nachname, &card.txt_Vorname, &card.txt_Telefon}) {
+    QLineEdit& line = *Edit(*box);
+    EXPECT_FALSE(line.hasSelectedText()) << box->Name();
+    EXPECT_EQ(Differing(line.grab().toImage(), Untouched(line)), 0) << box->Name();
+  }
+  mvtest::SaveArtifact(Window(card), "employee_card_after_tabs");
+}
+
+}  // namespace
