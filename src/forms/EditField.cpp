@@ -53,7 +53,7 @@ void EditField::SetSelLength(int v) {
 std::string EditField::SelText() const {
   const auto points = Points();
   return text::Encode(std::u32string_view(points).substr(static_cast<std::size_t>(SelStart()),
-                                                        static_cast<std::size_t>(SelLength())));
+                                                         static_cast<std::size_t>(SelLength())));
 }
 
 void EditField::SetSelText(const std::string& v) {

@@ -11,10 +11,10 @@
 #include "calendar/frmKalender.h"
 #include "core/WriteGuard.h"
 #include "db/Db.h"
-#include "text/Utf8.h"
 #include "masterdata/InitialLogin.h"
 #include "masterdata/frmBenutzer.h"
 #include "masterdata/frmMitarbeiter.h"
+#include "text/Utf8.h"
 
 namespace mv {
 

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "forms/Keys.h"
-#include "text/Utf8.h"
 #include "forms/qt/Convert.h"
+#include "text/Utf8.h"
 
 namespace forms::qt {
 
