@@ -53,11 +53,7 @@ void PictureBoxAdapter::SyncOwn() {
 }
 
 bool PictureBoxAdapter::eventFilter(QObject* watched, QEvent* event) {
-  WatchClicks(
-      event, [this] { Model().UserClick(); },
-      [this] {
-        if (Model().DblClick) Model().DblClick();
-      });
+  WatchClicksOf(event, Model());
   return ControlAdapter::eventFilter(watched, event);
 }
 
@@ -75,11 +71,7 @@ void ImageAdapter::SyncOwn() {
 }
 
 bool ImageAdapter::eventFilter(QObject* watched, QEvent* event) {
-  WatchClicks(
-      event, [this] { Model().UserClick(); },
-      [this] {
-        if (Model().DblClick) Model().DblClick();
-      });
+  WatchClicksOf(event, Model());
   return ControlAdapter::eventFilter(watched, event);
 }
 

@@ -42,6 +42,15 @@ class ControlAdapter : public QObject {
   // (no click on the release after it). Never consumes the event.
   void WatchClicks(QEvent* event, const std::function<void()>& click,
                    const std::function<void()>& doubleClick);
+  // WatchClicks for a control that takes clicks as UserClick and raises DblClick.
+  template <class Clickable>
+  void WatchClicksOf(QEvent* event, Clickable& control) {
+    WatchClicks(
+        event, [&control] { control.UserClick(); },
+        [&control] {
+          if (control.DblClick) control.DblClick();
+        });
+  }
   // True while the widget is set from the runtime: its signals then are no user input.
   bool Syncing() const { return syncing_ > 0; }
   // Watches focus from the user; kinds add their own events and call this for the rest.

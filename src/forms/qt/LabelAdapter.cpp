@@ -34,11 +34,7 @@ void LabelAdapter::SyncOwn() {
 }
 
 bool LabelAdapter::eventFilter(QObject* watched, QEvent* event) {
-  WatchClicks(
-      event, [this] { Model().UserClick(); },
-      [this] {
-        if (Model().DblClick) Model().DblClick();
-      });
+  WatchClicksOf(event, Model());
   return ControlAdapter::eventFilter(watched, event);
 }
 
