@@ -53,7 +53,7 @@ void PictureBoxAdapter::SyncOwn() {
 }
 
 bool PictureBoxAdapter::eventFilter(QObject* watched, QEvent* event) {
-  WatchClicksOf(event, Model());
+  if (Target()) WatchClicksOf(event, Model());
   return ControlAdapter::eventFilter(watched, event);
 }
 
@@ -71,7 +71,7 @@ void ImageAdapter::SyncOwn() {
 }
 
 bool ImageAdapter::eventFilter(QObject* watched, QEvent* event) {
-  WatchClicksOf(event, Model());
+  if (Target()) WatchClicksOf(event, Model());
   return ControlAdapter::eventFilter(watched, event);
 }
 

@@ -42,7 +42,8 @@ class ControlAdapter : public QObject {
   // (no click on the release after it). Never consumes the event.
   void WatchClicks(QEvent* event, const std::function<void()>& click,
                    const std::function<void()>& doubleClick);
-  // WatchClicks for a control that takes clicks as UserClick and raises DblClick.
+  // WatchClicks for a control that takes clicks as UserClick and raises DblClick; only while the
+  // adapter still has its control (the input runs at once, while the control lives).
   template <class Clickable>
   void WatchClicksOf(QEvent* event, Clickable& control) {
     WatchClicks(

@@ -34,7 +34,7 @@ void LabelAdapter::SyncOwn() {
 }
 
 bool LabelAdapter::eventFilter(QObject* watched, QEvent* event) {
-  WatchClicksOf(event, Model());
+  if (Target()) WatchClicksOf(event, Model());
   return ControlAdapter::eventFilter(watched, event);
 }
 
