@@ -9,7 +9,8 @@
 
 namespace mv {
 
-constexpr int NoLimit = 30;  // MaxAbw of a team without an absence limit
+constexpr int NoLimit = 30;          // MaxAbw of a team without an absence limit
+constexpr int TeamNameLength = 255;  // characters TeamName holds
 
 struct TeamRow {
   std::string TeamName;

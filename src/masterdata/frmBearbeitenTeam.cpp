@@ -41,6 +41,7 @@ void frmBearbeitenTeam::LayOut() {
   cmb_Teams.SetStyle(forms::vbComboDropdownList);
   lbl_Name.Move(240, 960, 5295, 255);
   txt_Name.Move(240, 1230, 5295, 315);
+  txt_Name.SetMaxLength(TeamNameLength);
   fmMaxAbw.Move(240, 1740, 5295, 1575);
   chk_MaxAbw.Move(120, 300, 255, 255);
   lbl_MaxAbw.Move(480, 270, 4695, 495);

@@ -40,6 +40,20 @@ TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
     EXPECT_EQ(app.TeamTable().back(), last);
     EXPECT_EQ(t.grdTeams.Cols(), refused ? 4 : 5);
   }
+
+  // The box holds what the table holds; an older file whose table holds less refuses in words.
+  TeamsApp app;
+  app.Sql(
+      "ALTER TABLE tbl_Teams RENAME TO t; CREATE TABLE tbl_Teams (TeamNr INTEGER, TeamName TEXT "
+      "CHECK (length(TeamName) <= 20), MaxAbw INTEGER); INSERT INTO tbl_Teams SELECT * FROM t");
+  app.Open().cmd_New.UserClick();
+  mv::frmBearbeitenTeam& d = app.Dialog();
+  d.txt_Name.UserSetText(std::string(300, 'x'));
+  EXPECT_EQ(d.txt_Name.Text(), std::string(255, 'x'));
+  app.ExpectBoxNaming("zu lang");
+  d.cmd_OK.UserClick();
+  EXPECT_TRUE(d.Visible());
+  EXPECT_EQ(app.TeamTable().size(), 3u);
 }
 
 // Limits of 40 and 0, written by another program, show as the nearest allowed. Two teams that
