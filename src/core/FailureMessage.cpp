@@ -20,6 +20,13 @@ std::string FailureMessage(const State& s, const db::Error& failure) {
       return english ? "The database cannot be written: the disk is full. Nothing was written."
                      : "In die Datenbank kann nicht geschrieben werden: der Datenträger ist voll. "
                        "Es wurde nichts geschrieben.";
+    case db::ErrorKind::Constraint:
+      return english ? "The database did not take the entry: a text is too long for its field, a "
+                       "number is out of its range, a field is empty, or the key is taken "
+                       "already. Nothing was written."
+                     : "Die Datenbank hat die Eingabe nicht angenommen: ein Text ist zu lang für "
+                       "sein Feld, eine Zahl liegt außerhalb ihres Bereichs, ein Feld ist leer "
+                       "oder der Schlüssel ist schon vergeben. Es wurde nichts geschrieben.";
     default:
       return failure.what();
   }

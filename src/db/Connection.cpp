@@ -101,7 +101,7 @@ void ConnectionState::Fail(const std::string& context, int rc) const {
   }
   throw Error(context + ": " + (why.empty() ? "" : why + " (") + SqliteMessage(db, rc) +
                   (why.empty() ? "" : ")") + ". Nothing was changed.",
-              ErrorKind::Sql);
+              why.empty() ? ErrorKind::Sql : ErrorKind::Constraint);
 }
 
 Statement ConnectionState::Prepare(const std::string& sql, const std::string& context) {

@@ -19,7 +19,8 @@ enum class ErrorKind {
   ReadOnly,          // writing to a read-only recordset (SQL or LockType::ReadOnly)
   TypeMismatch,      // a value cannot be converted (text into a number field, ...)
   CriterionSyntax,   // a Find/Filter criterion or a Sort text cannot be parsed
-  Sql,               // SQLite refused an SQL text or a write (constraint, syntax, ...)
+  Sql,               // SQLite refused an SQL text or a write (syntax, a trigger's refusal, ...)
+  Constraint,        // a value too long or out of range, a field without a value, a key taken
   Busy,              // another running copy held the file locked longer than the busy timeout
   NotWritable,       // the file or its folder cannot be written (read-only, no journal possible)
   DiskFull,          // the file cannot grow: the disk, or the size limit set on the connection

@@ -23,11 +23,11 @@ db::Recordset& OpenEmployees(State& s) {
   return s.RsMitarbeiter;
 }
 
-// The current row is the team's; db::Error (no current row) when there is none.
-db::Recordset& FindTeam(State& s, int teamNr) {
+// Whether the current row of RsTeams is the listed team's.
+bool FindListedTeam(State& s, const ListedTeam& team) {
   db::Recordset& teams = OpenTeams(s);
-  teams.Find(TeamCriterion(teamNr));
-  return teams;
+  teams.Find(TeamCriterion(team.TeamNr));
+  return !teams.EOF() && teams["TeamName"].Text() == team.TeamName;
 }
 
 void LowerTeamNumbersAbove(db::Recordset& rs, int teamNr) {
@@ -39,6 +39,16 @@ void LowerTeamNumbersAbove(db::Recordset& rs, int teamNr) {
   }
 }
 
+void SetTeamOf(db::Recordset& employees, const std::vector<long>& persNrs, int teamNr) {
+  for (long persNr : persNrs) {
+    employees.MoveFirst();
+    employees.Find("PersNr = " + std::to_string(persNr));
+    if (employees.EOF()) continue;
+    employees["TeamNr"] = teamNr;
+    employees.Update();
+  }
+}
+
 int AfterDeletion(int team, int deleted) {
   if (team == deleted) return 0;
   return team > deleted ? team - 1 : team;
@@ -46,9 +56,10 @@ int AfterDeletion(int team, int deleted) {
 
 }  // namespace
 
-TeamRow ReadTeam(State& s, int teamNr) {
-  db::Recordset& teams = FindTeam(s, teamNr);
-  TeamRow row{teams["TeamName"].Text(), teams["MaxAbw"].Int()};
+std::optional<TeamRow> ReadTeam(State& s, const ListedTeam& team) {
+  std::optional<TeamRow> row;
+  db::Recordset& teams = s.RsTeams;
+  if (FindListedTeam(s, team)) row = TeamRow{teams["TeamName"].Text(), teams["MaxAbw"].Int()};
   teams.Close();
   return row;
 }
@@ -86,51 +97,56 @@ void AppendTeam(State& s, const std::string& name, int maxAbw) {
   teams.Close();
 }
 
-void ChangeTeam(State& s, int teamNr, const std::string& name, int maxAbw) {
+bool ChangeTeam(State& s, const ListedTeam& team, const std::string& name, int maxAbw) {
   db::Recordset& teams = s.RsTeams;
+  bool listed = false;
   {
     WriteGuard guard(s.Conn, {&teams});
-    FindTeam(s, teamNr);
-    teams["TeamName"] = name;
-    teams["MaxAbw"] = maxAbw;
-    teams.Update();
-    guard.Commit();
-  }
-  teams.Close();
-}
-
-// Every number above the deleted one is lowered, whatever the order the rows are stored in.
-void DeleteTeam(State& s, int teamNr) {
-  db::Recordset& teams = s.RsTeams;
-  db::Recordset& employees = s.RsMitarbeiter;
-  {
-    WriteGuard guard(s.Conn, {&teams, &employees});
-    FindTeam(s, teamNr);
-    OpenEmployees(s);
-    teams.Delete();
-    LowerTeamNumbersAbove(teams, teamNr);
-    LowerTeamNumbersAbove(employees, teamNr);
-    guard.Commit();
-  }
-  teams.Close();
-  employees.Close();
-}
-
-void MoveEmployees(State& s, const std::vector<long>& persNrs, int teamNr) {
-  db::Recordset& employees = s.RsMitarbeiter;
-  {
-    WriteGuard guard(s.Conn, {&employees});
-    OpenEmployees(s);
-    for (long persNr : persNrs) {
-      employees.MoveFirst();
-      employees.Find("PersNr = " + std::to_string(persNr));
-      if (employees.EOF()) continue;
-      employees["TeamNr"] = teamNr;
-      employees.Update();
+    listed = FindListedTeam(s, team);
+    if (listed) {
+      teams["TeamName"] = name;
+      teams["MaxAbw"] = maxAbw;
+      teams.Update();
     }
     guard.Commit();
   }
+  teams.Close();
+  return listed;
+}
+
+// Every number above the deleted one is lowered, whatever the order the rows are stored in.
+bool DeleteTeam(State& s, const ListedTeam& team) {
+  db::Recordset& teams = s.RsTeams;
+  db::Recordset& employees = s.RsMitarbeiter;
+  bool listed = false;
+  {
+    WriteGuard guard(s.Conn, {&teams, &employees});
+    listed = FindListedTeam(s, team);
+    if (listed) {
+      OpenEmployees(s);
+      teams.Delete();
+      LowerTeamNumbersAbove(teams, team.TeamNr);
+      LowerTeamNumbersAbove(employees, team.TeamNr);
+    }
+    guard.Commit();
+  }
+  teams.Close();
   employees.Close();
+  return listed;
+}
+
+bool MoveEmployees(State& s, const std::vector<long>& persNrs, const ListedTeam& target) {
+  db::Recordset& employees = s.RsMitarbeiter;
+  bool listed = false;
+  {
+    WriteGuard guard(s.Conn, {&employees});
+    listed = FindListedTeam(s, target);
+    if (listed) SetTeamOf(OpenEmployees(s), persNrs, target.TeamNr);
+    guard.Commit();
+  }
+  s.RsTeams.Close();
+  employees.Close();
+  return listed;
 }
 
 void FollowDeletedTeam(State& s, int teamNr) {

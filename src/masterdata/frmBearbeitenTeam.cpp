@@ -1,6 +1,7 @@
 #include "masterdata/frmBearbeitenTeam.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "calendar/AbsenceChecks.h"
@@ -23,6 +24,16 @@ std::string Trim(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string OutdatedList(const State& s) {
+  if (s.Language() == LanguageEnglish)
+    return "The team list is out of date: the chosen team has been deleted, renamed or renumbered "
+           "meanwhile. Nothing was written.\rThe teams have been read again; please choose the "
+           "team anew.";
+  return "Die Teamliste ist nicht mehr aktuell: das gewählte Team wurde inzwischen gelöscht, "
+         "umbenannt oder umnummeriert. Es wurde nichts geschrieben.\rDie Teams wurden neu "
+         "eingelesen; bitte wählen Sie das Team erneut.";
+}
+
 }  // namespace
 
 frmBearbeitenTeam::frmBearbeitenTeam(MasterDataWindows& windows)
@@ -41,6 +52,7 @@ void frmBearbeitenTeam::LayOut() {
   cmb_Teams.SetStyle(forms::vbComboDropdownList);
   lbl_Name.Move(240, 960, 5295, 255);
   txt_Name.Move(240, 1230, 5295, 315);
+  txt_Name.SetMaxLength(TeamNameLength);
   fmMaxAbw.Move(240, 1740, 5295, 1575);
   chk_MaxAbw.Move(120, 300, 255, 255);
   lbl_MaxAbw.Move(480, 270, 4695, 495);
@@ -72,6 +84,7 @@ void frmBearbeitenTeam::WireEvents() {
 
 void frmBearbeitenTeam::Open(TeamDialogMode mode, const std::vector<std::string>& teamNames) {
   mode_ = mode;
+  moving_ = mode == TeamDialogMode::Move ? w_.frmTeams->SelectedEmployees() : std::vector<long>{};
   cmb_Teams.Clear();
   for (const std::string& name : teamNames) cmb_Teams.AddItem(name);
   cmb_Teams.SetEnabled(mode != TeamDialogMode::New);
@@ -112,17 +125,20 @@ void frmBearbeitenTeam::Form_Activate() {
   if (cmb_Teams.ListCount() > 0) cmb_Teams.SetListIndex(0);
 }
 
-// The list position is the team's number: two teams may share a name after an edit.
 void frmBearbeitenTeam::cmb_Teams_Click() {
-  TeamRow team;
+  std::optional<TeamRow> team;
   try {
-    team = ReadTeam(s_, cmb_Teams.ListIndex());
+    team = ReadTeam(s_, ChosenTeam());
   } catch (const db::Error& e) {
     MsgBox(FailureMessage(s_, e), forms::vbOKOnly);
     return;
   }
-  SetLimit(team.MaxAbw);
-  txt_Name.SetText(team.TeamName);
+  if (!team) {
+    RefuseOutdatedList();
+    return;
+  }
+  SetLimit(team->MaxAbw);
+  txt_Name.SetText(team->TeamName);
   const bool limited = sld_Anzahl.Value() != NoLimit;
   chk_MaxAbw.SetValue(limited ? forms::vbChecked : forms::vbUnchecked);
   EnableLimit(mode_ == TeamDialogMode::Edit && limited);
@@ -157,28 +173,29 @@ void frmBearbeitenTeam::cmd_Abort_Click() {
   teams.Show();
 }
 
+// The team's refusals (texts 142, 147) only after the list is known to name it.
 bool frmBearbeitenTeam::Carry() {
-  const int team = cmb_Teams.ListIndex();
+  const ListedTeam team = ChosenTeam();
   const int limit = std::stoi(lbl_Anzahl.Caption());
   try {
+    if (mode_ != TeamDialogMode::New && !ReadTeam(s_, team)) return RefuseOutdatedList();
     switch (mode_) {
       case TeamDialogMode::New:
         if (TeamNameTaken(s_, Trim(txt_Name.Text()))) return Refuse(141);
         AppendTeam(s_, txt_Name.Text(), limit);
         break;
       case TeamDialogMode::Edit:
-        ChangeTeam(s_, team, txt_Name.Text(), limit);
+        if (!ChangeTeam(s_, team, txt_Name.Text(), limit)) return RefuseOutdatedList();
         break;
       case TeamDialogMode::Delete:
-        if (TeamHasMembers(s_, team)) return Refuse(142);
-        DeleteTeam(s_, team);
-        FollowDeletedTeam(s_, team);
+        if (TeamHasMembers(s_, team.TeamNr)) return Refuse(142);
+        if (!DeleteTeam(s_, team)) return RefuseOutdatedList();
+        FollowDeletedTeam(s_, team.TeamNr);
         break;
       case TeamDialogMode::Move: {
-        const std::vector<long> employees = w_.frmTeams->SelectedEmployees();
-        const int members = CountTeamMembers(s_, team) + static_cast<int>(employees.size());
+        const int members = CountTeamMembers(s_, team.TeamNr) + static_cast<int>(moving_.size());
         if (members > MaxMembers) return Refuse(147);
-        MoveEmployees(s_, employees, team);
+        if (!MoveEmployees(s_, moving_, team)) return RefuseOutdatedList();
         break;
       }
     }
@@ -191,6 +208,25 @@ bool frmBearbeitenTeam::Carry() {
 
 bool frmBearbeitenTeam::Refuse(int text) {
   MsgBox(s_.T(text), forms::vbOKOnly);
+  return false;
+}
+
+// The list position is the team's number; the name tells it from another team that came to have
+// that number, and from a team that shares its name after an edit.
+ListedTeam frmBearbeitenTeam::ChosenTeam() const {
+  const int index = cmb_Teams.ListIndex();
+  return {index, index < 0 ? std::string() : cmb_Teams.List(index)};
+}
+
+// Team management and the list are read again, with no team chosen (and so no OK), so that the
+// user picks the team anew from the teams as they are now.
+bool frmBearbeitenTeam::RefuseOutdatedList() {
+  MsgBox(OutdatedList(s_), forms::vbOKOnly);
+  frmTeams& teams = *w_.frmTeams;
+  teams.TeamGrid_Refresh();
+  cmb_Teams.Clear();
+  for (const std::string& name : teams.TeamNames()) cmb_Teams.AddItem(name);
+  txt_Name.SetText("");
   return false;
 }
 

@@ -8,6 +8,7 @@
 #include "core/State.h"
 #include "forms/Forms.h"
 #include "masterdata/MasterDataWindows.h"
+#include "masterdata/TeamTable.h"
 
 namespace mv {
 
@@ -30,7 +31,8 @@ class frmBearbeitenTeam : public forms::Form {
   forms::CommandButton cmd_Abort{*this, "cmd_Abort"};
 
   // Prepares the dialog for a new team (teamNames empty) or for an action on one of the teams
-  // named (position = TeamNr) and shows it; its activation sets up the rest.
+  // named (position = TeamNr) and shows it; its activation sets up the rest. A move takes the
+  // employees selected in team management now.
   void Open(TeamDialogMode mode, const std::vector<std::string>& teamNames);
 
   void cmb_Teams_Click();
@@ -51,10 +53,13 @@ class frmBearbeitenTeam : public forms::Form {
   // The action of the mode; false when it was refused or failed (the user was told).
   bool Carry();
   bool Refuse(int text);
+  ListedTeam ChosenTeam() const;
+  bool RefuseOutdatedList();
 
   MasterDataWindows& w_;
   State& s_;
   TeamDialogMode mode_ = TeamDialogMode::New;
+  std::vector<long> moving_;  // the employees a move takes
 };
 
 }  // namespace mv

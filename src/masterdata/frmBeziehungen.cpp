@@ -19,6 +19,17 @@ constexpr int OpenWidth = 11655;
 // "Erster abhängiger", a line break, "Mitarbeiter".
 std::string DependentCaption(const State& s, int slot) { return s.T(89 + slot) + "\r" + s.T(67); }
 
+// The check of absences reads only numbers above 0 as dependents; 0 is an empty slot.
+bool CanBeDependent(long persNr) { return persNr > 0; }
+
+std::string NotADependent(const State& s) {
+  if (s.Language() == LanguageEnglish)
+    return "Only an employee whose personnel number is above 0 can be chosen as a dependent "
+           "employee. Nothing was written.";
+  return "Als abhängiger Mitarbeiter kann nur ein Mitarbeiter mit einer Personalnummer über 0 "
+         "gewählt werden. Es wurde nichts geschrieben.";
+}
+
 }  // namespace
 
 frmBeziehungen::frmBeziehungen(MasterDataWindows& windows)
@@ -74,9 +85,10 @@ void frmBeziehungen::FillDependencyGrid() {
     int line = 1;
     for (shown_.MoveFirst(); !shown_.EOF(); shown_.MoveNext(), ++line) {
       grdDep.SetTextMatrix(line, 0, GetEmployeeName(shown_["PersNr"].Int()));
-      for (int k = 1; k <= 3; ++k)
-        grdDep.SetTextMatrix(line, k,
-                             GetEmployeeName(shown_["AbhPersNr" + std::to_string(k)].Int()));
+      for (int k = 1; k <= 3; ++k) {
+        const long dependent = shown_["AbhPersNr" + std::to_string(k)].Int();
+        grdDep.SetTextMatrix(line, k, CanBeDependent(dependent) ? GetEmployeeName(dependent) : "");
+      }
     }
   } catch (const db::Error& e) {
     failure = FailureMessage(s_, e);
@@ -184,6 +196,8 @@ void frmBeziehungen::lst_Results_DblClick() {
   try {
     if (chosenColumn_ == 0) {
       if (!AddDependencyRow(s_.Conn, picked)) MsgBox(s_.T(144), forms::vbOKOnly);
+    } else if (!CanBeDependent(picked)) {
+      MsgBox(NotADependent(s_), forms::vbOKOnly);
     } else if (selectedLine_) {
       SetDependent(shown_, *selectedLine_, chosenColumn_, picked);
     }

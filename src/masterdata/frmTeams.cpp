@@ -87,6 +87,8 @@ void frmTeams::TeamGrid_Refresh() {
   try {
     teams.Close();
     teams.Open("tbl_Teams", s_.Conn, db::CursorType::Static, db::LockType::Pessimistic);
+    // Column c shows team c - 1, whatever order the rows are stored in.
+    teams.Sort("TeamNr");
     g.SetCols(static_cast<int>(teams.RecordCount()) + 1);
     g.SetColWidth(0, 500);
     g.SetRows(1);

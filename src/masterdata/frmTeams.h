@@ -31,6 +31,8 @@ class frmTeams : public forms::Form {
   void TeamGrid_Refresh();
   // The employees shown in the selected rows of the current column, top to bottom.
   std::vector<long> SelectedEmployees() const;
+  // The names of the teams as the grid shows them; a position is the team's number.
+  std::vector<std::string> TeamNames() const;
 
   void cmd_New_Click();
   void cmd_Edit_Click();
@@ -47,7 +49,6 @@ class frmTeams : public forms::Form {
 
  private:
   void LayOut();
-  std::vector<std::string> TeamNames() const;
   void OpenDialog(TeamDialogMode mode, const std::vector<std::string>& teams);
   bool ShowsEmployee(int row, int col) const;
 

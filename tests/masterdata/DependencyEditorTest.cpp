@@ -98,8 +98,13 @@ TEST_F(DependencyEditor, AnEmptyTableShowsTheHeaderTheFirstAddCreatesARowAndName
 TEST_F(DependencyEditor, DependentsAreSetReplacedAndRemovedOnTheLinePicked) {
   app.AddDependency(11, 12, 99, 21);  // 99 is nobody
   app.AddDependency(21, 0);
+  app.AddEmployee(0, "Null", "Nina", 1);  // an empty slot still shows empty
   mv::frmBeziehungen& f = Open();
   EXPECT_EQ(Lines(f), (Rows{{"10", "11", "", ""}, {"11", "12", "", "21"}, {"21", "", "", ""}}));
+  f.grdDep.UserClick(2, 2);
+  app.ExpectBoxNaming("über 0");
+  Choose(f, f.cmd_AbhMA2, "mnuSelect", 3);  // Null
+  EXPECT_EQ(Table()[1], (std::vector<std::string>{"11", "12", "99", "21"}));
 
   app.platform.ExpectMessageBox(app.s().T(144), forms::vbOK);
   Choose(f, f.cmd_MA, "mnuAdd", BergEntry);

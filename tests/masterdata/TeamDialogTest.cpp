@@ -40,6 +40,20 @@ TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
     EXPECT_EQ(app.TeamTable().back(), last);
     EXPECT_EQ(t.grdTeams.Cols(), refused ? 4 : 5);
   }
+
+  // The box holds what the table holds; an older file whose table holds less refuses in words.
+  TeamsApp app;
+  app.Sql(
+      "ALTER TABLE tbl_Teams RENAME TO t; CREATE TABLE tbl_Teams (TeamNr INTEGER, TeamName TEXT "
+      "CHECK (length(TeamName) <= 20), MaxAbw INTEGER); INSERT INTO tbl_Teams SELECT * FROM t");
+  app.Open().cmd_New.UserClick();
+  mv::frmBearbeitenTeam& d = app.Dialog();
+  d.txt_Name.UserSetText(std::string(300, 'x'));
+  EXPECT_EQ(d.txt_Name.Text(), std::string(255, 'x'));
+  app.ExpectBoxNaming("zu lang");
+  d.cmd_OK.UserClick();
+  EXPECT_TRUE(d.Visible());
+  EXPECT_EQ(app.TeamTable().size(), 3u);
 }
 
 // Limits of 40 and 0, written by another program, show as the nearest allowed. Two teams that
@@ -113,15 +127,43 @@ TEST(TeamDialog, DeleteRenumbersTheLaterTeamsAndTheMainWindowKeepsItsTeam) {
   }
 }
 
-TEST(TeamDialog, DeleteLowersTheNumbersAboveWhateverTheStorageOrder) {
+// Teams are listed by number, whatever order they are stored in. A team that another copy deleted
+// or renumbered while the dialog was open is refused at OK and when it is loaded: nothing is
+// written, and team management and the list are read again.
+TEST(TeamDialog, TheTeamActedOnIsTheTeamListedWhateverTheStorageOrderOrAnotherCopy) {
   TeamsApp app;
   app.Sql("DELETE FROM tbl_Teams WHERE TeamNr = 1; UPDATE tbl_Mitarbeiter SET TeamNr = 3");
   app.AddTeam(3, "Vier");
   app.AddTeam(1, "Vertrieb");
-  Act(app.Open().cmd_Delete, app.Dialog(), 2);
+  mv::frmTeams& t = app.Open();
+  mv::frmBearbeitenTeam& d = app.Dialog();
+  Act(t.cmd_Delete, d, 2);
+  EXPECT_EQ(d.cmb_Teams.Text(), "Leer");
   EXPECT_EQ(app.TeamTable(),
             (Rows{{"0", "Entwicklung", "30"}, {"2", "Vier", "30"}, {"1", "Vertrieb", "30"}}));
   EXPECT_EQ(app.Scalar("SELECT min(TeamNr) FROM tbl_Mitarbeiter"), 2);
+
+  const std::string deleteTeam0 =
+      "DELETE FROM tbl_Teams WHERE TeamNr = 0; UPDATE tbl_Teams SET TeamNr = TeamNr - 1; "
+      "UPDATE tbl_Mitarbeiter SET TeamNr = TeamNr - 1";
+  t.grdTeams.UserClick(2, 3);  // Berg
+  t.cmd_Move.UserClick();
+  d.cmb_Teams.UserSelect(2);  // "Vier", which becomes team 1; team 2 is then "Neu"
+  app.Sql(deleteTeam0);
+  app.AddTeam(2, "Neu");
+  app.ExpectBoxNaming("nicht mehr aktuell");
+  d.cmd_OK.UserClick();
+  EXPECT_EQ(app.Scalar("SELECT max(TeamNr) FROM tbl_Mitarbeiter"), 1);
+  EXPECT_EQ(t.grdTeams.Cols(), 4);
+  EXPECT_EQ(d.cmb_Teams.ListCount(), 3);
+  app.Sql(deleteTeam0);
+  app.ExpectBoxNaming("nicht mehr aktuell");
+  d.cmb_Teams.UserSelect(1);  // "Vier", now team 0: team 1 is "Neu"
+  EXPECT_EQ(d.cmb_Teams.ListCount(), 2);
+  EXPECT_FALSE(d.cmd_OK.Enabled());
+  d.cmb_Teams.UserSelect(1);
+  d.cmd_OK.UserClick();
+  EXPECT_EQ(app.Scalar("SELECT PersNr FROM tbl_Mitarbeiter WHERE TeamNr = 1"), 10);
 }
 
 TEST(TeamDialog, AFailureInTheMiddleOfADeleteKeepsNothingAndIsShown) {
