@@ -108,14 +108,34 @@ TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
 }
 
 // Row 4 is the first member, "Beispiel, Erika". The boxes' buttons speak the language of the
-// moment each box opens; Enter answers the default button, Escape No.
+// moment each box opens; Enter answers the default button, Escape No. A click on the month button
+// and Ctrl+L queued while the entry waits after the note question change nothing.
 TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12PrintsTheView) {
   mv::frmKalender& main = LogIn();
   platform.SetPrintToPdf(true);
   const forms::DateTime today = platform.Now();
   platform.QueueKey(Qt::Key_Return);  // enter the days
   platform.QueueKey(Qt::Key_Escape);  // without a note
+  platform.LookAtNextBox([&](QMessageBox&) {
+    platform.LookAtNextBox([&](QMessageBox& noteQuestion) {
+      // Posted as the box goes: the entry's wait is the first to deliver them.
+      QObject::connect(&noteQuestion, &QObject::destroyed, [&] {
+        QWidget* forward = platform.WidgetOf(main.cmdMonForward);
+        const QPoint at = forward->rect().center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+          QCoreApplication::postEvent(
+              forward,
+              new QMouseEvent(type, at, forward->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier));
+        QCoreApplication::postEvent(
+            &Window(main), new QKeyEvent(QEvent::KeyPress, Qt::Key_L, Qt::ControlModifier));
+      });
+    });
+  });
   DragOverDays(main, 4, 3, 5);
+  ASSERT_EQ(program->calendar.frmKalender.IfLoaded(), &main);
+  EXPECT_EQ(main.cmbMonat.ListIndex(), today.Month - 1);
   ASSERT_EQ(platform.Shown().size(), 3u);
   EXPECT_EQ(platform.Shown()[0].ButtonTexts, QStringList{QStringLiteral("OK")});
   const QStringList german{QStringLiteral("Ja"), QStringLiteral("Nein")};
