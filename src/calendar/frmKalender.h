@@ -143,6 +143,7 @@ class frmKalender : public forms::Form {
 
  protected:
   void Form_Load() override;
+  void Form_Deactivate() override;
 
  private:
   void LayOut();

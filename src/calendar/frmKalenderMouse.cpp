@@ -85,10 +85,16 @@ void CancelSelection(State& s, DaySelection& selection) {
 
 }  // namespace
 
-// A run handed back by ApplyModeToSelection's reset of SelStart is over: the grid was rebuilt.
+// A run whose SelStart a rebuild reset is over: its cells are repainted already.
 bool frmKalender::SelectionUnderWay() {
   if (!s_.SelStart) selection_.Forget();
   return selection_.Active();
+}
+
+// Another window opening ends a run: its release may never reach this window (a shortcut pressed
+// with the button held), and what the rows show may change meanwhile.
+void frmKalender::Form_Deactivate() {
+  if (SelectionUnderWay()) CancelSelection(s_, selection_);
 }
 
 void frmKalender::grdCal_DblClick() {
