@@ -203,6 +203,8 @@ void LoadTeamMembers(State& s) {
 void FillCalendar(CalendarWindows& w, CalendarPass Modus) {
   if (!Cal(w)) return;
   auto& g = *Cal(w);
+  // A run of days still being selected belonged to the grid as it was.
+  w.s.SelStart.reset();
   g.SetRedraw(false);
   ClearMemberCells(g);
   switch (Modus) {

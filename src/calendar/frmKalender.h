@@ -135,26 +135,29 @@ class frmKalender : public forms::Form {
 
   // Entry of absences
   void PrepareNoteDialog();
+  // The window stays disabled until the entry's days are written, also after the note dialog.
+  bool EntryUnderWay() const { return entering_; }
 
   // The calendar as built now on one page, as F12 prints it but leaving a failure to the caller.
   forms::PrintOutcome PrintView();
 
  protected:
   void Form_Load() override;
+  void Form_Deactivate() override;
 
  private:
   void LayOut();
   void WireEvents();
   void SetMenuCaptions();
   void ApplyModeToSelection();
-  // A run being dragged, or an entry being written: the pointer changes nothing meanwhile.
+  // A run being dragged: the pointer changes nothing meanwhile.
   bool SelectionUnderWay();
   bool YearListed(int year) const;
 
   CalendarWindows& w_;
   State& s_;
   DaySelection selection_{grdCal};  // the run of days under the mouse
-  bool entering_ = false;           // ApplyModeToSelection is running (it may wait for input)
+  bool entering_ = false;           // ApplyModeToSelection is running (it may wait for the note)
 };
 
 // Closes RsKalender, discards the main window and sets it up again: its captions, lists and

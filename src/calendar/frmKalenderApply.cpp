@@ -35,7 +35,6 @@ bool Confirmed(State& s, frmKalender& window, const std::string& From, const std
 void AskForNote(CalendarWindows& w, frmKalender& window) {
   State& s = w.s;
   if (window.MsgBox(s.T(TxtNoteQuestion), forms::vbYesNo, s.T(TxtNoteFunction)) == forms::vbYes) {
-    window.SetEnabled(false);
     window.PrepareNoteDialog();
     w.frmNotiz->Show();
   } else {
@@ -66,11 +65,19 @@ void DeleteDays(State& s, frmKalender& window, int first, int last) {
 }  // namespace
 
 void frmKalender::ApplyModeToSelection() {
+  // From the confirmation to the last write the window takes no input, so nothing changes the
+  // employee, days, month, year or code that were confirmed. It comes forward again afterwards:
+  // the note dialog left it disabled when it closed.
   entering_ = true;
+  SetEnabled(false);
   const struct Done {
-    bool& flag;
-    ~Done() { flag = false; }
-  } done{entering_};
+    frmKalender& k;
+    ~Done() {
+      k.entering_ = false;
+      k.SetEnabled(true);
+      if (!k.IsActive()) k.Show();
+    }
+  } done{*this};
   if (s_.SelStart) {
     const int first = *s_.SelStart;
     const int last = s_.SelEndCol;

@@ -85,15 +85,20 @@ void CancelSelection(State& s, DaySelection& selection) {
 
 }  // namespace
 
-// A run handed back by ApplyModeToSelection's reset of SelStart is over: the grid was rebuilt.
+// A run whose SelStart a rebuild reset is over: its cells are repainted already.
 bool frmKalender::SelectionUnderWay() {
-  if (entering_) return true;
   if (!s_.SelStart) selection_.Forget();
   return selection_.Active();
 }
 
+// Another window opening ends a run: its release may never reach this window (a shortcut pressed
+// with the button held), and what the rows show may change meanwhile.
+void frmKalender::Form_Deactivate() {
+  if (SelectionUnderWay()) CancelSelection(s_, selection_);
+}
+
 void frmKalender::grdCal_DblClick() {
-  if (entering_ || !HasMembers(s_) || grdCal.MouseRow() < FirstMemberRow) return;
+  if (!HasMembers(s_) || grdCal.MouseRow() < FirstMemberRow) return;
   if (s_.UserGroup != GroupEmployee && !SelectionUnderWay()) FollowPointer(*this, s_);
   mnuKartei_Click();
 }
@@ -130,7 +135,7 @@ void frmKalender::grdCal_MouseMove(int Button, int, float, float) {
 }
 
 void frmKalender::grdCal_MouseUp(int Button, int, float, float) {
-  if (entering_ || !HasMembers(s_)) return;
+  if (!HasMembers(s_)) return;
   const int row = grdCal.MouseRow();
   const int col = grdCal.MouseCol();
   if (row >= FirstMemberRow && col == 0 && Button == forms::vbRightButton) {
@@ -152,7 +157,7 @@ void frmKalender::grdCal_MouseUp(int Button, int, float, float) {
 void frmKalender::grdCal_SelChange() {
   const int col = grdCal.MouseCol();
   if (!HasMembers(s_) || grdCal.MouseRow() < FirstMemberRow || col < 1) return;
-  if (entering_ || !SelectionUnderWay()) return;
+  if (!SelectionUnderWay()) return;
   if (s_.UserGroup == GroupEmployee && s_.CurrentTeam != s_.UserTeam) return;
   if (grdCal.ColWidth(col) < 1) return;
   selection_.Reach(col);

@@ -148,7 +148,7 @@ void frmNotiz::CloseDialog() {
   s_.RsNotizen.Discard();
   if (forms::Form* holidays = Follow(w_.links.ShownHolidayWindow)) {
     holidays->SetEnabled(true);
-  } else if (frmKalender* main = w_.frmKalender.IfLoaded()) {
+  } else if (frmKalender* main = w_.frmKalender.IfLoaded(); main && !main->EntryUnderWay()) {
     main->SetEnabled(true);
   }
   Hide();

@@ -32,6 +32,7 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
     mainEnabledWhileWaiting = employee.Enabled();
     dialog.cmb_Note.UserType("Hochzeit");
     dialog.cmdSave.UserClick();
+    employee.cmdMonForward.UserClick();  // queued behind the save: the entry still writes
   });
   SelectDays(employee, BergRow, 1, 3);
 
@@ -42,7 +43,7 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   EXPECT_EQ(dialogCaption, "Notiz hinzufügen");
   EXPECT_EQ(period, "1.12.2026 - 3.12.2026");
   EXPECT_FALSE(mainEnabledWhileWaiting);
-  EXPECT_TRUE(employee.Enabled());
+  EXPECT_TRUE(employee.Enabled() && employee.IsActive());
 
   const std::string note =
       std::to_string(app.Scalar("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Hochzeit'"));
@@ -244,8 +245,9 @@ TEST(Entry, NoAtAnyQuestionWritesNothingAndEndsTheSelection) {
 
 // While the entry waits (here for the note: the program yields to the event loop), the pointer
 // over another row and a press there change neither whose days are written nor what the window
-// shows, and start no second entry.
-TEST(Entry, ThePointerElsewhereWhileTheEntryWaitsChangesNothing) {
+// shows, and start no second entry; nor do the month buttons, the lists, the action row or a
+// log-out queued there.
+TEST(Entry, InputQueuedWhileTheEntryWaitsChangesNothing) {
   CalendarApp app;
   const long fair = app.AddNote("Messe");
   app.AddEntry(11, Dec(9), "U/", fair);
@@ -261,8 +263,18 @@ TEST(Entry, ThePointerElsewhereWhileTheEntryWaitsChangesNothing) {
     seen = std::to_string(app.s().CurrentPersNr) + " bold " +
            (BoldAt(k.grdCal, BergRow, 0) ? "Berg" : "") +
            (BoldAt(k.grdCal, AdamRow, 0) ? "Adam" : "") + " note '" + k.lbl_Note.Caption() + "'";
+    k.cmdMonForward.UserClick();
+    k.cmbJahr.UserSelect(0);
+    k.cmbTeamAuswahl.UserSelect(1);
+    k.cmbModus.UserSelect(2);
+    k.opt_decline.UserClick();
+    k.UserShortcut("Ctrl+L");
   });
   SelectDays(k, BergRow, 3, 5);
+  ASSERT_EQ(app.calendar().frmKalender.IfLoaded(), &k);
+  EXPECT_EQ(k.cmbMonat.Text() + " " + k.cmbJahr.Text() + " " + k.cmbTeamAuswahl.Text() + " " +
+                k.cmbModus.Text(),
+            "Dezember 2026 Entwicklung Urlaub");
   EXPECT_EQ(app.platform.PendingActions(), 0u);
   EXPECT_EQ(
       EntriesOf(app, 10),

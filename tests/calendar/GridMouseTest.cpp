@@ -189,7 +189,8 @@ TEST(GridMouse, DragsPaintTheHoveredRowInEitherDirectionAndHandTheRunOn) {
 }
 
 // A drag stays in the row where it began and on the days the month has; the hover display rests
-// while the run is under way. Other presses and releases apply nothing.
+// while the run is under way. Other presses and releases apply nothing, nor does a run that
+// outlived its window or grid.
 TEST(GridMouse, ADragStaysInItsRowOnTheShownDaysAndOtherClicksApplyNothing) {
   CalendarApp app;
   auto& k = Enter(app, 11, 1);
@@ -253,6 +254,20 @@ TEST(GridMouse, ADragStaysInItsRowOnTheShownDaysAndOtherClicksApplyNothing) {
   g.UserPress(AdamRow, 12);
   EXPECT_EQ(app.s().SelStart, 12);
   EXPECT_EQ(SelectedDays(g, AdamRow), Days(12, 12));
+
+  // A run whose release never came (a shortcut opened a window meanwhile) ends with that window's
+  // opening or with a rebuild: a later release applies nothing, a later click selects afresh.
+  k.UserShortcut("Ctrl+K");
+  auto& card = *app.masterdata().frmMitarbeiter.IfLoaded();
+  card.cmd_NextRS.UserClick();
+  card.cmd_Close.UserClick();
+  g.UserRelease(AdamRow, 12);
+  EXPECT_EQ(RowsWithSelection(g), 0);
+  g.UserPress(AdamRow, 14);
+  k.cmbTeamAuswahl.UserSelect(1);
+  ExpectEnquiry(app, 15, 15);
+  SelectDays(k, AdamRow, 15, 15);
+  EXPECT_EQ(app.Query("SELECT PersNr, Datum FROM tbl_Kalender"), (Rows{{"21", "2026-12-15"}}));
 }
 
 TEST(GridMouse, EmployeesSelectInTheirOwnRowOfTheirOwnTeamOnly) {

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "QtProgram.h"
+#include "masterdata/frmMitarbeiter.h"
 
 namespace {
 
@@ -108,14 +109,35 @@ TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
 }
 
 // Row 4 is the first member, "Beispiel, Erika". The boxes' buttons speak the language of the
-// moment each box opens; Enter answers the default button, Escape No.
+// moment each box opens; Enter answers the default button, Escape No. A click on the month button
+// and Ctrl+L queued while the entry waits after the note question change nothing; a press whose
+// release went astray while the card opened (Ctrl+K) is over.
 TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12PrintsTheView) {
   mv::frmKalender& main = LogIn();
   platform.SetPrintToPdf(true);
   const forms::DateTime today = platform.Now();
   platform.QueueKey(Qt::Key_Return);  // enter the days
   platform.QueueKey(Qt::Key_Escape);  // without a note
+  platform.LookAtNextBox([&](QMessageBox&) {
+    platform.LookAtNextBox([&](QMessageBox& noteQuestion) {
+      // Posted as the box goes: the entry's wait is the first to deliver them.
+      QObject::connect(&noteQuestion, &QObject::destroyed, [&] {
+        QWidget* forward = platform.WidgetOf(main.cmdMonForward);
+        const QPoint at = forward->rect().center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+          QCoreApplication::postEvent(
+              forward,
+              new QMouseEvent(type, at, forward->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier));
+        QCoreApplication::postEvent(
+            &Window(main), new QKeyEvent(QEvent::KeyPress, Qt::Key_L, Qt::ControlModifier));
+      });
+    });
+  });
   DragOverDays(main, 4, 3, 5);
+  ASSERT_EQ(program->calendar.frmKalender.IfLoaded(), &main);
+  EXPECT_EQ(main.cmbMonat.ListIndex(), today.Month - 1);
   ASSERT_EQ(platform.Shown().size(), 3u);
   EXPECT_EQ(platform.Shown()[0].ButtonTexts, QStringList{QStringLiteral("OK")});
   const QStringList german{QStringLiteral("Ja"), QStringLiteral("Nein")};
@@ -144,6 +166,16 @@ TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12
   const QString status = static_cast<QLabel*>(platform.WidgetOf(main.lbl_Status))->text();
   EXPECT_TRUE(status.contains(QString::fromStdString((database.Folder() / "prints").string())))
       << status.toStdString();
+
+  platform.QueueAnswer(QMessageBox::No);  // for a box that must not come
+  mvtest::SendMouse(Viewport(main.grdCal), QEvent::MouseButtonPress, CellCentre(main.grdCal, 4, 12),
+                    Qt::LeftButton);
+  Shortcut(Qt::Key_K);
+  Click(program->masterdata.frmMitarbeiter->cmd_Close);
+  mvtest::SendMouse(Viewport(main.grdCal), QEvent::MouseButtonRelease,
+                    CellCentre(main.grdCal, 4, 12), Qt::NoButton);
+  mvtest::Pump();
+  EXPECT_EQ(platform.Shown().size(), 4u);
 }
 
 // The note dialog is worked while the entry of absences waits for it: typed, a word replaced by a
