@@ -17,6 +17,8 @@ std::vector<std::string> ReadTeamNames(State& s) {
   std::vector<std::string> names;
   s.RsTeams.Close();
   s.RsTeams.Open("tbl_Teams", s.Conn, db::CursorType::Static, db::LockType::Pessimistic);
+  // A list position stands for the team's number, whatever order the rows are stored in.
+  s.RsTeams.Sort("TeamNr");
   s.RsTeams.MoveFirst();
   while (!s.RsTeams.EOF()) {
     names.push_back(s.RsTeams["TeamName"].Text());

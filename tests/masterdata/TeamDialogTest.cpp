@@ -136,6 +136,7 @@ TEST(TeamDialog, TheTeamActedOnIsTheTeamListedWhateverTheStorageOrderOrAnotherCo
   app.AddTeam(3, "Vier");
   app.AddTeam(1, "Vertrieb");
   mv::frmTeams& t = app.Open();
+  EXPECT_EQ(app.calendar().frmKalender->cmbTeamAuswahl.List(1), "Vertrieb");
   mv::frmBearbeitenTeam& d = app.Dialog();
   Act(t.cmd_Delete, d, 2);
   EXPECT_EQ(d.cmb_Teams.Text(), "Leer");
