@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "core/Texts.h"
+#include "text/Blanks.h"
 #include "text/Windows1252.h"
 
 namespace mv {
@@ -56,14 +57,6 @@ Int GetInt(const SettingsBytes& bytes, std::size_t offset) {
   return static_cast<Int>(bits);
 }
 
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string Describe(const char* failure, const std::filesystem::path& path, int error) {
   std::string text = "The settings file " + path.string() + " " + failure;
   if (error != 0) {
@@ -97,7 +90,7 @@ SettingsRecord DecodeSettingsRecord(const SettingsBytes& bytes) {
   record.NotifyDependencies = GetInt<std::int16_t>(bytes, kNotifyDependenciesOffset);
   record.WeekendColor = GetInt<std::int32_t>(bytes, kWeekendColorOffset);
   record.HolidayColor = GetInt<std::int32_t>(bytes, kHolidayColorOffset);
-  record.CalendarFont = TrimBlanks(GetText(bytes, kCalendarFontOffset, CalendarFontWidth));
+  record.CalendarFont = text::TrimBlanks(GetText(bytes, kCalendarFontOffset, CalendarFontWidth));
   record.DatabasePath = GetText(bytes, kDatabasePathOffset, DatabasePathWidth);
   return record;
 }
@@ -179,7 +172,7 @@ std::string WithoutTrailingBlanks(std::string text) {
 bool FontNameFits(const std::string& name) {
   SettingsRecord record;
   record.CalendarFont = name;
-  return DecodeSettingsRecord(EncodeSettingsRecord(record)).CalendarFont == TrimBlanks(name);
+  return DecodeSettingsRecord(EncodeSettingsRecord(record)).CalendarFont == text::TrimBlanks(name);
 }
 
 bool DatabasePathFits(const std::string& path) {

@@ -132,21 +132,41 @@ void EditField::UserDelete() {
   }
 }
 
-void EditField::UserPaste(const std::string& text) {
-  UserInput input(*this);
-  if (!input || locked_ || !Editable()) return;
-  bool changed = false;
+std::u32string EditField::Pastable(const std::string& text) const {
   const auto points = text::Decode(text);
-  for (size_t i = 0; i < points.size() && AcceptsInput(); ++i) {
-    int cp = static_cast<int>(points[i]);
+  std::u32string pasted;
+  for (size_t i = 0; i < points.size(); ++i) {
+    const char32_t cp = points[i];
     if (cp == '\r' || cp == '\n') {
       if (!TakesLineBreaks()) break;
       if (cp == '\r' && i + 1 < points.size() && points[i + 1] == '\n') ++i;
-      cp = vbKeyReturn;
-    } else if (cp < 32) {
-      continue;
+      pasted += U"\r\n";
+    } else if (cp >= 32) {
+      pasted += cp;
     }
-    changed = Key(cp) || changed;
+  }
+  return pasted;
+}
+
+bool EditField::PasteRefused(const std::u32string& pasted) {
+  if (!BeforePaste) return false;
+  auto result = Points();
+  result.replace(static_cast<size_t>(SelStart()), static_cast<size_t>(SelLength()), pasted);
+  bool cancel = false;
+  BeforePaste(text::Encode(result), cancel);
+  return cancel;
+}
+
+void EditField::UserPaste(const std::string& text) {
+  UserInput input(*this);
+  if (!input || locked_ || !Editable()) return;
+  const std::u32string pasted = Pastable(text);
+  if (pasted.empty() || PasteRefused(pasted)) return;
+  bool changed = false;
+  for (size_t i = 0; i < pasted.size() && AcceptsInput(); ++i) {
+    const bool lineBreak = pasted[i] == '\r';
+    if (lineBreak) ++i;  // the "\n" that goes with it
+    changed = Key(lineBreak ? vbKeyReturn : static_cast<int>(pasted[i])) || changed;
   }
   if (changed) {
     Edited();

@@ -39,6 +39,9 @@ class EditField : public Control {
 
   std::function<void()> Change;
   std::function<void(int& keyAscii)> KeyPress;  // set keyAscii to 0 to swallow the key
+  // A paste, before its characters go through KeyPress, with the text the field would read after
+  // it; set cancel to refuse the paste as a whole (a number field that is handed "12.5").
+  std::function<void(const std::string& result, bool& cancel)> BeforePaste;
 
   // Types each character as a key.
   void UserType(const std::string& text);
@@ -49,7 +52,7 @@ class EditField : public Control {
   void UserDelete();
   // Inserts a text as if typed key by key (KeyPress, Locked and the length limit apply to each
   // character; control characters are dropped, and a field of one line takes the first line only),
-  // raising one Change.
+  // raising one Change, unless BeforePaste refuses it.
   void UserPaste(const std::string& text);
   // The user replaces the whole text: selects all and pastes (or deletes, for "").
   void UserSetText(const std::string& text);
@@ -90,6 +93,11 @@ class EditField : public Control {
 
  private:
   std::u32string Points() const;
+  // What a paste of the text puts in: control characters dropped, the first line only in a field of
+  // one line, every line break as "\r\n".
+  std::u32string Pastable(const std::string& text) const;
+  // BeforePaste's answer for putting these characters in place of the selection.
+  bool PasteRefused(const std::u32string& pasted);
   int Length() const;
   // A position between the two halves of a line break counts as before it.
   int Snap(int position) const;

@@ -4,6 +4,7 @@
 #include "core/FailureMessage.h"
 #include "db/Db.h"
 #include "masterdata/frmMitarbeiter.h"
+#include "text/Blanks.h"
 #include "text/Utf8.h"
 
 namespace mv {
@@ -113,10 +114,12 @@ void frmBenutzer::Form_Activate() {
   lbl_Gruppe.SetCaption(s_.T(30));
 }
 
-// An empty login name would let anybody in; a failed write keeps the dialog open for another try,
-// since after a new employee OK is its only way out.
+// An empty login name would let anybody in, and blanks around it could not be typed at login; a
+// failed write keeps the dialog open for another try, since after a new employee OK is its only way
+// out.
 void frmBenutzer::cmd_OK_Click() {
   const bool german = s_.Language() == LanguageGerman;
+  txt_LoginID.SetText(text::TrimBlanks(txt_LoginID.Text()));
   if (txt_LoginID.Text().empty()) {
     MsgBox(german ? "Bitte einen Benutzernamen eingeben!" : "Please enter a username!",
            forms::vbOKOnly);

@@ -34,6 +34,9 @@ void frmMitarbeiter::SetToolTips() {
 
 void frmMitarbeiter::Open() {
   if (frmKalender* main = w_.calendar.frmKalender.IfLoaded()) main->SetEnabled(false);
+  lst_Results.SetVisible(false);
+  cmd_CloseList.SetVisible(false);
+  lbl_ErgAnzahl.SetVisible(false);
   const bool browsing = s_.UserGroup != GroupEmployee;
   SetBrowsingEnabled(browsing);
   forms::Control* editable[] = {&txt_Nachname, &txt_Vorname, &cmb_Team, &txt_UTage};
@@ -41,9 +44,6 @@ void frmMitarbeiter::Open() {
   cmd_Login.SetEnabled(true);
   // A size check refused for the previous user must not leave this one unable to save.
   cmd_Save.SetEnabled(true);
-  lst_Results.SetVisible(false);
-  cmd_CloseList.SetVisible(false);
-  lbl_ErgAnzahl.SetVisible(false);
   cmd_CloseList.SetCaption(s_.T(85));
   SetFieldColor(Yellow);
   SetWidth(NarrowWidth);
@@ -90,10 +90,11 @@ void frmMitarbeiter::SetFieldColor(forms::Color color) {
   for (forms::Control* field : fields) field->SetForeColor(color);
 }
 
+// The navigation buttons stay off while the result list is shown.
 void frmMitarbeiter::SetBrowsingEnabled(bool enabled) {
-  for (forms::CommandButton* b : {&cmd_FirstRS, &cmd_PreviousRS, &cmd_Search, &cmd_NextRS,
-                                  &cmd_LastRS, &cmd_Delete, &cmd_Neu})
-    b->SetEnabled(enabled);
+  for (forms::CommandButton* b : {&cmd_Search, &cmd_Delete, &cmd_Neu}) b->SetEnabled(enabled);
+  for (forms::CommandButton* b : {&cmd_FirstRS, &cmd_PreviousRS, &cmd_NextRS, &cmd_LastRS})
+    b->SetEnabled(enabled && !lst_Results.Visible());
 }
 
 bool frmMitarbeiter::HasRecords() const {
@@ -108,6 +109,7 @@ bool frmMitarbeiter::MoveTo(long persNr) {
 }
 
 void frmMitarbeiter::ShowRecord() {
+  const bool endsNewRecord = IsNewRecord();
   RecordShown = false;
   db::Recordset& rs = s_.RsMitarbeiter;
   struct {
@@ -131,6 +133,12 @@ void frmMitarbeiter::ShowRecord() {
   cmb_Team.SetListIndex(row.TeamNr >= 0 && row.TeamNr < cmb_Team.ListCount() ? row.TeamNr : -1);
   txt_UTage.SetText(row.UTage);
   RecordShown = shown_.has_value();
+  // Reached from a new record by the result list or by navigation after the list was closed: the
+  // employee shown keeps his number, so nothing of the new record may stay open for typing.
+  if (endsNewRecord) {
+    EndNewRecord();
+    cmd_Login.SetEnabled(true);
+  }
 }
 
 void frmMitarbeiter::SetStatus(const std::string& text) {

@@ -99,10 +99,14 @@ class frmMitarbeiter : public forms::Form {
   void Navigate(void (db::Recordset::*move)(), int statusText);
   void SetStatus(const std::string& text);
   bool IsNewRecord() const;
+  // Colours, number field and buttons as for a stored record.
+  void EndNewRecord();
   std::optional<std::string> SaveRefusal(bool isNew);
+  // Whether Save would add the employee to a team that has no room left.
+  bool JoinsFullTeam(bool isNew);
   // The fields, once they passed SaveRefusal, into the current row of RsMitarbeiter, stored with
-  // Update.
-  void WriteRecord();
+  // Update; a stored employee's number is never written.
+  void WriteRecord(bool isNew);
   void FinishNewRecord();
   bool IsLoggedInAs(long persNr);
   void ShowFailure(const db::Error& failure);

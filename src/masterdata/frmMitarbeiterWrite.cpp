@@ -14,6 +14,7 @@
 #include "masterdata/InitialLogin.h"
 #include "masterdata/frmBenutzer.h"
 #include "masterdata/frmMitarbeiter.h"
+#include "text/Blanks.h"
 #include "text/Utf8.h"
 
 namespace mv {
@@ -43,26 +44,39 @@ std::optional<std::int64_t> WholeNumber(const std::string& text, std::int64_t lo
   return n;
 }
 
-std::optional<std::int64_t> PersonnelNumber(const std::string& text) {
-  return WholeNumber(text, 1, std::numeric_limits<std::int32_t>::max());
-}
+// A field that holds a whole number within [low, high], and the message that refuses any other
+// text there.
+struct NumberField {
+  std::int64_t low, high;
+  const char* german;
+  const char* english;
 
-std::optional<std::int64_t> VacationDays(const std::string& text) {
-  return WholeNumber(text, 0, 255);
-}
+  std::optional<std::int64_t> Read(const std::string& text) const {
+    return WholeNumber(text, low, high);
+  }
+  std::string Refusal(const State& s) const { return Say(s, german, english); }
+};
+
+constexpr NumberField PersonnelNumber{
+    1, std::numeric_limits<std::int32_t>::max(),
+    "Die Personalnummer muss eine ganze Zahl von 1 bis 2147483647 sein!",
+    "The personnel number must be a whole number from 1 to 2147483647!"};
+constexpr NumberField VacationDays{
+    0, 255, "Die Urlaubstage pro Jahr müssen eine ganze Zahl von 0 bis 255 sein!",
+    "The vacation days per year must be a whole number from 0 to 255!"};
 
 // Digits and corrections only.
 void AcceptDigits(int& keyAscii) {
   if (keyAscii != forms::vbKeyBack && (keyAscii < '0' || keyAscii > '9')) keyAscii = 0;
 }
 
-bool EmployeeExists(State& s, std::int64_t persNr) {
+// Whether the employee is stored, and with team >= 0 whether he is stored in that team.
+bool EmployeeExists(State& s, std::int64_t persNr, int team = -1) {
+  std::string condition = "(tbl_Mitarbeiter.PersNr)=" + std::to_string(persNr);
+  if (team >= 0) condition += " AND (tbl_Mitarbeiter.TeamNr)=" + std::to_string(team);
   db::Recordset employees;
-  employees.Open(
-      "SELECT tbl_Mitarbeiter.PersNr FROM tbl_Mitarbeiter WHERE "
-      "(((tbl_Mitarbeiter.PersNr)=" +
-          std::to_string(persNr) + "));",
-      s.Conn, db::CursorType::Static, db::LockType::ReadOnly);
+  employees.Open("SELECT tbl_Mitarbeiter.PersNr FROM tbl_Mitarbeiter WHERE ((" + condition + "));",
+                 s.Conn, db::CursorType::Static, db::LockType::ReadOnly);
   return employees.RecordCount() > 0;
 }
 
@@ -118,11 +132,24 @@ void frmMitarbeiter::WireEvents() {
   cmd_Delete.Click = [this] { cmd_Delete_Click(); };
   cmd_Login.Click = [this] { cmd_Login_Click(); };
   cmb_Team.Click = [this] { cmb_Team_Click(); };
-  txt_PersNr.KeyPress = AcceptDigits;
-  txt_UTage.KeyPress = AcceptDigits;
+  // Typing filters the keys; a paste is judged as a whole, as a filtered "12.5" would read 125.
+  for (auto [box, field] :
+       {std::pair{&txt_PersNr, &PersonnelNumber}, {&txt_UTage, &VacationDays}}) {
+    box->KeyPress = AcceptDigits;
+    box->BeforePaste = [this, rule = field](const std::string& result, bool& cancel) {
+      cancel = !rule->Read(result);
+      if (cancel) MsgBox(rule->Refusal(s_), forms::vbOKOnly);
+    };
+  }
 }
 
 bool frmMitarbeiter::IsNewRecord() const { return txt_LfdNr.Text() == "*"; }
+
+void frmMitarbeiter::EndNewRecord() {
+  SetFieldColor(Yellow);
+  SetBrowsingEnabled(true);
+  txt_PersNr.SetEnabled(false);
+}
 
 void frmMitarbeiter::cmd_Neu_Click() {
   SetStatus(s_.T(131));
@@ -154,20 +181,25 @@ void frmMitarbeiter::cmb_Team_Click() {
 std::optional<std::string> frmMitarbeiter::SaveRefusal(bool isNew) {
   if (isNew) {
     if (txt_PersNr.Text().empty()) return s_.T(138);
-    const auto persNr = PersonnelNumber(txt_PersNr.Text());
-    if (!persNr)
-      return Say(s_, "Die Personalnummer muss eine ganze Zahl von 1 bis 2147483647 sein!",
-                 "The personnel number must be a whole number from 1 to 2147483647!");
+    const auto persNr = PersonnelNumber.Read(txt_PersNr.Text());
+    if (!persNr) return PersonnelNumber.Refusal(s_);
     if (EmployeeExists(s_, *persNr)) return s_.T(137);
-    if (txt_Nachname.Text().empty()) return s_.T(139);
-    if (txt_Vorname.Text().empty()) return s_.T(140);
+    if (text::TrimBlanks(txt_Nachname.Text()).empty()) return s_.T(139);
+    if (text::TrimBlanks(txt_Vorname.Text()).empty()) return s_.T(140);
   }
-  if (!VacationDays(txt_UTage.Text()))
-    return Say(s_, "Die Urlaubstage pro Jahr müssen eine ganze Zahl von 0 bis 255 sein!",
-               "The vacation days per year must be a whole number from 0 to 255!");
+  if (!VacationDays.Read(txt_UTage.Text())) return VacationDays.Refusal(s_);
   if (cmb_Team.ListIndex() < 0)
     return Say(s_, "Bitte ein Team auswählen!", "Please select a team!");
+  if (JoinsFullTeam(isNew)) return s_.T(147);
   return std::nullopt;
+}
+
+// Whichever way the team was chosen and whatever another copy stored since: a stored employee who
+// stays in his team adds nobody to it.
+bool frmMitarbeiter::JoinsFullTeam(bool isNew) {
+  const int team = cmb_Team.ListIndex();
+  if (!isNew && EmployeeExists(s_, *shown_, team)) return false;
+  return CountTeamMembers(s_, team) + 1 > MaxTeamMembers;
 }
 
 void frmMitarbeiter::cmd_Save_Click() {
@@ -179,6 +211,9 @@ void frmMitarbeiter::cmd_Save_Click() {
       MsgBox(*refusal, forms::vbOKOnly);
       return;
     }
+    // Blanks around a name could not be typed at login; the card shows what is stored.
+    for (forms::TextBox* name : {&txt_Nachname, &txt_Vorname})
+      name->SetText(text::TrimBlanks(name->Text()));
     if (txt_Telefon.Text().empty()) txt_Telefon.SetText("*");
     if (txt_Mail.Text().empty()) txt_Mail.SetText("*");
     if (isNew) {
@@ -186,7 +221,7 @@ void frmMitarbeiter::cmd_Save_Click() {
     } else if (!MoveTo(*shown_)) {
       return;
     }
-    WriteRecord();
+    WriteRecord(isNew);
   } catch (const db::Error& e) {
     rs.CancelUpdate();
     ShowFailure(e);
@@ -195,15 +230,15 @@ void frmMitarbeiter::cmd_Save_Click() {
   if (isNew) FinishNewRecord();
 }
 
-void frmMitarbeiter::WriteRecord() {
+void frmMitarbeiter::WriteRecord(bool isNew) {
   db::Recordset& rs = s_.RsMitarbeiter;
-  rs["PersNr"] = *PersonnelNumber(txt_PersNr.Text());
+  if (isNew) rs["PersNr"] = *PersonnelNumber.Read(txt_PersNr.Text());
   rs["Nachname"] = text::FirstCharacters(txt_Nachname.Text(), NameLength);
   rs["Vorname"] = text::FirstCharacters(txt_Vorname.Text(), NameLength);
   rs["TelNr"] = txt_Telefon.Text();
   rs["Mail"] = txt_Mail.Text();
   rs["TeamNr"] = cmb_Team.ListIndex();
-  rs["UTage"] = *VacationDays(txt_UTage.Text());
+  rs["UTage"] = *VacationDays.Read(txt_UTage.Text());
   rs.Update();
 }
 
@@ -211,10 +246,10 @@ void frmMitarbeiter::WriteRecord() {
 // stored in the login data dialog.
 void frmMitarbeiter::FinishNewRecord() {
   db::Recordset& rs = s_.RsMitarbeiter;
-  SetFieldColor(Yellow);
-  SetBrowsingEnabled(true);
-  txt_PersNr.SetEnabled(false);
-  const long persNr = static_cast<long>(*PersonnelNumber(txt_PersNr.Text()));
+  EndNewRecord();
+  // The next search starts afresh: Cancel lists everyone, the new employee among them.
+  searchTerm_.clear();
+  const long persNr = static_cast<long>(*PersonnelNumber.Read(txt_PersNr.Text()));
   std::string nachname = txt_Nachname.Text();
   try {
     txt_LfdNr.SetText(rs["LfdNr"].Text());

@@ -27,15 +27,26 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   EXPECT_TRUE(card.txt_PersNr.HasFocus());
   EXPECT_EQ(card.txt_PersNr.ForeColor(), Green);
   EXPECT_FALSE(card.cmd_Search.Enabled() || card.cmd_Login.Enabled() || card.cmd_Delete.Enabled());
+  // A stored employee shown from the list ends the new record in full: his number stays locked.
+  card.lst_Results.UserClick(0);
+  EXPECT_EQ(card.txt_PersNr.ForeColor(), Yellow);
+  EXPECT_TRUE(card.cmd_Search.Enabled() && card.cmd_Login.Enabled() && card.cmd_Delete.Enabled());
+  EXPECT_FALSE(card.txt_PersNr.Enabled() || card.cmd_NextRS.Enabled());
+  card.cmd_Neu.UserClick();
 
   const struct {
     forms::TextBox* field;
     std::string typed;
     std::string refusal;
   } steps[] = {
-      {&card.txt_UTage, "256", app.s().T(138)},    {&card.txt_PersNr, "0", BadNumber},
-      {&card.txt_PersNr, "2147483648", BadNumber}, {&card.txt_PersNr, "10", app.s().T(137)},
-      {&card.txt_PersNr, "47x11", app.s().T(139)}, {&card.txt_Nachname, "Müller", app.s().T(140)},
+      {&card.txt_UTage, "256", app.s().T(138)},
+      {&card.txt_PersNr, "0", BadNumber},
+      {&card.txt_PersNr, "2147483648", BadNumber},
+      {&card.txt_PersNr, "10", app.s().T(137)},
+      {&card.txt_PersNr, "47x11", app.s().T(139)},
+      {&card.txt_Nachname, "  ", app.s().T(139)},
+      {&card.txt_Nachname, " Müller ", app.s().T(140)},
+      {&card.txt_Vorname, " ", app.s().T(140)},
       {&card.txt_Vorname, "Hans", BadDays},
   };
   for (const auto& step : steps) {
@@ -45,8 +56,15 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
     card.cmd_Save.UserClick();
     EXPECT_EQ(card.txt_LfdNr.Text(), "*");
   }
-  EXPECT_EQ(Fields(card), "*|4711|Müller|Hans|||Entwicklung|256");
-  Retype(card.txt_UTage, "30");
+  // A paste is taken whole or not at all: key by key these would read 125, 5 and 13.
+  for (auto [field, pasted, refusal] : {std::tuple{&card.txt_UTage, "12.5", BadDays},
+                                        {&card.txt_UTage, "-5", BadDays},
+                                        {&card.txt_PersNr, "1e3", BadNumber}}) {
+    app.platform.ExpectMessageBox(refusal, forms::vbOK);
+    field->UserSetText(pasted);
+  }
+  EXPECT_EQ(Fields(card), "*|4711| Müller |Hans|||Entwicklung|256");
+  card.txt_UTage.UserSetText("30");
   card.cmd_Save.UserClick();
 
   EXPECT_EQ(app.Query("SELECT LfdNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage FROM "
@@ -67,6 +85,9 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   EXPECT_TRUE(card.cmd_Login.Enabled());
   EXPECT_EQ(Fields(card), "5|4711|Müller|Hans|*|*|Entwicklung|30");
   EXPECT_EQ(main.grdCal.TextMatrix(BergRow + 1, 0), "Müller, Hans");
+  app.platform.QueueInputBox(std::nullopt);  // the earlier "Dorn" no longer narrows the search
+  card.cmd_Search.UserClick();
+  EXPECT_EQ(card.lst_Results.ListCount(), 5);
 }
 
 // The number stays whole within the 20 characters of a login name, and a name another login
@@ -119,33 +140,52 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
   card.cmd_Close.UserClick();
   OpenCard(app, main);
   EXPECT_TRUE(card.cmd_Save.Enabled());
+
+  // Save itself counts: a member saves, a newcomer whom New put in his full team without a check
+  // is refused, and so is a move that another copy's newcomer made one too many.
+  card.cmd_Save.UserClick();
+  card.cmd_Neu.UserClick();
+  card.txt_PersNr.UserType("4711");
+  card.txt_Nachname.UserType("Neu");
+  card.txt_Vorname.UserType("Max");
+  app.platform.ExpectMessageBox(full, forms::vbOK);
+  card.cmd_Save.UserClick();
+  card.cmd_Close.UserClick();
+  app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 2 WHERE PersNr = 126");
+  app.s().CurrentPersNr = 21;
+  OpenCard(app, main).cmb_Team.UserSelect(0);
+  app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 0 WHERE PersNr = 126");
+  app.platform.ExpectMessageBox(full, forms::vbOK);
+  card.cmd_Save.UserClick();
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE TeamNr = 0"), 30);
 }
 
-// A record saves without the checks of a new one, "*" standing for an empty phone and mail; a team
-// outside the list stays unselected, and such a record is not saved. An empty tbl_Mitarbeiter
-// leaves every button but New harmless.
+// A record saves without the checks of a new one, keeping the number of an older row below 1, "*"
+// standing for an empty phone and mail and no blanks around a name; a team outside the list stays
+// unselected, and such a record is not saved. An empty tbl_Mitarbeiter leaves every button but New
+// harmless.
 TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   CalendarApp app;
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
-  app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 7 WHERE PersNr = 10");
-  app.s().CurrentPersNr = 10;
+  app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 7, PersNr = -10 WHERE PersNr = 10");
+  app.s().CurrentPersNr = -10;
   mv::frmMitarbeiter& card = OpenCard(app, main);
-  EXPECT_EQ(Fields(card), "2|10|Berg|Lena|*|*||25");
+  EXPECT_EQ(Fields(card), "2|-10|Berg|Lena|*|*||25");
   app.ExpectBoxNaming("Bitte ein Team auswählen!");
   card.cmd_Save.UserClick();
-  Retype(card.txt_Nachname, "");
+  Retype(card.txt_Nachname, "  ");
   Retype(card.txt_Telefon, "");
   Retype(card.txt_Mail, "");
   card.cmb_Team.UserSelect(2);
   card.cmd_Save.UserClick();
-  EXPECT_EQ(Fields(card), "2|10||Lena|*|*|Leer|25");
+  EXPECT_EQ(Fields(card), "2|-10||Lena|*|*|Leer|25");
   EXPECT_EQ(
-      app.Query("SELECT Nachname, TelNr, Mail, TeamNr FROM tbl_Mitarbeiter WHERE PersNr = 10"),
+      app.Query("SELECT Nachname, TelNr, Mail, TeamNr FROM tbl_Mitarbeiter WHERE PersNr = -10"),
       (Rows{{"", "*", "*", "2"}}));
   Retype(card.txt_UTage, "");
   app.platform.ExpectMessageBox(BadDays, forms::vbOK);
   card.cmd_Save.UserClick();
-  EXPECT_EQ(app.Scalar("SELECT UTage FROM tbl_Mitarbeiter WHERE PersNr = 10"), 25);
+  EXPECT_EQ(app.Scalar("SELECT UTage FROM tbl_Mitarbeiter WHERE PersNr = -10"), 25);
   card.cmd_Close.UserClick();
 
   app.Sql("DELETE FROM tbl_Mitarbeiter");

@@ -53,8 +53,9 @@ TEST(LoginDialog, TheBackOfficeEditsItsOwnLoginAndStaysBackOffice) {
 }
 
 // An administrator changing his password stays one, and a new name adds a second row. Without a
-// login row the dialog opens empty and OK creates one, refusing an empty name or password; a
-// failed write is shown and the dialog stays for another try.
+// login row the dialog opens empty and OK creates one, refusing a name of blanks or an empty
+// password and storing the name without blanks around it; a failed write is shown and the dialog
+// stays for another try.
 TEST(LoginDialog, AdministratorsKeepTheirGroupAndOKStoresNoEmptyLoginAndStaysWhenWritingFails) {
   CalendarApp app;
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
@@ -73,9 +74,10 @@ TEST(LoginDialog, AdministratorsKeepTheirGroupAndOKStoresNoEmptyLoginAndStaysWhe
   OpenLoginOf(app, main, AdamRow);
   EXPECT_EQ(dialog.txt_LoginID.Text() + "|" + dialog.txt_Passwort.Text(), "|");
   EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Mitarbeiter");
+  dialog.txt_LoginID.UserType("  ");
   app.ExpectBoxNaming("Bitte einen Benutzernamen eingeben!");
   dialog.cmd_OK.UserClick();
-  dialog.txt_LoginID.UserType("adam");
+  dialog.txt_LoginID.UserType(" adam ");
   app.ExpectBoxNaming("Bitte ein Passwort eingeben!");
   dialog.cmd_OK.UserClick();
   dialog.txt_Passwort.UserType("a1");
