@@ -33,7 +33,7 @@ void SaveScreen(const QRect& outer, QWidget& window) {
   screen.save(QStringLiteral(MV_ARTIFACTS_DIR "/main_1024x768.png"));
 }
 
-// Logging out brings the login window back; its Cancel ends the program.
+// Logging out brings the login window back; closing it ends the program as its Cancel does.
 TEST_F(QtProgram, ALoginTypedOnTheCentredLoginWindowOpensAMainWindowThatFitsTheScreen) {
   mv::frmLogin& login = Start();
   // A first start has no settings: the configured path is empty and the local database is used.
@@ -75,6 +75,12 @@ TEST_F(QtProgram, ALoginTypedOnTheCentredLoginWindowOpensAMainWindowThatFitsTheS
         << panel->Name();
   }
   SaveScreen(outer, *window);
+  // The window manager's close button asks as the menu's Exit does.
+  platform.QueueAnswer(QMessageBox::No);
+  window->close();
+  mvtest::Pump();
+  EXPECT_EQ(platform.Shown().back().Text.toStdString(), program->s.T(103));
+  EXPECT_TRUE(window->isVisible());
 
   QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier);
   mvtest::Pump();
@@ -82,13 +88,15 @@ TEST_F(QtProgram, ALoginTypedOnTheCentredLoginWindowOpensAMainWindowThatFitsTheS
   ASSERT_NE(program->core.frmLogin.IfLoaded(), nullptr);
   EXPECT_TRUE(platform.WindowOf(*program->core.frmLogin.IfLoaded())->isVisible());
   EXPECT_FALSE(program->s.rt.Ended());
-  QTest::mouseClick(platform.WidgetOf(program->core.frmLogin->cmdCancel), Qt::LeftButton);
+  platform.WindowOf(*program->core.frmLogin.IfLoaded())->close();
   EXPECT_TRUE(program->s.rt.Ended());
   EXPECT_EQ(platform.ExitCode(), 0);
 }
 
 // The README's run command creates the database with its settings file beside it; the program
-// started in that folder opens it without a warning, and its administrator logs in.
+// started in that folder opens it without a warning, and its administrator logs in. The options
+// show the first run's settings: the password masked, weekends and holidays marked in light grey
+// and light green.
 TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
