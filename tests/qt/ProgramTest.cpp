@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "QtProgram.h"
+#include "overview/frmOptionen.h"
 
 namespace {
 
@@ -113,6 +114,16 @@ TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
       << "a box on the first start: " << platform.Shown().front().Text.toStdString();
   LogInOn(login, QStringLiteral("admin"));
   EXPECT_TRUE(platform.Shown().empty());
+  Shortcut(Qt::Key_E);
+  mv::frmOptionen& options = *program->overview.frmOptionen.IfLoaded();
+  for (const forms::CheckBox* box :
+       {&options.chk_PWWildcards, &options.chk_ShowWeekend, &options.chk_ShowHolidays})
+    EXPECT_EQ(box->Value(), forms::vbChecked) << box->Name();
+  for (const auto& [index, colour] : {std::pair{0, 0xC0C0C0u}, {1, 0x80FF80u}}) {
+    const QWidget& button = *platform.WidgetOf(options.cmd_Color(index));
+    EXPECT_EQ(button.palette().color(QPalette::Button), QColor::fromRgb(colour)) << index;
+  }
+  mvtest::SaveArtifact(Window(options), "options_first_run");
 }
 
 // Row 4 is the first member, "Beispiel, Erika". The boxes' buttons speak the language of the
