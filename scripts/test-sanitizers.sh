@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-missing.sh build-essential cmake libsqlite3-dev qt6-base-dev libgl-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation \
+  qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation \
   clang libclang-rt-14-dev llvm
 
 # Leaks inside system libraries are not ours; the build runs the tests too, to list them.

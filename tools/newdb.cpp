@@ -22,7 +22,8 @@ int Usage() {
          "  \"Team 1\" and the administrator \"Administrator, Admin\" (personnel number 1).\n"
          "  LOGIN defaults to \"admin\"; without PASSWORD a random one is made and printed.\n"
          "  --settings also writes settings.dat beside FILE, naming FILE as the database the\n"
-         "  program opens (with the settings of a first start), unless a settings.dat is there.\n"
+         "  program opens (German, the password masked, weekends and holidays marked), unless a\n"
+         "  settings.dat is there.\n"
          "  The program reads settings.dat from its own folder.\n";
   return 2;
 }
@@ -49,6 +50,13 @@ void WriteSettingsBeside(const std::string& file) {
     return;
   }
   mv::SettingsRecord record = mv::EffectiveSettings({});
+  // A newcomer's first look: the password masked, weekends and holidays marked in colours the
+  // calendar's letters read well on.
+  record.MaskPassword = -1;
+  record.HighlightWeekend = -1;
+  record.HighlightHolidays = -1;
+  record.WeekendColor = 0xC0C0C0;  // light grey
+  record.HolidayColor = 0x80FF80;  // light green
   record.DatabasePath = database.string();
   if (!mv::DatabasePathFits(record.DatabasePath)) {
     std::cerr << "morvellan-newdb: the settings file holds paths of up to " << mv::DatabasePathWidth

@@ -70,6 +70,8 @@ void Figure(forms::Label& name, forms::Label& value, int top, forms::Color fore,
 void frmKalender::LayOut() {
   Move(600, 450, 15500, 9500);
   SetControlBox(false);
+  // A window manager's close button still asks before the program ends.
+  SetWayOut(mnuTerminate);
   SetBorderStyle(1);
 
   mnuExtras.SetCaption("Extras");

@@ -8,6 +8,9 @@
 #include <type_traits>
 
 #include "core/Texts.h"
+#include "db/Connection.h"
+#include "db/ConnectionString.h"
+#include "db/Error.h"
 #include "text/Blanks.h"
 #include "text/Windows1252.h"
 
@@ -180,6 +183,23 @@ bool DatabasePathFits(const std::string& path) {
   record.DatabasePath = path;
   return WithoutTrailingBlanks(DecodeSettingsRecord(EncodeSettingsRecord(record)).DatabasePath) ==
          WithoutTrailingBlanks(path);
+}
+
+std::optional<std::string> PathForNextStart(const std::string& chosen,
+                                            const std::filesystem::path& programFolder) {
+  const auto opens = [](const std::string& path) {
+    try {
+      return db::DataSourcePath(db::JetConnectionString(path)) == path;
+    } catch (const db::Error&) {
+      return false;  // a string the start cannot read names no file at all
+    }
+  };
+  if (!opens(chosen)) return std::nullopt;
+  const std::filesystem::path given(chosen);
+  if (!given.is_relative()) return chosen;
+  const std::string path = (programFolder / given).lexically_normal().string();
+  if (!opens(path)) return std::nullopt;
+  return path;
 }
 
 }  // namespace mv

@@ -61,4 +61,11 @@ std::optional<std::string> WriteSettingsFile(const std::filesystem::path& progra
 bool FontNameFits(const std::string& name);
 bool DatabasePathFits(const std::string& path);
 
+// The path settings.dat is to name for a database path the user chose, so that the next start
+// opens that very file: a relative path is taken from the program folder (the start does not run
+// there). Nothing when the start could not open it: blanks at either end, or a ';' beside both
+// kinds of quote, which the connection string can then not hold.
+std::optional<std::string> PathForNextStart(const std::string& chosen,
+                                            const std::filesystem::path& programFolder);
+
 }  // namespace mv

@@ -49,6 +49,8 @@ void frmLogin::LayOut() {
   // Both captions are the same in both languages.
   cmdOK.SetCaption("OK");
   cmdCancel.SetCaption("Abbruch");
+  // Escape and a window manager's close button end the program as Abbruch does.
+  cmdCancel.SetCancel(true);
   txtID.SetBackColor(IdleColor);
   txtPW.SetBackColor(IdleColor);
 }

@@ -199,8 +199,14 @@ void Form::Refresh() {
 
 void Form::UserClose() {
   UserInput input(*this);
-  if (!input || !controlBox_) return;
-  UnloadWith(vbFormControlMenu);
+  if (!input) return;
+  if (controlBox_) {
+    UnloadWith(vbFormControlMenu);
+  } else if (wayOut_) {
+    wayOut_->UserClick();
+  } else if (CommandButton* cancel = CancelButton()) {
+    cancel->UserClick();
+  }
 }
 
 void Form::UserActivate() {

@@ -60,6 +60,9 @@ class Form {
 
   bool ControlBox() const { return controlBox_; }  // false: no close box
   void SetControlBox(bool v);
+  // The entry a close request takes on a window without a close box, where it has no Cancel
+  // button to take (a main window's Exit).
+  void SetWayOut(Menu& entry) { wayOut_ = &entry; }
   bool MinButton() const { return minButton_; }
   void SetMinButton(bool v);
   bool MaxButton() const { return maxButton_; }
@@ -99,7 +102,9 @@ class Form {
   void Refresh();
 
   // User input from tests and the back end.
-  // The close box: Form_QueryUnload (control menu), Form_Unload. Ignored without a close box.
+  // A close request (the close box, Alt+F4): Form_QueryUnload (control menu), Form_Unload. A window
+  // without a close box takes its own way out instead: its way-out entry, else its Cancel button,
+  // each only while it takes input; else nothing happens.
   void UserClose();
   // The user brings the window forward (clicks it): front, and active with Form_Activate if
   // enabled.
@@ -153,6 +158,7 @@ class Form {
   bool enabled_ = true;
   std::string caption_;
   bool controlBox_ = true;
+  Menu* wayOut_ = nullptr;
   bool minButton_ = true;
   bool maxButton_ = true;
   int borderStyle_ = 2;

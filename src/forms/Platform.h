@@ -93,6 +93,8 @@ class Platform {
   virtual std::string DecimalSeparator() const = 0;
   // The program is to end with this code once the running handler returns.
   virtual void EndProgram(int exitCode) = 0;
+  // The language the platform's own dialogs speak from now on (their titles, labels and buttons).
+  virtual void UseLanguage(UiLanguage language) = 0;
 };
 
 }  // namespace forms

@@ -25,9 +25,13 @@ class Runtime {
   const std::string& Title() const { return title_; }
 
   // Where the language of the boxes' buttons comes from, asked as each box opens (English until
-  // set).
-  void SetUiLanguage(std::function<UiLanguage()> current) { uiLanguage_ = std::move(current); }
+  // set); the platform's own dialogs take it now and at each UiLanguageChanged.
+  void SetUiLanguage(std::function<UiLanguage()> current) {
+    uiLanguage_ = std::move(current);
+    UiLanguageChanged();
+  }
   UiLanguage CurrentUiLanguage() const { return uiLanguage_ ? uiLanguage_() : UiLanguage::English; }
+  void UiLanguageChanged() { platform_.UseLanguage(CurrentUiLanguage()); }
 
   // buttons: vbOKOnly, vbYesNo, ... plus an icon (vbQuestion, ...). An empty title is the
   // program's.

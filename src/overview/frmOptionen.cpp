@@ -1,6 +1,7 @@
 #include "overview/frmOptionen.h"
 
 #include <cstdint>
+#include <iterator>
 #include <optional>
 
 #include "calendar/CalendarGrid.h"
@@ -41,6 +42,23 @@ std::string Refused(const State& s, RecordText field, const std::string& text) {
          "passt nicht in die Einstellungsdatei: höchstens " + width +
          " Zeichen, alle aus dem westeuropäischen Zeichensatz (Windows-1252).\r" +
          (font ? "Der Kalender behält seine Schriftart." : "Der bisherige Pfad bleibt.");
+}
+
+// Said when the next start could not open the path as it stands.
+std::string Unopenable(const State& s, const std::string& path) {
+  if (s.Language() == LanguageEnglish)
+    return "The next start could not open the database path \"" + path +
+           "\": a path may neither begin nor end with a blank, nor hold a ';' together with "
+           "both kinds of quote (\" and ').\rThe previous path is kept.";
+  return "Der nächste Start könnte den Datenbankpfad \"" + path +
+         "\" nicht öffnen: ein Pfad darf weder mit einem Leerzeichen beginnen oder enden noch ein "
+         "';' zusammen mit beiden Arten von Anführungszeichen (\" und ') enthalten.\rDer "
+         "bisherige Pfad bleibt.";
+}
+
+std::string WithoutPadding(std::string text) {
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
 }
 
 std::string NotStored(const State& s) {
@@ -99,7 +117,22 @@ void frmOptionen::SetCaptions() {
 }
 
 std::string frmOptionen::StoredPath() const {
-  return s_.ConfiguredDatabasePath.value_or(s_.Settings.DatabasePath);
+  const std::string configured = s_.ConfiguredDatabasePath.value_or(s_.Settings.DatabasePath);
+  // A first start names none: the database actually open is the one the next start is to find.
+  return WithoutPadding(configured).empty() ? s_.Conn.Path() : configured;
+}
+
+std::optional<std::string> frmOptionen::PathToStore(const std::string& chosen) {
+  const std::optional<std::string> path = PathForNextStart(chosen, s_.rt.Path());
+  if (!path) {
+    MsgBox(Unopenable(s_, chosen), forms::vbOKOnly);
+    return std::nullopt;
+  }
+  if (!DatabasePathFits(*path)) {
+    MsgBox(Refused(s_, RecordText::Path, *path), forms::vbOKOnly);
+    return std::nullopt;
+  }
+  return path;
 }
 
 void frmOptionen::cmd_Close_Click() {
@@ -108,13 +141,11 @@ void frmOptionen::cmd_Close_Click() {
   settings.HighlightWeekend = Flag(chk_ShowWeekend);
   settings.HighlightHolidays = Flag(chk_ShowHolidays);
   settings.NotifyDependencies = Flag(chk_ShowDeps);
-  std::string path = txt_Path.Text();
-  if (!DatabasePathFits(path)) {
-    MsgBox(Refused(s_, RecordText::Path, path), forms::vbOKOnly);
-    path = StoredPath();
-  }
+  // Blanks at the end are the record's padding; an emptied box names the database open now.
+  const std::string typed = WithoutPadding(txt_Path.Text());
   // The connection stays on the database it opened; the path counts from the next start.
-  settings.DatabasePath = path;
+  settings.DatabasePath =
+      typed.empty() ? s_.Conn.Path() : PathToStore(typed).value_or(StoredPath());
   s_.ConfiguredDatabasePath.reset();
   if (const std::optional<std::string> failure = WriteSettingsFile(s_.rt.Path(), settings))
     MsgBox(*failure + "\r" + NotStored(s_), forms::vbOKOnly);
@@ -155,24 +186,27 @@ void frmOptionen::cmd_Font_Click() {
 void frmOptionen::imgDeutsch_Click() { SwitchLanguage(LanguageGerman); }
 void frmOptionen::imgEnglish_Click() { SwitchLanguage(LanguageEnglish); }
 
-// The main window is built anew in the language; the dialog is set up again from the settings,
-// so ticks and a path changed before the switch give way to the stored ones.
+// The main window and the dialog are built anew in the language; ticks and a path not stored
+// yet show again as the user left them, to be stored when the dialog closes.
 void frmOptionen::SwitchLanguage(int language) {
+  forms::CheckBox* boxes[] = {&chk_PWWildcards, &chk_ShowWeekend, &chk_ShowHolidays, &chk_ShowDeps};
+  int ticks[std::size(boxes)];
+  for (std::size_t i = 0; i < std::size(boxes); ++i) ticks[i] = boxes[i]->Value();
+  const std::string path = txt_Path.Text();
   s_.Settings.Language = static_cast<std::uint8_t>(language);
+  s_.rt.UiLanguageChanged();
   ReloadMainWindow(w_.calendar);
   Hide();
   if (frmKalender* main = w_.calendar.frmKalender.IfLoaded()) main->mnuOptionen_Click();
+  for (std::size_t i = 0; i < std::size(boxes); ++i) boxes[i]->SetValue(ticks[i]);
+  txt_Path.SetText(path);
 }
 
-// Cancelled, or a path the record cannot hold: the box keeps its text.
+// Cancelled, or a path refused: the box keeps its text.
 void frmOptionen::txt_Path_DblClick() {
   const std::optional<std::string> chosen = s_.rt.ChooseOpenFile();
   if (!chosen || chosen->empty()) return;
-  if (!DatabasePathFits(*chosen)) {
-    MsgBox(Refused(s_, RecordText::Path, *chosen), forms::vbOKOnly);
-    return;
-  }
-  txt_Path.SetText(*chosen);
+  if (const std::optional<std::string> path = PathToStore(*chosen)) txt_Path.SetText(*path);
 }
 
 }  // namespace mv

@@ -2,6 +2,7 @@
 // The options dialog: password masking, the weekend and holiday marks with their colours, the
 // dependency notices, the calendar font, the database path and the language, which switches at
 // once. Closing stores the settings in settings.dat and redraws the month calendar.
+#include <optional>
 #include <string>
 
 #include "forms/Forms.h"
@@ -45,8 +46,12 @@ class frmOptionen : public forms::Form {
   void LayOut();
   void SetCaptions();
   void SwitchLanguage(int language);
-  // The path settings.dat is to keep: the configured one, also after a fallback at start-up.
+  // The path settings.dat is to keep: the configured one, also after a fallback at start-up, and
+  // where none is configured the database open now.
   std::string StoredPath() const;
+  // A path typed or chosen as the next start will open it, or nothing after a message saying why
+  // it cannot be stored.
+  std::optional<std::string> PathToStore(const std::string& chosen);
 
   OverviewWindows& w_;
   State& s_;

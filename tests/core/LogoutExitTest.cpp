@@ -80,7 +80,7 @@ TEST_F(LogoutAndExit, ExitAnsweredNoChangesNothingAndYesClosesTheConnectionAndEn
   mv::frmKalender& main = Enter("clara", "Clara3");
   platform().ExpectMessageBox("Quit Morvellan?", forms::vbNo);
 
-  main.mnuTerminate.UserClick();
+  main.UserClose();  // a window manager's close button asks as the menu entry does
 
   ASSERT_EQ(platform().MessageBoxes().size(), 1u);
   EXPECT_EQ(platform().MessageBoxes()[0].Request.Buttons, forms::vbYesNo);

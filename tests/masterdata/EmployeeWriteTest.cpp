@@ -75,6 +75,8 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   EXPECT_TRUE(dialog.IsActive());
   EXPECT_FALSE(card.Enabled());
   EXPECT_FALSE(dialog.cmd_Abort.Enabled());
+  dialog.UserClose();  // a window manager's close button cannot skip the login either
+  EXPECT_TRUE(dialog.IsActive());
   EXPECT_EQ(dialog.txt_LoginID.Text(), "müller4711");
   EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Mitarbeiter");
   const std::string password = dialog.txt_Passwort.Text();

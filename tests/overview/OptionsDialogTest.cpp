@@ -42,16 +42,17 @@ TEST(OptionsDialog, ClosingStoresTheTicksAndRedrawsTheMarks) {
     EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), White);
     EXPECT_TRUE(k.Enabled() && k.IsActive());
     EXPECT_EQ(app.overview().frmOptionen.IsLoaded(), !closeBox);
-    // Language, the four flags, the two colours, the font and the (empty) path.
+    // Language, the four flags, the two colours, the font and, none being configured, the path
+    // of the database open.
     const std::string flagsAndColours(
         "\x01\xFF\xFF\x00\x00\xFF\xFF\xFF\xFF\xC0\xC0\xC0\x00\x80\xFF\x80\x00", 17);
-    EXPECT_EQ(FileBytes(app), flagsAndColours + Padded("Arial", 50) + Padded("", 100));
+    EXPECT_EQ(FileBytes(app),
+              flagsAndColours + Padded("Arial", 50) + Padded(app.DbPath().string(), 100));
   }
 }
 
 // Colour and font dialogs change only what is chosen. The switch to English builds main window and
-// dialog again from the stored settings: ticks and a path changed before the switch give way, a
-// chosen colour stays; the file holds the language once closed.
+// dialog again, keeping the ticks, path and colour the user set; the file holds them once closed.
 TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   CalendarApp app;
   app.AddHoliday(Dec(8));
@@ -79,7 +80,8 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   EXPECT_EQ(Stored(app).CalendarFont, "Courier New");
   const std::string before = FileBytes(app);
 
-  OpenOptions(app).chk_ShowWeekend.UserClick();
+  OpenOptions(app).chk_PWWildcards.UserClick();
+  o.txt_Path.UserSelectAll();
   o.txt_Path.UserType("/anders.mdb");
   app.platform.QueueColor(0x445566);
   o.cmd_Color(0).UserClick();
@@ -87,18 +89,22 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   EXPECT_EQ(Main(app).mnuOptionen.Caption() + "|" + Main(app).cmbMonat.Text(), "Settings|December");
   EXPECT_FALSE(Main(app).Enabled());
   EXPECT_EQ(o.Caption() + "|" + o.chk_ShowWeekend.Caption(), "Settings|Highlight weekend");
-  EXPECT_EQ(o.chk_ShowWeekend.Value(), 1);
-  EXPECT_EQ(o.txt_Path.Text(), "");
+  EXPECT_EQ(o.chk_PWWildcards.Value(), 1);
+  EXPECT_EQ(o.txt_Path.Text(), "/anders.mdb");
   EXPECT_EQ(FileBytes(app), before);
 
   o.cmd_Close.UserClick();
   EXPECT_EQ(FileBytes(app)[0], 2);
+  EXPECT_EQ(Stored(app).MaskPassword, -1);
+  EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), "/anders.mdb");
   EXPECT_EQ(BackAt(Main(app).grdCal, AdamRow, 5), 0x445566);
   OpenOptions(app).imgDeutsch.UserClick();
   EXPECT_EQ(Main(app).mnuOptionen.Caption(), "Einstellungen");
 }
 
-// Refused with a message naming the text; the old value stays on screen and in the file.
+// Refused with a message naming the text; the old value stays on screen and in the file. A path
+// the next start could not open is refused too, and a relative one is taken from the program
+// folder.
 TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
   const std::string path100 = "/" + std::string(95, 'p') + ".mdb";
   enum class Way { FontDialog, FileDialog, Typed };
@@ -109,7 +115,11 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
       {Way::FileDialog, "/€uro.mdb", false},
       {Way::FileDialog, path100 + "x", true},
       {Way::Typed, path100, false},
-      {Way::Typed, "/数据.mdb", true}};
+      {Way::Typed, "/数据.mdb", true},
+      {Way::Typed, "/a;b\"c'.mdb", true},
+      {Way::Typed, " /srv/db.mdb", true},
+      {Way::FileDialog, "/srv/db.mdb ", true},
+      {Way::Typed, "daten/db.mdb", false}};
   for (const auto& [way, text, refused] : cases) {
     SCOPED_TRACE(text);
     CalendarApp app;
@@ -118,14 +128,17 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
     if (refused) app.ExpectBoxNaming(text);
     if (way == Way::FontDialog) app.platform.QueueFont(forms::Font{text});
     if (way == Way::FileDialog) app.platform.QueueOpenFile(text);
+    o.txt_Path.UserSelectAll();
     way == Way::FontDialog   ? o.cmd_Font.UserClick()
     : way == Way::FileDialog ? o.txt_Path.UserDoubleClick()
                              : o.txt_Path.UserType(text);
     o.cmd_Close.UserClick();
-    const std::string kept = way == Way::FontDialog ? "Arial" : "";
+    const bool font = way == Way::FontDialog;
+    const std::string kept = font ? "Arial" : app.DbPath().string();
+    const std::string taken = font || text[0] == '/' ? text : (app.Folder() / text).string();
     const mv::SettingsRecord stored = Stored(app);
-    EXPECT_EQ(way == Way::FontDialog ? stored.CalendarFont : WithoutPadding(stored.DatabasePath),
-              refused ? kept : text);
+    EXPECT_EQ(font ? stored.CalendarFont : WithoutPadding(stored.DatabasePath),
+              refused ? kept : taken);
   }
 }
 

@@ -2,12 +2,14 @@
 // tabs, frames, day colours and the wait display; the pictures drawn; the colour and font dialogs
 // opening on the current settings; a batch printed to PDF files. Screenshots kept as artifacts.
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabBar>
 #include <filesystem>
 
@@ -79,7 +81,7 @@ TEST_F(QtOverview, TheAnnualOverviewShowsTabsFramesDayCellsAndTheWaitDisplay) {
 }
 
 // Where Arial is not installed, the font dialog opens on the font standing in for it, and that
-// font taken unchanged keeps the setting's name.
+// font taken unchanged keeps the setting's name. Qt's dialogs speak the program's language.
 TEST_F(QtOverview, TheOptionsDialogShowsBothFlagsAndOpensItsDialogsOnTheCurrentSettings) {
   program->s.Settings.HolidayColor = 0x80FF80;
   ASSERT_EQ(program->s.Settings.CalendarFont, "Arial");  // the first start's
@@ -94,9 +96,11 @@ TEST_F(QtOverview, TheOptionsDialogShowsBothFlagsAndOpensItsDialogsOnTheCurrentS
   mvtest::SaveArtifact(Window(options), "options");
 
   QStringList shown;
+  QStringList cancel;
   platform.SetModalHook([&](QWidget& modal) {
     if (auto* colours = qobject_cast<QColorDialog*>(&modal)) {
       shown << colours->currentColor().name();
+      cancel << colours->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
       colours->reject();
     } else if (auto* fonts = qobject_cast<QFontDialog*>(&modal)) {
       shown << fonts->currentFont().family();
@@ -112,6 +116,8 @@ TEST_F(QtOverview, TheOptionsDialogShowsBothFlagsAndOpensItsDialogsOnTheCurrentS
   EXPECT_EQ(shown, QStringList({QStringLiteral("#80ff80"), arial, QStringLiteral("DejaVu Sans")}));
   Click(options.imgEnglish);
   EXPECT_EQ(Window(options).windowTitle(), QStringLiteral("Settings"));
+  Click(options.cmd_Color(0));
+  EXPECT_EQ(cancel, QStringList({QStringLiteral("Abbrechen"), QStringLiteral("Cancel")}));
 }
 
 TEST_F(QtOverview, TheAboutBoxShowsItsPicture) {

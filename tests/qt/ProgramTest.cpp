@@ -10,6 +10,7 @@
 
 #include "QtProgram.h"
 #include "masterdata/frmMitarbeiter.h"
+#include "overview/frmOptionen.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void SaveScreen(const QRect& outer, QWidget& window) {
   screen.save(QStringLiteral(MV_ARTIFACTS_DIR "/main_1024x768.png"));
 }
 
-// Logging out brings the login window back; its Cancel ends the program.
+// Logging out brings the login window back; closing it ends the program as its Cancel does.
 TEST_F(QtProgram, ALoginTypedOnTheCentredLoginWindowOpensAMainWindowThatFitsTheScreen) {
   mv::frmLogin& login = Start();
   // A first start has no settings: the configured path is empty and the local database is used.
@@ -76,6 +77,12 @@ TEST_F(QtProgram, ALoginTypedOnTheCentredLoginWindowOpensAMainWindowThatFitsTheS
         << panel->Name();
   }
   SaveScreen(outer, *window);
+  // The window manager's close button asks as the menu's Exit does.
+  platform.QueueAnswer(QMessageBox::No);
+  window->close();
+  mvtest::Pump();
+  EXPECT_EQ(platform.Shown().back().Text.toStdString(), program->s.T(103));
+  EXPECT_TRUE(window->isVisible());
 
   QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier);
   mvtest::Pump();
@@ -83,13 +90,15 @@ TEST_F(QtProgram, ALoginTypedOnTheCentredLoginWindowOpensAMainWindowThatFitsTheS
   ASSERT_NE(program->core.frmLogin.IfLoaded(), nullptr);
   EXPECT_TRUE(platform.WindowOf(*program->core.frmLogin.IfLoaded())->isVisible());
   EXPECT_FALSE(program->s.rt.Ended());
-  QTest::mouseClick(platform.WidgetOf(program->core.frmLogin->cmdCancel), Qt::LeftButton);
+  platform.WindowOf(*program->core.frmLogin.IfLoaded())->close();
   EXPECT_TRUE(program->s.rt.Ended());
   EXPECT_EQ(platform.ExitCode(), 0);
 }
 
 // The README's run command creates the database with its settings file beside it; the program
-// started in that folder opens it without a warning, and its administrator logs in.
+// started in that folder opens it without a warning, and its administrator logs in. The options
+// show the first run's settings: the password masked, weekends and holidays marked in light grey
+// and light green.
 TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
@@ -106,6 +115,16 @@ TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
       << "a box on the first start: " << platform.Shown().front().Text.toStdString();
   LogInOn(login, QStringLiteral("admin"));
   EXPECT_TRUE(platform.Shown().empty());
+  Shortcut(Qt::Key_E);
+  mv::frmOptionen& options = *program->overview.frmOptionen.IfLoaded();
+  for (const forms::CheckBox* box :
+       {&options.chk_PWWildcards, &options.chk_ShowWeekend, &options.chk_ShowHolidays})
+    EXPECT_EQ(box->Value(), forms::vbChecked) << box->Name();
+  for (const auto& [index, colour] : {std::pair{0, 0xC0C0C0u}, {1, 0x80FF80u}}) {
+    const QWidget& button = *platform.WidgetOf(options.cmd_Color(index));
+    EXPECT_EQ(button.palette().color(QPalette::Button), QColor::fromRgb(colour)) << index;
+  }
+  mvtest::SaveArtifact(Window(options), "options_first_run");
 }
 
 // Row 4 is the first member, "Beispiel, Erika". The boxes' buttons speak the language of the

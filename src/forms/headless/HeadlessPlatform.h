@@ -112,6 +112,8 @@ class HeadlessPlatform : public Platform {
   DateTime Now() const override { return now_; }
   std::string DecimalSeparator() const override { return decimalSeparator_; }
   void EndProgram(int exitCode) override;
+  // Its dialogs are scripted and have no words of their own.
+  void UseLanguage(UiLanguage) override {}
 
  private:
   struct Expectation {

@@ -2,6 +2,8 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "forms/qt/Convert.h"
 #include "forms/qt/FormWindow.h"
@@ -10,6 +12,35 @@
 namespace forms::qt {
 
 namespace {
+
+// Text reads well from a contrast of 4.5:1 on; thin letters, drawn smoothed, lose some of it.
+constexpr double kLegible = 5.0;
+
+double Luminance(const QColor& c) {
+  const auto linear = [](int value) {
+    const double v = value / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const auto [dark, light] = std::minmax({Luminance(a), Luminance(b)});
+  return (light + 0.05) / (dark + 0.05);
+}
+
+// The text of a disabled field: grey, dimmed towards its back colour as Windows dims it, but only
+// as far as it still reads well there.
+QColor DisabledText(const QColor& back) {
+  const bool onLight = Contrast(Qt::black, back) >= Contrast(Qt::white, back);
+  const int step = onLight ? 1 : -1;
+  int grey = onLight ? 0 : 255;
+  for (int next = grey + step; next >= 0 && next <= 255; next += step) {
+    if (Contrast(QColor(next, next, next), back) < kLegible) break;
+    grey = next;
+  }
+  return {grey, grey, grey};
+}
 
 bool FromUser(Qt::FocusReason reason) {
   return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
@@ -60,6 +91,9 @@ void ControlAdapter::ApplyColors(QPalette::ColorRole back, QPalette::ColorRole f
     palette.setColor(group, fore, ToQColor(wanted.second));
   }
   palette.setColor(QPalette::Disabled, back, ToQColor(wanted.first));
+  // A field the user may not change still shows its value readably.
+  if (back == QPalette::Base)
+    palette.setColor(QPalette::Disabled, fore, DisabledText(ToQColor(wanted.first)));
   widget_->setPalette(palette);
 }
 

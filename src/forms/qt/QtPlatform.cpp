@@ -52,16 +52,6 @@ QPalette ClassicPalette() {
   return p;
 }
 
-void InstallTranslation() {
-  auto* translator = new QTranslator(qApp);
-  if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(translator);
-  } else {
-    delete translator;
-  }
-}
-
 }  // namespace
 
 QtPlatform::QtPlatform() {
@@ -70,10 +60,21 @@ QtPlatform::QtPlatform() {
   InstallFontSubstitutions();
   QApplication::setFont(ToQFont(Font{}));
   QApplication::setQuitOnLastWindowClosed(false);
-  InstallTranslation();
 }
 
 QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::UseLanguage(UiLanguage language) {
+  if (translator_) QCoreApplication::removeTranslator(translator_.get());
+  translator_.reset();
+  if (language != UiLanguage::German) return;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_de"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return;
+  QCoreApplication::installTranslator(translator.get());
+  translator_ = std::move(translator);
+}
 
 void QtPlatform::Attach(Runtime& runtime) { host_ = std::make_unique<WindowHost>(runtime); }
 

@@ -8,6 +8,7 @@
 //   platform.Attach(state.rt);   // before the first window loads
 //
 // The platform must outlive the runtime's windows (declare it before the program state).
+#include <QTranslator>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -25,7 +26,7 @@ class WindowHost;
 class QtPlatform : public Platform {
  public:
   // Needs the QApplication. Sets the look: Fusion in the classic Windows colours, the classic fonts
-  // mapped to the installed metric-compatible ones, Qt's own texts in the system's language.
+  // mapped to the installed metric-compatible ones. Qt's own texts are English until UseLanguage.
   QtPlatform();
   ~QtPlatform() override;
   QtPlatform(const QtPlatform&) = delete;
@@ -63,11 +64,14 @@ class QtPlatform : public Platform {
   std::string DecimalSeparator() const override;
   // Leaves the event loop with the code once the running handler returns.
   void EndProgram(int exitCode) override;
+  // Qt's own translations of its dialogs, where the system has them; else they stay English.
+  void UseLanguage(UiLanguage language) override;
 
  private:
   QWidget* DialogParent() const;
 
   std::unique_ptr<WindowHost> host_;
+  std::unique_ptr<QTranslator> translator_;
   ModalHook hook_;
   std::optional<std::filesystem::path> folder_;
   bool pdfOnly_ = false;
