@@ -162,15 +162,6 @@ std::optional<std::string> WriteSettingsFile(const std::filesystem::path& progra
   return std::nullopt;
 }
 
-namespace {
-
-std::string WithoutTrailingBlanks(std::string text) {
-  text.erase(text.find_last_not_of(' ') + 1);
-  return text;
-}
-
-}  // namespace
-
 // A text fits when it comes back from the file as it went in.
 bool FontNameFits(const std::string& name) {
   SettingsRecord record;
@@ -181,8 +172,9 @@ bool FontNameFits(const std::string& name) {
 bool DatabasePathFits(const std::string& path) {
   SettingsRecord record;
   record.DatabasePath = path;
-  return WithoutTrailingBlanks(DecodeSettingsRecord(EncodeSettingsRecord(record)).DatabasePath) ==
-         WithoutTrailingBlanks(path);
+  return text::TrimTrailingBlanks(
+             DecodeSettingsRecord(EncodeSettingsRecord(record)).DatabasePath) ==
+         text::TrimTrailingBlanks(path);
 }
 
 std::optional<std::string> PathForNextStart(const std::string& chosen,

@@ -10,6 +10,7 @@
 #include "db/Db.h"
 #include "masterdata/TeamTable.h"
 #include "masterdata/frmTeams.h"
+#include "text/Blanks.h"
 
 namespace mv {
 
@@ -17,12 +18,6 @@ namespace {
 
 constexpr int MaxMembers = 30;
 constexpr forms::Color FocusColor = 0x00FFFF;
-
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string OutdatedList(const State& s) {
   if (s.Language() == LanguageEnglish)
@@ -158,7 +153,9 @@ void frmBearbeitenTeam::sld_Anzahl_Click() {
 }
 
 // A name of blanks alone is no name.
-void frmBearbeitenTeam::txt_Name_Change() { cmd_OK.SetEnabled(!Trim(txt_Name.Text()).empty()); }
+void frmBearbeitenTeam::txt_Name_Change() {
+  cmd_OK.SetEnabled(!text::TrimBlanks(txt_Name.Text()).empty());
+}
 
 void frmBearbeitenTeam::cmd_OK_Click() {
   if (!Carry()) return;
@@ -181,7 +178,7 @@ bool frmBearbeitenTeam::Carry() {
     if (mode_ != TeamDialogMode::New && !ReadTeam(s_, team)) return RefuseOutdatedList();
     switch (mode_) {
       case TeamDialogMode::New:
-        if (TeamNameTaken(s_, Trim(txt_Name.Text()))) return Refuse(141);
+        if (TeamNameTaken(s_, text::TrimBlanks(txt_Name.Text()))) return Refuse(141);
         AppendTeam(s_, txt_Name.Text(), limit);
         break;
       case TeamDialogMode::Edit:

@@ -8,6 +8,7 @@
 #include "calendar/frmKalender.h"
 #include "core/Settings.h"
 #include "overview/frmJahresansicht.h"
+#include "text/Blanks.h"
 
 namespace mv {
 
@@ -54,11 +55,6 @@ std::string Unopenable(const State& s, const std::string& path) {
          "\" nicht öffnen: ein Pfad darf weder mit einem Leerzeichen beginnen oder enden noch ein "
          "';' zusammen mit beiden Arten von Anführungszeichen (\" und ') enthalten.\rDer "
          "bisherige Pfad bleibt.";
-}
-
-std::string WithoutPadding(std::string text) {
-  text.erase(text.find_last_not_of(' ') + 1);
-  return text;
 }
 
 std::string NotStored(const State& s) {
@@ -119,7 +115,7 @@ void frmOptionen::SetCaptions() {
 std::string frmOptionen::StoredPath() const {
   const std::string configured = s_.ConfiguredDatabasePath.value_or(s_.Settings.DatabasePath);
   // A first start names none: the database actually open is the one the next start is to find.
-  return WithoutPadding(configured).empty() ? s_.Conn.Path() : configured;
+  return text::TrimTrailingBlanks(configured).empty() ? s_.Conn.Path() : configured;
 }
 
 std::optional<std::string> frmOptionen::PathToStore(const std::string& chosen) {
@@ -142,7 +138,7 @@ void frmOptionen::cmd_Close_Click() {
   settings.HighlightHolidays = Flag(chk_ShowHolidays);
   settings.NotifyDependencies = Flag(chk_ShowDeps);
   // Blanks at the end are the record's padding; an emptied box names the database open now.
-  const std::string typed = WithoutPadding(txt_Path.Text());
+  const std::string typed = text::TrimTrailingBlanks(txt_Path.Text());
   // The connection stays on the database it opened; the path counts from the next start.
   settings.DatabasePath =
       typed.empty() ? s_.Conn.Path() : PathToStore(typed).value_or(StoredPath());

@@ -8,4 +8,8 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
+std::string TrimTrailingBlanks(std::string_view text) {
+  return std::string(text.substr(0, text.find_last_not_of(' ') + 1));
+}
+
 }  // namespace text

@@ -7,5 +7,7 @@ namespace text {
 
 // The text without the blanks at both ends; "" for a text of blanks alone.
 std::string TrimBlanks(std::string_view text);
+// The text without the blanks at its end: a fixed-width field's padding.
+std::string TrimTrailingBlanks(std::string_view text);
 
 }  // namespace text
