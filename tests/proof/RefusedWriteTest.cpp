@@ -18,6 +18,7 @@
 #include "ChildProcess.h"
 #include "UserWrites.h"
 #include "WatchedDisk.h"
+#include "core/Main.h"
 #include "core/Settings.h"
 
 namespace {
@@ -79,12 +80,12 @@ class Standing {
   fs::perms mode_{};
 };
 
-// The settings of a program that uses the file.
-void Configure(mvtest::TestApp& app, int language) {
+// The settings of a program that uses the file (its own unless told).
+void Configure(mvtest::TestApp& app, int language, const fs::path& file = {}) {
   mv::SettingsRecord settings;
   settings.Language = static_cast<std::uint8_t>(language);
   settings.CalendarFont = "Arial";
-  settings.DatabasePath = app.DbPath().string();
+  settings.DatabasePath = (file.empty() ? app.DbPath() : file).string();
   app.WriteSettings(settings);
 }
 
@@ -215,6 +216,42 @@ TEST(LockedFile, ALockShorterThanTheWaitIsWaitedOut) {
   SelectDays(main, BergRow, 7, 9);
   release.join();
   EXPECT_EQ(EntriesOf(app, 10).size(), 3u);
+}
+
+// Held by another copy at the start, the configured file is busy, not missing: the user may try
+// again or end the program, and the local file is never taken in its place.
+TEST(LockedFile, AFileHeldAtTheStartIsOfferedAgainAndNeverReplacedByTheLocalOne) {
+  for (const int answer : {forms::vbRetry, forms::vbCancel}) {
+    SCOPED_TRACE(answer == forms::vbRetry ? "retry" : "cancel");
+    CalendarApp app;
+    const fs::path shared = app.Folder() / "Daten" / "Firma.mdb";
+    fs::create_directories(shared.parent_path());
+    fs::copy_file(app.DbPath(), shared);
+    Configure(app, mv::LanguageGerman, shared);
+    const std::string busy = "Die Datenbank " + shared.string() +
+                             " wird gerade von einem anderen Programm benutzt, das sie gesperrt "
+                             "hält.\rWiederholen versucht es noch einmal, Abbrechen beendet "
+                             "Morvellan.";
+    OtherProgramLock lock(shared, LockKind::Exclusive);
+    app.s().Conn.SetBusyTimeout(kShortWait);
+    app.platform.ExpectMessageBox(busy, answer);
+    if (answer == forms::vbRetry) {
+      app.platform.ExpectMessageBox(
+          [&](const forms::MessageBoxRequest& box) {
+            lock.Release();  // the other copy lets go while the question stands
+            return box.Prompt == busy;
+          },
+          forms::vbRetry);
+    }
+
+    EXPECT_EQ(app.StartProgram(), answer == forms::vbRetry ? 0 : mv::ExitDatabaseBusy);
+
+    for (const auto& box : app.platform.MessageBoxes())
+      EXPECT_EQ(box.Request.Buttons, forms::vbRetryCancel);
+    EXPECT_EQ(app.s().Conn.Path(), answer == forms::vbRetry ? shared.string() : "");
+    EXPECT_EQ(app.platform.ProgramEnded(), answer == forms::vbCancel);
+    EXPECT_EQ(app.LoginWindow() != nullptr, answer == forms::vbRetry);
+  }
 }
 
 }  // namespace
