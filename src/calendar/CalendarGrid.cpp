@@ -7,6 +7,7 @@
 #include "calendar/TeamLists.h"
 #include "calendar/frmKalender.h"
 #include "core/FailureMessage.h"
+#include "core/FailureReport.h"
 #include "db/Db.h"
 
 namespace mv {
@@ -24,6 +25,12 @@ forms::Grid* Cal(CalendarWindows& w) {
 }
 
 int DayWidth(const State& s) { return 300 + 100 * s.ZoomLevel; }
+
+// Said before the reason why the calendar misses members or entries.
+std::string GapLead(const State& s) {
+  return s.Language() == LanguageEnglish ? "The calendar could not be read completely:"
+                                         : "Der Kalender konnte nicht vollständig gelesen werden:";
+}
 
 long MemberCount(State& s) { return s.RsTeamMembers.IsOpen() ? s.RsTeamMembers.RecordCount() : 0; }
 
@@ -196,15 +203,20 @@ void LoadTeamMembers(State& s) {
   } catch (const db::Error& e) {
     // The calendar shows the team without members, and the user learns why.
     s.RsTeamMembers.Close();
-    s.rt.MsgBox(FailureMessage(s, e));
+    if (!s.CalendarGap) s.CalendarGap = e;
   }
 }
 
-void FillCalendar(CalendarWindows& w, CalendarPass Modus) {
+std::string CalendarGapText(const State& s) {
+  return s.CalendarGap ? GapLead(s) + "\r" + FailureMessage(s, *s.CalendarGap) : "";
+}
+
+void FillCalendar(CalendarWindows& w, CalendarPass Modus, GapReport report) {
   if (!Cal(w)) return;
   auto& g = *Cal(w);
   // A run of days still being selected belonged to the grid as it was.
   w.s.SelStart.reset();
+  w.s.CalendarGap.reset();
   g.SetRedraw(false);
   ClearMemberCells(g);
   switch (Modus) {
@@ -223,6 +235,12 @@ void FillCalendar(CalendarWindows& w, CalendarPass Modus) {
   }
   LoadCalendarEntries(w);
   g.SetRedraw(true);
+  if (!w.s.CalendarGap) return;
+  if (report == GapReport::Caller) {
+    TakeFailure(w.s, *w.s.CalendarGap);
+  } else {
+    ShowFailure(w.s, *w.s.CalendarGap, GapLead(w.s));
+  }
 }
 
 void ApplyZoom(CalendarWindows& w) {

@@ -12,17 +12,25 @@ namespace mv {
 // Once per load of the main window, before its first rebuild.
 void InitCalendarGrid(CalendarWindows& w);
 
-// Reopens RsTeamMembers on the members of CurrentTeam (SqlTeam); a failure is shown and leaves it
-// closed.
+// Reopens RsTeamMembers on the members of CurrentTeam (SqlTeam); a failure leaves it closed and is
+// kept in CalendarGap.
 void LoadTeamMembers(State& s);
 
 // The two passes of the rebuild: the member rows of CurrentTeam, or the day columns of
 // CurrentMonth and CurrentYear.
 enum class CalendarPass { Team, Monat };
 
-// Rebuilds one part of the month calendar and repaints every entry of the shown month. Does
-// nothing while the main window is not loaded.
-void FillCalendar(CalendarWindows& w, CalendarPass Modus);
+// Who tells the user of members or entries a rebuild could not read: the rebuild, or its caller
+// (from CalendarGap, later in the same action).
+enum class GapReport { Rebuild, Caller };
+
+// Rebuilds one part of the month calendar and repaints every entry of the shown month. Members or
+// entries it cannot read are kept in CalendarGap and told once. Does nothing while the main window
+// is not loaded.
+void FillCalendar(CalendarWindows& w, CalendarPass Modus, GapReport report = GapReport::Rebuild);
+
+// CalendarGap for the user: that the calendar is not whole, and why.
+std::string CalendarGapText(const State& s);
 
 // The calendar font for the cells of columns 0 to 31 and the grid's own font; the main window's
 // set-up gives it to the month grid and to the annual overview's grid.

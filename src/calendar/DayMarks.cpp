@@ -138,7 +138,12 @@ void LoadCalendarEntries(CalendarWindows& w) {
   if (count == 0) return;
   members.MoveFirst();
   for (int row = FirstMemberRow; !members.EOF() && row < g.Rows(); ++row, members.MoveNext()) {
-    Skipping([&] { PaintMemberMonth(s, g, row); });
+    // A member whose entries cannot be read would look like one without absences.
+    try {
+      PaintMemberMonth(s, g, row);
+    } catch (const db::Error& e) {
+      if (!s.CalendarGap) s.CalendarGap = e;
+    }
   }
 }
 

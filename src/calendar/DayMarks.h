@@ -9,7 +9,8 @@ namespace mv {
 // Marks day columns 1 to Days of CurrentMonth/CurrentYear; days the month lacks are left alone.
 void FormatDayColumns(CalendarWindows& w, int Days);
 
-// Letters, state colours and CellNotes of every member of RsTeamMembers in the shown month.
+// Letters, state colours and CellNotes of every member of RsTeamMembers in the shown month; the
+// first failure to read a member's entries is kept in CalendarGap.
 void LoadCalendarEntries(CalendarWindows& w);
 
 }  // namespace mv

@@ -125,6 +125,9 @@ class frmKalender : public forms::Form {
   // Info panel and vacation account
   void opt_Info_Click(int Index);
   void UpdateVacationAccount();
+  // The figures of the current employee as the pointer chose him: a failed read (another program
+  // holds the file) leaves the last ones standing and tells nothing.
+  void FollowInfo();
 
   // Month calendar mouse handling
   void grdCal_DblClick();
@@ -138,7 +141,8 @@ class frmKalender : public forms::Form {
   // The window stays disabled until the entry's days are written, also after the note dialog.
   bool EntryUnderWay() const { return entering_; }
 
-  // The calendar as built now on one page, as F12 prints it but leaving a failure to the caller.
+  // The calendar as built now on one page, as F12 prints it but leaving a failure to the caller;
+  // a calendar that misses members or entries it could not read is not printed.
   forms::PrintOutcome PrintView();
 
  protected:

@@ -7,7 +7,7 @@
 #include "calendar/SelectedDays.h"
 #include "calendar/frmKalender.h"
 #include "calendar/frmNotiz.h"
-#include "core/FailureMessage.h"
+#include "core/FailureReport.h"
 #include "db/Error.h"
 
 namespace mv {
@@ -89,7 +89,7 @@ void frmKalender::ApplyModeToSelection() {
         EnterDays(w_, *this, first, last);
       }
     } catch (const db::Error& e) {
-      MsgBox(FailureMessage(s_, e), forms::vbOKOnly);
+      ShowFailure(s_, e);
     }
   }
   FillCalendar(w_, CalendarPass::Team);

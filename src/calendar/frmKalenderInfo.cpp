@@ -1,9 +1,10 @@
 #include <array>
+#include <optional>
 #include <string>
 
 #include "calendar/SignedText.h"
 #include "calendar/frmKalender.h"
-#include "core/FailureMessage.h"
+#include "core/FailureReport.h"
 #include "db/Criteria.h"
 
 namespace mv {
@@ -55,31 +56,68 @@ int AnnualVacation(State& s, long persNr) {
   return days;
 }
 
+std::optional<EntryType> KindOf(int index) {
+  if (index < 1 || index > static_cast<int>(kKinds.size())) return std::nullopt;
+  return kKinds[static_cast<size_t>(index - 1)];
+}
+
+bool Sick(EntryType kind) { return KennZOf(kind, '?').empty(); }
+
+// The counts of the panel's rows 1 to 3; the sick days' row 2 is none.
+std::array<long, 3> ReadCounts(State& s, EntryType kind) {
+  return {CountInMonth(s, KennZOf(kind, '/')), Sick(kind) ? 0 : CountInMonth(s, KennZOf(kind, '?')),
+          CountInMonth(s, KennZOf(kind, '!'))};
+}
+
+void ShowCounts(frmKalender& k, const std::array<long, 3>& counts) {
+  k.lbl_ColInfo1.SetCaption(std::to_string(counts[0]));
+  k.lbl_ColInfo2.SetCaption(std::to_string(counts[1]));
+  k.lbl_ColInfo3.SetCaption(std::to_string(counts[2]));
+}
+
+struct Account {
+  int annual = 0;
+  long planned = 0;
+};
+
+// Group 3 keeps the own annual days read at login.
+Account ReadAccount(State& s) {
+  const int annual =
+      s.UserGroup != GroupEmployee ? AnnualVacation(s, s.CurrentPersNr) : s.UserVacationDays;
+  return {annual, PlannedVacation(s)};
+}
+
+void ShowAccount(frmKalender& k, State& s, const Account& account) {
+  s.UserVacationDays = account.annual;
+  const long left = account.annual - account.planned;
+  k.lbl_KtoZahl1.SetCaption(std::to_string(account.annual));
+  k.lbl_KtoZahl2.SetCaption(std::to_string(account.planned));
+  k.lbl_KtoZahl2.SetForeColor(left < 0 ? forms::vbRed : forms::vbWhite);
+  k.lbl_KtoZahl3.SetCaption(std::to_string(left < 0 ? 0 : left));
+}
+
 }  // namespace
 
 void frmKalender::opt_Info_Click(int Index) {
-  const bool known = Index >= 1 && Index <= static_cast<int>(kKinds.size());
+  const std::optional<EntryType> kind = KindOf(Index);
   // Selecting the kind's option raises its Click, which comes back here and shows the kind.
-  if (known && !opt_Info(Index).Value()) {
+  if (kind && !opt_Info(Index).Value()) {
     opt_Info(Index).SetValue(true);
     return;
   }
   s_.InfoIndex = Index;
-  if (known) {
-    const EntryType kind = kKinds[static_cast<size_t>(Index - 1)];
-    const bool sick = KennZOf(kind, '?').empty();
-    lbl_Info.SetCaption(s_.T(NameText(kind)));
+  if (kind) {
+    const bool sick = Sick(*kind);
+    lbl_Info.SetCaption(s_.T(NameText(*kind)));
     lbl_Info1.SetCaption(s_.T(sick ? 45 : 38));
     lbl_Info2.SetCaption(sick ? "---" : s_.T(39));
     lbl_Info3.SetCaption(s_.T(sick ? 46 : 40));
     lbl_Info2.SetEnabled(!sick);
     lbl_ColInfo2.SetEnabled(!sick);
     try {
-      lbl_ColInfo1.SetCaption(std::to_string(CountInMonth(s_, KennZOf(kind, '/'))));
-      lbl_ColInfo2.SetCaption(sick ? "0" : std::to_string(CountInMonth(s_, KennZOf(kind, '?'))));
-      lbl_ColInfo3.SetCaption(std::to_string(CountInMonth(s_, KennZOf(kind, '!'))));
+      ShowCounts(*this, ReadCounts(s_, *kind));
     } catch (const db::Error& e) {
-      s_.rt.MsgBox(FailureMessage(s_, e));
+      ShowFailure(s_, e);
     }
     lbl_InfoShadow.ForEach(
         [this](int, forms::Label& shadow) { shadow.SetCaption(lbl_Info.Caption()); });
@@ -89,15 +127,24 @@ void frmKalender::opt_Info_Click(int Index) {
 
 void frmKalender::UpdateVacationAccount() {
   try {
-    if (s_.UserGroup != GroupEmployee) s_.UserVacationDays = AnnualVacation(s_, s_.CurrentPersNr);
-    const long planned = PlannedVacation(s_);
-    const long left = s_.UserVacationDays - planned;
-    lbl_KtoZahl1.SetCaption(std::to_string(s_.UserVacationDays));
-    lbl_KtoZahl2.SetCaption(std::to_string(planned));
-    lbl_KtoZahl2.SetForeColor(left < 0 ? forms::vbRed : forms::vbWhite);
-    lbl_KtoZahl3.SetCaption(std::to_string(left < 0 ? 0 : left));
+    ShowAccount(*this, s_, ReadAccount(s_));
   } catch (const db::Error& e) {
-    s_.rt.MsgBox(FailureMessage(s_, e));
+    ShowFailure(s_, e);
+  }
+}
+
+void frmKalender::FollowInfo() {
+  const std::optional<EntryType> kind = KindOf(s_.InfoIndex);
+  const BriefWait brief(s_.Conn);
+  try {
+    std::optional<std::array<long, 3>> counts;
+    if (kind) counts = ReadCounts(s_, *kind);
+    const Account account = ReadAccount(s_);
+    if (counts) ShowCounts(*this, *counts);
+    ShowAccount(*this, s_, account);
+  } catch (const db::Error&) {
+    // Only the pointer moved: the last figures stay, and the next thing the user does with the
+    // file tells him why it cannot be read.
   }
 }
 

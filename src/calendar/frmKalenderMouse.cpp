@@ -4,7 +4,7 @@
 
 #include "calendar/CalendarGrid.h"
 #include "calendar/frmKalender.h"
-#include "core/FailureMessage.h"
+#include "core/FailureReport.h"
 #include "db/Db.h"
 
 namespace mv {
@@ -48,10 +48,12 @@ void ShowNote(frmKalender& k, State& s) {
     k.lbl_Note.SetCaption("");
     return;
   }
+  const BriefWait brief(s.Conn);
   try {
     if (const auto text = NoteText(s, nr)) k.lbl_Note.SetCaption(*text);
-  } catch (const db::Error& e) {
-    s.rt.MsgBox(FailureMessage(s, e));
+  } catch (const db::Error&) {
+    // Only the pointer moved: no note rather than another cell's, and nothing to tell.
+    k.lbl_Note.SetCaption("");
   }
 }
 
@@ -63,7 +65,7 @@ void FollowPointer(frmKalender& k, State& s) {
   const auto persNr = MemberAt(s, row);
   if (!persNr) return;
   s.CurrentPersNr = *persNr;
-  k.opt_Info_Click(s.InfoIndex);
+  k.FollowInfo();
   if (row < FirstMemberRow || row == s.HoverRow) return;
   g.SetCol(0);
   for (int r = FirstMemberRow; r < g.Rows(); ++r) {

@@ -1,9 +1,12 @@
+#include "calendar/CalendarGrid.h"
 #include "calendar/frmKalender.h"
 
 namespace mv {
 
 forms::PrintOutcome frmKalender::PrintView() {
   lbl_Status.SetCaption(s_.T(TxtPrintingView));
+  // Without the members or entries it could not read, the page would show absences missing.
+  if (s_.CalendarGap) return {false, CalendarGapText(s_), ""};
   // The name bold under the pointer is no choice of the user's; it is not printed bold.
   grdCal.SetCol(0);
   for (int row = 4; row < grdCal.Rows(); ++row) {

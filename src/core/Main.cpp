@@ -5,6 +5,7 @@
 
 #include "core/frmLogin.h"
 #include "db/Connection.h"
+#include "db/ConnectionString.h"
 #include "forms/Platform.h"
 
 namespace mv {
@@ -20,6 +21,38 @@ const char* FirstStartNotice(int language) {
 // The Jet connection string, empty user and password, options -1.
 void OpenConnection(State& s, const std::string& path) {
   s.Conn.Open(db::JetConnectionString(path), "", "", -1);
+}
+
+// The file as the connection names it, held locked by another copy past the wait.
+std::string BusyAtStart(const State& s, const std::string& path) {
+  const std::string file = db::DataSourcePath(db::JetConnectionString(path));
+  return s.Language() == LanguageEnglish
+             ? "The database " + file +
+                   " is in use by another program, which holds it locked.\rRetry tries again, "
+                   "Cancel quits Morvellan."
+             : "Die Datenbank " + file +
+                   " wird gerade von einem anderen Programm benutzt, das sie gesperrt hält.\r"
+                   "Wiederholen versucht es noch einmal, Abbrechen beendet Morvellan.";
+}
+
+// A file that another copy holds locked exists: taking another one in its place would part the
+// user's work from his colleagues'. The user waits and retries, or gives up (false). Every other
+// failure is thrown.
+bool OpenWhenFree(State& s, const std::string& path) {
+  for (;;) {
+    try {
+      OpenConnection(s, path);
+      return true;
+    } catch (const db::Error& e) {
+      if (e.Kind() != db::ErrorKind::Busy) throw;
+    }
+    if (s.rt.MsgBox(BusyAtStart(s, path), forms::vbRetryCancel) != forms::vbRetry) return false;
+  }
+}
+
+int EndStart(State& s, int status) {
+  s.rt.End(status);
+  return status;
 }
 
 }  // namespace
@@ -65,18 +98,17 @@ int Main(CoreWindows& windows) {
   s.rt.Randomize(static_cast<float>(s.rt.Timer()));
   // 2. Settings and texts.
   LoadSettingsAndTexts(s);
-  // 3.-4. The configured database, else the local one.
+  // 3.-4. The configured database, else the local one; a busy one is neither missing nor replaced.
   try {
-    OpenConnection(s, s.Settings.DatabasePath);
+    if (!OpenWhenFree(s, s.Settings.DatabasePath)) return EndStart(s, ExitDatabaseBusy);
   } catch (const std::exception&) {
     s.rt.MsgBox(s.T(149), forms::vbOKOnly);
     const std::string local = LocalDatabasePath(s).string();
     try {
-      OpenConnection(s, local);
+      if (!OpenWhenFree(s, local)) return EndStart(s, ExitDatabaseBusy);
     } catch (const std::exception& e) {
       s.rt.MsgBox(e.what(), forms::vbOKOnly);
-      s.rt.End(ExitDatabaseUnavailable);
-      return ExitDatabaseUnavailable;
+      return EndStart(s, ExitDatabaseUnavailable);
     }
     // In memory only: settings.dat keeps the old path until the options dialog closes.
     s.ConfiguredDatabasePath = s.Settings.DatabasePath;

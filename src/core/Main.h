@@ -10,9 +10,11 @@ namespace mv {
 // Exit statuses of a start-up that could not go on (0 is a normal end).
 constexpr int ExitDatabaseUnavailable = 2;  // neither the configured nor the local database opens
 constexpr int ExitLoginWindowFailed = 3;    // the login window could not be set up
+constexpr int ExitDatabaseBusy = 4;         // the user gave up waiting for a database held locked
 
 // The program's entry point: seeds the random numbers, reads the settings and texts, opens Conn
-// (falling back to the local database file with text 149) and loads the login window.
+// (falling back to the local database file with text 149; a file another copy holds locked is
+// waited for while the user retries) and loads the login window.
 // Returns 0 when the login window is shown; otherwise reports the failure in a message box, ends
 // the program with s.rt.End(status) and returns that status (the login window is then not shown).
 int Main(CoreWindows& windows);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/EntryKinds.h"
 #include "core/Settings.h"
@@ -59,6 +60,15 @@ struct State {
   std::string SqlTeam;
   std::string SqlMonth;
 
+  // What the user action under way has told of failures, and the connection's own wait while the
+  // action waits for a busy file no more (core/FailureReport.h).
+  struct SaidFailure {
+    db::ErrorKind Kind;
+    std::string Reason;
+  };
+  std::vector<SaidFailure> FailuresSaid;
+  std::optional<int> BusyWaitKept;
+
   // Login state
   int UserGroup = 0;
   std::string CurrentLoginID;
@@ -79,6 +89,8 @@ struct State {
   int OwnRow = 4;
   int HoverRow = 0;
   CellNoteTable CellNotes{};
+  // Why the calendar as last built misses members or entries; empty when it shows them all.
+  std::optional<db::Error> CalendarGap;
 
   // Entry in progress
   EntryType CurrentType = EntryType::Urlaub;

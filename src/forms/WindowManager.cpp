@@ -1,6 +1,7 @@
 #include "forms/WindowManager.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "forms/Form.h"
 #include "forms/WindowObserver.h"
@@ -100,7 +101,9 @@ void WindowManager::ActivateNext() {
 }
 
 void WindowManager::LeaveInput() {
-  if (--inputDepth_ == 0) CollectDiscarded();
+  if (--inputDepth_ > 0) return;
+  CollectDiscarded();
+  for (const auto& done : std::exchange(actionEnds_, {})) done();
 }
 
 }  // namespace forms

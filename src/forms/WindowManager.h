@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -37,6 +38,13 @@ class WindowManager {
 
   // Destroys the windows unloaded so far. Runs by itself when the outermost user action ends.
   void CollectDiscarded();
+
+  // Whether a user action (a click, a key, a pointer step, with all it runs and waits for) is
+  // under way.
+  bool InUserAction() const { return inputDepth_ > 0; }
+  // Runs done once, when the user action under way ends.
+  void AtEndOfUserAction(std::function<void()> done) { actionEnds_.push_back(std::move(done)); }
+
   // Drops a window without running its handlers.
   void Forget(Form& form);
 
@@ -58,6 +66,7 @@ class WindowManager {
   std::vector<Form*> forms_;
   Form* active_ = nullptr;
   std::vector<std::unique_ptr<Form>> discarded_;
+  std::vector<std::function<void()>> actionEnds_;
   WindowObserver* observer_ = nullptr;
   int mousePointer_ = 0;
   int inputDepth_ = 0;

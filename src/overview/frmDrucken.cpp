@@ -113,11 +113,12 @@ void frmDrucken::cmd_Print_Click() {
   for (int t = 0; t < lstTeams.ListCount() && batch.failure.empty(); ++t) {
     if (!lstTeams.Selected(t)) continue;
     s_.CurrentTeam = t;
-    FillCalendar(w_.calendar, CalendarPass::Team);
+    // A page that cannot be read whole is refused below, with its number.
+    FillCalendar(w_.calendar, CalendarPass::Team, GapReport::Caller);
     for (int m = 0; m < lstMonate.ListCount() && batch.failure.empty(); ++m) {
       if (!lstMonate.Selected(m)) continue;
       s_.CurrentMonth = m + 1;
-      FillCalendar(w_.calendar, CalendarPass::Monat);
+      FillCalendar(w_.calendar, CalendarPass::Monat, GapReport::Caller);
       main->lbl_Status.SetCaption(s_.T(122) + PageOf(batch.printed + 1, pages));
       main->lbl_Status.Refresh();
       const forms::PrintOutcome outcome = main->PrintView();

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "calendar/EntryLook.h"
-#include "core/FailureMessage.h"
+#include "core/FailureReport.h"
 #include "db/Db.h"
 #include "overview/YearCalendar.h"
 #include "overview/YearEntries.h"
@@ -86,7 +86,7 @@ void frmJahresansicht::InitYearGrid() {
 
 void frmJahresansicht::FillYearGrid() {
   ResetStatistics();
-  std::optional<std::string> failure;
+  std::optional<db::Error> failure;
   {
     BuildScope scope(*this);
     try {
@@ -106,10 +106,12 @@ void frmJahresansicht::FillYearGrid() {
       grdYear.SetRedraw(true);
       ShowFigures(counts);
     } catch (const db::Error& e) {
-      failure = FailureMessage(s_, e);
+      // Rows half rebuilt would show one member's name beside another member's days.
+      grdYear.SetRows(FirstMemberRow);
+      failure = e;
     }
   }
-  if (failure) MsgBox(*failure);
+  if (failure) ShowFailure(s_, *failure);
 }
 
 void frmJahresansicht::FillMemberRow(int row, const YearMember& member,

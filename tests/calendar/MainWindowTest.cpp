@@ -125,19 +125,33 @@ TEST(MainWindow, OpensWithoutTeams) {
   }
 }
 
-// An employee table that cannot be read: the calendar shows the team without members and says
-// why, on the first build and on every rebuild.
-TEST(MainWindow, AMemberTableThatCannotBeReadIsReported) {
-  mvtest::TestApp app;
-  app.AddTeam(0, "Vertrieb");
-  app.AddEmployee(7, "Meier", "Anna", 0);
-  auto& k = Enter(app, 7, mv::GroupAdmin);
-  app.Sql("DROP TABLE tbl_Mitarbeiter");
-  app.ExpectBoxNaming("tbl_Mitarbeiter");
-  k.grdCal.UserRelease(4, 0, forms::vbRightButton);  // the other sort order: the rows again
-  EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
-  EXPECT_TRUE(k.Visible());
-  EXPECT_EQ(k.grdCal.Rows(), 4);
+// An employee or entry table that cannot be read: each rebuild says why, once, and F12 prints no
+// page that would show the team as if it had no absences. Holidays that cannot be read are only
+// marks left out: nothing is said, and the page prints.
+TEST(MainWindow, AMemberOrEntryTableThatCannotBeReadIsReportedAndNotPrinted) {
+  struct Case {
+    std::string table;
+    bool whole;
+    int rows;
+  };
+  for (const Case& c : {Case{"tbl_Mitarbeiter", false, 4}, Case{"tbl_Kalender", false, 6},
+                        Case{"tbl_Ferien", true, 6}}) {
+    SCOPED_TRACE(c.table);
+    mvtest::TestApp app;
+    app.AddTeam(0, "Vertrieb");
+    app.AddEmployee(7, "Meier", "Anna", 0);
+    app.AddEmployee(8, "Nolte", "Nina", 0);
+    auto& k = Enter(app, 7, mv::GroupAdmin);
+    app.Sql("DROP TABLE " + c.table);
+    if (!c.whole) app.ExpectBoxNaming(c.table);
+    k.grdCal.UserRelease(4, 0, forms::vbRightButton);  // the other sort order: the rows again
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+    EXPECT_TRUE(k.Visible());
+    EXPECT_EQ(k.grdCal.Rows(), c.rows);
+    if (!c.whole) app.ExpectBoxNaming(c.table);
+    k.mnuDruckAnsicht.UserClick();
+    EXPECT_EQ(app.platform.PrintJobs().size(), c.whole ? 1u : 0u);
+  }
 }
 
 TEST(MainWindow, MonthButtonsCrossYearEndsWithBothListsInStep) {

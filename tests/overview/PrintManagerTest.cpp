@@ -1,23 +1,27 @@
 // The print manager: lists from the main window, empty choices refused, a batch team by team and
 // month by month, a page that fails, resetting and closing.
+#include <functional>
+
 #include "OverviewTestSupport.h"
 
 namespace {
 
 using namespace overviewtest;
 
-// The status line whenever it is redrawn at once; from redraw failAt on, the printer fails.
+// The status line whenever it is redrawn at once; at redraw `at`, `then` happens.
 struct StatusWatch : forms::WindowObserver {
-  StatusWatch(mvtest::TestApp& app, std::size_t failAt = 0) : app(app), failAt(failAt) {
+  StatusWatch(mvtest::TestApp& app, std::size_t at = 0, std::function<void()> then = {})
+      : app(app), at(at), then(std::move(then)) {
     app.s().rt.Windows().SetObserver(this);
   }
   ~StatusWatch() override { app.s().rt.Windows().SetObserver(nullptr); }
   void RefreshRequested(forms::Form&) override {
     shown.push_back(Main(app).lbl_Status.Caption());
-    if (shown.size() == failAt) app.platform.SetPrinterFailure("Papierstau");
+    if (shown.size() == at) then();
   }
   mvtest::TestApp& app;
-  std::size_t failAt;
+  std::size_t at;
+  std::function<void()> then;
   std::vector<std::string> shown;
 };
 
@@ -78,20 +82,33 @@ TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
             "Vertrieb Dezember 2025");
 }
 
-// The batch stops at the page the printer refused, says which and why, and counts it unprinted.
+// The batch stops at the page the printer refused, or whose entries could not be read, says which
+// and why (once), and counts it unprinted.
 TEST(PrintManager, APageThatCannotBePrintedEndsTheBatchThere) {
-  CalendarApp app;
-  auto& k = Enter(app, 12, 1);
-  mv::frmDrucken& d = Choose(app, {0, 1}, {0, 1, 2});
-  StatusWatch watch(app, 3);
-  app.platform.ExpectMessageBox(
-      "Seite 3 / 6 (Entwicklung, März 2026) wurde nicht gedruckt:\rPapierstau\rDer Druck endet "
-      "hier.",
-      forms::vbOK);
-  d.cmd_Print.UserClick();
-  EXPECT_EQ(app.platform.PrintJobs().size(), 2u);
-  EXPECT_EQ(k.lbl_Status.Caption(), "Gedruckte Seiten: 2 / 6");
-  EXPECT_EQ(k.cmbMonat.Text(), "März");
+  for (const std::string why : {"Papierstau", "tbl_Kalender"}) {
+    SCOPED_TRACE(why);
+    CalendarApp app;
+    auto& k = Enter(app, 12, 1);
+    mv::frmDrucken& d = Choose(app, {0, 1}, {0, 1, 2});
+    // Each page is read before its redraw and printed after it: the table goes between the
+    // reading of pages 2 and 3, the printer jams as page 3 comes.
+    const bool jam = why == "Papierstau";
+    StatusWatch watch(app, jam ? 3 : 2, [&] {
+      jam ? app.platform.SetPrinterFailure(why) : app.Sql("DROP TABLE tbl_Kalender");
+    });
+    app.platform.ExpectMessageBox(
+        [why](const forms::MessageBoxRequest& box) {
+          return box.Prompt.starts_with(
+                     "Seite 3 / 6 (Entwicklung, März 2026) wurde nicht gedruckt:\r") &&
+                 box.Prompt.find(why) != std::string::npos &&
+                 box.Prompt.ends_with("\rDer Druck endet hier.");
+        },
+        forms::vbOK);
+    d.cmd_Print.UserClick();
+    EXPECT_EQ(app.platform.PrintJobs().size(), 2u);
+    EXPECT_EQ(k.lbl_Status.Caption(), "Gedruckte Seiten: 2 / 6");
+    EXPECT_EQ(k.cmbMonat.Text(), "März");
+  }
 }
 
 }  // namespace

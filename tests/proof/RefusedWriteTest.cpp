@@ -18,7 +18,9 @@
 #include "ChildProcess.h"
 #include "UserWrites.h"
 #include "WatchedDisk.h"
+#include "core/Main.h"
 #include "core/Settings.h"
+#include "overview/frmDrucken.h"
 
 namespace {
 
@@ -79,12 +81,12 @@ class Standing {
   fs::perms mode_{};
 };
 
-// The settings of a program that uses the file.
-void Configure(mvtest::TestApp& app, int language) {
+// The settings of a program that uses the file (its own unless told).
+void Configure(mvtest::TestApp& app, int language, const fs::path& file = {}) {
   mv::SettingsRecord settings;
   settings.Language = static_cast<std::uint8_t>(language);
   settings.CalendarFont = "Arial";
-  settings.DatabasePath = app.DbPath().string();
+  settings.DatabasePath = (file.empty() ? app.DbPath() : file).string();
   app.WriteSettings(settings);
 }
 
@@ -183,13 +185,14 @@ TEST(LockedFile, AnExclusiveLockIsReportedAsBusyWhereverTheProgramMeetsIt) {
     mv::frmKalender* main = Start(app);
     ASSERT_NE(main, nullptr);
     const Rows before = Content(app);
-    for (int i = 0; i < 10; ++i) app.platform.ExpectMessageBox(busy, forms::vbOK);
+    for (int i = 0; i < 10; ++i) app.ExpectBoxNaming(busy);
     {
       OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
       write.run(app, *main, busy);
     }
     int shown = 0;
-    for (const auto& box : app.platform.MessageBoxes()) shown += box.Request.Prompt == busy;
+    for (const auto& box : app.platform.MessageBoxes())
+      shown += box.Request.Prompt.find(busy) != std::string::npos;
     EXPECT_GE(shown, 1);
     EXPECT_EQ(Content(app), before);
 
@@ -215,6 +218,134 @@ TEST(LockedFile, ALockShorterThanTheWaitIsWaitedOut) {
   SelectDays(main, BergRow, 7, 9);
   release.join();
   EXPECT_EQ(EntriesOf(app, 10).size(), 3u);
+}
+
+// Held by another copy at the start, the configured file is busy, not missing: the user may try
+// again or end the program, and the local file is never taken in its place.
+TEST(LockedFile, AFileHeldAtTheStartIsOfferedAgainAndNeverReplacedByTheLocalOne) {
+  for (const int answer : {forms::vbRetry, forms::vbCancel}) {
+    SCOPED_TRACE(answer == forms::vbRetry ? "retry" : "cancel");
+    CalendarApp app;
+    const fs::path shared = app.Folder() / "Daten" / "Firma.mdb";
+    fs::create_directories(shared.parent_path());
+    fs::copy_file(app.DbPath(), shared);
+    Configure(app, mv::LanguageGerman, shared);
+    const std::string busy = "Die Datenbank " + shared.string() +
+                             " wird gerade von einem anderen Programm benutzt, das sie gesperrt "
+                             "hält.\rWiederholen versucht es noch einmal, Abbrechen beendet "
+                             "Morvellan.";
+    OtherProgramLock lock(shared, LockKind::Exclusive);
+    app.s().Conn.SetBusyTimeout(kShortWait);
+    app.platform.ExpectMessageBox(busy, answer);
+    if (answer == forms::vbRetry) {
+      app.platform.ExpectMessageBox(
+          [&](const forms::MessageBoxRequest& box) {
+            lock.Release();  // the other copy lets go while the question stands
+            return box.Prompt == busy;
+          },
+          forms::vbRetry);
+    }
+
+    EXPECT_EQ(app.StartProgram(), answer == forms::vbRetry ? 0 : mv::ExitDatabaseBusy);
+
+    for (const auto& box : app.platform.MessageBoxes())
+      EXPECT_EQ(box.Request.Buttons, forms::vbRetryCancel);
+    EXPECT_EQ(app.s().Conn.Path(), answer == forms::vbRetry ? shared.string() : "");
+    EXPECT_EQ(app.platform.ProgramEnded(), answer == forms::vbCancel);
+    EXPECT_EQ(app.LoginWindow() != nullptr, answer == forms::vbRetry);
+  }
+}
+
+// Held exclusively, the file gives the calendar no members and no entries: the rebuild says so,
+// and neither F12 nor the print manager prints the page as if the team had no absences.
+TEST(LockedFile, ACalendarThatCouldNotBeReadIsNotPrinted) {
+  CalendarApp app;
+  Configure(app, mv::LanguageGerman);
+  mv::frmKalender* main = Start(app);
+  ASSERT_NE(main, nullptr);
+  const std::string unread = "Der Kalender konnte nicht vollständig gelesen werden:\r" +
+                             MessageFor(Obstacle::Lock, mv::LanguageGerman);
+  OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
+  app.platform.ExpectMessageBox(unread, forms::vbOK);
+  main->grdCal.UserRelease(BergRow, 0, forms::vbRightButton);  // the rows in the other order
+  app.platform.ExpectMessageBox(unread, forms::vbOK);
+  main->UserShortcut("F12");
+
+  ASSERT_TRUE(main->UserShortcut("Ctrl+D"));
+  mv::frmDrucken& manager = *app.overview().frmDrucken;
+  manager.lstTeams.UserClick(0);
+  manager.lstMonate.UserClick(11);
+  app.platform.ExpectMessageBox("Seite 1 / 1 (Entwicklung, Dezember 2026) wurde nicht gedruckt:\r" +
+                                    unread + "\rDer Druck endet hier.",
+                                forms::vbOK);
+  manager.cmd_Print.UserClick();
+  EXPECT_TRUE(app.platform.PrintJobs().empty());
+  EXPECT_EQ(main->lbl_Status.Caption(), "Gedruckte Seiten: 0 / 1");
+}
+
+// The longest time the program kept the window frozen: from the start of a gesture or an answered
+// message box to the next box or the gesture's end.
+class Stalls {
+ public:
+  using Clock = std::chrono::steady_clock;
+  void Gesture(const std::function<void()>& gesture) {
+    last_ = Clock::now();
+    gesture();
+    Mark();
+  }
+  // A box whose prompt holds text; its showing ends a stall.
+  forms::HeadlessPlatform::MessageMatch Box(const std::string& text) {
+    return [this, text](const forms::MessageBoxRequest& box) {
+      if (box.Prompt.find(text) == std::string::npos) return false;
+      Mark();
+      return true;
+    };
+  }
+  Clock::duration Longest() const { return longest_; }
+
+ private:
+  void Mark() {
+    const Clock::time_point now = Clock::now();
+    longest_ = std::max(longest_, now - last_);
+    last_ = now;
+  }
+  Clock::time_point last_ = Clock::now();
+  Clock::duration longest_{};
+};
+
+// Held exclusively for 10 seconds, longer than the whole entry of one day with its waits (each
+// of 2 seconds here): the user is told once that the file is busy, the reads that only follow the
+// pointer keep quiet, and the window never stays frozen for longer than one wait.
+TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWait) {
+  mvtest::TestApp app;  // the boxes allowed beyond the first are not all shown
+  SeedTeams(app);
+  Configure(app, mv::LanguageGerman);
+  ASSERT_EQ(app.StartProgram(), 0);
+  mv::frmKalender* main = app.LoginAs("zoller", "pw");
+  ASSERT_NE(main, nullptr);
+  const std::chrono::milliseconds wait(2000);
+  app.s().Conn.SetBusyTimeout(static_cast<int>(wait.count()));
+  const std::string busy = MessageFor(Obstacle::Lock, mv::LanguageGerman);
+  Stalls stalls;
+  app.platform.ExpectMessageBox(stalls.Box(DayQuestion(7, "Urlaub", "anfragen")), forms::vbYes);
+  for (int i = 0; i < 10; ++i) app.platform.ExpectMessageBox(stalls.Box(busy), forms::vbOK);
+
+  OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
+  std::jthread release([&lock] {
+    std::this_thread::sleep_for(std::chrono::seconds(10));
+    lock.Release();
+  });
+  stalls.Gesture([&] { main->grdCal.UserMove(BergRow, 7); });
+  stalls.Gesture([&] { main->grdCal.UserPress(BergRow, 7); });
+  stalls.Gesture([&] { main->grdCal.UserRelease(BergRow, 7); });
+  release.join();
+
+  int shown = 0;
+  for (const auto& box : app.platform.MessageBoxes())
+    shown += box.Request.Prompt.find(busy) != std::string::npos;
+  EXPECT_EQ(shown, 1);
+  EXPECT_LE(stalls.Longest(), wait + std::chrono::seconds(1));
+  EXPECT_EQ(app.EntryOn(10, Dec(7)), "");
 }
 
 }  // namespace
