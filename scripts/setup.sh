@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need (Debian), then configures and builds.
+# Installs what building, running and testing need (Debian), then configures and builds
+# (with --packages-only it stops after installing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-missing.sh build-essential cmake libsqlite3-dev qt6-base-dev libgl-dev \
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core fonts-liberation
+[ "${1:-}" = --packages-only ] && exit 0
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"
