@@ -3,12 +3,14 @@
 
   mutate.py sample TREE --seed N      every mutant's id, in the order the seed draws them
   mutate.py apply TREE ID             writes the mutant into TREE (a copy, never the worktree)
+  mutate.py objects TREE BUILD        each source file of src/ and an object file built from it
   mutate.py report TREE RESULTS       the figures of a run, by folder, and its survivors
 
 An id is FILE:LINE:COLUMN:OPERATOR; it stays valid while the line and the code before it on the
 line are unchanged, so an earlier sample can be run again after the tests change.
 """
 import argparse
+import json
 import os
 import random
 import re
@@ -38,6 +40,11 @@ TRIVIAL_RETURN = re.compile(r"^(\{\}|true|false|nullptr|\d+|\"\")$")
 BODY_HEAD = re.compile(r"([)\]]( const| override| final| noexcept| mutable)*( -> [\w:<>,*& ]+)?"
                        r"|^(else|do|try)?)$")
 TYPE_HEAD = re.compile(r"^(namespace|extern)\b|\b(class|struct|union)\b")
+# Positions and sizes are twips, 15 to a pixel: one twip more on a length of a pixel or more is not
+# drawn, so such a mutant could never be seen (0 and 1, which hide or show a column, stay).
+LAYOUT_CALL = re.compile(r"\b(Move|SetColWidth|SetRowHeightMin|SetRowHeight|SetLeft|SetTop|SetWidth"
+                         r"|SetHeight)\(")
+PIXEL = 15
 
 
 @dataclass
@@ -131,6 +138,21 @@ def contexts(code):
     return out
 
 
+def closing(code, open_at):
+    """Where the parenthesis opened at open_at closes (len(code) when it does not on this line)."""
+    depth = 0
+    for i in range(open_at, len(code)):
+        depth += {"(": 1, ")": -1}.get(code[i], 0)
+        if depth == 0:
+            return i
+    return len(code)
+
+
+def twips(code):
+    """The column ranges of this line's layout calls' arguments."""
+    return [(m.end(), closing(code, m.end() - 1)) for m in LAYOUT_CALL.finditer(code)]
+
+
 def balanced(text):
     return text.count("(") == text.count(")") and text.count("{") == text.count("}")
 
@@ -151,8 +173,11 @@ def line_mutants(path, n, text, code, ctx, statement_start):
         elif sym in ("&&", "||") or '"' not in code:  # a + beside a text joins texts
             yield at(m.start(), m.end(), *SWAP[sym])
     if not PURE_VIRTUAL.search(code):
+        lengths = twips(code)
         for m in NUMBER.finditer(code):
             value = int(m.group())
+            if value >= PIXEL and any(a <= m.start() < b for a, b in lengths):
+                continue
             op, repl = {0: ("const-1", "1"), 1: ("const-0", "0")}.get(value, ("const-inc", None))
             yield at(m.start(), m.end(), op, repl or str(value + 1))
     for m in BOOL.finditer(code):
@@ -160,13 +185,10 @@ def line_mutants(path, n, text, code, ctx, statement_start):
     if not touches_body:
         return
     for m in CONDITION.finditer(code):
-        open_at, depth = m.end() - 1, 0
-        for close_at in range(open_at, len(code)):
-            depth += {"(": 1, ")": -1}.get(code[close_at], 0)
-            if depth == 0:
-                break
+        open_at = m.end() - 1
+        close_at = closing(code, open_at)
         inner = code[open_at + 1:close_at]
-        if depth == 0 and ";" not in inner and not ASSIGNS.search(inner):
+        if close_at < len(code) and ";" not in inner and not ASSIGNS.search(inner):
             yield at(open_at, close_at + 1, "negate", "(!(" + text[open_at + 1:close_at] + "))")
     for m in RETURN.finditer(code):
         value = m.group(1).strip()
@@ -223,6 +245,15 @@ def apply(tree, mutant_id):
     print(f"{m.file}:{m.line}  {m.describe()}")
 
 
+def objects(tree, build):
+    """From the build's compile_commands.json: (source file relative to tree, object file)."""
+    with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as f:
+        for entry in json.load(f):
+            source = os.path.relpath(os.path.realpath(entry["file"]), os.path.realpath(tree))
+            if source.startswith("src" + os.sep):
+                yield source, os.path.join(entry["directory"], entry["output"])
+
+
 def physical_lines(tree, folder):
     total = 0
     for name in os.listdir(os.path.join(tree, folder)):
@@ -249,14 +280,16 @@ def report(tree, results):
         return f"{100 * part / whole:.0f} %" if whole else "-"
 
     out = ["folder                lines share  mutants share  drawn share  killed survived "
-           "not compiled  killed % (of compiled)"]
+           "equivalent not compiled  killed % (of compiled, not equivalent)"]
     for folder in sorted(candidates, key=lambda f: (f == "all", f)):
         t, drawn = tally[folder], sum(tally[folder].values())
         out.append(f"{folder:20} {lines[folder]:>6} {pct(lines[folder], lines['all']):>5} "
                    f"{candidates[folder]:>8} {pct(candidates[folder], candidates['all']):>5} "
                    f"{drawn:>6} {pct(drawn, sum(tally['all'].values())):>5} {t['killed']:>7} "
-                   f"{t['survived']:>8} {t['not compiled']:>12}  "
+                   f"{t['survived']:>8} {t['equivalent']:>10} {t['not compiled']:>12}  "
                    f"{pct(t['killed'], t['killed'] + t['survived']):>8}")
+    out.append("Equivalent: the mutant's object code is the unmutated file's (the compiler "
+               "made the same program of both), so no test could tell them apart.")
     missing = sum(1 for r in rows if r[1] == "missing")
     if missing:
         out.append(f"{missing} ids are no longer in the sources (their line changed).")
@@ -286,6 +319,9 @@ def main():
     p = commands.add_parser("apply")
     p.add_argument("tree")
     p.add_argument("id")
+    p = commands.add_parser("objects")
+    p.add_argument("tree")
+    p.add_argument("build")
     p = commands.add_parser("report")
     p.add_argument("tree")
     p.add_argument("results")
@@ -295,6 +331,9 @@ def main():
             print(f"{m.id}\t{m.describe()}" if args.show else m.id)
     elif args.command == "apply":
         apply(args.tree, args.id)
+    elif args.command == "objects":
+        for source, obj in objects(args.tree, args.build):
+            print(f"{source}\t{obj}")
     else:
         report(args.tree, args.results)
 

@@ -43,7 +43,8 @@ fi
 # A getter mutated to return a reference to a temporary would only crash by chance: it does not
 # compile here.
 cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_FLAGS=-Werror=return-local-addr "${launcher[@]}" >/dev/null
+  -DCMAKE_CXX_FLAGS=-Werror=return-local-addr -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+  "${launcher[@]}" >/dev/null
 mapfile -t targets < <(cmake --build "$build" --target help |
   sed -n 's/^\(test_[a-z_]*\): phony$/\1/p')
 targets+=(morvellan-newdb)
@@ -72,6 +73,26 @@ check_unmutated() {
   base=$((SECONDS - start))
 }
 
+# A mutant whose object code is the unmutated file's is equivalent: no test could kill it. Object
+# files are compared without their debug information, which records columns.
+save_objects() {
+  "$py" scripts/mutate.py objects "$tree" "$build" >"$work/objects.tsv"
+  rm -rf "$work/objects" && mkdir -p "$work/objects"
+  while IFS=$'\t' read -r _ obj; do
+    objcopy --strip-debug "$obj" "$work/objects/${obj//\//_}"
+  done <"$work/objects.tsv"
+}
+same_code() {
+  local source obj found=""
+  while IFS=$'\t' read -r source obj; do
+    [ "$source" = "$1" ] || continue
+    found=1
+    objcopy --strip-debug "$obj" "$work/mutant.o"
+    cmp -s "$work/mutant.o" "$work/objects/${obj//\//_}" || return 1
+  done <"$work/objects.tsv"
+  [ -n "$found" ]
+}
+
 applied=""
 restore() {
   if [ -n "$applied" ]; then
@@ -84,6 +105,7 @@ trap restore EXIT
 echo "Building the copy in $build and running the tests on it unmutated..."
 check_unmutated "before the run"
 base_before=$base limit=${limit:-$((4 * base + 60))}
+save_objects
 if [ -n "$ids" ]; then
   mapfile -t order < <(awk '$1 ~ /^src\/.*:[0-9]+:[0-9]+:[a-z-]+$/ { print $1 }' "$ids")
   wanted="the ${#order[@]} mutants of $ids"
@@ -105,7 +127,9 @@ for id in "${order[@]}"; do
     applied=$file
     if build_tests; then
       compiled=$((compiled + 1)) build_s=$((SECONDS - t)) t=$SECONDS
-      if run_suite "$limit" --stop-on-failure; then
+      if same_code "$file"; then
+        status=equivalent
+      elif run_suite "$limit" --stop-on-failure; then
         status=survived
       else
         rc=$? status=killed note=$(first_failure)
