@@ -14,6 +14,7 @@ import json
 import os
 import random
 import re
+import shlex
 import sys
 from collections import Counter, defaultdict
 from dataclasses import dataclass
@@ -250,8 +251,9 @@ def objects(tree, build):
     with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as f:
         for entry in json.load(f):
             source = os.path.relpath(os.path.realpath(entry["file"]), os.path.realpath(tree))
-            if source.startswith("src" + os.sep):
-                yield source, os.path.join(entry["directory"], entry["output"])
+            words = shlex.split(entry["command"])
+            if source.startswith("src" + os.sep) and "-o" in words:
+                yield source, os.path.join(entry["directory"], words[words.index("-o") + 1])
 
 
 def physical_lines(tree, folder):
