@@ -107,7 +107,7 @@ check_unmutated "before the run"
 base_before=$base limit=${limit:-$((4 * base + 60))}
 save_objects
 if [ -n "$ids" ]; then
-  mapfile -t order < <(awk '$1 ~ /^src\/.*:[0-9]+:[0-9]+:[a-z-]+$/ { print $1 }' "$ids")
+  mapfile -t order < <(awk '$1 ~ /^src\/.*:[0-9]+:[0-9]+:[a-z0-9-]+$/ { print $1 }' "$ids")
   wanted="the ${#order[@]} mutants of $ids"
 else
   mapfile -t order < <("$py" scripts/mutate.py sample "$tree" --seed "$seed")
