@@ -55,7 +55,10 @@ build_tests() { cmake --build "$build" -j 4 --target "${targets[@]}" >"$log.buil
 run_suite() {
   (cd "$build" && timeout -k 10 "$1" ctest -j 4 --timeout "$1" "${@:2}" >"$log.suite" 2>&1)
 }
-first_failure() { grep -m1 -F '***' "$log.suite" | sed -E 's/.*Test +#[0-9]+: ([^ ]+).*/\1/'; }
+# Nothing when the time limit stopped the suite before it named a failed test.
+first_failure() {
+  grep -m1 -F '***' "$log.suite" | sed -E 's/.*Test +#[0-9]+: ([^ ]+).*/\1/' || true
+}
 
 # A mutant's result means something only if the same copy without it builds and passes.
 check_unmutated() {
