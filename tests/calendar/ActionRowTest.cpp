@@ -1,5 +1,5 @@
-// The mode list and the three actions: what each choice sets and shows by group and language, and
-// the codes they lead to.
+// The mode list and the three actions: what each choice sets and shows by group, and the codes
+// they lead to.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,49 +13,47 @@ namespace {
 
 using namespace caltest;
 
-// A user's choice and what the action row shows after it. shown: the underlined label and the set
-// option ("2/2": enquire); enabled: labels 1-3, then the options agree, enquire, decline.
+// The labels and options 1-3 (approve, enquire, decline) and which are enabled: labels, then
+// options.
+using Flags = std::vector<bool>;
+const Flags All(6, true), Nothing(6, false);
+const Flags NoEnquiry = {true, false, true, true, false, true};
+const Flags EnquiryOnly = {false, true, false, false, true, false};
+const Texts Actions = {"genehmigen", "anfragen", "ablehnen"};
+const Texts SickActions = {"entschuldigt", "---", "unentschuldigt"};
+
+// A user's choice and what the action row shows after it: the chosen action's label underlined
+// and its option set, the captions and the enabled controls.
 struct Step {
   const char* what;
   std::function<void(mv::frmKalender&)> choose;
   const char* type;
   const char* action;
-  const char* shown;
-  const char* captions;
-  const char* enabled;
+  int chosen;
+  const Texts& captions;
+  const Flags& enabled;
 };
 
-std::string Shown(mv::frmKalender& k) {
-  std::string labels, options;
-  for (auto [label, digit] :
-       {std::pair{&k.lbl_action1, "1"}, {&k.lbl_action2, "2"}, {&k.lbl_action3, "3"}})
-    if (label->FontUnderline()) labels += digit;
-  for (auto [option, digit] :
-       {std::pair{&k.opt_agree, "1"}, {&k.opt_enquire, "2"}, {&k.opt_decline, "3"}})
-    if (option->Value()) options += digit;
-  return labels + "/" + options;
-}
-
-std::string Enabled(mv::frmKalender& k) {
-  std::string out;
-  for (forms::Control* c :
-       std::vector<forms::Control*>{&k.lbl_action1, &k.lbl_action2, &k.lbl_action3, &k.opt_agree,
-                                    &k.opt_enquire, &k.opt_decline})
-    out += c->Enabled() ? "1" : "0";
-  return out;
-}
-
 void Follow(mvtest::TestApp& app, mv::frmKalender& k, const std::vector<Step>& steps) {
+  const forms::Label* labels[] = {&k.lbl_action1, &k.lbl_action2, &k.lbl_action3};
+  const forms::OptionButton* options[] = {&k.opt_agree, &k.opt_enquire, &k.opt_decline};
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
     step.choose(k);
     EXPECT_EQ(mv::Keyword(app.s().CurrentType), step.type);
     EXPECT_EQ(mv::Keyword(app.s().CurrentAction), step.action);
-    EXPECT_EQ(Shown(k), step.shown);
-    EXPECT_EQ(
-        k.lbl_action1.Caption() + "|" + k.lbl_action2.Caption() + "|" + k.lbl_action3.Caption(),
-        step.captions);
-    EXPECT_EQ(Enabled(k), step.enabled);
+    Flags underlined, set, enabled;
+    for (int i = 0; i < 3; ++i) {
+      underlined.push_back(labels[i]->FontUnderline());
+      set.push_back(options[i]->Value());
+      enabled.push_back(labels[i]->Enabled());
+    }
+    for (const forms::OptionButton* option : options) enabled.push_back(option->Enabled());
+    const Flags chosen = {step.chosen == 1, step.chosen == 2, step.chosen == 3};
+    EXPECT_EQ(underlined, chosen);
+    EXPECT_EQ(set, chosen);
+    EXPECT_EQ(Captions({labels[0], labels[1], labels[2]}), step.captions);
+    EXPECT_EQ(enabled, step.enabled);
   }
 }
 
@@ -68,10 +66,7 @@ auto Click(forms::Label mv::frmKalender::*label) {
 auto Click(forms::OptionButton mv::frmKalender::*option) {
   return [option](mv::frmKalender& k) { (k.*option).UserClick(); };
 }
-void Nothing(mv::frmKalender&) {}
-
-const char* const Actions = "genehmigen|anfragen|ablehnen";
-const char* const SickActions = "entschuldigt|---|unentschuldigt";
+void Stay(mv::frmKalender&) {}
 
 TEST(ActionRow, AdministratorsChooseEveryKindAndAction) {
   CalendarApp app;
@@ -80,26 +75,23 @@ TEST(ActionRow, AdministratorsChooseEveryKindAndAction) {
   Follow(
       app, k,
       {
-          {"login", Nothing, "Urlaub", "anfragen", "2/2", Actions, "111111"},
-          {"decline", Click(&K::lbl_action3), "Urlaub", "ablehnen", "3/3", Actions, "111111"},
-          {"sick starts excused", Mode(2), "Krank", "Entschuldigt", "1/1", SickActions, "101101"},
+          {"login", Stay, "Urlaub", "anfragen", 2, Actions, All},
+          {"decline", Click(&K::lbl_action3), "Urlaub", "ablehnen", 3, Actions, All},
+          {"sick starts excused", Mode(2), "Krank", "Entschuldigt", 1, SickActions, NoEnquiry},
           {"sick cannot be enquired",
            [](K& w) {
              w.opt_enquire.UserClick();
              w.lbl_action2.UserClick();
            },
-           "Krank", "Entschuldigt", "1/1", SickActions, "101101"},
-          {"unexcused", Click(&K::lbl_action3), "Krank", "Unentschuldigt", "3/3", SickActions,
-           "101101"},
-          {"excused", Click(&K::opt_agree), "Krank", "Entschuldigt", "1/1", SickActions, "101101"},
-          {"overtime restores the captions", Mode(3), "Zeitausgleich", "anfragen", "2/2", Actions,
-           "111111"},
-          {"approve", Click(&K::opt_agree), "Zeitausgleich", "genehmigen", "1/1", Actions,
-           "111111"},
-          {"delete keeps the action", Mode(0), "Löschen", "genehmigen", "1/1", Actions, "000000"},
-          {"other days", Mode(5), "Sonstiges", "anfragen", "2/2", Actions, "111111"},
-          {"from an enquiry to sick", Mode(2), "Krank", "Entschuldigt", "1/1", SickActions,
-           "101101"},
+           "Krank", "Entschuldigt", 1, SickActions, NoEnquiry},
+          {"unexcused", Click(&K::lbl_action3), "Krank", "Unentschuldigt", 3, SickActions,
+           NoEnquiry},
+          {"excused", Click(&K::opt_agree), "Krank", "Entschuldigt", 1, SickActions, NoEnquiry},
+          {"overtime restores the captions", Mode(3), "Zeitausgleich", "anfragen", 2, Actions, All},
+          {"approve", Click(&K::opt_agree), "Zeitausgleich", "genehmigen", 1, Actions, All},
+          {"delete keeps the action", Mode(0), "Löschen", "genehmigen", 1, Actions, Nothing},
+          {"other days", Mode(5), "Sonstiges", "anfragen", 2, Actions, All},
+          {"from an enquiry to sick", Mode(2), "Krank", "Entschuldigt", 1, SickActions, NoEnquiry},
       });
 }
 
@@ -109,18 +101,18 @@ TEST(ActionRow, EmployeesHaveNoSickModeAndOnlyEnquire) {
   using K = mv::frmKalender;
   Follow(app, k,
          {
-             {"login", Nothing, "Urlaub", "anfragen", "2/2", Actions, "010010"},
-             {"delete", Mode(0), "Löschen", "anfragen", "2/2", Actions, "000000"},
-             {"vacation", Mode(1), "Urlaub", "anfragen", "2/2", Actions, "010010"},
-             {"overtime", Mode(2), "Zeitausgleich", "anfragen", "2/2", Actions, "010010"},
+             {"login", Stay, "Urlaub", "anfragen", 2, Actions, EnquiryOnly},
+             {"delete", Mode(0), "Löschen", "anfragen", 2, Actions, Nothing},
+             {"vacation", Mode(1), "Urlaub", "anfragen", 2, Actions, EnquiryOnly},
+             {"overtime", Mode(2), "Zeitausgleich", "anfragen", 2, Actions, EnquiryOnly},
              {"approve and decline stay off",
               [](K& w) {
                 w.lbl_action1.UserClick();
                 w.opt_decline.UserClick();
               },
-              "Zeitausgleich", "anfragen", "2/2", Actions, "010010"},
-             {"business trip", Mode(3), "Dienstreise", "anfragen", "2/2", Actions, "010010"},
-             {"other days", Mode(4), "Sonstiges", "anfragen", "2/2", Actions, "010010"},
+              "Zeitausgleich", "anfragen", 2, Actions, EnquiryOnly},
+             {"business trip", Mode(3), "Dienstreise", "anfragen", 2, Actions, EnquiryOnly},
+             {"other days", Mode(4), "Sonstiges", "anfragen", 2, Actions, EnquiryOnly},
          });
 }
 
