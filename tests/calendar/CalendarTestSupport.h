@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/DaySelection.h"
@@ -190,6 +192,19 @@ inline void SaveNote(mvtest::TestApp& app, const std::string& text = "") {
 inline Rows EntriesOf(mvtest::TestApp& app, long persNr) {
   return app.Query("SELECT Datum, KennZ, Notiz FROM tbl_Kalender WHERE PersNr = " +
                    std::to_string(persNr) + " ORDER BY Datum");
+}
+
+// An employee's entries as stored by day of December 2026 (other dates as yyyymmdd): code, note.
+using DayEntries = std::map<int, std::pair<std::string, long>>;
+inline DayEntries EntriesByDay(mvtest::TestApp& app, long persNr) {
+  DayEntries out;
+  for (const auto& row : EntriesOf(app, persNr)) {
+    const int date = std::stoi(row[0].substr(0, 4) + row[0].substr(5, 2) + row[0].substr(8, 2));
+    const int key = date / 100 == 202612 ? date % 100 : date;
+    EXPECT_TRUE(out.emplace(key, std::pair(row[1], std::stol(row[2]))).second)
+        << row[0] << " twice";
+  }
+  return out;
 }
 
 }  // namespace caltest

@@ -1,11 +1,11 @@
-// The note dialog as the catalogue editor (Ctrl+N in the main window): list, buttons, saving with
-// reuse, deleting with its references, the ways out. (Its use as the holiday window's picker:
-// HolidayCalendarTest.)
+// The note dialog as the catalogue editor (Ctrl+N in the main window) and as the picker of the
+// holiday window: list, buttons, saving with reuse, deleting with its references, the ways out.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "CalendarTestSupport.h"
+#include "masterdata/frmFerien.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ class NoteDialog : public ::testing::Test {
 };
 
 // The buttons follow the edit field; Close and the close box hand back no note.
-TEST_F(NoteDialog, CatalogueShowsEveryTextEnablesButtonsByTheEditFieldAndClosesWithoutANote) {
+TEST_F(NoteDialog, ListButtonsAndWaysOut) {
   mv::frmNotiz& dialog = OpenCatalogue();
   EXPECT_TRUE(dialog.IsActive());
   EXPECT_FALSE(main->Enabled());
@@ -62,7 +62,20 @@ TEST_F(NoteDialog, CatalogueShowsEveryTextEnablesButtonsByTheEditFieldAndClosesW
   EXPECT_EQ(app.s().NoteNr, 0);
   EXPECT_FALSE(app.calendar().frmNotiz.IsLoaded());
   EXPECT_TRUE(main->Enabled());
-  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Notizen"), 2);
+
+  // Opened by the holiday window, the dialog enables that window again, not the main window.
+  mv::frmFerien& holidays = app.masterdata().frmFerien.Get();
+  holidays.Show();
+  holidays.SetEnabled(false);
+  main->SetEnabled(false);
+  mv::frmNotiz& picker = app.calendar().frmNotiz.Get();
+  picker.Show();
+  EXPECT_FALSE(picker.cmdSave.Enabled());
+  picker.cmb_Note.UserSelect(0);
+  picker.cmdSave.UserClick();
+  EXPECT_EQ(app.s().NoteNr, arzt);
+  EXPECT_TRUE(holidays.Enabled());
+  EXPECT_FALSE(main->Enabled());
 }
 
 // A text is found whatever the case of its letters or its apostrophes; one of more than 100
