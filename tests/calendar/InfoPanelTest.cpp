@@ -76,23 +76,4 @@ TEST(InfoPanel, EachKindCountsTheShownMonthByStateAndTheAccountTheYear) {
   EXPECT_TRUE(k.opt_Info(5).Value());
 }
 
-TEST(InfoPanel, NoCurrentEmployeeShowsZeros) {
-  CalendarApp app;
-  SeedBergsYear(app);
-  auto& k = Enter(app, 11, 1);  // right after login no employee is current
-  const Texts zeros = {"0", "0", "0"};
-  EXPECT_EQ(Counts(k), zeros);
-  EXPECT_EQ(Account(k), zeros);
-
-  k.grdCal.UserMove(BergRow, 3);
-  ASSERT_EQ(Counts(k), (Texts{"2", "1", "1"}));
-  app.Sql(
-      "DELETE FROM tbl_Kalender WHERE PersNr = 10; DELETE FROM tbl_Mitarbeiter WHERE PersNr = 10");
-  k.opt_Info(3).UserClick();
-  EXPECT_EQ(Counts(k), zeros);
-  EXPECT_EQ(Account(k), zeros);
-  EXPECT_EQ(app.s().UserVacationDays, 0);
-  EXPECT_TRUE(app.platform.MessageBoxes().empty());
-}
-
 }  // namespace
