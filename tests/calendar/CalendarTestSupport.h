@@ -144,6 +144,13 @@ inline std::string RangeQuestion(int first, int last, const std::string& kind,
          action + " ?";
 }
 
+// The question of a run of December 2026, of one day or of several.
+inline std::string Question(int first, int last, const std::string& kind,
+                            const std::string& action) {
+  return first == last ? DayQuestion(first, kind, action)
+                       : RangeQuestion(first, last, kind, action);
+}
+
 inline std::string DependentQuestion(mv::State& s, const std::string& name) {
   return s.T(87) + "\r" + name + s.T(88);
 }
@@ -159,9 +166,7 @@ inline void NoNote(mvtest::TestApp& app) {
 
 // The German vacation enquiry of the run answered as told; after a yes, no note.
 inline void ExpectEnquiry(mvtest::TestApp& app, int first, int last, int answer = forms::vbYes) {
-  app.platform.ExpectMessageBox(first == last ? DayQuestion(first, "Urlaub", "anfragen")
-                                              : RangeQuestion(first, last, "Urlaub", "anfragen"),
-                                answer);
+  app.platform.ExpectMessageBox(Question(first, last, "Urlaub", "anfragen"), answer);
   if (answer == forms::vbYes) NoNote(app);
 }
 

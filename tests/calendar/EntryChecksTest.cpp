@@ -58,15 +58,11 @@ TEST(EntryChecks, ConfirmationsInBothLanguagesWithTheirTypos) {
 // Every member whose cell shows an entry on a selected day counts, whatever its state, and the
 // selected employee once more where the own cell is still empty.
 TEST(EntryChecks, TeamLimit) {
-  struct Entry {
-    long persNr;
-    int day;
-    const char* code;
-  };
+  using Entries = std::vector<std::tuple<long, int, const char*>>;  // employee, day, code
   const struct {
     const char* what;
     int maxAbw;
-    std::vector<Entry> entries;
+    Entries entries;
     bool approve;
     int first, last;
     bool asked;
@@ -80,22 +76,18 @@ TEST(EntryChecks, TeamLimit) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     CalendarApp app(c.maxAbw);
-    for (const Entry& e : c.entries) app.AddEntry(e.persNr, Dec(e.day), e.code);
+    for (const auto& [persNr, day, code] : c.entries) app.AddEntry(persNr, Dec(day), code);
     Prepare(app);
     app.s().Settings.NotifyDependencies = 0;
     mv::frmKalender& k = app.EnterAs(12, mv::GroupAdmin);
     if (c.approve) k.opt_agree.UserClick();
-    const std::string action = c.approve ? "genehmigen" : "anfragen";
-    app.platform.ExpectMessageBox(c.first == c.last
-                                      ? DayQuestion(c.first, "Urlaub", action)
-                                      : RangeQuestion(c.first, c.last, "Urlaub", action),
-                                  forms::vbYes);
+    app.platform.ExpectMessageBox(
+        Question(c.first, c.last, "Urlaub", c.approve ? "genehmigen" : "anfragen"), forms::vbYes);
     if (c.asked) app.platform.ExpectMessageBox(app.s().T(101), forms::vbYes);
     NoNote(app);
     SelectDays(k, BergRow, c.first, c.last);
     EXPECT_EQ(app.platform.MessageBoxes().size(), c.asked ? 3u : 2u);
-    EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"),
-              c.last - c.first + 1);
+    EXPECT_EQ(EntriesOf(app, 10).size(), c.last - c.first + 1u);
   }
 }
 
