@@ -35,9 +35,11 @@ TEST(MainWindow, MenusByGroupAndCaptionsByLanguage) {
     const bool german = group != 2;
     auto& k = Enter(app, 11, group, german ? 1 : 2);
     const bool employee = group == mv::GroupEmployee;
-    EXPECT_EQ((Texts{k.mnuLogOut.Caption(), k.lbl_KtoInfo3.Caption(), k.cmdZoomDec.ToolTipText()}),
-              german ? (Texts{"Abmelden / Benutzerwechsel", "offen", "Ansicht verkleinern"})
-                     : (Texts{"Logout / change user", "left over", "Decrease calendar view"}));
+    EXPECT_EQ((Texts{k.mnuLogOut.Caption(), k.mnuKartei.Caption(), k.lbl_KtoInfo3.Caption(),
+                     k.cmdZoomDec.ToolTipText()}),
+              german
+                  ? (Texts{"Abmelden / Benutzerwechsel", "Kartei", "offen", "Ansicht verkleinern"})
+                  : (Texts{"Logout / change user", "File", "left over", "Decrease calendar view"}));
     EXPECT_EQ(app.masterdata().frmFerien->optDelete.ToolTipText(),
               german ? "Ferien- bzw. Feiertage löschen" : "Delete holidays");
     EXPECT_EQ(k.cmbModus.Text(), german ? "Urlaub" : "Vacation");
@@ -133,6 +135,9 @@ TEST(MainWindow, AMemberOrEntryTableThatCannotBeReadIsReportedAndNotPrinted) {
     if (!c.whole) app.ExpectBoxNaming(c.table);
     k.mnuDruckAnsicht.UserClick();
     EXPECT_EQ(app.platform.PrintJobs().size(), c.whole ? 1u : 0u);
+    for (const auto& box : app.platform.MessageBoxes())
+      EXPECT_EQ(
+          box.Request.Prompt.rfind("Der Kalender konnte nicht vollständig gelesen werden:", 0), 0u);
   }
 }
 

@@ -40,6 +40,8 @@ TEST_F(NoteDialog, ListButtonsAndWaysOut) {
   EXPECT_EQ(main->lbl_Status.Caption(), "Gesamtanzahl Notizen: 2");
   EXPECT_FALSE(dialog.cmdSave.Enabled());
   EXPECT_FALSE(dialog.cmdDelete.Enabled());
+  for (const forms::CommandButton* button : {&dialog.cmdSave, &dialog.cmdDelete, &dialog.cmdAbort})
+    EXPECT_GT(button->Top(), dialog.cmb_Note.Top() + dialog.cmb_Note.Height()) << button->Name();
 
   dialog.cmb_Note.UserType("X");
   EXPECT_TRUE(dialog.cmdSave.Enabled());

@@ -61,6 +61,7 @@ TEST_F(LoginWindow, IsASmallDialogWithoutCloseBoxInTheCurrentLanguageWithTheFocu
   // A window manager's close button ends the program, as Abbruch does.
   w.UserClose();
   EXPECT_TRUE(s().rt.Ended());
+  EXPECT_EQ(platform().ExitCode(), 0);
 }
 
 // A login name in other letters finds the row; the name is kept as stored. An apostrophe is a

@@ -172,6 +172,14 @@ TEST_F(SettingsFileTest, AFileThatCanBeNeitherReadNorWrittenIsReported) {
     EXPECT_TRUE(mv::WriteSettingsFile(folder, SampleRecord())) << folder;
   }
   EXPECT_FALSE(fs::exists(folder_ / "gone"));
+
+  // A full disk: the file opens, but the record cannot be written.
+  const fs::path full = folder_ / "full";
+  fs::create_directory(full);
+  fs::create_symlink("/dev/full", full / "settings.dat");
+  const std::optional<std::string> error = mv::WriteSettingsFile(full, SampleRecord());
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->find("settings.dat"), std::string::npos) << *error;
 }
 
 }  // namespace
