@@ -101,10 +101,12 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
 
 // Groups 1 and 2 replace any code in place, its note with the one chosen now (none when the note
 // dialog is closed unsaved). A decline still runs the limit check but names no dependent; sick
-// days run neither check. In English the note dialog says so; the codes stay the same.
+// days run neither check. In English the note dialog says so, and its only note is taken, not
+// doubled.
 TEST(Entry, BackOfficeReplacesDeclinesAndRecordsSickDays) {
   CalendarApp app(1);
-  app.AddEntry(10, Dec(8), "Z?", app.AddNote("Kur"));
+  const long kur = app.AddNote("Kur");  // the only note of the catalogue
+  app.AddEntry(10, Dec(8), "Z?", kur);
   app.AddEntry(11, Dec(8), "U/");
   app.AddEntry(11, Dec(9), "U/");
   mv::frmKalender& k = Enter(app, 12, mv::GroupBackOffice);
@@ -139,14 +141,13 @@ TEST(Entry, BackOfficeReplacesDeclinesAndRecordsSickDays) {
   mv::ReloadMainWindow(app.calendar());
   mv::frmKalender& english = *app.calendar().frmKalender.IfLoaded();
   Agree(app, {"Enquire vacation on 11.12.2026 ?", app.s().T(50)});
-  SaveNote(app, "Dentist");
+  SaveNote(app);
   SelectDays(english, BergRow, 11, 11);
   EXPECT_EQ(app.calendar().frmNotiz->Caption(), "Append notice");
   EXPECT_EQ(app.calendar().frmNotiz->lbl_Zeitraum.Caption(), "11.12.2026");
 
-  const long dentist = app.Scalar("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Dentist'");
   EXPECT_EQ(EntriesByDay(app, 10),
-            (DayEntries{{8, {"U!", 0}}, {9, {"K!", 0}}, {10, {"K!", 0}}, {11, {"U?", dentist}}}));
+            (DayEntries{{8, {"U!", 0}}, {9, {"K!", 0}}, {10, {"K!", 0}}, {11, {"U?", kur}}}));
 }
 
 // A no at any question, or a write that fails on one day, writes nothing and ends the selection;
