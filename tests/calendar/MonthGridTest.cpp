@@ -48,6 +48,8 @@ TEST(MonthGrid, HeaderRowsAndHiddenDaysPastTheMonthsEndAcrossMonthsZoomAndTeams)
   for (int r = 0; r <= 3; ++r) EXPECT_EQ(g.TextMatrix(r, 0), "2008");
 
   const auto picture = g.Picture();
+  const forms::PictureCell& year = picture.Cell(3, 0);
+  EXPECT_EQ(std::tuple(year.ForeColor, year.Font.Bold), std::tuple(forms::Color{0x0040C0}, true));
   EXPECT_EQ(picture.Cell(1, 10).Alignment, forms::flexAlignCenterCenter);
   for (const auto& [row, col] : {std::pair{0, 1}, {1, 5}}) {
     ASSERT_NE(picture.MergeAt(row, col), nullptr);
