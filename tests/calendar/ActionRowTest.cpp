@@ -1,8 +1,7 @@
-// The mode list and the three actions: what each choice sets and shows by group and language, and
-// the codes they lead to.
+// The mode list and the three actions: what each choice sets and shows by group, and the codes
+// they lead to.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,114 +12,90 @@ namespace {
 
 using namespace caltest;
 
-// A user's choice and what the action row shows after it. shown: the underlined label and the set
-// option ("2/2": enquire); enabled: labels 1-3, then the options agree, enquire, decline.
+// Which of the labels 1-3 and then of the options approve, enquire, decline are enabled.
+using Flags = std::vector<bool>;
+const Flags All(6, true), Nothing(6, false);
+const Flags NoEnquiry = {true, false, true, true, false, true};
+const Flags EnquiryOnly = {false, true, false, false, true, false};
+
+// A user's choice (a mode, when one is chosen, then clicks on the labels and options in order)
+// and what it leaves: the kind and action, and the enabled controls. The chosen action's label is
+// underlined and its option set; sick days have their own captions.
+enum Click { Label1, Label2, Label3, Agree, Enquire, Decline };
 struct Step {
   const char* what;
-  std::function<void(mv::frmKalender&)> choose;
-  const char* type;
-  const char* action;
-  const char* shown;
-  const char* captions;
-  const char* enabled;
+  int mode;
+  std::vector<Click> clicks;
+  std::string type, action;
+  const Flags& enabled;
 };
 
-std::string Shown(mv::frmKalender& k) {
-  std::string labels, options;
-  for (auto [label, digit] :
-       {std::pair{&k.lbl_action1, "1"}, {&k.lbl_action2, "2"}, {&k.lbl_action3, "3"}})
-    if (label->FontUnderline()) labels += digit;
-  for (auto [option, digit] :
-       {std::pair{&k.opt_agree, "1"}, {&k.opt_enquire, "2"}, {&k.opt_decline, "3"}})
-    if (option->Value()) options += digit;
-  return labels + "/" + options;
-}
-
-std::string Enabled(mv::frmKalender& k) {
-  std::string out;
-  for (forms::Control* c :
-       std::vector<forms::Control*>{&k.lbl_action1, &k.lbl_action2, &k.lbl_action3, &k.opt_agree,
-                                    &k.opt_enquire, &k.opt_decline})
-    out += c->Enabled() ? "1" : "0";
-  return out;
-}
-
 void Follow(mvtest::TestApp& app, mv::frmKalender& k, const std::vector<Step>& steps) {
+  forms::Label* labels[] = {&k.lbl_action1, &k.lbl_action2, &k.lbl_action3};
+  forms::OptionButton* options[] = {&k.opt_agree, &k.opt_enquire, &k.opt_decline};
   for (const Step& step : steps) {
     SCOPED_TRACE(step.what);
-    step.choose(k);
+    if (step.mode >= 0) k.cmbModus.UserSelect(step.mode);
+    for (Click c : step.clicks)
+      c < Agree ? labels[c]->UserClick() : options[c - Agree]->UserClick();
     EXPECT_EQ(mv::Keyword(app.s().CurrentType), step.type);
     EXPECT_EQ(mv::Keyword(app.s().CurrentAction), step.action);
-    EXPECT_EQ(Shown(k), step.shown);
-    EXPECT_EQ(
-        k.lbl_action1.Caption() + "|" + k.lbl_action2.Caption() + "|" + k.lbl_action3.Caption(),
-        step.captions);
-    EXPECT_EQ(Enabled(k), step.enabled);
+    const int chosen = step.action == "anfragen"                                      ? 1
+                       : step.action == "ablehnen" || step.action == "Unentschuldigt" ? 2
+                                                                                      : 0;
+    Flags underlined, set, enabled;
+    for (int i = 0; i < 3; ++i) {
+      underlined.push_back(labels[i]->FontUnderline());
+      set.push_back(options[i]->Value());
+      enabled.push_back(labels[i]->Enabled());
+    }
+    for (const forms::OptionButton* option : options) enabled.push_back(option->Enabled());
+    const Flags expected = {chosen == 0, chosen == 1, chosen == 2};
+    EXPECT_EQ(underlined, expected);
+    EXPECT_EQ(set, expected);
+    EXPECT_EQ(Captions({labels[0], labels[1], labels[2]}),
+              (step.type == "Krank" ? Texts{"entschuldigt", "---", "unentschuldigt"}
+                                    : Texts{"genehmigen", "anfragen", "ablehnen"}));
+    EXPECT_EQ(enabled, step.enabled);
   }
 }
-
-auto Mode(int index) {
-  return [index](mv::frmKalender& k) { k.cmbModus.UserSelect(index); };
-}
-auto Click(forms::Label mv::frmKalender::*label) {
-  return [label](mv::frmKalender& k) { (k.*label).UserClick(); };
-}
-auto Click(forms::OptionButton mv::frmKalender::*option) {
-  return [option](mv::frmKalender& k) { (k.*option).UserClick(); };
-}
-void Nothing(mv::frmKalender&) {}
-
-const char* const Actions = "genehmigen|anfragen|ablehnen";
-const char* const SickActions = "entschuldigt|---|unentschuldigt";
 
 TEST(ActionRow, AdministratorsChooseEveryKindAndAction) {
   CalendarApp app;
   auto& k = Enter(app, 11, 1);
-  using K = mv::frmKalender;
-  Follow(
-      app, k,
-      {
-          {"login", Nothing, "Urlaub", "anfragen", "2/2", Actions, "111111"},
-          {"decline", Click(&K::lbl_action3), "Urlaub", "ablehnen", "3/3", Actions, "111111"},
-          {"sick starts excused", Mode(2), "Krank", "Entschuldigt", "1/1", SickActions, "101101"},
-          {"sick cannot be enquired",
-           [](K& w) {
-             w.opt_enquire.UserClick();
-             w.lbl_action2.UserClick();
-           },
-           "Krank", "Entschuldigt", "1/1", SickActions, "101101"},
-          {"unexcused", Click(&K::lbl_action3), "Krank", "Unentschuldigt", "3/3", SickActions,
-           "101101"},
-          {"excused", Click(&K::opt_agree), "Krank", "Entschuldigt", "1/1", SickActions, "101101"},
-          {"overtime restores the captions", Mode(3), "Zeitausgleich", "anfragen", "2/2", Actions,
-           "111111"},
-          {"approve", Click(&K::opt_agree), "Zeitausgleich", "genehmigen", "1/1", Actions,
-           "111111"},
-          {"delete keeps the action", Mode(0), "Löschen", "genehmigen", "1/1", Actions, "000000"},
-          {"other days", Mode(5), "Sonstiges", "anfragen", "2/2", Actions, "111111"},
-          {"from an enquiry to sick", Mode(2), "Krank", "Entschuldigt", "1/1", SickActions,
-           "101101"},
-      });
+  Follow(app, k,
+         {
+             {"login", -1, {}, "Urlaub", "anfragen", All},
+             {"decline", -1, {Label3}, "Urlaub", "ablehnen", All},
+             {"sick starts excused", 2, {}, "Krank", "Entschuldigt", NoEnquiry},
+             {"sick cannot be enquired", -1, {Enquire, Label2}, "Krank", "Entschuldigt", NoEnquiry},
+             {"unexcused", -1, {Label3}, "Krank", "Unentschuldigt", NoEnquiry},
+             {"excused", -1, {Agree}, "Krank", "Entschuldigt", NoEnquiry},
+             {"overtime restores the captions", 3, {}, "Zeitausgleich", "anfragen", All},
+             {"approve", -1, {Agree}, "Zeitausgleich", "genehmigen", All},
+             {"delete keeps the action", 0, {}, "Löschen", "genehmigen", Nothing},
+             {"other days", 5, {}, "Sonstiges", "anfragen", All},
+             {"from an enquiry to sick", 2, {}, "Krank", "Entschuldigt", NoEnquiry},
+         });
 }
 
 TEST(ActionRow, EmployeesHaveNoSickModeAndOnlyEnquire) {
   CalendarApp app;
   auto& k = Enter(app, 10, mv::GroupEmployee);
-  using K = mv::frmKalender;
   Follow(app, k,
          {
-             {"login", Nothing, "Urlaub", "anfragen", "2/2", Actions, "010010"},
-             {"delete", Mode(0), "Löschen", "anfragen", "2/2", Actions, "000000"},
-             {"vacation", Mode(1), "Urlaub", "anfragen", "2/2", Actions, "010010"},
-             {"overtime", Mode(2), "Zeitausgleich", "anfragen", "2/2", Actions, "010010"},
+             {"login", -1, {}, "Urlaub", "anfragen", EnquiryOnly},
+             {"delete", 0, {}, "Löschen", "anfragen", Nothing},
+             {"vacation", 1, {}, "Urlaub", "anfragen", EnquiryOnly},
+             {"overtime", 2, {}, "Zeitausgleich", "anfragen", EnquiryOnly},
              {"approve and decline stay off",
-              [](K& w) {
-                w.lbl_action1.UserClick();
-                w.opt_decline.UserClick();
-              },
-              "Zeitausgleich", "anfragen", "2/2", Actions, "010010"},
-             {"business trip", Mode(3), "Dienstreise", "anfragen", "2/2", Actions, "010010"},
-             {"other days", Mode(4), "Sonstiges", "anfragen", "2/2", Actions, "010010"},
+              -1,
+              {Label1, Decline},
+              "Zeitausgleich",
+              "anfragen",
+              EnquiryOnly},
+             {"business trip", 3, {}, "Dienstreise", "anfragen", EnquiryOnly},
+             {"other days", 4, {}, "Sonstiges", "anfragen", EnquiryOnly},
          });
 }
 

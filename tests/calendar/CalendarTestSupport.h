@@ -3,7 +3,10 @@
 // clock, today is 6 December 2026: the 1st is a Tuesday, the 5th/6th and 26th/27th are weekends.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/DaySelection.h"
@@ -15,6 +18,7 @@
 namespace caltest {
 
 using Rows = std::vector<std::vector<std::string>>;
+using Texts = std::vector<std::string>;
 
 inline constexpr forms::Color Yellow = 0x00FFFF;
 inline constexpr forms::Color Green = 0x00FF00;
@@ -140,6 +144,13 @@ inline std::string RangeQuestion(int first, int last, const std::string& kind,
          action + " ?";
 }
 
+// The question of a run of December 2026, of one day or of several.
+inline std::string Question(int first, int last, const std::string& kind,
+                            const std::string& action) {
+  return first == last ? DayQuestion(first, kind, action)
+                       : RangeQuestion(first, last, kind, action);
+}
+
 inline std::string DependentQuestion(mv::State& s, const std::string& name) {
   return s.T(87) + "\r" + name + s.T(88);
 }
@@ -155,20 +166,50 @@ inline void NoNote(mvtest::TestApp& app) {
 
 // The German vacation enquiry of the run answered as told; after a yes, no note.
 inline void ExpectEnquiry(mvtest::TestApp& app, int first, int last, int answer = forms::vbYes) {
-  app.platform.ExpectMessageBox(first == last ? DayQuestion(first, "Urlaub", "anfragen")
-                                              : RangeQuestion(first, last, "Urlaub", "anfragen"),
-                                answer);
+  app.platform.ExpectMessageBox(Question(first, last, "Urlaub", "anfragen"), answer);
   if (answer == forms::vbYes) NoNote(app);
 }
 
+inline Texts Captions(std::initializer_list<const forms::Label*> labels) {
+  Texts out;
+  for (const forms::Label* label : labels) out.push_back(label->Caption());
+  return out;
+}
+
 // The vacation account as shown: total, planned, left.
-inline std::string Account(mv::frmKalender& k) {
-  return k.lbl_KtoZahl1.Caption() + " " + k.lbl_KtoZahl2.Caption() + " " + k.lbl_KtoZahl3.Caption();
+inline Texts Account(const mv::frmKalender& k) {
+  return Captions({&k.lbl_KtoZahl1, &k.lbl_KtoZahl2, &k.lbl_KtoZahl3});
+}
+
+// The note dialog the entry opens, worked while the entry waits for it: the text typed (the
+// catalogue's first text chosen when none is given) and saved.
+inline void SaveNote(mvtest::TestApp& app, const std::string& text = "") {
+  app.platform.QueueAction([&app, text] {
+    mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
+    if (text.empty())
+      dialog.cmb_Note.UserSelect(0);
+    else
+      dialog.cmb_Note.UserType(text);
+    dialog.cmdSave.UserClick();
+  });
 }
 
 inline Rows EntriesOf(mvtest::TestApp& app, long persNr) {
   return app.Query("SELECT Datum, KennZ, Notiz FROM tbl_Kalender WHERE PersNr = " +
                    std::to_string(persNr) + " ORDER BY Datum");
+}
+
+// An employee's entries as stored by day of December 2026 (other dates as yyyymmdd): code, note.
+using DayEntries = std::map<int, std::pair<std::string, long>>;
+inline DayEntries EntriesByDay(mvtest::TestApp& app, long persNr) {
+  DayEntries out;
+  for (const auto& row : EntriesOf(app, persNr)) {
+    const int date = std::stoi(row[0].substr(0, 4) + row[0].substr(5, 2) + row[0].substr(8, 2));
+    const int key = date / 100 == 202612 ? date % 100 : date;
+    EXPECT_TRUE(out.emplace(key, std::pair(row[1], std::stol(row[2]))).second)
+        << row[0] << " twice";
+  }
+  return out;
 }
 
 }  // namespace caltest

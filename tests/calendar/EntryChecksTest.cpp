@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CalendarTestSupport.h"
@@ -57,15 +58,11 @@ TEST(EntryChecks, ConfirmationsInBothLanguagesWithTheirTypos) {
 // Every member whose cell shows an entry on a selected day counts, whatever its state, and the
 // selected employee once more where the own cell is still empty.
 TEST(EntryChecks, TeamLimit) {
-  struct Entry {
-    long persNr;
-    int day;
-    const char* code;
-  };
+  using Entries = std::vector<std::tuple<long, int, const char*>>;  // employee, day, code
   const struct {
     const char* what;
     int maxAbw;
-    std::vector<Entry> entries;
+    Entries entries;
     bool approve;
     int first, last;
     bool asked;
@@ -79,66 +76,52 @@ TEST(EntryChecks, TeamLimit) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     CalendarApp app(c.maxAbw);
-    for (const Entry& e : c.entries) app.AddEntry(e.persNr, Dec(e.day), e.code);
+    for (const auto& [persNr, day, code] : c.entries) app.AddEntry(persNr, Dec(day), code);
     Prepare(app);
     app.s().Settings.NotifyDependencies = 0;
     mv::frmKalender& k = app.EnterAs(12, mv::GroupAdmin);
     if (c.approve) k.opt_agree.UserClick();
-    const std::string action = c.approve ? "genehmigen" : "anfragen";
-    app.platform.ExpectMessageBox(c.first == c.last
-                                      ? DayQuestion(c.first, "Urlaub", action)
-                                      : RangeQuestion(c.first, c.last, "Urlaub", action),
-                                  forms::vbYes);
+    app.platform.ExpectMessageBox(
+        Question(c.first, c.last, "Urlaub", c.approve ? "genehmigen" : "anfragen"), forms::vbYes);
     if (c.asked) app.platform.ExpectMessageBox(app.s().T(101), forms::vbYes);
     NoNote(app);
     SelectDays(k, BergRow, c.first, c.last);
     EXPECT_EQ(app.platform.MessageBoxes().size(), c.asked ? 3u : 2u);
-    EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"),
-              c.last - c.first + 1);
+    EXPECT_EQ(EntriesOf(app, 10).size(), c.last - c.first + 1u);
   }
 }
 
 // Berg depends on Adam, Zoller and O'Neil of another team. Adam is away on the 1st and 2nd, O'Neil
-// on the 3rd; Zoller's days are declined or unexcused, Adam's 15th declined.
-void SeedDependents(mvtest::TestApp& app) {
+// on the 3rd; Zoller's days are declined or unexcused, Adam's 15th declined. Each absent dependent
+// is named once, in order, and a no stops everything; a declined day asks nothing; a dependent
+// whose employee row is gone (deleted by another copy while this one runs) is named by his number;
+// with the notices off nobody is named.
+TEST(EntryChecks, AbsentDependents) {
+  CalendarApp app;
   app.AddEmployee(13, "O'Neil", "Sean", 1);
   app.Sql("UPDATE tbl_Abhängigkeiten SET AbhPersNr2 = 12, AbhPersNr3 = 13 WHERE PersNr = 10");
-  app.AddEntry(11, Dec(1), "U?");
-  app.AddEntry(11, Dec(2), "U?");
-  app.AddEntry(12, Dec(1), "U!");
-  app.AddEntry(12, Dec(2), "K!");
-  app.AddEntry(13, Dec(3), "S/");
-  app.AddEntry(11, Dec(15), "U!");
-}
-
-long BergsRows(mvtest::TestApp& app) {
-  return static_cast<long>(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"));
-}
-
-TEST(EntryChecks, EachAbsentDependentIsNamedOnceInOrderAndANoStopsEverything) {
-  CalendarApp app;
-  SeedDependents(app);
+  for (const auto& [persNr, day, code] : {std::tuple{11, 1, "U?"},
+                                          {11, 2, "U?"},
+                                          {12, 1, "U!"},
+                                          {12, 2, "K!"},
+                                          {13, 3, "S/"},
+                                          {11, 15, "U!"}})
+    app.AddEntry(persNr, Dec(day), code);
   mv::frmKalender& k = Enter(app, 10, mv::GroupEmployee);
   const std::string adam = DependentQuestion(app.s(), "Adam, Karl");
+  const auto bergsRows = [&] { return EntriesOf(app, 10).size(); };
   app.platform.ExpectMessageBox(RangeQuestion(1, 3, "Urlaub", "anfragen"), forms::vbYes);
   app.platform.ExpectMessageBox(adam, forms::vbNo);
   SelectDays(k, BergRow, 1, 3);
   EXPECT_EQ(app.platform.MessageBoxes().back().Request.Title, "Wichtiger Hnweis");
-  EXPECT_EQ(BergsRows(app), 0);
+  EXPECT_EQ(bergsRows(), 0u);
 
   Agree(app, {RangeQuestion(1, 3, "Urlaub", "anfragen"), adam,
               DependentQuestion(app.s(), "O'Neil, Sean")});
   NoNote(app);
   SelectDays(k, BergRow, 1, 3);
-  EXPECT_EQ(BergsRows(app), 3);
-}
+  EXPECT_EQ(bergsRows(), 3u);
 
-// A declined day of a dependent asks nothing; a dependent whose employee row is gone (deleted by
-// another copy while this one runs) is named by his number; with the notices off nobody is named.
-TEST(EntryChecks, DeclinedDaysAskNothingAMissingNameIsTheNumberAndNoticesOffAskNothing) {
-  CalendarApp app;
-  SeedDependents(app);
-  mv::frmKalender& k = Enter(app, 10, mv::GroupEmployee);
   ExpectEnquiry(app, 15, 15);
   SelectDays(k, BergRow, 15, 15);
 
@@ -151,7 +134,7 @@ TEST(EntryChecks, DeclinedDaysAskNothingAMissingNameIsTheNumberAndNoticesOffAskN
   app.s().Settings.NotifyDependencies = 0;
   ExpectEnquiry(app, 1, 3);
   SelectDays(k, BergRow, 1, 3);
-  EXPECT_EQ(BergsRows(app), 4);
+  EXPECT_EQ(bergsRows(), 4u);
 }
 
 }  // namespace

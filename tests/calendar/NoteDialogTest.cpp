@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "CalendarTestSupport.h"
 #include "masterdata/frmFerien.h"
@@ -25,26 +24,24 @@ class NoteDialog : public ::testing::Test {
     return *app.calendar().frmNotiz.IfLoaded();
   }
 
-  Rows Notes() { return app.Query("SELECT LfdNr, Text FROM tbl_Notizen ORDER BY LfdNr"); }
-
   CalendarApp app;
   mv::frmKalender* main = nullptr;
   long arzt = 0;
   long kur = 0;
 };
 
-TEST_F(NoteDialog, CatalogueShowsEveryTextAndEnablesButtonsByTheEditField) {
+// The buttons follow the edit field; Close and the close box hand back no note.
+TEST_F(NoteDialog, ListButtonsAndWaysOut) {
   mv::frmNotiz& dialog = OpenCatalogue();
-
-  EXPECT_TRUE(dialog.Visible());
   EXPECT_TRUE(dialog.IsActive());
   EXPECT_FALSE(main->Enabled());
   EXPECT_EQ(dialog.Caption(), "Notizen");
-  EXPECT_EQ(dialog.lbl_Zeitraum.Caption(), "Notizen bearbeiten");
-  EXPECT_EQ(Entries(dialog.cmb_Note), (std::vector<std::string>{"Arzt", "Kur"}));
+  EXPECT_EQ(Entries(dialog.cmb_Note), (Texts{"Arzt", "Kur"}));
   EXPECT_EQ(main->lbl_Status.Caption(), "Gesamtanzahl Notizen: 2");
   EXPECT_FALSE(dialog.cmdSave.Enabled());
   EXPECT_FALSE(dialog.cmdDelete.Enabled());
+  for (const forms::CommandButton* button : {&dialog.cmdSave, &dialog.cmdDelete, &dialog.cmdAbort})
+    EXPECT_GT(button->Top(), dialog.cmb_Note.Top() + dialog.cmb_Note.Height()) << button->Name();
 
   dialog.cmb_Note.UserType("X");
   EXPECT_TRUE(dialog.cmdSave.Enabled());
@@ -54,6 +51,33 @@ TEST_F(NoteDialog, CatalogueShowsEveryTextAndEnablesButtonsByTheEditField) {
   dialog.cmb_Note.UserSelect(1);
   EXPECT_TRUE(dialog.cmdSave.Enabled());
   EXPECT_TRUE(dialog.cmdDelete.Enabled());
+
+  app.s().NoteNr = 7;
+  dialog.cmdAbort.UserClick();
+  EXPECT_EQ(app.s().NoteNr, 0);
+  EXPECT_FALSE(dialog.Visible());
+  EXPECT_TRUE(main->Enabled());
+  EXPECT_FALSE(app.s().RsNotizen.IsOpen());
+
+  app.s().NoteNr = 7;
+  OpenCatalogue().UserClose();
+  EXPECT_EQ(app.s().NoteNr, 0);
+  EXPECT_FALSE(app.calendar().frmNotiz.IsLoaded());
+  EXPECT_TRUE(main->Enabled());
+
+  // Opened by the holiday window, the dialog enables that window again, not the main window.
+  mv::frmFerien& holidays = app.masterdata().frmFerien.Get();
+  holidays.Show();
+  holidays.SetEnabled(false);
+  main->SetEnabled(false);
+  mv::frmNotiz& picker = app.calendar().frmNotiz.Get();
+  picker.Show();
+  EXPECT_FALSE(picker.cmdSave.Enabled());
+  picker.cmb_Note.UserSelect(0);
+  picker.cmdSave.UserClick();
+  EXPECT_EQ(app.s().NoteNr, arzt);
+  EXPECT_TRUE(holidays.Enabled());
+  EXPECT_FALSE(main->Enabled());
 }
 
 // A text is found whatever the case of its letters or its apostrophes; one of more than 100
@@ -86,10 +110,11 @@ TEST_F(NoteDialog, SavingStoresEachTextOnce) {
             (Rows{{"Arzt"}, {"Kur"}, {"Zahnarzt"}, {cut}, {"Dad's birthday"}}));
 }
 
+// A no, or a text the catalogue lacks, deletes nothing. A deleted note is cleared from every entry,
+// also from one another copy wrote since the main window opened, but not from the holidays.
 TEST_F(NoteDialog, DeletingClearsEveryReferenceAndRenewsTheList) {
   const long dad = app.AddNote("Dad's birthday");
   app.AddEntry(10, Dec(1), "U?", arzt);
-  app.AddEntry(10, Dec(2), "U?", arzt);
   app.AddEntry(11, Dec(3), "Z/", arzt);
   app.AddEntry(12, Dec(4), "S?", kur);
   app.AddEntry(12, Dec(5), "S?", dad);
@@ -97,6 +122,8 @@ TEST_F(NoteDialog, DeletingClearsEveryReferenceAndRenewsTheList) {
   mv::frmNotiz& dialog = OpenCatalogue();
   app.AddEntry(11, Dec(7), "D?", arzt);  // another copy, after the main window opened
   app.s().RsKalender.MoveLast();
+  const auto notes = [&] { return app.Query("SELECT Notiz FROM tbl_Kalender ORDER BY Datum"); };
+  const Rows before = notes();
 
   dialog.cmb_Note.UserSelect(0);
   dialog.cmb_Note.UserType("x");  // a text the catalogue lacks
@@ -106,65 +133,26 @@ TEST_F(NoteDialog, DeletingClearsEveryReferenceAndRenewsTheList) {
   dialog.cmb_Note.UserSelect(0);
   app.platform.ExpectMessageBox(app.s().T(75), forms::vbNo);
   dialog.cmdDelete.UserClick();
-  EXPECT_EQ(Notes().size(), 3u);
-  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE Notiz = 0"), 0);
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Notizen"), 3);
+  EXPECT_EQ(notes(), before);
 
   app.platform.ExpectMessageBox(app.s().T(75), forms::vbYes);
   dialog.cmdDelete.UserClick();
   EXPECT_EQ(app.platform.MessageBoxes().back().Request.Title, "Morvellan");
-  EXPECT_EQ(Notes(), (Rows{{std::to_string(kur), "Kur"}, {std::to_string(dad), "Dad's birthday"}}));
-  EXPECT_EQ(app.Query("SELECT PersNr, Notiz FROM tbl_Kalender ORDER BY Datum"),
-            (Rows{{"10", "0"},
-                  {"10", "0"},
-                  {"11", "0"},
-                  {"12", std::to_string(kur)},
-                  {"12", std::to_string(dad)},
-                  {"11", "0"}}));
+  const std::string k = std::to_string(kur), d = std::to_string(dad);
+  EXPECT_EQ(notes(), (Rows{{"0"}, {"0"}, {k}, {d}, {"0"}}));
   EXPECT_EQ(app.Scalar("SELECT notiz FROM tbl_Ferien"), arzt);
   EXPECT_TRUE(dialog.Visible());
   EXPECT_FALSE(main->Enabled());
-  EXPECT_EQ(Entries(dialog.cmb_Note), (std::vector<std::string>{"Kur", "Dad's birthday"}));
+  EXPECT_EQ(Entries(dialog.cmb_Note), (Texts{"Kur", "Dad's birthday"}));
   EXPECT_EQ(main->lbl_Status.Caption(), "Gesamtanzahl Notizen: 2");
   EXPECT_FALSE(dialog.cmdDelete.Enabled());
 
   dialog.cmb_Note.UserSelect(1);
   app.platform.ExpectMessageBox(app.s().T(75), forms::vbYes);
   dialog.cmdDelete.UserClick();
-  EXPECT_EQ(Entries(dialog.cmb_Note), (std::vector<std::string>{"Kur"}));
-  EXPECT_EQ(app.Scalar("SELECT Notiz FROM tbl_Kalender WHERE Datum = '2026-12-05'"), 0);
-}
-
-TEST_F(NoteDialog, CloseButtonAndCloseBoxHandBackNoNote) {
-  mv::frmNotiz& dialog = OpenCatalogue();
-  app.s().NoteNr = 7;
-  dialog.cmb_Note.UserType("verworfen");
-  dialog.cmdAbort.UserClick();
-  EXPECT_EQ(app.s().NoteNr, 0);
-  EXPECT_FALSE(dialog.Visible());
-  EXPECT_TRUE(main->Enabled());
-  EXPECT_FALSE(app.s().RsNotizen.IsOpen());
-
-  OpenCatalogue().UserClose();
-  EXPECT_FALSE(app.calendar().frmNotiz.IsLoaded());
-  EXPECT_TRUE(main->Enabled());
-  EXPECT_EQ(Entries(OpenCatalogue().cmb_Note), (std::vector<std::string>{"Arzt", "Kur"}));
-}
-
-TEST_F(NoteDialog, HolidayWindowIsEnabledAgainInsteadOfTheMainWindow) {
-  main = &Enter(app, 12, mv::GroupAdmin);
-  main->SetEnabled(false);
-  mv::frmFerien& holidays = app.masterdata().frmFerien.Get();
-  holidays.Show();
-  holidays.SetEnabled(false);
-  mv::frmNotiz& dialog = app.calendar().frmNotiz.Get();
-  dialog.Show();
-  EXPECT_FALSE(dialog.cmdSave.Enabled());
-  dialog.cmb_Note.UserSelect(0);
-  dialog.cmdSave.UserClick();
-
-  EXPECT_EQ(app.s().NoteNr, arzt);
-  EXPECT_TRUE(holidays.Enabled());
-  EXPECT_FALSE(main->Enabled());
+  EXPECT_EQ(Entries(dialog.cmb_Note), (Texts{"Kur"}));
+  EXPECT_EQ(notes(), (Rows{{"0"}, {"0"}, {k}, {"0"}, {"0"}}));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "calendar/frmKalender.h"
 #include "core/Main.h"
 #include "core/Settings.h"
+#include "core/Texts.h"
 #include "core/frmLogin.h"
 #include "db/Db.h"
 #include "forms/Forms.h"
@@ -18,12 +19,11 @@
 
 namespace coretest {
 
-// Text 149 as the program composes it for its folder.
+// Text 149, which names the local database file of the program folder.
 inline std::string Text149(int language, const std::filesystem::path& folder) {
-  const std::string local = (folder / "Morvellan.mdb").string();
-  return language == 2
-             ? "Cannot find database path!\rUse local file:\r" + local
-             : "Pfad zur Datenbank wurde nicht gefunden!\rVerwende lokale Datenbank:\r" + local;
+  mv::TextTable texts;
+  texts.Fill(folder.string());
+  return texts(149, language);
 }
 
 // What the database layer says when this path cannot be opened.

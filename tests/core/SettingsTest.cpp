@@ -1,3 +1,5 @@
+// settings.dat: the record's bytes as other copies of the program read and write them, and the
+// file's reading and writing.
 #include <algorithm>
 #include <string>
 
@@ -27,7 +29,8 @@ std::string Padded(const std::string& text, std::size_t width) {
   return text + std::string(width - text.size(), ' ');
 }
 
-std::string FieldText(const mv::SettingsBytes& bytes, std::size_t offset, std::size_t width) {
+template <class Container>
+std::string FieldText(const Container& bytes, std::size_t offset, std::size_t width) {
   return std::string(bytes.begin() + offset, bytes.begin() + offset + width);
 }
 
@@ -35,33 +38,25 @@ mv::SettingsRecord RoundTrip(const mv::SettingsRecord& record) {
   return mv::DecodeSettingsRecord(mv::EncodeSettingsRecord(record));
 }
 
-TEST(SettingsRecordLayout, PutsEveryFieldAtItsOffsetLittleEndian) {
+// Every field at its offset, little-endian. A flag is on whatever nonzero value memory holds, and
+// the file knows only -1 and 0.
+TEST(SettingsRecordLayout, PutsEveryFieldAtItsOffsetAndEveryFlagThatIsOnAsMinusOne) {
   const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(SampleRecord());
-
-  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 9),
-            (Bytes{2, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
-  EXPECT_EQ(Bytes(bytes.begin() + 9, bytes.begin() + 17),
-            (Bytes{0x40, 0xFF, 0x80, 0, 0x56, 0x34, 0x12, 0}));
+  EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 17),
+            (Bytes{2, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0x40, 0xFF, 0x80, 0, 0x56, 0x34,
+                   0x12, 0}));
   EXPECT_EQ(FieldText(bytes, 17, 50), Padded("Courier New", 50));
   EXPECT_EQ(FieldText(bytes, 67, 100), Padded("C:\\Daten\\Morvellan.mdb", 100));
-}
 
-// A flag is on whatever nonzero value memory holds, and the file knows only -1 and 0.
-TEST(SettingsRecordLayout, EveryFlagThatIsOnIsWrittenAsMinusOne) {
-  for (const std::int16_t on : {std::int16_t{-1}, std::int16_t{1}, std::int16_t{2},
-                                std::int16_t{0x0100}, std::int16_t{-32768}}) {
+  for (const std::int16_t on : {std::int16_t{1}, std::int16_t{0x0100}, std::int16_t{-32768}}) {
     mv::SettingsRecord record = SampleRecord();
-    record.MaskPassword = on;
-    record.HighlightWeekend = on;
+    record.MaskPassword = record.HighlightWeekend = record.NotifyDependencies = on;
     record.HighlightHolidays = 0;
-    record.NotifyDependencies = on;
-    const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
-    EXPECT_EQ(Bytes(bytes.begin() + 1, bytes.begin() + 9),
+    const mv::SettingsBytes flags = mv::EncodeSettingsRecord(record);
+    EXPECT_EQ(Bytes(flags.begin() + 1, flags.begin() + 9),
               (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF}))
         << on;
-    const mv::SettingsRecord read = mv::DecodeSettingsRecord(bytes);
-    EXPECT_EQ(read.MaskPassword, -1) << on;
-    EXPECT_EQ(read.HighlightHolidays, 0) << on;
+    EXPECT_EQ(mv::DecodeSettingsRecord(flags).MaskPassword, -1) << on;
   }
 }
 
@@ -93,8 +88,6 @@ TEST(FirstStartValues, AnUnknownLanguageBecomesGermanAndNoFontArialTheRestIsKept
   record.Language = 7;
   record.CalendarFont = "";
   const mv::SettingsRecord read = mv::EffectiveSettings(record);
-  EXPECT_EQ(read.Language, 1);
-  EXPECT_EQ(read.CalendarFont, "Arial");
   record.Language = 1;
   record.CalendarFont = "Arial";
   EXPECT_EQ(read, record);
@@ -114,7 +107,9 @@ class SettingsFileTest : public testing::Test {
   const fs::path folder_ = platform_.ProgramFolder();
 };
 
-TEST_F(SettingsFileTest, MissingEmptyAndShortFilesReadAsZerosWhereBytesAreMissing) {
+// A missing file is created empty; missing bytes read as zeros. A longer file is read as its first
+// record and written in place, keeping its tail.
+TEST_F(SettingsFileTest, MissingShortAndLongerFiles) {
   const mv::SettingsReadResult missing = mv::ReadSettingsFile(folder_);
   EXPECT_FALSE(missing.Error);
   EXPECT_EQ(missing.Record, mv::SettingsRecord{});
@@ -127,12 +122,22 @@ TEST_F(SettingsFileTest, MissingEmptyAndShortFilesReadAsZerosWhereBytesAreMissin
   mv::SettingsRecord expected = SampleRecord();
   expected.WeekendColor = 0xFF40;
   expected.HolidayColor = 0;
-  expected.CalendarFont = "";
-  expected.DatabasePath = "";
+  expected.CalendarFont = expected.DatabasePath = "";
   EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, expected);
+
+  Bytes longer(full.begin(), full.end());
+  longer.resize(400, 'x');
+  Store(longer);
+  EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::DecodeSettingsRecord(full));
+  ASSERT_FALSE(mv::WriteSettingsFile(folder_, mv::SettingsRecord{}));
+  const Bytes written = coretest::FileBytes(File());
+  const mv::SettingsBytes empty = mv::EncodeSettingsRecord(mv::SettingsRecord{});
+  ASSERT_EQ(written.size(), 400u);
+  EXPECT_TRUE(std::equal(empty.begin(), empty.end(), written.begin()));
+  EXPECT_EQ(Bytes(written.begin() + 167, written.end()), Bytes(400 - 167, 'x'));
 }
 
-TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBackAndAMissingFileIsCreated) {
+TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBack) {
   mv::SettingsRecord record = SampleRecord();
   record.DatabasePath = "C:\\Übersicht\\Größe €.mdb";
   // Outside Windows-1252, and broken UTF-8 (a bad byte is read as its Latin-1 character).
@@ -141,34 +146,18 @@ TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBackAndAMissingFileI
 
   const Bytes written = coretest::FileBytes(File());
   ASSERT_EQ(written.size(), 167u);
-  EXPECT_EQ(std::string(written.begin() + 17, written.begin() + 29),
+  EXPECT_EQ(FieldText(written, 17, 12),
             "?\xF3"
             "d? ?? \xFF\xC3  ");
-  EXPECT_EQ(std::string(written.begin() + 67, written.end()), Padded("C:\\\xDC"
-                                                                     "bersicht\\Gr\xF6\xDF"
-                                                                     "e \x80.mdb",
-                                                                     100));
+  EXPECT_EQ(FieldText(written, 67, 100), Padded("C:\\\xDC"
+                                                "bersicht\\Gr\xF6\xDF"
+                                                "e \x80.mdb",
+                                                100));
   const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
   EXPECT_FALSE(result.Error);
   record.DatabasePath = Padded(record.DatabasePath, 100 + 5);
   record.CalendarFont = "?ód? ?? ÿÃ";
   EXPECT_EQ(result.Record, record);
-}
-
-TEST_F(SettingsFileTest, ALongerFileIsReadAsItsFirstRecordAndWrittenInPlaceKeepingTheTail) {
-  const mv::SettingsBytes old = mv::EncodeSettingsRecord(SampleRecord());
-  Bytes stored(old.begin(), old.end());
-  stored.resize(400, 'x');
-  Store(stored);
-  EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::DecodeSettingsRecord(old));
-
-  ASSERT_FALSE(mv::WriteSettingsFile(folder_, mv::SettingsRecord{}));
-
-  const Bytes written = coretest::FileBytes(File());
-  const mv::SettingsBytes expected = mv::EncodeSettingsRecord(mv::SettingsRecord{});
-  ASSERT_EQ(written.size(), 400u);
-  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), written.begin()));
-  EXPECT_EQ(Bytes(written.begin() + 167, written.end()), Bytes(400 - 167, 'x'));
 }
 
 TEST_F(SettingsFileTest, AFileThatCanBeNeitherReadNorWrittenIsReported) {
@@ -183,6 +172,14 @@ TEST_F(SettingsFileTest, AFileThatCanBeNeitherReadNorWrittenIsReported) {
     EXPECT_TRUE(mv::WriteSettingsFile(folder, SampleRecord())) << folder;
   }
   EXPECT_FALSE(fs::exists(folder_ / "gone"));
+
+  // A full disk: the file opens, but the record cannot be written.
+  const fs::path full = folder_ / "full";
+  fs::create_directory(full);
+  fs::create_symlink("/dev/full", full / "settings.dat");
+  const std::optional<std::string> error = mv::WriteSettingsFile(full, SampleRecord());
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->find("settings.dat"), std::string::npos) << *error;
 }
 
 }  // namespace

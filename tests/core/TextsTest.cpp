@@ -11,26 +11,22 @@ namespace {
 constexpr int German = mv::LanguageGerman;
 constexpr int English = mv::LanguageEnglish;
 
-class TextTableTest : public testing::Test {
- protected:
-  void SetUp() override { texts.Fill("/opt/morvellan"); }
-
+// Text 149 ends with the local database of the program folder given last; a trailing separator
+// gives no second one.
+TEST(TextTable, TheLocalDatabaseNoticeEndsWithThePathInTheProgramFolder) {
   mv::TextTable texts;
-};
-
-TEST_F(TextTableTest, LocalDatabaseNoticeEndsWithThePathInTheProgramFolder) {
+  texts.Fill("/opt/morvellan");
   EXPECT_EQ(texts(149, German),
             "Pfad zur Datenbank wurde nicht gefunden!\rVerwende lokale "
             "Datenbank:\r/opt/morvellan/Morvellan.mdb");
-  EXPECT_EQ(texts(149, English),
-            "Cannot find database path!\rUse local file:\r/opt/morvellan/Morvellan.mdb");
-  // Filling again takes the new folder; a trailing separator gives no second one.
   texts.Fill("/srv/other/");
   EXPECT_EQ(texts(149, English),
             "Cannot find database path!\rUse local file:\r/srv/other/Morvellan.mdb");
 }
 
-TEST_F(TextTableTest, OnlyTheNumbersWithoutEntryAreEmptyAndNoTextHasALineFeed) {
+TEST(TextTable, OnlyTheNumbersWithoutEntryAreEmptyAndNoTextHasALineFeed) {
+  mv::TextTable texts;
+  texts.Fill("/opt/morvellan");
   std::set<int> empty = {20, 27, 134, 135, 150};
   for (int id = 187; id <= 200; ++id) empty.insert(id);
   for (int id = 1; id <= mv::TextCount; ++id) {
