@@ -46,15 +46,13 @@ class QtGrid : public mvtest::QtFormTest<GridForm> {
   // The centre of a cell while nothing is scrolled.
   static QPoint At(int row, int col) { return {col * 40 + 20, row * 20 + 10}; }
   QAbstractScrollArea& Area() { return *Widget<QAbstractScrollArea>(form->grid); }
-  void Send(QEvent::Type type, QPoint at, Qt::MouseButtons held,
-            Qt::MouseButton button = Qt::LeftButton,
-            Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    mvtest::SendMouse(*Area().viewport(), type, at, held, button, modifiers);
+  void Send(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    mvtest::SendMouse(*Area().viewport(), type, at, held);
   }
   void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    Send(QEvent::MouseButtonPress, at, button, button, modifiers);
-    Send(QEvent::MouseButtonRelease, at, Qt::NoButton, button, modifiers);
+    mvtest::SendMouse(*Area().viewport(), QEvent::MouseButtonPress, at, button, button, modifiers);
+    mvtest::SendMouse(*Area().viewport(), QEvent::MouseButtonRelease, at, {}, button, modifiers);
   }
   void Paint(int row, int col, forms::Color color) {
     form->grid.SetRow(row);
@@ -73,19 +71,13 @@ class QtGrid : public mvtest::QtFormTest<GridForm> {
 using Log = std::vector<Event>;
 const Event kClick{"click", 0, 0, 0, 0};
 
-TEST_F(QtGrid, ClicksHoversAndDoubleClicksReportTheCellTheButtonAndTheModifiers) {
+TEST_F(QtGrid, ClicksHoversAndDragsReportTheCellTheButtonAndTheModifiersScrolledOrNot) {
   Click(At(2, 3));
   EXPECT_EQ(log, (Log{{"down", 1, 2, 3, 0}, {"up", 1, 2, 3, 0}, kClick}));
-  EXPECT_EQ(form->grid.Row(), 2);
-  EXPECT_EQ(form->grid.Col(), 3);
-
   log.clear();
   Click(At(5, 1), Qt::RightButton);  // leaves the current cell
   Send(QEvent::MouseMove, At(3, 2), Qt::NoButton);
-  Send(QEvent::MouseMove, At(6, 0), Qt::NoButton);
-  EXPECT_EQ(
-      log,
-      (Log{{"down", 2, 5, 1, 0}, {"up", 2, 5, 1, 0}, {"move", 0, 3, 2, 0}, {"move", 0, 6, 0, 0}}));
+  EXPECT_EQ(log, (Log{{"down", 2, 5, 1, 0}, {"up", 2, 5, 1, 0}, {"move", 0, 3, 2, 0}}));
   EXPECT_EQ(form->grid.Row(), 2);
   EXPECT_EQ(form->grid.Col(), 3);
 
@@ -96,19 +88,16 @@ TEST_F(QtGrid, ClicksHoversAndDoubleClicksReportTheCellTheButtonAndTheModifiers)
   const Event up{"up", 1, 4, 0, 0};
   EXPECT_EQ(log, (Log{{"down", 1, 4, 0, 0}, up, kClick, {"dblclick", 0, 0, 0, 0}, up}));
 
-  const std::pair<Qt::KeyboardModifiers, int> modifiers[] = {
-      {Qt::ShiftModifier, forms::vbShiftMask},
-      {Qt::ControlModifier, forms::vbCtrlMask},
-      {Qt::AltModifier, forms::vbAltMask},
-      {Qt::ShiftModifier | Qt::ControlModifier, forms::vbShiftMask | forms::vbCtrlMask}};
-  for (const auto& [held, mask] : modifiers) {
+  for (const auto& [held, mask] :
+       {std::pair{Qt::KeyboardModifiers(Qt::ShiftModifier), forms::vbShiftMask},
+        {Qt::ControlModifier, forms::vbCtrlMask},
+        {Qt::AltModifier, forms::vbAltMask}}) {
     log.clear();
     Click(At(2, 2), Qt::LeftButton, held);
     EXPECT_EQ(log, (Log{{"down", 1, 2, 2, mask}, {"up", 1, 2, 2, mask}, kClick})) << mask;
   }
-}
 
-TEST_F(QtGrid, DragsExtendTheSelectionAndCellsAreFoundScrolledAndBeyondTheLast) {
+  log.clear();
   Send(QEvent::MouseButtonPress, At(2, 1), Qt::LeftButton);
   Send(QEvent::MouseMove, At(2, 2), Qt::LeftButton);
   Send(QEvent::MouseMove, At(2, 2) + QPoint(5, 3), Qt::LeftButton);  // same cell: nothing new
@@ -125,7 +114,6 @@ TEST_F(QtGrid, DragsExtendTheSelectionAndCellsAreFoundScrolledAndBeyondTheLast) 
   // A page to the right puts the last column that reached into view, whole or cut at the edge,
   // first beside the fixed one; a page back returns.
   const int lastInView = (Area().viewport()->width() - 1) / 40;
-  ASSERT_GT(lastInView, 2);
   Area().horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
   mvtest::Pump();
   EXPECT_EQ(form->grid.LeftCol(), lastInView);
@@ -142,54 +130,27 @@ TEST_F(QtGrid, DragsExtendTheSelectionAndCellsAreFoundScrolledAndBeyondTheLast) 
   EXPECT_EQ(log.back(), Event("move", 0, 7, 39, 0));
 }
 
-TEST_F(QtGrid, CellsShowTheirColoursOnlyWhileRedrawIsOnAndHiddenColumnsTakeNoRoom) {
+// Cells show their colours only while Redraw is on; hidden columns take no room; fixed rows and
+// columns stay while scrolled; the printed picture is the whole grid. Equal neighbours of a merged
+// row are one cell, and a merged column takes the look of its last cell.
+TEST_F(QtGrid, CellsArePaintedInTheirColoursMergedAndScrolledAndTheWholeGridPrinted) {
   Paint(2, 3, forms::vbRed);
-  Paint(4, 6, forms::vbGreen);
   QImage image = Render();
   EXPECT_EQ(image.pixelColor(At(2, 3)), QColor(255, 0, 0));
-  EXPECT_EQ(image.pixelColor(At(4, 6)), QColor(0, 255, 0));
   EXPECT_EQ(image.pixelColor(At(2, 4)), QColor(255, 255, 255));
   EXPECT_EQ(image.pixelColor(At(0, 3)), QColor(212, 208, 200));  // fixed row
-
   form->grid.SetRedraw(false);
-  Paint(2, 4, forms::vbRed);
+  Paint(2, 4, forms::vbGreen);
   EXPECT_EQ(Render().pixelColor(At(2, 4)), QColor(255, 255, 255));
   form->grid.SetRedraw(true);
-  EXPECT_EQ(Render().pixelColor(At(2, 4)), QColor(255, 0, 0));
-
+  EXPECT_EQ(Render().pixelColor(At(2, 4)), QColor(0, 255, 0));
   form->grid.SetColWidth(2, 0);
-  Paint(1, 3, forms::vbBlue);
-  EXPECT_EQ(Render().pixelColor(At(1, 2)), QColor(0, 0, 255));
-
+  EXPECT_EQ(Render().pixelColor(At(2, 2)), QColor(255, 0, 0));
+  form->grid.SetColWidth(2, 600);
   form->grid.SetToolTipText("Name, Vorname");
   mvtest::Pump();
   EXPECT_EQ(Area().viewport()->toolTip(), QStringLiteral("Name, Vorname"));
-}
 
-TEST_F(QtGrid, FixedRowsAndColumnsStayInPlaceWhileScrolledAndThePictureIsTheWholeGrid) {
-  Paint(0, 20, forms::vbBlue);
-  Paint(3, 0, forms::vbYellow);
-  Paint(3, 20, forms::vbGreen);
-  Paint(3, 2, forms::vbRed);
-  Paint(2, 30, forms::vbRed);
-  form->grid.SetLeftCol(20);
-  const QImage image = Render();
-  EXPECT_EQ(image.pixelColor(At(0, 1)), QColor(0, 0, 255));  // column 20's header
-  EXPECT_EQ(image.pixelColor(At(3, 0)), QColor(255, 255, 0));
-  EXPECT_EQ(image.pixelColor(At(3, 1)), QColor(0, 255, 0));
-  for (int col = 0; col < 9; ++col)
-    EXPECT_NE(image.pixelColor(At(3, col)), QColor(255, 0, 0)) << col;
-  EXPECT_TRUE(Area().horizontalScrollBar()->isVisible());
-  EXPECT_EQ(Area().horizontalScrollBar()->value(), 20);
-
-  const QImage picture = forms::qt::RenderGridPicture(form->grid.Picture());
-  EXPECT_EQ(picture.size(), QSize(40 * 40, 8 * 20));
-  EXPECT_EQ(picture.pixelColor(At(2, 30)), QColor(255, 0, 0));
-  EXPECT_EQ(picture.pixelColor(At(3, 2)), QColor(255, 0, 0));
-}
-
-// Equal neighbours of a merged row are one cell; a merged column takes the look of its last cell.
-TEST_F(QtGrid, MergedCellsAreDrawnAsOne) {
   forms::Grid& g = form->grid;
   g.SetMergeCells(forms::flexMergeRestrictRows);
   g.SetMergeRow(0, true);
@@ -199,7 +160,7 @@ TEST_F(QtGrid, MergedCellsAreDrawnAsOne) {
   g.SetMergeCol(0, true);
   for (int r = 0; r <= 3; ++r) g.SetTextMatrix(r, 0, "2026");
   Paint(3, 0, forms::vbGreen);
-  const QImage image = Render();
+  image = Render();
   const QColor face(212, 208, 200);
   const QColor edge(128, 128, 128);
   EXPECT_EQ(image.pixelColor(2 * 40 - 1, 3), face);  // between columns 1 and 2: one cell
@@ -208,9 +169,26 @@ TEST_F(QtGrid, MergedCellsAreDrawnAsOne) {
   EXPECT_EQ(image.pixelColor(5 * 40 - 1, 3), edge);  // "Juni" and "Juli" stay apart
   for (int row : {0, 2}) {  // the top and the middle of the merged year cell
     const QColor pixel = image.pixelColor(At(row, 0));
-    EXPECT_TRUE(pixel.green() > 200 && pixel.red() < 60 && pixel.blue() < 60)
-        << row << ": " << pixel.name().toStdString();
+    EXPECT_GT(pixel.green(), 200) << row << ": " << pixel.name().toStdString();
+    EXPECT_LT(pixel.red() + pixel.blue(), 120) << row << ": " << pixel.name().toStdString();
   }
+
+  Paint(0, 20, forms::vbBlue);
+  Paint(5, 0, forms::vbYellow);
+  Paint(5, 20, forms::vbGreen);
+  Paint(2, 30, forms::vbRed);
+  g.SetLeftCol(20);
+  image = Render();
+  EXPECT_EQ(image.pixelColor(At(0, 1)), QColor(0, 0, 255));  // column 20's header
+  EXPECT_EQ(image.pixelColor(At(5, 0)), QColor(255, 255, 0));
+  EXPECT_EQ(image.pixelColor(At(5, 1)), QColor(0, 255, 0));
+  EXPECT_NE(image.pixelColor(At(2, 3)), QColor(255, 0, 0)) << "column 3 is scrolled away";
+  EXPECT_EQ(Area().horizontalScrollBar()->value(), 20);
+
+  const QImage picture = forms::qt::RenderGridPicture(g.Picture());
+  EXPECT_EQ(picture.size(), QSize(40 * 40, 8 * 20));
+  EXPECT_EQ(picture.pixelColor(At(2, 30)), QColor(255, 0, 0));
+  EXPECT_EQ(picture.pixelColor(At(2, 3)), QColor(255, 0, 0));
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ void AnsweringPlatform::Answer(QMessageBox& box) {
   });
   QStringList texts;
   for (QAbstractButton* button : buttons) texts << button->text().remove(QLatin1Char('&'));
-  shown_.push_back({box.windowTitle(), box.text(), box.standardButtons(), box.icon(), texts});
+  shown_.push_back({box.windowTitle(), box.text(), box.icon(), texts});
   if (look_) std::exchange(look_, nullptr)(box);
   QueuedAnswer answer{QMessageBox::NoButton, 0};
   if (!answers_.empty()) {

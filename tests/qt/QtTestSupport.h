@@ -27,7 +27,6 @@ void Pump();
 struct ShownMessageBox {
   QString Title;
   QString Text;
-  QMessageBox::StandardButtons Buttons;
   QMessageBox::Icon Icon;
   QStringList ButtonTexts;  // as shown, left to right, without their mnemonic marks
 };
