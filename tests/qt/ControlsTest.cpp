@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -38,10 +37,8 @@ class TestForm : public forms::Form {
     cmd.Move(1800, 900, 1215, 375);
     chk.Move(150, 900, 1500, 255);
     cmb.Move(150, 1500, 1500, 315);
-    lst.Move(1800, 1500, 1500, 1000);
     for (const char* entry : {"Urlaub", "Krank", "Sonstiges"}) {
       cmb.AddItem(entry);
-      lst.AddItem(entry);
       tabs.AddTab(entry);
     }
     cmb.SetStyle(forms::vbComboDropdownList);
@@ -72,7 +69,6 @@ class TestForm : public forms::Form {
   forms::CommandButton cmd{*this, "cmd"};
   forms::CheckBox chk{*this, "chk"};
   forms::ComboBox cmb{*this, "cmb"};
-  forms::ListBox lst{*this, "lst"};
   forms::TabStrip tabs{*this, "tabs"};
   forms::Slider sld{*this, "sld"};
   forms::ProgressBar prg{*this, "prg"};
@@ -93,26 +89,21 @@ QColor CircleMiddle(QWidget& option) {
   return option.grab().toImage().pixelColor(size / 2 + 1, option.height() / 2);
 }
 
-TEST_F(QtControls, TheWindowAndItsControlsArePlacedByTwipsAndFollowTheRuntime) {
+// Keys reach the runtime, also those Qt composes; what a KeyPress handler makes of them shows. A
+// menu shortcut clicks its entry instead of typing, while the entry is enabled; a disabled window
+// takes no input at all.
+TEST_F(QtControls, TheWindowFollowsTheRuntimeAndHandsItKeysAndMenuShortcuts) {
   QWidget* window = Window();
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Test"));
   // The outer size holds frame and title bar; the client area starts below the menu bar.
   EXPECT_EQ(window->size(), QSize(600 - 8, 400 - 34));
   EXPECT_EQ(Widget(form->txt)->mapTo(window, QPoint()),
             QPoint(120, window->findChild<QMenuBar*>()->height() + 17));
   EXPECT_EQ(Widget(form->txt)->size(), QSize(133, 21));
-
   form->lbl.SetCaption("Erste\rZweite");
-  form->txt.SetBackColor(forms::vbYellow);
   form->lbl.SetForeColor(forms::RGB(0, 0x40, 0xC0));
   EXPECT_EQ(Widget<QLabel>(form->lbl)->text(), QStringLiteral("Erste\nZweite"));
-  EXPECT_EQ(Widget(form->txt)->palette().color(QPalette::Base), QColor(255, 255, 0));
   EXPECT_EQ(Widget(form->lbl)->palette().color(QPalette::WindowText), QColor(0, 0x40, 0xC0));
-  form->Hide();
-  EXPECT_FALSE(window->isVisible());
-}
 
-TEST_F(QtControls, KeysGoThroughKeyPressMenuShortcutsAndTheDefaultButton) {
   auto* edit = Widget<QLineEdit>(form->txt);
   QKeyEvent umlaut(QEvent::KeyPress, Qt::Key_Udiaeresis, Qt::NoModifier, QStringLiteral("ü"));
   QApplication::sendEvent(edit, &umlaut);
@@ -120,7 +111,6 @@ TEST_F(QtControls, KeysGoThroughKeyPressMenuShortcutsAndTheDefaultButton) {
   composed.setCommitString(QStringLiteral("ß"));
   QApplication::sendEvent(edit, &composed);
   EXPECT_EQ(form->txt.Text(), "üß");
-
   form->txt.SetText("");
   form->txt.KeyPress = [](int& key) {
     if (key == '#') key = 0;
@@ -129,28 +119,22 @@ TEST_F(QtControls, KeysGoThroughKeyPressMenuShortcutsAndTheDefaultButton) {
   QTest::keyClicks(edit, "ab#cd");
   EXPECT_EQ(edit->text(), QStringLiteral("ABCD"));
 
-  // A menu shortcut clicks its entry instead of typing, while the entry is enabled.
   QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(form->opened, 1);
   form->mnuOpen.SetEnabled(false);
   QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(form->opened, 1);
 
-  form->cmd.SetDefault(true);
-  QTest::keyClick(edit, Qt::Key_Return);
-  EXPECT_EQ(form->clicks, 1);
-  QTest::mouseClick(Widget(form->cmd), Qt::LeftButton);
-  EXPECT_EQ(form->clicks, 2);
-
-  // A disabled window takes none of them.
   form->mnuOpen.SetEnabled(true);
   form->SetEnabled(false);
   QTest::mouseClick(Widget(form->cmd), Qt::LeftButton);
   QTest::keyClicks(edit, "abc");
   QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
-  EXPECT_EQ(form->clicks, 2);
+  EXPECT_EQ(form->clicks, 0);
   EXPECT_EQ(form->opened, 1);
   EXPECT_EQ(form->txt.Text(), "ABCD");
+  form->Hide();
+  EXPECT_FALSE(window->isVisible());
 }
 
 // Qt moves the focus away from a button its own Click disables; that move is no user input.
@@ -182,7 +166,7 @@ TEST_F(QtControls, FocusFromTheMouseIsTheRuntimesAndAFailureIsShown) {
 }
 
 // A disabled option's circle is greyed like its caption: filled like the window, as on Windows.
-TEST_F(QtControls, ListsTabsSlidersBarsOptionsAndPopupMenusAreTheRuntimes) {
+TEST_F(QtControls, CombosTabsSlidersBarsOptionsAndPopupMenusAreTheRuntimes) {
   int comboClicks = 0, tabClicks = 0, sliderChanges = 0;
   form->cmb.Click = [&comboClicks] { ++comboClicks; };
   form->tabs.Click = [&tabClicks] { ++tabClicks; };
@@ -194,14 +178,6 @@ TEST_F(QtControls, ListsTabsSlidersBarsOptionsAndPopupMenusAreTheRuntimes) {
   EXPECT_EQ(comboClicks, 1);
   form->cmb.SetListIndex(2);
   EXPECT_EQ(combo->currentText(), QStringLiteral("Sonstiges"));
-
-  auto* list = Widget<QListWidget>(form->lst);
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualItemRect(list->item(1)).center());
-  EXPECT_EQ(form->lst.ListIndex(), 1);
-  form->lst.RemoveItem(0);
-  EXPECT_EQ(list->count(), 2);
-  EXPECT_TRUE(list->item(0)->isSelected());
 
   auto* bar = Widget(form->tabs)->findChild<QTabBar*>();
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());

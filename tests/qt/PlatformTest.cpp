@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -172,26 +173,25 @@ TEST_F(QtPlatformTest, WithoutAPrinterEachJobIsALandscapePdfInThePrintsFolder) {
 #ifdef __linux__
 TEST(DisplayCheck, OnlyAScreenlessPluginOrADisplayLetsQtStart) {
   const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
-  std::optional<std::string> saved[3];
+  const auto set = [&names](std::array<const char*, 3> values) {
+    for (int i = 0; i < 3; ++i) values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
+  };
+  std::array<std::optional<std::string>, 3> saved;
   for (int i = 0; i < 3; ++i)
     if (const char* value = std::getenv(names[i])) saved[i] = value;
-  const struct {
-    const char* display;
-    const char* plugin;
-    bool refused;
-  } cases[] = {{nullptr, "xcb", true},  // the X11 plugin named without a display
-               {nullptr, "offscreen", false},
-               {nullptr, "xcb;offscreen", false},
-               {nullptr, nullptr, true},
-               {":0", nullptr, false}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.display ? c.display : "-") + " " + (c.plugin ? c.plugin : "-"));
-    const char* values[] = {c.display, nullptr, c.plugin};
-    for (int i = 0; i < 3; ++i) values[i] ? setenv(names[i], values[i], 1) : unsetenv(names[i]);
-    EXPECT_EQ(forms::qt::DisplayProblem().empty(), !c.refused);
+  // The X11 plugin named without a display is refused; no display and no plugin either.
+  for (const auto& [display, plugin, refused] :
+       {std::tuple<const char*, const char*, bool>{nullptr, "xcb", true},
+        {nullptr, "offscreen", false},
+        {nullptr, "xcb;offscreen", false},
+        {nullptr, nullptr, true},
+        {":0", nullptr, false}}) {
+    set({display, nullptr, plugin});
+    EXPECT_EQ(forms::qt::DisplayProblem().empty(), !refused)
+        << (display ? display : "-") << " " << (plugin ? plugin : "-");
   }
-  for (int i = 0; i < 3; ++i)
-    saved[i] ? setenv(names[i], saved[i]->c_str(), 1) : unsetenv(names[i]);
+  set({saved[0] ? saved[0]->c_str() : nullptr, saved[1] ? saved[1]->c_str() : nullptr,
+       saved[2] ? saved[2]->c_str() : nullptr});
 }
 #endif
 

@@ -1,21 +1,57 @@
-// The program on the Qt platform as an office user meets it: the login window centred, the main
-// window on a 1024x768 screen, days dragged over in the month grid with the boxes in the
-// program's language, a note edited in the middle, printing the view, logging out and ending.
+// The program on the Qt platform as an office user meets it: the main window on a 1024x768
+// screen, days dragged over in the month grid with the boxes in the program's language, a note
+// edited in the middle, printing the view, logging out and ending; the first run.
 #include <QComboBox>
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "QtProgram.h"
+#include "calendar/frmNotiz.h"
 #include "masterdata/frmMitarbeiter.h"
 #include "overview/frmOptionen.h"
 
 namespace {
 
-using mvtest::QtProgram;
-
 using mvtest::Outer;
 using mvtest::Screen;
+
+class QtProgram : public mvtest::QtProgram {
+ protected:
+  // Drags over the days `from` to `to` of a month grid row, resting on its name first (that makes
+  // its employee the current one); the release asks whether to enter the days.
+  void DragOverDays(int row, int from, int to) {
+    const forms::Grid& grid = Main().grdCal;
+    SendMouse(QEvent::MouseMove, CellCentre(grid, row, 0), Qt::NoButton);
+    SendMouse(QEvent::MouseButtonPress, CellCentre(grid, row, from), Qt::LeftButton);
+    for (int day = from + 1; day <= to; ++day)
+      SendMouse(QEvent::MouseMove, CellCentre(grid, row, day), Qt::LeftButton);
+    SendMouse(QEvent::MouseButtonRelease, CellCentre(grid, row, to), Qt::NoButton);
+    mvtest::Pump();
+  }
+  void SendMouse(QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+    mvtest::SendMouse(Viewport(Main().grdCal), type, at, held);
+  }
+  // Works the note dialog once it shows while the entry of absences waits for it (the wait runs
+  // queued calls); gives up after some turns of the event loop.
+  void WhenTheNoteDialogWaits(std::function<void(mv::frmNotiz&)> work, int turns = 50) {
+    QMetaObject::invokeMethod(
+        &pending_,
+        [this, work, turns] {
+          mv::frmNotiz* dialog = program->calendar.frmNotiz.IfLoaded();
+          if (dialog && dialog->Visible() && !Main().Enabled()) {
+            work(*dialog);
+          } else if (turns > 0) {
+            WhenTheNoteDialogWaits(work, turns - 1);
+          }
+        },
+        Qt::QueuedConnection);
+  }
+  db::Date Day(int day) { return db::Date(platform.Now().Year, platform.Now().Month, day); }
+
+  QObject pending_;  // queued calls go with the test
+};
 
 // Logging out brings the login window back; closing it ends the program as its Cancel does.
 TEST_F(QtProgram, ALoginTypedOnTheLoginWindowOpensAMainWindowThatFitsTheScreen) {
@@ -24,7 +60,6 @@ TEST_F(QtProgram, ALoginTypedOnTheLoginWindowOpensAMainWindowThatFitsTheScreen) 
   mv::frmKalender& main = LogInOn(login);
   QWidget& window = Window(main);
   EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(window.windowTitle(), QString::fromStdString(main.Caption()));
   ASSERT_EQ(Screen().size(), mvtest::kScreen);
   const QRect outer = Outer(main);
   EXPECT_TRUE(Screen().contains(outer))
@@ -92,7 +127,6 @@ TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
 TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12PrintsTheView) {
   mv::frmKalender& main = LogIn();
   platform.SetPrintToPdf(true);
-  const forms::DateTime today = platform.Now();
   platform.QueueKey(Qt::Key_Return);  // enter the days
   platform.QueueKey(Qt::Key_Escape);  // without a note
   platform.LookAtNextBox([&](QMessageBox&) {
@@ -112,19 +146,17 @@ TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12
       });
     });
   });
-  DragOverDays(main, 4, 3, 5);
+  DragOverDays(4, 3, 5);
   ASSERT_EQ(program->calendar.frmKalender.IfLoaded(), &main);
-  EXPECT_EQ(main.cmbMonat.ListIndex(), today.Month - 1);
+  EXPECT_EQ(main.cmbMonat.ListIndex(), platform.Now().Month - 1);
   ASSERT_EQ(platform.Shown().size(), 3u);
   EXPECT_EQ(platform.Shown()[0].ButtonTexts, QStringList{QStringLiteral("OK")});
   const QStringList german{QStringLiteral("Ja"), QStringLiteral("Nein")};
   EXPECT_EQ(platform.Shown()[1].ButtonTexts, german);
   EXPECT_EQ(platform.Shown()[2].ButtonTexts, german);
-  for (int day = 3; day <= 5; ++day)
-    EXPECT_EQ(database.EntryOn(2, db::Date(today.Year, today.Month, day)), "U?") << day;
-  EXPECT_EQ(database.EntryOn(1, db::Date(today.Year, today.Month, 4)), "");
+  for (int day = 3; day <= 5; ++day) EXPECT_EQ(database.EntryOn(2, Day(day)), "U?") << day;
+  EXPECT_EQ(database.EntryOn(1, Day(4)), "");
   EXPECT_FALSE(program->calendar.frmNotiz.IsLoaded() && program->calendar.frmNotiz->Visible());
-  EXPECT_EQ(main.grdCal.TextMatrix(4, 4), "U");
   const QPoint cell((main.grdCal.ColPos(4) + 30) / 15, (main.grdCal.RowPos(4) + 30) / 15);
   EXPECT_EQ(Viewport(main.grdCal).grab().toImage().pixelColor(cell), QColor(255, 255, 0));
   QWidget* window = platform.WindowOf(main);
@@ -132,11 +164,11 @@ TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12
 
   program->s.Settings.Language = mv::LanguageEnglish;  // as the options dialog switches it
   platform.QueueAnswer(QMessageBox::No);
-  DragOverDays(main, 4, 10, 11);
+  DragOverDays(4, 10, 11);
   ASSERT_EQ(platform.Shown().size(), 4u);
   EXPECT_EQ(platform.Shown()[3].ButtonTexts,
             (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
-  EXPECT_EQ(database.EntryOn(2, db::Date(today.Year, today.Month, 10)), "");
+  EXPECT_EQ(database.EntryOn(2, Day(10)), "");
 
   QTest::keyClick(window, Qt::Key_F12);
   const QString status = static_cast<QLabel*>(platform.WidgetOf(main.lbl_Status))->text();
@@ -144,12 +176,10 @@ TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12
       << status.toStdString();
 
   platform.QueueAnswer(QMessageBox::No);  // for a box that must not come
-  mvtest::SendMouse(Viewport(main.grdCal), QEvent::MouseButtonPress, CellCentre(main.grdCal, 4, 12),
-                    Qt::LeftButton);
+  SendMouse(QEvent::MouseButtonPress, CellCentre(main.grdCal, 4, 12), Qt::LeftButton);
   Shortcut(Qt::Key_K);
   Click(program->masterdata.frmMitarbeiter->cmd_Close);
-  mvtest::SendMouse(Viewport(main.grdCal), QEvent::MouseButtonRelease,
-                    CellCentre(main.grdCal, 4, 12), Qt::NoButton);
+  SendMouse(QEvent::MouseButtonRelease, CellCentre(main.grdCal, 4, 12), Qt::NoButton);
   mvtest::Pump();
   EXPECT_EQ(platform.Shown().size(), 4u);
 }
@@ -158,11 +188,10 @@ TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12
 // drag of the mouse, the end mended with the keys; the note saved as shown goes to both days.
 TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDays) {
   mv::frmKalender& main = LogIn();
-  const forms::DateTime today = platform.Now();
   platform.QueueAnswer(QMessageBox::Yes);  // enter the days
   platform.QueueAnswer(QMessageBox::Yes);  // with a note
   std::string shown;
-  WhenTheNoteDialogWaits(main, [this, &shown](mv::frmNotiz& dialog) {
+  WhenTheNoteDialogWaits([this, &shown](mv::frmNotiz& dialog) {
     QLineEdit& field = *static_cast<QComboBox*>(platform.WidgetOf(dialog.cmb_Note))->lineEdit();
     QTest::mouseClick(&field, Qt::LeftButton);
     mvtest::TypeKeys(field, QStringLiteral("Kur in Bad Ems"));
@@ -178,7 +207,7 @@ TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDa
     mvtest::SaveArtifact(*platform.WindowOf(dialog), "note_edited");
     Click(dialog.cmdSave);
   });
-  DragOverDays(main, 5, 8, 9);  // "Muster, Max"
+  DragOverDays(5, 8, 9);  // "Muster, Max"
 
   EXPECT_EQ(shown, "Kur nahe Bad Tölz");
   EXPECT_TRUE(main.Enabled());
@@ -186,8 +215,7 @@ TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDa
   EXPECT_EQ(
       database.Query("SELECT k.Datum FROM tbl_Kalender k JOIN tbl_Notizen n ON k.Notiz = "
                      "n.LfdNr WHERE k.PersNr = 1 AND n.Text = 'Kur nahe Bad Tölz' ORDER BY 1"),
-      (std::vector<std::vector<std::string>>{{db::Date(today.Year, today.Month, 8).ToIso()},
-                                             {db::Date(today.Year, today.Month, 9).ToIso()}}));
+      (std::vector<std::vector<std::string>>{{Day(8).ToIso()}, {Day(9).ToIso()}}));
 }
 
 }  // namespace

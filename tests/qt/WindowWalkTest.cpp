@@ -13,7 +13,6 @@
 #include <QTabBar>
 #include <cmath>
 #include <filesystem>
-#include <map>
 
 #include "QtProgram.h"
 #include "masterdata/frmBenutzer.h"
@@ -163,8 +162,8 @@ class QtWindowWalk : public mvtest::QtProgram {
         faults.push_back(name + ": its caption needs " + Describe(need) + " but has " +
                          Describe(has));
     }
-    // The window gives its controls room at its right and bottom edges, as at its left and top.
     const QWidget* client = platform.WidgetOf(*form.Controls().front())->parentWidget();
+    // The window gives its controls room at its right and bottom edges, as at its left and top.
     QRect used;
     for (const auto& [name, widget] : shown)
       if (widget->parentWidget() == client) used |= widget->geometry();
@@ -299,20 +298,17 @@ double Contrast(const QColor& a, const QColor& b) {
   return (light + 0.05) / (dark + 0.05);
 }
 
-// A box's back colour as drawn (the commonest inside its frame) and its text's (the one that stands
-// out most from it).
+// A box's back colour as drawn (beside its short text) and its text's (the one that stands out most
+// from it).
 std::pair<QColor, QColor> DrawnColours(QWidget& box) {
   const QImage image = box.grab().toImage();
-  std::map<QRgb, int> count;
-  for (int row = 1; row < image.height() - 1; ++row) {
-    for (int col = 1; col < image.width() - 1; ++col) ++count[image.pixel(col, row)];
-  }
-  const QColor back = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) {
-                        return a.second < b.second;
-                      })->first;
+  const QColor back = image.pixelColor(image.width() - 4, image.height() / 2);
   QColor text = back;
-  for (const auto& [rgb, n] : count) {
-    if (Contrast(QColor(rgb), back) > Contrast(text, back)) text = QColor(rgb);
+  for (int row = 1; row < image.height() - 1; ++row) {
+    for (int col = 1; col < image.width() - 1; ++col) {
+      if (Contrast(image.pixelColor(col, row), back) > Contrast(text, back))
+        text = image.pixelColor(col, row);
+    }
   }
   return {back, text};
 }
