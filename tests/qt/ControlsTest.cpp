@@ -1,7 +1,6 @@
 // Windows and controls on the Qt platform mirror the runtime (placed by twips and on the screen,
 // captions, colours, groups, the disabled look, the close box) and hand the user's keys and clicks
-// back to it; text boxes edit with caret and selection.
-#include <QClipboard>
+// back to it.
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -295,56 +294,6 @@ TEST_F(QtPlacement, AWindowOpensCentredOverItsOpenerAndStaysOnTheScreen) {
   QWidget* window = platform.WindowOf(large);
   const QWidget* edge = platform.WidgetOf(large.edge);
   EXPECT_TRUE(window->rect().contains(QRect(edge->mapTo(window, QPoint(0, 0)), edge->size())));
-}
-
-// A text box edited with real keys and the mouse: the caret and the selection are the runtime's,
-// and a paste meets the checks typed keys meet. Delete, Backspace and a drag over the text are
-// typed in the note dialog of the program's tests.
-TEST_F(QtControls, KeysClicksAndPastesEditATextBoxAsTheRuntimeSays) {
-  QLineEdit& edit = *Widget<QLineEdit>(form->txt);
-  QTest::mouseClick(&edit, Qt::LeftButton);
-  QTest::keyClicks(&edit, "Urlaub");
-  mvtest::SendMouse(edit, QEvent::MouseButtonPress, mvtest::CaretPoint(edit, 3), Qt::LeftButton);
-  mvtest::SendMouse(edit, QEvent::MouseButtonRelease, mvtest::CaretPoint(edit, 3), Qt::NoButton);
-  QTest::keyClicks(&edit, "xx");
-  EXPECT_EQ(form->txt.Text(), "Urlxxaub");
-  QTest::keyClick(&edit, Qt::Key_Home);
-  QTest::keyClicks(&edit, "Kein ");
-  QTest::keyClick(&edit, Qt::Key_End);
-  QTest::keyClick(&edit, Qt::Key_Left, Qt::ControlModifier);
-  EXPECT_EQ(form->txt.SelStart(), 5) << "Ctrl+Left goes back a word";
-  QTest::keyClick(&edit, Qt::Key_Right);
-  QTest::keyClick(&edit, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(edit.selectedText(), QStringLiteral("rlxxaub"));
-  QTest::keyClick(&edit, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(form->txt.SelText(), "Kein U");
-  QTest::keyClicks(&edit, "!");
-  EXPECT_EQ(edit.text(), QStringLiteral("!rlxxaub"));
-  EXPECT_EQ(edit.cursorPosition(), 1);
-
-  QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(&edit, Qt::Key_X, Qt::ControlModifier);
-  EXPECT_EQ(form->txt.Text(), "");
-  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("!rlxxaub"));
-
-  form->txt.SetMaxLength(8);
-  form->txt.KeyPress = [](int& key) {
-    if (key == ';') key = 0;
-  };
-  int changes = 0;
-  form->txt.Change = [&changes] { ++changes; };
-  QApplication::clipboard()->setText(QStringLiteral("Müster;Max"));
-  QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(form->txt.Text(), "MüsterMa") << "the refused character left out, the rest cut";
-  EXPECT_EQ(changes, 1);
-
-  form->txt.SetPasswordChar("#");
-  QApplication::clipboard()->setText(QStringLiteral("unchanged"));
-  QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("unchanged"))
-      << "a masked field gives nothing to the clipboard";
-  EXPECT_EQ(edit.text(), QStringLiteral("########"));
 }
 
 }  // namespace

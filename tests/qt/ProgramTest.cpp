@@ -1,6 +1,7 @@
 // The program on the Qt platform as an office user meets it: the main window on a 1024x768
 // screen, days dragged over in the month grid with the boxes in the program's language, a note
 // edited in the middle, printing the view, logging out and ending; the first run.
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QProcess>
@@ -106,6 +107,9 @@ TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
   mv::frmLogin& login = Start();
   EXPECT_TRUE(platform.Shown().empty())
       << "a box on the first start: " << platform.Shown().front().Text.toStdString();
+  TypeInto(login.txtPW, QStringLiteral("geheim"));
+  EXPECT_EQ(Edit(login.txtPW)->text(), QStringLiteral("######"));
+  login.txtPW.SetText("");
   LogInOn(login, QStringLiteral("admin"));
   EXPECT_TRUE(platform.Shown().empty());
   Shortcut(Qt::Key_E);
@@ -185,13 +189,14 @@ TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12
 }
 
 // The note dialog is worked while the entry of absences waits for it: typed, a word replaced by a
-// drag of the mouse, the end mended with the keys; the note saved as shown goes to both days.
+// drag of the mouse, the end mended with the keys, all cut and pasted back, a word chosen by the
+// keys replaced; the note saved as shown goes to both days.
 TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDays) {
   mv::frmKalender& main = LogIn();
   platform.QueueAnswer(QMessageBox::Yes);  // enter the days
   platform.QueueAnswer(QMessageBox::Yes);  // with a note
-  std::string shown;
-  WhenTheNoteDialogWaits([this, &shown](mv::frmNotiz& dialog) {
+  std::string shown, cut;
+  WhenTheNoteDialogWaits([this, &shown, &cut](mv::frmNotiz& dialog) {
     QLineEdit& field = *static_cast<QComboBox*>(platform.WidgetOf(dialog.cmb_Note))->lineEdit();
     QTest::mouseClick(&field, Qt::LeftButton);
     mvtest::TypeKeys(field, QStringLiteral("Kur in Bad Ems"));
@@ -203,19 +208,27 @@ TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDa
     QTest::keyClick(&field, Qt::Key_Home);
     QTest::keyClick(&field, Qt::Key_Delete);
     mvtest::TypeKeys(field, QStringLiteral("K"));
+    QTest::keyClick(&field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&field, Qt::Key_X, Qt::ControlModifier);
+    cut = QApplication::clipboard()->text().toStdString();
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&field, Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(&field, Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(&field, Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);  // "nahe "
+    mvtest::TypeKeys(field, QStringLiteral("in "));
     shown = field.text().toStdString();
     mvtest::SaveArtifact(*platform.WindowOf(dialog), "note_edited");
     Click(dialog.cmdSave);
   });
   DragOverDays(5, 8, 9);  // "Muster, Max"
 
-  EXPECT_EQ(shown, "Kur nahe Bad Tölz");
+  EXPECT_EQ(cut, "Kur nahe Bad Tölz");
+  EXPECT_EQ(shown, "Kur in Bad Tölz");
   EXPECT_TRUE(main.Enabled());
   EXPECT_FALSE(program->calendar.frmNotiz->Visible());
-  EXPECT_EQ(
-      database.Query("SELECT k.Datum FROM tbl_Kalender k JOIN tbl_Notizen n ON k.Notiz = "
-                     "n.LfdNr WHERE k.PersNr = 1 AND n.Text = 'Kur nahe Bad Tölz' ORDER BY 1"),
-      (std::vector<std::vector<std::string>>{{Day(8).ToIso()}, {Day(9).ToIso()}}));
+  EXPECT_EQ(database.Query("SELECT k.Datum FROM tbl_Kalender k JOIN tbl_Notizen n ON k.Notiz = "
+                           "n.LfdNr WHERE k.PersNr = 1 AND n.Text = 'Kur in Bad Tölz' ORDER BY 1"),
+            (std::vector<std::vector<std::string>>{{Day(8).ToIso()}, {Day(9).ToIso()}}));
 }
 
 }  // namespace
