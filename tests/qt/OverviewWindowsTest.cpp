@@ -52,9 +52,8 @@ TEST_F(QtOverview, TheOptionsAndAboutPicturesShowAndTheDialogsOpenOnTheCurrentSe
     if (auto* colours = qobject_cast<QColorDialog*>(&modal)) {
       shown << colours->currentColor().name();
       cancel << colours->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
-      if (cancel.size() == 1) return colours->reject();
       colours->setCurrentColor(QColor(0x12, 0x34, 0x56));
-      colours->accept();
+      cancel.size() == 1 ? colours->reject() : colours->accept();
     } else if (auto* fonts = qobject_cast<QFontDialog*>(&modal)) {
       shown << fonts->currentFont().family();
       fonts->accept();
