@@ -130,13 +130,7 @@ TEST_F(QtPlatformTest, TheInputBoxGivesTheTextOrNothingAndFileFiltersAreWrittenT
 
 // A prints path that is a file is reported, not printed; the end carries its exit code.
 TEST_F(QtPlatformTest, WithoutAPrinterEachJobIsALandscapePdfInThePrintsFolder) {
-  forms::GridPicture picture;
-  picture.Rows = 2;
-  picture.Cols = 3;
-  picture.ColWidths = {2000, 300, 300};
-  picture.RowHeights = {300, 300};
-  picture.Cells.resize(6);
-  picture.Cells[4].Text = "U";
+  const forms::GridPicture picture;
   QTemporaryDir folder;
   platform.SetProgramFolder(folder.path().toStdString());
   platform.SetPrintToPdf(true);
