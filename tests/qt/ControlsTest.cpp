@@ -117,6 +117,11 @@ TEST_F(QtControls, TheWindowFollowsTheRuntimeAndHandsItKeysAndMenuShortcuts) {
   };
   QTest::keyClicks(edit, "ab#cd");
   EXPECT_EQ(edit->text(), QStringLiteral("ABCD"));
+  // The selection and the caret show where the runtime has them.
+  QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+  EXPECT_EQ(edit->selectedText(), QStringLiteral("ABCD"));
+  QTest::keyClick(edit, Qt::Key_Right);
+  EXPECT_EQ(edit->cursorPosition(), 4);
 
   QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(form->opened, 1);
@@ -140,6 +145,7 @@ TEST_F(QtControls, TheWindowFollowsTheRuntimeAndHandsItKeysAndMenuShortcuts) {
 TEST_F(QtControls, FocusFromTheMouseIsTheRuntimesAndAFailureIsShown) {
   form->cmd.SetFocus();
   mvtest::Pump();
+  EXPECT_EQ(QApplication::focusWidget(), Widget(form->cmd));
   QTest::mouseClick(Widget(form->txt), Qt::LeftButton);
   EXPECT_EQ(form->ActiveControl(), &form->txt);
   EXPECT_EQ(form->txt.BackColor(), forms::vbYellow);
@@ -175,6 +181,10 @@ TEST_F(QtControls, CombosTabsSlidersBarsOptionsAndPopupMenusAreTheRuntimes) {
   QTest::keyClick(combo, Qt::Key_Down);
   EXPECT_EQ(form->cmb.ListIndex(), 0);
   EXPECT_EQ(comboClicks, 1);
+  int typed = 0;
+  form->cmb.KeyPress = [&typed](int& key) { typed = key; };
+  QTest::keyClick(combo, Qt::Key_S);
+  EXPECT_EQ(typed, 's');
   form->cmb.SetListIndex(2);
   EXPECT_EQ(combo->currentText(), QStringLiteral("Sonstiges"));
 
@@ -183,7 +193,9 @@ TEST_F(QtControls, CombosTabsSlidersBarsOptionsAndPopupMenusAreTheRuntimes) {
   EXPECT_EQ(form->tabs.SelectedIndex(), 3);
   EXPECT_EQ(tabClicks, 1);
   form->tabs.SetSelectedIndex(1);
+  form->tabs.SetTabCaption(2, "Kur");
   EXPECT_EQ(bar->currentIndex(), 0);
+  EXPECT_EQ(bar->tabText(1), QStringLiteral("Kur"));
 
   auto* slider = Widget<QSlider>(form->sld);
   slider->setFocus();

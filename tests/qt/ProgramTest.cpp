@@ -217,6 +217,7 @@ TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDa
     QTest::keyClick(&field, Qt::Key_Left, Qt::ControlModifier);
     QTest::keyClick(&field, Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);  // "nahe "
     mvtest::TypeKeys(field, QStringLiteral("in "));
+    EXPECT_EQ(field.cursorPosition(), 7) << "the caret shows where the next key goes";
     shown = field.text().toStdString();
     mvtest::SaveArtifact(*platform.WindowOf(dialog), "note_edited");
     Click(dialog.cmdSave);
