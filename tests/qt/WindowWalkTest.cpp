@@ -250,6 +250,7 @@ TEST_P(QtEveryWindow, ShowsWholeInFrontAndHandsControlBackByKeysButtonsAndTheClo
   if (visit.Also) {
     forms::Form& other = Open(visit, visit.Also);
     Pump();
+    ASSERT_TRUE(other.Visible()) << visit.Also;
     for (const std::string& fault : LayoutFaults(other))
       ADD_FAILURE() << visit.Also << ": " << fault;
     mvtest::SaveArtifact(Window(other), "window_" + name + "_" + visit.Also + lang);
