@@ -1,11 +1,8 @@
-// Every window below the main one, reached as a user reaches it (the main window's shortcut keys,
-// then the buttons of the windows in between) on a 1024x768 screen with three teams, in German and
-// in English. Each shows wholly on the screen, every control inside its window (or frame), no two
-// covering each other in part and every caption in full, also once a button filled it (pictures
-// kept as window_<name>_<lang>.png); it opens in front, titled, with the focus inside; minimized by
-// a window manager it comes back when the disabled main window is clicked; closed with its button
-// and opened again it starts where it started first; Escape and the close button hand control
-// back, and Enter presses the button a dialog is there for.
+// Every window below the main one, reached as a user reaches it, on a 1024x768 screen with three
+// teams, in German and in English: wholly on the screen, every control inside its window or frame,
+// none covering another in part, every caption in full, also with other data (window_*.png kept);
+// in front, titled, with the focus inside; back from minimized when the main window is clicked;
+// reopened where it started; Escape, the close button and Enter hand control back.
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
