@@ -4,12 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSize>
-#include <QString>
-#include <QStringList>
 #include <QTest>
 #include <deque>
 #include <functional>
@@ -31,7 +27,6 @@ void Pump();
 struct ShownMessageBox {
   QString Title;
   QString Text;
-  QMessageBox::StandardButtons Buttons;
   QMessageBox::Icon Icon;
   QStringList ButtonTexts;  // as shown, left to right, without their mnemonic marks
 };
@@ -41,9 +36,9 @@ struct AppFirst {
 };
 
 // A Qt platform whose message boxes never block: each one shows, is recorded and is answered with
-// the next queued answer, a click on a button or a key pressed on the box (its default button
-// when none is queued, or when the key leaves it open). Other dialogs end unanswered (cancelled)
-// unless a test sets its own modal hook.
+// the next queued answer, a click on a button or a key pressed on the box that must close it (its
+// default button when none is queued). Other dialogs end unanswered (cancelled) unless a test sets
+// its own modal hook.
 class AnsweringPlatform : private AppFirst, public forms::qt::QtPlatform {
  public:
   AnsweringPlatform();
@@ -53,8 +48,6 @@ class AnsweringPlatform : private AppFirst, public forms::qt::QtPlatform {
   // Runs on the next box while it shows, before it is answered.
   void LookAtNextBox(std::function<void(QMessageBox&)> look) { look_ = std::move(look); }
   const std::vector<ShownMessageBox>& Shown() const { return shown_; }
-  // Boxes that a queued key did not close.
-  int KeysIgnored() const { return keysIgnored_; }
 
  private:
   struct QueuedAnswer {
@@ -66,7 +59,6 @@ class AnsweringPlatform : private AppFirst, public forms::qt::QtPlatform {
   std::deque<QueuedAnswer> answers_;
   std::function<void(QMessageBox&)> look_;
   std::vector<ShownMessageBox> shown_;
-  int keysIgnored_ = 0;
 };
 
 // The outer rectangle of a window as the runtime counts it, frame and title bar included, and the
