@@ -11,8 +11,7 @@
 #include <iterator>
 #include <limits>
 
-#include "ChildProcess.h"
-#include "UserWrites.h"
+#include "Proof.h"
 
 namespace {
 
@@ -99,7 +98,7 @@ TEST(Killed, DeletingThirtyOneDays) {
 Action TableWrite(const std::string& name) {
   return [name](CalendarApp& app, mv::frmKalender& main) {
     for (const UserWrite& write : UserWrites())
-      if (write.name == name) write.run(app, main, std::nullopt);
+      if (write.name == name) write.run({app, main, std::nullopt});
   };
 }
 
