@@ -2,7 +2,6 @@
 // typing over a selection, Delete and Backspace, paste going through the same checks as typing.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,42 +36,21 @@ class Editing : public ::testing::Test {
   int changes = 0;
 };
 
-struct Steps {
-  const char* name;
-  std::function<void(forms::TextBox&)> act;
-  const char* shown;
-};
-
 // The Qt tests type, click and drag in the middle of a text; these are the finer points.
 TEST_F(Editing, SelectionsGrowShrinkAndCollapseAsOnWindows) {
-  const Steps cases[] = {
-      {"Delete at the end removes nothing", [](auto& t) { t.UserDelete(); }, "Urlaub|"},
-      {"Shift+Home from the middle, Shift+Right shrinks it",
-       [](auto& t) {
-         t.UserPlaceCaret(4, false);
-         t.UserMoveCaret(CaretMove::Home, true);
-         t.UserMoveCaret(CaretMove::Right, true);
-       },
-       "U[rla]ub"},
-      {"Left on a selection goes to its start",
-       [](auto& t) {
-         t.UserSelectAll();
-         t.UserMoveCaret(CaretMove::Left, false);
-       },
-       "|Urlaub"},
-      {"Backspace removes the selection only",
-       [](auto& t) {
-         t.UserPlaceCaret(0, false);
-         t.UserPlaceCaret(3, true);
-         t.UserKey(forms::vbKeyBack);
-       },
-       "|aub"},
-  };
-  for (const Steps& c : cases) {
-    txt.SetText("Urlaub");
-    c.act(txt);
-    EXPECT_EQ(Picture(txt), c.shown) << c.name;
-  }
+  txt.SetText("Urlaub");
+  txt.UserDelete();
+  EXPECT_EQ(Picture(txt), "Urlaub|") << "Delete at the end removes nothing";
+  txt.UserPlaceCaret(4, false);
+  txt.UserMoveCaret(CaretMove::Home, true);
+  txt.UserMoveCaret(CaretMove::Right, true);
+  EXPECT_EQ(Picture(txt), "U[rla]ub") << "Shift+Home from the middle, Shift+Right shrinks it";
+  txt.UserSelectAll();
+  txt.UserMoveCaret(CaretMove::Left, false);
+  EXPECT_EQ(Picture(txt), "|Urlaub") << "Left on a selection goes to its start";
+  txt.UserPlaceCaret(3, true);
+  txt.UserKey(forms::vbKeyBack);
+  EXPECT_EQ(Picture(txt), "|aub") << "Backspace removes the selection only";
 }
 
 TEST_F(Editing, WordsAndLinesMoveTheCaretInWholeSteps) {

@@ -1,3 +1,5 @@
+// Loading, showing, hiding and unloading windows; which window is active and which control has
+// the focus.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -25,54 +27,43 @@ TEST_F(Windows, LoadRunsFormLoadOnceAndShowActivatesAndDeactivatesTheFormerWindo
   main.Show();
   main.Show();
   EXPECT_EQ(Take(), (Journal{"main:Load", "main:Activate"}));
-  EXPECT_EQ(wm().ActiveForm(), &main);
   child.Show();
   EXPECT_EQ(Take(), (Journal{"child:Load", "main:Deactivate", "child:Activate"}));
+  EXPECT_EQ(wm().ActiveForm(), &child);
   EXPECT_EQ(wm().Forms().front(), &child);
 }
 
+// The front-most visible, enabled window takes over from a hidden one, also an opener that
+// disabled itself and is enabled again while its child is shown.
 TEST_F(Windows, HidingTheActiveWindowActivatesTheFrontMostVisibleEnabledOne) {
   TestWindow third{program.rt, "third", program.journal};
   main.Show();
+  main.SetEnabled(false);
   third.Show();
   child.Show();
   third.SetEnabled(false);
+  main.SetEnabled(true);
+  EXPECT_EQ(wm().ActiveForm(), &child);
   Take();
   child.Hide();
   EXPECT_EQ(Take(), (Journal{"child:Deactivate", "main:Activate"}));
   EXPECT_EQ(wm().ActiveForm(), &main);
 }
 
-TEST_F(Windows, OpenerDisabledByItselfIsActivatedAgainWhenTheChildCloses) {
-  main.Show();
-  main.SetEnabled(false);
-  child.Show();
-  Take();
-  main.SetEnabled(true);
-  EXPECT_EQ(wm().ActiveForm(), &child);
-  child.Hide();
-  EXPECT_EQ(Take(), (Journal{"child:Deactivate", "main:Activate"}));
-}
-
-// Neither showing a disabled window nor disabling the active one changes the active window.
-TEST_F(Windows, ADisabledWindowIsBroughtForwardWithoutActivatingAndTheActiveOneStaysActive) {
+// Neither showing a disabled window nor disabling the active one changes the active window; with
+// no enabled window left nothing is active until the user acts.
+TEST_F(Windows, ADisabledWindowIsNeverActivatedAndTheActiveOneStaysActive) {
   main.Show();
   child.SetEnabled(false);
   child.Show();
   EXPECT_EQ(wm().ActiveForm(), &main);
   EXPECT_EQ(wm().Forms().front(), &child);
   child.SetEnabled(true);
-  EXPECT_EQ(wm().ActiveForm(), &main);
   Take();
   main.SetEnabled(false);
-  main.SetEnabled(true);
   EXPECT_TRUE(Take().empty());
   EXPECT_EQ(wm().ActiveForm(), &main);
-}
 
-TEST_F(Windows, WithNoEnabledWindowLeftNothingIsActiveUntilTheUserActs) {
-  main.Show();
-  main.SetEnabled(false);
   child.Show();
   child.Hide();
   EXPECT_EQ(wm().ActiveForm(), nullptr);
@@ -101,21 +92,33 @@ TEST_F(Windows, UnloadAsksQueryUnloadAndEitherHandlerMayCancel) {
   EXPECT_FALSE(child.IsLoaded());
 }
 
-TEST_F(Windows, FocusMovesWithClicksAndReturnsWhenTheWindowIsActivatedAgain) {
+// The focus returns when the window is activated again; a window hidden and shown again starts at
+// its first field, wherever the focus was when it was hidden.
+TEST_F(Windows, FocusMovesWithClicksReturnsOnActivationAndStartsAtTheFirstFieldOnReopening) {
   forms::TextBox first{main, "first"};
   forms::TextBox second{main, "second"};
   forms::Label label{main, "label"};
+  forms::CommandButton close{child, "close"};
   Journal focus;
   first.GotFocus = [&] { focus.push_back("first+"); };
   first.LostFocus = [&] { focus.push_back("first-"); };
   second.GotFocus = [&] { focus.push_back("second+"); };
   second.LostFocus = [&] { focus.push_back("second-"); };
+  close.Click = [&] { main.Hide(); };
   main.Show();
   second.UserType("x");
   child.Show();
   child.Hide();
   EXPECT_EQ(focus, (Journal{"first+", "first-", "second+", "second-", "second+"}));
   EXPECT_THROW(label.SetFocus(), forms::Error);
+
+  child.Show();
+  close.UserClick();
+  EXPECT_EQ(main.ActiveControl(), nullptr);
+  focus.clear();
+  main.Show();
+  EXPECT_EQ(main.ActiveControl(), &first);
+  EXPECT_EQ(focus, (Journal{"first+"}));
 }
 
 TEST_F(Windows, TabSkipsControlsThatCannotTakeTheFocusAndWrapsAround) {
