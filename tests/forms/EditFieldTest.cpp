@@ -123,21 +123,27 @@ TEST_F(Editing, LockedAndMaskedFieldsMoveTheCaretButGiveNothingAway) {
   EXPECT_EQ(txt.Text(), "");
 }
 
+// Typing, pasting and deleting in a combo box's edit field raise Change, never Click, and leave
+// the list; so does a text set by code.
 TEST_F(Editing, AComboEditFieldEditsLikeATextBoxAndLeavesTheList) {
   forms::ComboBox cmb{window, "cmb"};
   cmb.AddItem("Kur in Bad Ems");
   cmb.SetListIndex(0);
   std::vector<std::string> events;
+  cmb.Click = [&] { events.push_back("Click"); };
   cmb.Change = [&] { events.push_back("Change:" + cmb.Text()); };
+  cmb.UserType("!");
+  EXPECT_EQ(cmb.ListIndex(), -1);
   cmb.UserMoveCaret(CaretMove::WordLeft, false);
   cmb.UserMoveCaret(CaretMove::End, true);
   cmb.UserPaste("Bad Tölz");
   cmb.UserPlaceCaret(0, false);
   cmb.UserDelete();
   EXPECT_EQ(Picture(cmb), "|ur in Bad Bad Tölz");
-  EXPECT_EQ(cmb.ListIndex(), -1);
+  cmb.SetText("Urlaub");
   EXPECT_EQ(events,
-            (std::vector<std::string>{"Change:Kur in Bad Bad Tölz", "Change:ur in Bad Bad Tölz"}));
+            (std::vector<std::string>{"Change:Kur in Bad Ems!", "Change:Kur in Bad Bad Tölz",
+                                      "Change:ur in Bad Bad Tölz", "Change:Urlaub"}));
 
   forms::ComboBox list{window, "list"};
   list.SetStyle(forms::vbComboDropdownList);

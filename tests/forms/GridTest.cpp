@@ -4,7 +4,10 @@
 
 namespace {
 
-using Events = std::vector<std::string>;
+// An event with the current cell, the selection's far corner and the mouse cell:
+// name, Row, Col, RowSel, ColSel, MouseRow, MouseCol.
+using Event = std::tuple<std::string, int, int, int, int, int, int>;
+using Events = std::vector<Event>;
 
 class GridFixture : public ::testing::Test {
  protected:
@@ -14,24 +17,20 @@ class GridFixture : public ::testing::Test {
     grid.SetCols(5);
   }
 
-  // Logs every grid event with the current cell, the selection's far corner and the mouse cell.
   void LogEvents() {
-    auto where = [this] {
-      return "@" + std::to_string(grid.Row()) + "," + std::to_string(grid.Col()) + " sel " +
-             std::to_string(grid.RowSel()) + "," + std::to_string(grid.ColSel()) + " mouse " +
-             std::to_string(grid.MouseRow()) + "," + std::to_string(grid.MouseCol());
+    auto log = [this](const std::string& name) {
+      events.emplace_back(name, grid.Row(), grid.Col(), grid.RowSel(), grid.ColSel(),
+                          grid.MouseRow(), grid.MouseCol());
     };
-    auto mouse = [this, where](const std::string& name) {
-      return [this, where, name](int button, int, float, float) {
-        events.push_back(name + std::to_string(button) + where());
-      };
+    auto mouse = [log](const std::string& name) {
+      return [log, name](int button, int, float, float) { log(name + std::to_string(button)); };
     };
     grid.MouseDown = mouse("MouseDown");
     grid.MouseMove = mouse("MouseMove");
     grid.MouseUp = mouse("MouseUp");
-    grid.Click = [this, where] { events.push_back("Click" + where()); };
-    grid.DblClick = [this] { events.push_back("DblClick"); };
-    grid.SelChange = [this, where] { events.push_back("SelChange" + where()); };
+    grid.Click = [log] { log("Click"); };
+    grid.DblClick = [log] { log("DblClick"); };
+    grid.SelChange = [log] { log("SelChange"); };
   }
 
   Program program;
@@ -101,13 +100,13 @@ TEST_F(GridFixture, PressMoveReleaseSelectsThenReportsInOrderUnlessDisabled) {
   grid.UserMove(2, 3, forms::vbLeftButton);
   grid.UserRelease(2, 3);
   EXPECT_EQ(events, (Events{
-                        "SelChange@2,1 sel 2,1 mouse 2,1",
-                        "MouseDown1@2,1 sel 2,1 mouse 2,1",
-                        "SelChange@2,1 sel 2,3 mouse 2,3",
-                        "MouseMove1@2,1 sel 2,3 mouse 2,3",
-                        "MouseMove1@2,1 sel 2,3 mouse 2,3",
-                        "MouseUp1@2,1 sel 2,3 mouse 2,3",
-                        "Click@2,1 sel 2,3 mouse 2,3",
+                        {"SelChange", 2, 1, 2, 1, 2, 1},
+                        {"MouseDown1", 2, 1, 2, 1, 2, 1},
+                        {"SelChange", 2, 1, 2, 3, 2, 3},
+                        {"MouseMove1", 2, 1, 2, 3, 2, 3},
+                        {"MouseMove1", 2, 1, 2, 3, 2, 3},
+                        {"MouseUp1", 2, 1, 2, 3, 2, 3},
+                        {"Click", 2, 1, 2, 3, 2, 3},
                     }));
   events.clear();  // a disabled grid or window ignores the mouse
   grid.SetEnabled(false);
