@@ -25,8 +25,7 @@ TEST(LockedFile, AnExclusiveLockIsReportedAsBusyWhereverTheProgramMeetsIt) {
   const std::string busy = MessageFor(Obstacle::Lock);
   for (const char* name : {"an entry of absences", "saving a note", "marking a holiday"}) {
     SCOPED_TRACE(name);
-    const UserWrite& write = *std::find_if(UserWrites().begin(), UserWrites().end(),
-                                           [&](auto& w) { return w.name == name; });
+    const UserWrite& write = UserWriteNamed(name);
     // The questions after the first failed read are never asked: no count of boxes is checked.
     mvtest::TestApp app;
     CopyInto(app, seeded.DbPath());

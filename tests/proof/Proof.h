@@ -136,6 +136,7 @@ struct UserWrite {
   std::function<void(const Scene&)> run;
 };
 const std::vector<UserWrite>& UserWrites();
+const UserWrite& UserWriteNamed(const std::string& name);
 void SeedForWrites(mvtest::TestApp& app);
 
 }  // namespace prooftest

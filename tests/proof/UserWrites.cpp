@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "Proof.h"
 #include "masterdata/frmBearbeitenTeam.h"
 #include "masterdata/frmBenutzer.h"
@@ -197,6 +199,11 @@ std::vector<UserWrite> AllWrites() {
 const std::vector<UserWrite>& UserWrites() {
   static const std::vector<UserWrite> writes = AllWrites();
   return writes;
+}
+
+const UserWrite& UserWriteNamed(const std::string& name) {
+  const auto& writes = UserWrites();
+  return *std::find_if(writes.begin(), writes.end(), [&](auto& w) { return w.name == name; });
 }
 
 void SeedForWrites(mvtest::TestApp& app) {
