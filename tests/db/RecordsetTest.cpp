@@ -71,6 +71,7 @@ TEST_F(DbRecordset, FieldAndTableNamesWithoutRegardToCase) {
   AddEntry(7, "2007-03-05", "U?", 4);
   db::Recordset rs = Open("tbl_Kalender");
   EXPECT_EQ(rs["notiz"].Int(), 4);
+  EXPECT_EQ(rs["tbl_Kalender.[Notiz]"].Int(), 4);
   EXPECT_EQ(rs.Field("NOTIZ").Name(), "Notiz");
   EXPECT_EQ(rs.Get("kennz").Text(), "U?");
   db::Value v = rs["Datum"];
