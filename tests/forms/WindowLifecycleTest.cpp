@@ -20,31 +20,26 @@ class Windows : public ::testing::Test {
   TestWindow child{program.rt, "child", program.journal};
 };
 
-TEST_F(Windows, LoadRunsFormLoadOnceAndShowActivatesAndDeactivatesTheFormerWindow) {
+// Show activates the window and deactivates the former one; when the active window hides, the
+// front-most visible, enabled window takes over, also an opener that disabled itself and is
+// enabled again while its child is shown.
+TEST_F(Windows, LoadRunsFormLoadOnceAndShowAndHideMoveTheActivation) {
+  TestWindow third{program.rt, "third", program.journal};
   main.Load();
   main.Load();
   EXPECT_FALSE(main.Visible());
   main.Show();
   main.Show();
   EXPECT_EQ(Take(), (Journal{"main:Load", "main:Activate"}));
-  child.Show();
-  EXPECT_EQ(Take(), (Journal{"child:Load", "main:Deactivate", "child:Activate"}));
-  EXPECT_EQ(wm().ActiveForm(), &child);
-  EXPECT_EQ(wm().Forms().front(), &child);
-}
-
-// The front-most visible, enabled window takes over from a hidden one, also an opener that
-// disabled itself and is enabled again while its child is shown.
-TEST_F(Windows, HidingTheActiveWindowActivatesTheFrontMostVisibleEnabledOne) {
-  TestWindow third{program.rt, "third", program.journal};
-  main.Show();
   main.SetEnabled(false);
   third.Show();
   child.Show();
+  EXPECT_EQ(Take(), (Journal{"third:Load", "main:Deactivate", "third:Activate", "child:Load",
+                             "third:Deactivate", "child:Activate"}));
+  EXPECT_EQ(wm().Forms().front(), &child);
   third.SetEnabled(false);
   main.SetEnabled(true);
   EXPECT_EQ(wm().ActiveForm(), &child);
-  Take();
   child.Hide();
   EXPECT_EQ(Take(), (Journal{"child:Deactivate", "main:Activate"}));
   EXPECT_EQ(wm().ActiveForm(), &main);
@@ -73,23 +68,6 @@ TEST_F(Windows, ADisabledWindowIsNeverActivatedAndTheActiveOneStaysActive) {
   Take();
   button.UserClick();
   EXPECT_EQ(Take(), (Journal{"main:Activate"}));
-}
-
-TEST_F(Windows, UnloadAsksQueryUnloadAndEitherHandlerMayCancel) {
-  main.Show();
-  child.Show();
-  child.cancelQueryUnload = 1;
-  EXPECT_FALSE(child.Unload());
-  child.cancelQueryUnload = 0;
-  child.cancelUnload = 1;
-  EXPECT_FALSE(child.Unload());
-  EXPECT_TRUE(child.IsLoaded());
-  child.cancelUnload = 0;
-  Take();
-  EXPECT_TRUE(child.Unload());
-  EXPECT_EQ(Take(), (Journal{"child:QueryUnload", "child:Unload", "main:Activate"}));
-  EXPECT_EQ(child.lastUnloadMode, forms::vbFormCode);
-  EXPECT_FALSE(child.IsLoaded());
 }
 
 // The focus returns when the window is activated again; a window hidden and shown again starts at
@@ -145,9 +123,24 @@ struct SelfClosing : TestWindow {
   }
 };
 
-TEST_F(Windows, AQueryUnloadThatUnloadsTheWindowItselfRunsTheHandlersOnce) {
-  SelfClosing overview{program.rt, "overview", program.journal};
+// Either handler may cancel; a QueryUnload that unloads the window itself runs the handlers once.
+TEST_F(Windows, UnloadAsksQueryUnloadAndEitherHandlerMayCancel) {
   main.Show();
+  child.Show();
+  child.cancelQueryUnload = 1;
+  EXPECT_FALSE(child.Unload());
+  child.cancelQueryUnload = 0;
+  child.cancelUnload = 1;
+  EXPECT_FALSE(child.Unload());
+  EXPECT_TRUE(child.IsLoaded());
+  child.cancelUnload = 0;
+  Take();
+  EXPECT_TRUE(child.Unload());
+  EXPECT_EQ(Take(), (Journal{"child:QueryUnload", "child:Unload", "main:Activate"}));
+  EXPECT_EQ(child.lastUnloadMode, forms::vbFormCode);
+  EXPECT_FALSE(child.IsLoaded());
+
+  SelfClosing overview{program.rt, "overview", program.journal};
   overview.Show();
   Take();
   overview.UserClose();
