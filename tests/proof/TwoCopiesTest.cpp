@@ -36,46 +36,38 @@ int AtStatement(unsigned, void* context, void*, void*) {
   return 0;
 }
 
-// Both copies logged in as Zoller; the second waits only briefly for the first copy's lock. The
-// second runs in its own folder with its own settings and windows on the first copy's file; its
-// own file holds the same employees (the login reads his team and name there).
-struct TwoCopies {
-  explicit TwoCopies(const std::filesystem::path& seeded) : first(seeded) {
-    CopyInto(second, seeded);
-    firstMain = &Enter(first, 12, mv::GroupAdmin);
-    mv::LoadSettingsAndTexts(second.s());
-    second.s().Settings.Language = mv::LanguageGerman;
-    second.s().Conn.Open(db::JetConnectionString(first.DbPath().string()));
-    secondMain = &second.EnterAs(12, mv::GroupAdmin);
-    second.s().Conn.SetBusyTimeout(10);
-  }
-  ProofApp first;
-  mvtest::TestApp second;
-  mv::frmKalender* firstMain = nullptr;
-  mv::frmKalender* secondMain = nullptr;
-};
-
 using Write = std::function<void(mvtest::TestApp&, mv::frmKalender&)>;
 
-// For each statement of the first copy's write, two fresh copies on the seeded file: the first
-// makes its write with the second copy's inside it at that statement; check reads the file then.
+// For each statement of the first copy's write, two fresh copies on the seeded file, both logged
+// in as Zoller: the first makes its write with the second copy's inside it at that statement;
+// check reads the file then. The second runs in its own folder with its own settings and windows
+// on the first copy's file and waits only briefly for its lock; its own file holds the same
+// employees (the login reads his team and name there).
 void AtEachStatement(const Write& firstWrite, const Write& secondWrite,
                      const std::function<void(mvtest::TestApp&)>& check) {
   CalendarApp seeded;
   int statements = 1;
   for (int at = 1; at <= statements; ++at) {
     SCOPED_TRACE("the second copy writes during statement " + std::to_string(at));
-    TwoCopies copies(seeded.DbPath());
+    ProofApp first(seeded.DbPath());
+    mvtest::TestApp second;
+    CopyInto(second, seeded.DbPath());
+    mv::frmKalender& firstMain = Enter(first, 12, mv::GroupAdmin);
+    mv::LoadSettingsAndTexts(second.s());
+    second.s().Settings.Language = mv::LanguageGerman;
+    second.s().Conn.Open(db::JetConnectionString(first.DbPath().string()));
+    mv::frmKalender& secondMain = second.EnterAs(12, mv::GroupAdmin);
+    second.s().Conn.SetBusyTimeout(10);
     // Refused while the first copy holds the write lock: whatever it says, it is answered.
-    copies.second.platform.ExpectMessageBox([](const forms::MessageBoxRequest&) { return true; },
-                                            forms::vbOK);
-    Interleaving run{at, 0, [&] { secondWrite(copies.second, *copies.secondMain); }, ""};
-    sqlite3_trace_v2(copies.first.s().Conn.Handle(), SQLITE_TRACE_STMT, AtStatement, &run);
-    firstWrite(copies.first, *copies.firstMain);
-    sqlite3_trace_v2(copies.first.s().Conn.Handle(), 0, nullptr, nullptr);
+    second.platform.ExpectMessageBox([](const forms::MessageBoxRequest&) { return true; },
+                                     forms::vbOK);
+    Interleaving run{at, 0, [&] { secondWrite(second, secondMain); }, ""};
+    sqlite3_trace_v2(first.s().Conn.Handle(), SQLITE_TRACE_STMT, AtStatement, &run);
+    firstWrite(first, firstMain);
+    sqlite3_trace_v2(first.s().Conn.Handle(), 0, nullptr, nullptr);
     EXPECT_EQ(run.failure, "");
     statements = run.seen;
-    check(copies.first);
+    check(first);
   }
   EXPECT_GT(statements, 3);
 }
