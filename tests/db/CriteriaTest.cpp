@@ -12,7 +12,7 @@ class DbCriteria : public DbTest {
     AddEmployee(1, "Müller", "Jürgen", 0, 30, "0711-1");
     AddEmployee(2, "Mueller", "Anna", 0, 25, "0711-2");
     AddEmployee(3, "O'Brien", "Seán", 1, 20, "*");
-    AddEmployee(4, "ÖZDEMIR", "Ayşe", 1, 28, "089");
+    AddEmployee(4, "ÖZDEMIR", "Ayşe", 1, 29, "089");
     AddEmployee(5, "Schmidt", "Ülrich", 2, 0, "12345");
     AddEmployee(12, "Meier", "Hans", 2, 30, "*");
     for (const auto& [persNr, day, kennz] : {std::tuple{17, "03-04", "U/"},
@@ -83,8 +83,8 @@ TEST_F(DbCriteria, EachOperatorAndTheirPrecedenceOnNumbersAndTexts) {
       // The card's search: "PersNr LIKE " & Val(t) & " OR Nachname LIKE 't*' OR ..."
       {"PersNr LIKE 0 OR Nachname LIKE 'Mül*' OR Vorname LIKE 'Mül*' OR TelNr LIKE 'Mül*'", {1}},
       {"PersNr LIKE 12 OR Nachname LIKE '12*' OR Vorname LIKE '12*' OR TelNr LIKE '12*'", {5, 12}},
-      {"PersNr = 1 OR TeamNr = 1 AND UTage = 28", {1, 4}},
-      {"(PersNr = 1 OR TeamNr = 1) AND UTage = 28", {4}},
+      {"PersNr = 1 OR TeamNr = 1 AND UTage = 29", {1, 4}},
+      {"(PersNr = 1 OR TeamNr = 1) AND UTage = 29", {4}},
       {"TeamNr = 2 AND (UTage = 0 OR PersNr = 2)", {5}},
       {"((PersNr = 1) OR ((PersNr = 4) AND (TeamNr = 1)))", {1, 4}},
       {"NOT PersNr = 1 AND TeamNr = 0", {2}},

@@ -47,6 +47,8 @@ TEST_F(DbRecordset, MovesAndEndsOnAnEmptyAndAFilledRecordset) {
   EXPECT_TRUE(empty.BOF());
   EXPECT_EQ(empty.RecordCount(), 0);
   EXPECT_TRUE(Fails([&] { empty["PersNr"].Int(); }, db::ErrorKind::NoCurrentRow));
+  empty.Close();
+  EXPECT_TRUE(Fails([&] { empty.Find("PersNr = 1"); }, db::ErrorKind::NotOpen));
 
   AddStaff(3);
   db::Recordset rs = Open("tbl_Mitarbeiter");

@@ -99,6 +99,15 @@ TEST_F(Editing, PasteGoesKeyByKeyThroughKeyPressAndMaxLengthWithOneChange) {
   txt.UserSelectAll();
   txt.UserPaste("xy");
   EXPECT_EQ(txt.Text(), "98765") << "nothing accepted leaves the selection standing";
+  std::string offered;
+  txt.BeforePaste = [&offered](const std::string& result, bool& cancel) {
+    offered = result;
+    cancel = true;  // a number field refusing "12.5" as a whole
+  };
+  txt.UserPlaceCaret(2, false);
+  txt.UserPaste("1");
+  EXPECT_EQ(offered, "981765");
+  EXPECT_EQ(txt.Text(), "98765") << "a refused paste changes nothing";
   EXPECT_EQ(changes, 2);
 }
 
