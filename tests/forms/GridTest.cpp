@@ -116,6 +116,9 @@ TEST_F(GridFixture, PressMoveReleaseSelectsThenReportsInOrderUnlessDisabled) {
   grid.UserMove(4, 4);
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(grid.Row(), 2);
+  window.SetEnabled(true);
+  grid.UserRelease(9, 9);  // beyond the last cell: the mouse is over the last one
+  EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), std::pair(5, 4));
 }
 
 TEST_F(GridFixture, AHandlerMovingTheCurrentCellDuringADragRaisesNoFurtherSelChange) {
