@@ -90,6 +90,7 @@ TEST_F(DbJetSql, DialectFeatures) {
       {"SELECT Len('Müller') AS v", "6"},
       {"SELECT UCase('müller') AS v", "MÜLLER"},
       {"SELECT Day([Datum]) AS v FROM tbl_Kalender WHERE KennZ = 'K/'", "12"},
+      {"SELECT Year('5.3.2007') AS v", "2007"},  // a day written as the user reads it
   };
   for (const auto& [sql, value] : values) EXPECT_EQ(Open(sql)["v"].Text(), value) << sql;
   EXPECT_THROW(Open("SELECT * FROM tbl_Kalender WHERE"), db::Error);

@@ -189,6 +189,10 @@ TEST_F(GridFixture, RestrictedRowsMergeOnlyWhereTheRowAboveMerged) {
                                        {0, 1, 1, 2}, {0, 3, 1, 2}, {1, 1, 1, 2}, {1, 3, 1, 2}}));
   grid.SetMergeCells(forms::flexMergeFree);
   EXPECT_EQ(grid.Picture().Merged[2], (forms::MergedRange{1, 1, 1, 4}));
+  grid.SetMergeCol(2, true);  // free: merges where the column to its left does not
+  grid.SetTextMatrix(2, 2, "X");
+  grid.SetTextMatrix(3, 2, "X");
+  EXPECT_EQ(grid.Picture().Merged.back(), (forms::MergedRange{2, 2, 2, 1}));
 }
 
 }  // namespace
