@@ -14,6 +14,15 @@
 
 #include "Proof.h"
 
+namespace prooftest {
+
+void PrintTo(Obstacle obstacle, std::ostream* out) {
+  const char* names[] = {"Locked", "ReadOnlyFile", "ReadOnlyFolder", "FullDisk"};
+  *out << names[static_cast<int>(obstacle)];
+}
+
+}  // namespace prooftest
+
 namespace {
 
 using namespace prooftest;
@@ -86,8 +95,7 @@ TEST_P(RefusedWrite, EveryWriteSaysWhyInTheUsersLanguageAndWritesNothing) {
 }
 
 std::string NameOf(const testing::TestParamInfo<Obstacle>& info) {
-  const char* names[] = {"Locked", "ReadOnlyFile", "ReadOnlyFolder", "FullDisk"};
-  return names[static_cast<int>(info.param)];
+  return testing::PrintToString(info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(Obstacles, RefusedWrite,
