@@ -60,6 +60,7 @@ TEST_F(DbCriteria, EachOperatorAndTheirPrecedenceOnNumbersAndTexts) {
       {"PersNr <= 2", {1, 2}},
       {"PersNr >= 5", {5, 12}},
       {"UTage = 0", {5}},
+      {"UTage = FALSE", {5}},
       {"PersNr = -1", {}},
       {"PersNr > '4'", {5, 12}},
       {"Nachname <> 'Meier'", {1, 2, 3, 4, 5}},

@@ -136,16 +136,18 @@ TEST_F(GridFixture, AHandlerMovingTheCurrentCellDuringADragRaisesNoFurtherSelCha
   EXPECT_EQ(grid.RowSel(), 3);
 }
 
+// A press on a column's header selects the column and a drag over the headers more columns; a
+// press on a row's header selects the row, a drag more rows; the fixed cell never becomes current.
 TEST_F(GridFixture, PressingAFixedRowSelectsTheColumnWithoutMakingTheFixedCellCurrent) {
+  using Cells = std::tuple<int, int, int, int>;  // Row, Col, RowSel, ColSel
+  const auto cells = [this] { return Cells{grid.Row(), grid.Col(), grid.RowSel(), grid.ColSel()}; };
   grid.UserPress(0, 3);
-  EXPECT_EQ(grid.Row(), 1);
-  EXPECT_EQ(grid.Col(), 3);
-  EXPECT_EQ(grid.RowSel(), 5);
-  EXPECT_EQ(grid.ColSel(), 3);
+  EXPECT_EQ(cells(), (Cells{1, 3, 5, 3}));
+  grid.UserMove(0, 4, forms::vbLeftButton);
+  EXPECT_EQ(cells(), (Cells{1, 3, 5, 4}));
   grid.UserPress(2, 0);
-  EXPECT_EQ(grid.Row(), 2);
-  EXPECT_EQ(grid.Col(), 1);
-  EXPECT_EQ(grid.ColSel(), 4);
+  grid.UserMove(3, 0, forms::vbLeftButton);
+  EXPECT_EQ(cells(), (Cells{2, 1, 3, 4}));
 }
 
 TEST_F(GridFixture, PictureShowsHiddenColumnsMergesAndTheHighlightedSelection) {
