@@ -197,4 +197,23 @@ TEST_F(GridFixture, RestrictedRowsMergeOnlyWhereTheRowAboveMerged) {
   EXPECT_EQ(grid.Picture().Merged.back(), (forms::MergedRange{2, 2, 2, 1}));
 }
 
+// The back end redraws a control when it is told of a change: a move, a cell's font, a scroll,
+// bringing it to the front among them.
+TEST_F(GridFixture, EveryChangeIsToldToTheBackEnd) {
+  struct Counter : forms::WindowObserver {
+    int changes = 0;
+    void ControlChanged(forms::Control&) override { ++changes; }
+  } observer;
+  program.rt.Windows().SetObserver(&observer);
+  const std::function<void()> actions[] = {[&] { grid.Move(0, 0, 3000, 2000); },
+                                           [&] { grid.SetCellFontName("Courier New"); },
+                                           [&] { grid.UserScroll(2, 2); }, [&] { grid.ZOrder(0); }};
+  for (const auto& action : actions) {
+    const int before = observer.changes;
+    action();
+    EXPECT_GT(observer.changes, before) << "action " << &action - actions;
+  }
+  program.rt.Windows().SetObserver(nullptr);
+}
+
 }  // namespace
