@@ -20,24 +20,32 @@ inline std::string ReadSchema() {
   return ss.str();
 }
 
-// A fresh temporary folder, removed at the end of the test.
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("mv_dbtest_" + std::to_string(rd()) + "_" + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
+// Whether action fails with a db::Error of this kind whose description holds text.
+template <class Action>
+::testing::AssertionResult Fails(Action&& action, db::ErrorKind kind,
+                                 const std::string& text = "") {
+  try {
+    action();
+  } catch (const db::Error& e) {
+    if (e.Kind() == kind && std::string(e.what()).find(text) != std::string::npos)
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "kind " << static_cast<int>(e.Kind()) << ": " << e.what();
   }
+  return ::testing::AssertionFailure() << "no failure";
+}
+
+// A fresh temporary folder, removed at the end of the test.
+struct TempDir {
+  TempDir() { std::filesystem::create_directories(path); }
   ~TempDir() {
     std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::remove_all(path, ec);
   }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
+  std::string File(const std::string& name) const { return (path / name).string(); }
+  const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("mv_dbtest_" + std::to_string(std::random_device{}()) + "_" +
+                                      std::to_string(std::random_device{}()));
 };
 
 // Fixture: a new database from the schema, opened on conn.
@@ -66,7 +74,7 @@ class DbTest : public ::testing::Test {
          std::to_string(notiz) + ")");
   }
 
-  // Number of rows of a native query's first column (count(*)).
+  // count(*) of a table's rows where the condition holds, read through another connection.
   long long Count(const std::string& where, const std::string& table = "tbl_Kalender") {
     db::Connection c;
     c.Open(db::JetConnectionString(file));
@@ -80,8 +88,5 @@ class DbTest : public ::testing::Test {
   std::string file;
   db::Connection conn;
 };
-
-// The platform's Str(): one blank before a number that is not negative.
-inline std::string Str(long n) { return std::string(n >= 0 ? " " : "") + std::to_string(n); }
 
 }  // namespace dbtest

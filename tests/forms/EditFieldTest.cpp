@@ -2,7 +2,6 @@
 // typing over a selection, Delete and Backspace, paste going through the same checks as typing.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,42 +36,21 @@ class Editing : public ::testing::Test {
   int changes = 0;
 };
 
-struct Steps {
-  const char* name;
-  std::function<void(forms::TextBox&)> act;
-  const char* shown;
-};
-
 // The Qt tests type, click and drag in the middle of a text; these are the finer points.
 TEST_F(Editing, SelectionsGrowShrinkAndCollapseAsOnWindows) {
-  const Steps cases[] = {
-      {"Delete at the end removes nothing", [](auto& t) { t.UserDelete(); }, "Urlaub|"},
-      {"Shift+Home from the middle, Shift+Right shrinks it",
-       [](auto& t) {
-         t.UserPlaceCaret(4, false);
-         t.UserMoveCaret(CaretMove::Home, true);
-         t.UserMoveCaret(CaretMove::Right, true);
-       },
-       "U[rla]ub"},
-      {"Left on a selection goes to its start",
-       [](auto& t) {
-         t.UserSelectAll();
-         t.UserMoveCaret(CaretMove::Left, false);
-       },
-       "|Urlaub"},
-      {"Backspace removes the selection only",
-       [](auto& t) {
-         t.UserPlaceCaret(0, false);
-         t.UserPlaceCaret(3, true);
-         t.UserKey(forms::vbKeyBack);
-       },
-       "|aub"},
-  };
-  for (const Steps& c : cases) {
-    txt.SetText("Urlaub");
-    c.act(txt);
-    EXPECT_EQ(Picture(txt), c.shown) << c.name;
-  }
+  txt.SetText("Urlaub");
+  txt.UserDelete();
+  EXPECT_EQ(Picture(txt), "Urlaub|") << "Delete at the end removes nothing";
+  txt.UserPlaceCaret(4, false);
+  txt.UserMoveCaret(CaretMove::Home, true);
+  txt.UserMoveCaret(CaretMove::Right, true);
+  EXPECT_EQ(Picture(txt), "U[rla]ub") << "Shift+Home from the middle, Shift+Right shrinks it";
+  txt.UserSelectAll();
+  txt.UserMoveCaret(CaretMove::Left, false);
+  EXPECT_EQ(Picture(txt), "|Urlaub") << "Left on a selection goes to its start";
+  txt.UserPlaceCaret(3, true);
+  txt.UserKey(forms::vbKeyBack);
+  EXPECT_EQ(Picture(txt), "|aub") << "Backspace removes the selection only";
 }
 
 TEST_F(Editing, WordsAndLinesMoveTheCaretInWholeSteps) {
@@ -121,6 +99,15 @@ TEST_F(Editing, PasteGoesKeyByKeyThroughKeyPressAndMaxLengthWithOneChange) {
   txt.UserSelectAll();
   txt.UserPaste("xy");
   EXPECT_EQ(txt.Text(), "98765") << "nothing accepted leaves the selection standing";
+  std::string offered;
+  txt.BeforePaste = [&offered](const std::string& result, bool& cancel) {
+    offered = result;
+    cancel = true;  // a number field refusing "12.5" as a whole
+  };
+  txt.UserPlaceCaret(2, false);
+  txt.UserPaste("1");
+  EXPECT_EQ(offered, "981765");
+  EXPECT_EQ(txt.Text(), "98765") << "a refused paste changes nothing";
   EXPECT_EQ(changes, 2);
 }
 
@@ -145,21 +132,27 @@ TEST_F(Editing, LockedAndMaskedFieldsMoveTheCaretButGiveNothingAway) {
   EXPECT_EQ(txt.Text(), "");
 }
 
+// Typing, pasting and deleting in a combo box's edit field raise Change, never Click, and leave
+// the list; so does a text set by code.
 TEST_F(Editing, AComboEditFieldEditsLikeATextBoxAndLeavesTheList) {
   forms::ComboBox cmb{window, "cmb"};
   cmb.AddItem("Kur in Bad Ems");
   cmb.SetListIndex(0);
   std::vector<std::string> events;
+  cmb.Click = [&] { events.push_back("Click"); };
   cmb.Change = [&] { events.push_back("Change:" + cmb.Text()); };
+  cmb.UserType("!");
+  EXPECT_EQ(cmb.ListIndex(), -1);
   cmb.UserMoveCaret(CaretMove::WordLeft, false);
   cmb.UserMoveCaret(CaretMove::End, true);
   cmb.UserPaste("Bad Tölz");
   cmb.UserPlaceCaret(0, false);
   cmb.UserDelete();
   EXPECT_EQ(Picture(cmb), "|ur in Bad Bad Tölz");
-  EXPECT_EQ(cmb.ListIndex(), -1);
+  cmb.SetText("Urlaub");
   EXPECT_EQ(events,
-            (std::vector<std::string>{"Change:Kur in Bad Bad Tölz", "Change:ur in Bad Bad Tölz"}));
+            (std::vector<std::string>{"Change:Kur in Bad Ems!", "Change:Kur in Bad Bad Tölz",
+                                      "Change:ur in Bad Bad Tölz", "Change:Urlaub"}));
 
   forms::ComboBox list{window, "list"};
   list.SetStyle(forms::vbComboDropdownList);

@@ -4,7 +4,10 @@
 
 namespace {
 
-using Events = std::vector<std::string>;
+// An event with the current cell, the selection's far corner and the mouse cell:
+// name, Row, Col, RowSel, ColSel, MouseRow, MouseCol.
+using Event = std::tuple<std::string, int, int, int, int, int, int>;
+using Events = std::vector<Event>;
 
 class GridFixture : public ::testing::Test {
  protected:
@@ -14,24 +17,20 @@ class GridFixture : public ::testing::Test {
     grid.SetCols(5);
   }
 
-  // Logs every grid event with the current cell, the selection's far corner and the mouse cell.
   void LogEvents() {
-    auto where = [this] {
-      return "@" + std::to_string(grid.Row()) + "," + std::to_string(grid.Col()) + " sel " +
-             std::to_string(grid.RowSel()) + "," + std::to_string(grid.ColSel()) + " mouse " +
-             std::to_string(grid.MouseRow()) + "," + std::to_string(grid.MouseCol());
+    auto log = [this](const std::string& name) {
+      events.emplace_back(name, grid.Row(), grid.Col(), grid.RowSel(), grid.ColSel(),
+                          grid.MouseRow(), grid.MouseCol());
     };
-    auto mouse = [this, where](const std::string& name) {
-      return [this, where, name](int button, int, float, float) {
-        events.push_back(name + std::to_string(button) + where());
-      };
+    auto mouse = [log](const std::string& name) {
+      return [log, name](int button, int, float, float) { log(name + std::to_string(button)); };
     };
     grid.MouseDown = mouse("MouseDown");
     grid.MouseMove = mouse("MouseMove");
     grid.MouseUp = mouse("MouseUp");
-    grid.Click = [this, where] { events.push_back("Click" + where()); };
-    grid.DblClick = [this] { events.push_back("DblClick"); };
-    grid.SelChange = [this, where] { events.push_back("SelChange" + where()); };
+    grid.Click = [log] { log("Click"); };
+    grid.DblClick = [log] { log("DblClick"); };
+    grid.SelChange = [log] { log("SelChange"); };
   }
 
   Program program;
@@ -101,13 +100,13 @@ TEST_F(GridFixture, PressMoveReleaseSelectsThenReportsInOrderUnlessDisabled) {
   grid.UserMove(2, 3, forms::vbLeftButton);
   grid.UserRelease(2, 3);
   EXPECT_EQ(events, (Events{
-                        "SelChange@2,1 sel 2,1 mouse 2,1",
-                        "MouseDown1@2,1 sel 2,1 mouse 2,1",
-                        "SelChange@2,1 sel 2,3 mouse 2,3",
-                        "MouseMove1@2,1 sel 2,3 mouse 2,3",
-                        "MouseMove1@2,1 sel 2,3 mouse 2,3",
-                        "MouseUp1@2,1 sel 2,3 mouse 2,3",
-                        "Click@2,1 sel 2,3 mouse 2,3",
+                        {"SelChange", 2, 1, 2, 1, 2, 1},
+                        {"MouseDown1", 2, 1, 2, 1, 2, 1},
+                        {"SelChange", 2, 1, 2, 3, 2, 3},
+                        {"MouseMove1", 2, 1, 2, 3, 2, 3},
+                        {"MouseMove1", 2, 1, 2, 3, 2, 3},
+                        {"MouseUp1", 2, 1, 2, 3, 2, 3},
+                        {"Click", 2, 1, 2, 3, 2, 3},
                     }));
   events.clear();  // a disabled grid or window ignores the mouse
   grid.SetEnabled(false);
@@ -117,6 +116,9 @@ TEST_F(GridFixture, PressMoveReleaseSelectsThenReportsInOrderUnlessDisabled) {
   grid.UserMove(4, 4);
   EXPECT_TRUE(events.empty());
   EXPECT_EQ(grid.Row(), 2);
+  window.SetEnabled(true);
+  grid.UserRelease(9, 9);  // beyond the last cell: the mouse is over the last one
+  EXPECT_EQ(std::pair(grid.MouseRow(), grid.MouseCol()), std::pair(5, 4));
 }
 
 TEST_F(GridFixture, AHandlerMovingTheCurrentCellDuringADragRaisesNoFurtherSelChange) {
@@ -134,16 +136,18 @@ TEST_F(GridFixture, AHandlerMovingTheCurrentCellDuringADragRaisesNoFurtherSelCha
   EXPECT_EQ(grid.RowSel(), 3);
 }
 
+// A press on a column's header selects the column and a drag over the headers more columns; a
+// press on a row's header selects the row, a drag more rows; the fixed cell never becomes current.
 TEST_F(GridFixture, PressingAFixedRowSelectsTheColumnWithoutMakingTheFixedCellCurrent) {
+  using Cells = std::tuple<int, int, int, int>;  // Row, Col, RowSel, ColSel
+  const auto cells = [this] { return Cells{grid.Row(), grid.Col(), grid.RowSel(), grid.ColSel()}; };
   grid.UserPress(0, 3);
-  EXPECT_EQ(grid.Row(), 1);
-  EXPECT_EQ(grid.Col(), 3);
-  EXPECT_EQ(grid.RowSel(), 5);
-  EXPECT_EQ(grid.ColSel(), 3);
+  EXPECT_EQ(cells(), (Cells{1, 3, 5, 3}));
+  grid.UserMove(0, 4, forms::vbLeftButton);
+  EXPECT_EQ(cells(), (Cells{1, 3, 5, 4}));
   grid.UserPress(2, 0);
-  EXPECT_EQ(grid.Row(), 2);
-  EXPECT_EQ(grid.Col(), 1);
-  EXPECT_EQ(grid.ColSel(), 4);
+  grid.UserMove(3, 0, forms::vbLeftButton);
+  EXPECT_EQ(cells(), (Cells{2, 1, 3, 4}));
 }
 
 TEST_F(GridFixture, PictureShowsHiddenColumnsMergesAndTheHighlightedSelection) {
@@ -187,6 +191,29 @@ TEST_F(GridFixture, RestrictedRowsMergeOnlyWhereTheRowAboveMerged) {
                                        {0, 1, 1, 2}, {0, 3, 1, 2}, {1, 1, 1, 2}, {1, 3, 1, 2}}));
   grid.SetMergeCells(forms::flexMergeFree);
   EXPECT_EQ(grid.Picture().Merged[2], (forms::MergedRange{1, 1, 1, 4}));
+  grid.SetMergeCol(2, true);  // free: merges where the column to its left does not
+  grid.SetTextMatrix(2, 2, "X");
+  grid.SetTextMatrix(3, 2, "X");
+  EXPECT_EQ(grid.Picture().Merged.back(), (forms::MergedRange{2, 2, 2, 1}));
+}
+
+// The back end redraws a control when it is told of a change: a move, a cell's font, a scroll,
+// bringing it to the front among them.
+TEST_F(GridFixture, EveryChangeIsToldToTheBackEnd) {
+  struct Counter : forms::WindowObserver {
+    int changes = 0;
+    void ControlChanged(forms::Control&) override { ++changes; }
+  } observer;
+  program.rt.Windows().SetObserver(&observer);
+  const std::function<void()> actions[] = {[&] { grid.Move(0, 0, 3000, 2000); },
+                                           [&] { grid.SetCellFontName("Courier New"); },
+                                           [&] { grid.UserScroll(2, 2); }, [&] { grid.ZOrder(0); }};
+  for (const auto& action : actions) {
+    const int before = observer.changes;
+    action();
+    EXPECT_GT(observer.changes, before) << "action " << &action - actions;
+  }
+  program.rt.Windows().SetObserver(nullptr);
 }
 
 }  // namespace

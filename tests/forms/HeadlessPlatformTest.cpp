@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "TestWindow.h"
@@ -56,28 +57,14 @@ TEST(Dialogs, InputBoxAndCommonDialogsAnswerFromTheirQueues) {
   EXPECT_THROW(program.rt.ChooseOpenFile(), forms::UnexpectedDialog);
 }
 
-TEST(Waiting, DoEventsRunsQueuedActionsSoAWaitForAWindowEndsOrFailsWhenNothingEndsIt) {
+// A wait runs DoEvents until what it waits for is done: the actions a test queued run there (a
+// click in the dialog waited for), and a wait that nothing ends fails instead of hanging.
+TEST(Waiting, DoEventsRunsQueuedActionsAndAWaitThatNothingEndsFails) {
   Program program;
-  std::vector<std::string> journal;
-  TestWindow opener{program.rt, "opener", journal};
-  TestWindow note{program.rt, "note", journal};
-  forms::CommandButton save{note, "cmdSave"};
-  save.Click = [&] {
-    opener.SetEnabled(true);
-    note.Hide();
-  };
-  opener.Show();
-  program.platform.QueueAction([&] { save.UserClick(); });
-
-  opener.SetEnabled(false);
-  note.Show();
-  while (note.Visible()) program.rt.DoEvents();
-
-  EXPECT_EQ(program.rt.Windows().ActiveForm(), &opener);
-  EXPECT_EQ(journal.back(), "opener:Activate");
+  bool waiting = true;
+  program.platform.QueueAction([&] { waiting = false; });
+  while (waiting) program.rt.DoEvents();
   EXPECT_EQ(program.platform.PendingActions(), 0u);
-
-  // A wait that nothing ends fails instead of hanging.
   program.platform.MaxIdleDoEvents = 50;
   EXPECT_THROW(
       {
@@ -86,32 +73,28 @@ TEST(Waiting, DoEventsRunsQueuedActionsSoAWaitForAWindowEndsOrFailsWhenNothingEn
       forms::StuckWaiting);
 }
 
-TEST(Machine, TheProgramFolderIsFreshAndGoesAwayWithThePlatform) {
+// The program folder is fresh and goes away with the platform; Rnd repeats after Randomize with
+// the same seed and stays below one.
+TEST(Machine, AFreshProgramFolderAndRepeatableRandomNumbers) {
   std::filesystem::path folder;
   {
-    forms::HeadlessPlatform platform;
-    forms::HeadlessPlatform other;
-    folder = platform.ProgramFolder();
+    Program program, other;
+    folder = program.platform.ProgramFolder();
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_NE(folder, other.ProgramFolder());
+    EXPECT_NE(folder, other.platform.ProgramFolder());
+    const auto draw = [&](float seed) {
+      program.rt.Randomize(seed);
+      std::vector<float> numbers;
+      for (int i = 0; i < 20; ++i) numbers.push_back(program.rt.Rnd());
+      return numbers;
+    };
+    const std::vector<float> first = draw(4711);
+    EXPECT_EQ(draw(4711), first);
+    EXPECT_NE(draw(815), first);
+    EXPECT_EQ(std::count_if(first.begin(), first.end(), [](float f) { return f < 0 || f >= 1; }),
+              0);
   }
   EXPECT_FALSE(std::filesystem::exists(folder));
-}
-
-TEST(Machine, RndRepeatsAfterRandomizeWithTheSameSeedAndStaysBelowOne) {
-  Program program;
-  program.rt.Randomize(4711);
-  std::vector<float> first;
-  for (int i = 0; i < 20; ++i) first.push_back(program.rt.Rnd());
-  program.rt.Randomize(4711);
-  for (float f : first) {
-    const float again = program.rt.Rnd();
-    EXPECT_EQ(again, f);
-    EXPECT_GE(again, 0.0f);
-    EXPECT_LT(again, 1.0f);
-  }
-  program.rt.Randomize(815);
-  EXPECT_NE(program.rt.Rnd(), first[0]);
 }
 
 }  // namespace

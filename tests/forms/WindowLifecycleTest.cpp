@@ -1,3 +1,5 @@
+// Loading, showing, hiding and unloading windows; which window is active and which control has
+// the focus.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -18,61 +20,45 @@ class Windows : public ::testing::Test {
   TestWindow child{program.rt, "child", program.journal};
 };
 
-TEST_F(Windows, LoadRunsFormLoadOnceAndShowActivatesAndDeactivatesTheFormerWindow) {
+// Show activates the window and deactivates the former one; when the active window hides, the
+// front-most visible, enabled window takes over, also an opener that disabled itself and is
+// enabled again while its child is shown.
+TEST_F(Windows, LoadRunsFormLoadOnceAndShowAndHideMoveTheActivation) {
+  TestWindow third{program.rt, "third", program.journal};
   main.Load();
   main.Load();
   EXPECT_FALSE(main.Visible());
   main.Show();
   main.Show();
   EXPECT_EQ(Take(), (Journal{"main:Load", "main:Activate"}));
-  EXPECT_EQ(wm().ActiveForm(), &main);
-  child.Show();
-  EXPECT_EQ(Take(), (Journal{"child:Load", "main:Deactivate", "child:Activate"}));
-  EXPECT_EQ(wm().Forms().front(), &child);
-}
-
-TEST_F(Windows, HidingTheActiveWindowActivatesTheFrontMostVisibleEnabledOne) {
-  TestWindow third{program.rt, "third", program.journal};
-  main.Show();
+  main.SetEnabled(false);
   third.Show();
   child.Show();
+  EXPECT_EQ(Take(), (Journal{"third:Load", "main:Deactivate", "third:Activate", "child:Load",
+                             "third:Deactivate", "child:Activate"}));
+  EXPECT_EQ(wm().Forms().front(), &child);
   third.SetEnabled(false);
-  Take();
-  child.Hide();
-  EXPECT_EQ(Take(), (Journal{"child:Deactivate", "main:Activate"}));
-  EXPECT_EQ(wm().ActiveForm(), &main);
-}
-
-TEST_F(Windows, OpenerDisabledByItselfIsActivatedAgainWhenTheChildCloses) {
-  main.Show();
-  main.SetEnabled(false);
-  child.Show();
-  Take();
   main.SetEnabled(true);
   EXPECT_EQ(wm().ActiveForm(), &child);
   child.Hide();
   EXPECT_EQ(Take(), (Journal{"child:Deactivate", "main:Activate"}));
+  EXPECT_EQ(wm().ActiveForm(), &main);
 }
 
-// Neither showing a disabled window nor disabling the active one changes the active window.
-TEST_F(Windows, ADisabledWindowIsBroughtForwardWithoutActivatingAndTheActiveOneStaysActive) {
+// Neither showing a disabled window nor disabling the active one changes the active window; with
+// no enabled window left nothing is active until the user acts.
+TEST_F(Windows, ADisabledWindowIsNeverActivatedAndTheActiveOneStaysActive) {
   main.Show();
   child.SetEnabled(false);
   child.Show();
   EXPECT_EQ(wm().ActiveForm(), &main);
   EXPECT_EQ(wm().Forms().front(), &child);
   child.SetEnabled(true);
-  EXPECT_EQ(wm().ActiveForm(), &main);
   Take();
   main.SetEnabled(false);
-  main.SetEnabled(true);
   EXPECT_TRUE(Take().empty());
   EXPECT_EQ(wm().ActiveForm(), &main);
-}
 
-TEST_F(Windows, WithNoEnabledWindowLeftNothingIsActiveUntilTheUserActs) {
-  main.Show();
-  main.SetEnabled(false);
   child.Show();
   child.Hide();
   EXPECT_EQ(wm().ActiveForm(), nullptr);
@@ -84,38 +70,33 @@ TEST_F(Windows, WithNoEnabledWindowLeftNothingIsActiveUntilTheUserActs) {
   EXPECT_EQ(Take(), (Journal{"main:Activate"}));
 }
 
-TEST_F(Windows, UnloadAsksQueryUnloadAndEitherHandlerMayCancel) {
-  main.Show();
-  child.Show();
-  child.cancelQueryUnload = 1;
-  EXPECT_FALSE(child.Unload());
-  child.cancelQueryUnload = 0;
-  child.cancelUnload = 1;
-  EXPECT_FALSE(child.Unload());
-  EXPECT_TRUE(child.IsLoaded());
-  child.cancelUnload = 0;
-  Take();
-  EXPECT_TRUE(child.Unload());
-  EXPECT_EQ(Take(), (Journal{"child:QueryUnload", "child:Unload", "main:Activate"}));
-  EXPECT_EQ(child.lastUnloadMode, forms::vbFormCode);
-  EXPECT_FALSE(child.IsLoaded());
-}
-
-TEST_F(Windows, FocusMovesWithClicksAndReturnsWhenTheWindowIsActivatedAgain) {
+// The focus returns when the window is activated again; a window hidden and shown again starts at
+// its first field, wherever the focus was when it was hidden.
+TEST_F(Windows, FocusMovesWithClicksReturnsOnActivationAndStartsAtTheFirstFieldOnReopening) {
   forms::TextBox first{main, "first"};
   forms::TextBox second{main, "second"};
   forms::Label label{main, "label"};
+  forms::CommandButton close{child, "close"};
   Journal focus;
   first.GotFocus = [&] { focus.push_back("first+"); };
   first.LostFocus = [&] { focus.push_back("first-"); };
   second.GotFocus = [&] { focus.push_back("second+"); };
   second.LostFocus = [&] { focus.push_back("second-"); };
+  close.Click = [&] { main.Hide(); };
   main.Show();
   second.UserType("x");
   child.Show();
   child.Hide();
   EXPECT_EQ(focus, (Journal{"first+", "first-", "second+", "second-", "second+"}));
   EXPECT_THROW(label.SetFocus(), forms::Error);
+
+  child.Show();
+  close.UserClick();
+  EXPECT_EQ(main.ActiveControl(), nullptr);
+  focus.clear();
+  main.Show();
+  EXPECT_EQ(main.ActiveControl(), &first);
+  EXPECT_EQ(focus, (Journal{"first+"}));
 }
 
 TEST_F(Windows, TabSkipsControlsThatCannotTakeTheFocusAndWrapsAround) {
@@ -142,9 +123,24 @@ struct SelfClosing : TestWindow {
   }
 };
 
-TEST_F(Windows, AQueryUnloadThatUnloadsTheWindowItselfRunsTheHandlersOnce) {
-  SelfClosing overview{program.rt, "overview", program.journal};
+// Either handler may cancel; a QueryUnload that unloads the window itself runs the handlers once.
+TEST_F(Windows, UnloadAsksQueryUnloadAndEitherHandlerMayCancel) {
   main.Show();
+  child.Show();
+  child.cancelQueryUnload = 1;
+  EXPECT_FALSE(child.Unload());
+  child.cancelQueryUnload = 0;
+  child.cancelUnload = 1;
+  EXPECT_FALSE(child.Unload());
+  EXPECT_TRUE(child.IsLoaded());
+  child.cancelUnload = 0;
+  Take();
+  EXPECT_TRUE(child.Unload());
+  EXPECT_EQ(Take(), (Journal{"child:QueryUnload", "child:Unload", "main:Activate"}));
+  EXPECT_EQ(child.lastUnloadMode, forms::vbFormCode);
+  EXPECT_FALSE(child.IsLoaded());
+
+  SelfClosing overview{program.rt, "overview", program.journal};
   overview.Show();
   Take();
   overview.UserClose();

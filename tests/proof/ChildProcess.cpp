@@ -1,5 +1,3 @@
-#include "ChildProcess.h"
-
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -15,7 +13,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "WatchedDisk.h"
+#include "Proof.h"
 
 namespace prooftest {
 

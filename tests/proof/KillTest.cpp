@@ -6,29 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <limits>
 
-#include "ChildProcess.h"
-#include "UserWrites.h"
+#include "Proof.h"
 
 namespace {
 
 using namespace prooftest;
 namespace fs = std::filesystem;
-
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The file as it was before the first run; a killed run leaves a journal beside it.
-void Restore(const fs::path& file, const std::string& bytes) {
-  fs::remove(file.string() + "-journal");
-  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // The user's action in the child on the main window of Zoller (an administrator), its questions
 // scripted. The write is watched from the login on: opening the windows writes nothing.
@@ -36,7 +22,8 @@ using Action = std::function<void(CalendarApp&, mv::frmKalender&)>;
 
 void ProveWholeOrNothing(const std::string& name, CalendarApp& app, const Action& action) {
   const Rows before = Content(app);
-  const std::string pristine = Bytes(app.DbPath());
+  const fs::path pristine = app.Folder() / "pristine.mdb";
+  fs::copy_file(app.DbPath(), pristine);
   const auto scenario = [&](const Arm& arm) {
     mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
     arm(app.s().Conn.Handle());
@@ -54,7 +41,8 @@ void ProveWholeOrNothing(const std::string& name, CalendarApp& app, const Action
   int nothing = 0, all = 0;
   for (int point = 1; point <= whole.passed.Total(); ++point) {
     SCOPED_TRACE("killed at point " + std::to_string(point));
-    Restore(app.DbPath(), pristine);
+    fs::remove(app.DbPath().string() + "-journal");  // left by the killed run before
+    CopyInto(app, pristine);
     const KillRun run = RunAndKill(point, scenario);
     ASSERT_TRUE(run.killed) << run.end.Describe();
     EXPECT_EQ(IntegrityCheck(app), "ok");
@@ -98,8 +86,7 @@ TEST(Killed, DeletingThirtyOneDays) {
 // A write of the windows' table.
 Action TableWrite(const std::string& name) {
   return [name](CalendarApp& app, mv::frmKalender& main) {
-    for (const UserWrite& write : UserWrites())
-      if (write.name == name) write.run(app, main, std::nullopt);
+    UserWriteNamed(name).run({app, main, std::nullopt});
   };
 }
 

@@ -1,21 +1,9 @@
-#include "ProofSupport.h"
+#include <algorithm>
 
-#include <stdexcept>
+#include "Proof.h"
+#include "core/Settings.h"
 
 namespace prooftest {
-
-namespace {
-
-void Run(sqlite3* db, const char* sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-    const std::string message = error ? error : "unknown error";
-    sqlite3_free(error);
-    throw std::runtime_error(message + " in: " + sql);
-  }
-}
-
-}  // namespace
 
 void CopyInto(mvtest::TestApp& app, const std::filesystem::path& seeded) {
   std::filesystem::copy_file(seeded, app.DbPath(),
@@ -40,25 +28,47 @@ std::string IntegrityCheck(mvtest::TestApp& app) {
   return findings;
 }
 
-OtherProgramLock::OtherProgramLock(const std::filesystem::path& file, LockKind kind) {
-  if (sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-    throw std::runtime_error("cannot open " + file.string());
-  try {
-    Run(db_, kind == LockKind::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE");
-  } catch (...) {
-    sqlite3_close(db_);
-    throw;
+std::string MessageFor(Obstacle obstacle, int language) {
+  const bool english = language == mv::LanguageEnglish;
+  switch (obstacle) {
+    case Obstacle::Lock:
+      return english ? "The database is in use by another program, which holds it locked. Nothing "
+                       "was written. Please try again in a moment."
+                     : "Die Datenbank wird gerade von einem anderen Programm benutzt, das sie "
+                       "gesperrt hält. Es wurde nichts geschrieben. Bitte versuchen Sie es gleich "
+                       "noch einmal.";
+    case Obstacle::FullDisk:
+      return english ? "The database cannot be written: the disk is full. Nothing was written."
+                     : "In die Datenbank kann nicht geschrieben werden: der Datenträger ist voll. "
+                       "Es wurde nichts geschrieben.";
+    default:
+      return english ? "The database cannot be written: the file or its folder is read-only. "
+                       "Nothing was written."
+                     : "In die Datenbank kann nicht geschrieben werden: die Datei oder ihr Ordner "
+                       "ist schreibgeschützt. Es wurde nichts geschrieben.";
   }
 }
 
-OtherProgramLock::~OtherProgramLock() { Release(); }
+void Configure(mvtest::TestApp& app, int language, const std::filesystem::path& file) {
+  mv::SettingsRecord settings;
+  settings.Language = static_cast<std::uint8_t>(language);
+  settings.CalendarFont = "Arial";
+  settings.DatabasePath = (file.empty() ? app.DbPath() : file).string();
+  app.WriteSettings(settings);
+}
 
-void OtherProgramLock::Release() {
-  if (!db_) return;
-  // Closing ends the transaction all the same.
-  sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-  sqlite3_close(db_);
-  db_ = nullptr;
+mv::frmKalender* Start(mvtest::TestApp& app, int wait) {
+  if (app.StartProgram() != 0) return nullptr;
+  mv::frmKalender* main = app.LoginAs("zoller", "pw");
+  if (main) app.s().Conn.SetBusyTimeout(wait);
+  return main;
+}
+
+int BoxesNaming(mvtest::TestApp& app, const std::string& text) {
+  const auto& boxes = app.platform.MessageBoxes();
+  return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [&](const auto& box) {
+    return box.Request.Prompt.find(text) != std::string::npos;
+  }));
 }
 
 }  // namespace prooftest

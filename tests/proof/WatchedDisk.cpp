@@ -1,9 +1,9 @@
-#include "WatchedDisk.h"
-
 #include <sqlite3.h>
 
 #include <memory>
 #include <stdexcept>
+
+#include "Proof.h"
 
 namespace prooftest {
 

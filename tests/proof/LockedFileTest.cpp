@@ -1,0 +1,181 @@
+// A file another program holds locked: waited for while the lock is short; held longer, the busy
+// file is said once per action and never taken for a missing one, a calendar that could not be
+// read is not printed, and the window freezes no longer than one wait.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "Proof.h"
+#include "core/Main.h"
+#include "overview/frmDrucken.h"
+
+namespace {
+
+using namespace prooftest;
+namespace fs = std::filesystem;
+
+// Held exclusively, the file cannot even be read: every message the entry of absences, the note
+// catalogue and the holiday calendar show meanwhile (already the pointer over the calendar reads)
+// is the busy message.
+TEST(LockedFile, AnExclusiveLockIsReportedAsBusyWhereverTheProgramMeetsIt) {
+  CalendarApp seeded;
+  SeedForWrites(seeded);
+  const std::string busy = MessageFor(Obstacle::Lock);
+  for (const char* name : {"an entry of absences", "saving a note", "marking a holiday"}) {
+    SCOPED_TRACE(name);
+    const UserWrite& write = UserWriteNamed(name);
+    // The questions after the first failed read are never asked: no count of boxes is checked.
+    mvtest::TestApp app;
+    CopyInto(app, seeded.DbPath());
+    Configure(app, mv::LanguageGerman);
+    mv::frmKalender* main = Start(app);
+    ASSERT_NE(main, nullptr);
+    const Rows before = Content(app);
+    for (int i = 0; i < 10; ++i) app.ExpectBoxNaming(busy);
+    {
+      OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
+      write.run({app, *main, busy});
+    }
+    EXPECT_GE(BoxesNaming(app, busy), 1);
+    EXPECT_EQ(Content(app), before);
+
+    // The calendar a failed reading left without members is read again with another month.
+    main->cmdMonForward.UserClick();
+    main->cmdMonBack.UserClick();
+    write.run({app, *main, std::nullopt});
+    EXPECT_NE(Content(app), before);
+  }
+}
+
+// A lock shorter than the program's own wait of 5 seconds is waited out.
+TEST(LockedFile, ALockShorterThanTheWaitIsWaitedOut) {
+  CalendarApp app;
+  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+  ASSERT_EQ(app.s().Conn.BusyTimeout(), 5000);
+  ExpectEnquiry(app, 7, 9);
+  OtherProgramLock lock(app.DbPath(), LockKind::Write);
+  std::thread release([&lock] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    lock.Release();
+  });
+  SelectDays(main, BergRow, 7, 9);
+  release.join();
+  EXPECT_EQ(EntriesOf(app, 10).size(), 3u);
+}
+
+// Held by another copy at the start, the configured file is busy, not missing: the user may try
+// again or end the program, and the local file is never taken in its place.
+TEST(LockedFile, AFileHeldAtTheStartIsOfferedAgainAndNeverReplacedByTheLocalOne) {
+  for (const int answer : {forms::vbRetry, forms::vbCancel}) {
+    const bool retry = answer == forms::vbRetry;
+    SCOPED_TRACE(retry ? "retry" : "cancel");
+    CalendarApp app;
+    const fs::path shared = app.Folder() / "Daten" / "Firma.mdb";
+    fs::create_directories(shared.parent_path());
+    fs::copy_file(app.DbPath(), shared);
+    Configure(app, mv::LanguageGerman, shared);
+    const std::string busy = "Die Datenbank " + shared.string() +
+                             " wird gerade von einem anderen Programm benutzt, das sie gesperrt "
+                             "hält.\rWiederholen versucht es noch einmal, Abbrechen beendet "
+                             "Morvellan.";
+    OtherProgramLock lock(shared, LockKind::Exclusive);
+    app.s().Conn.SetBusyTimeout(kShortWait);
+    app.platform.ExpectMessageBox(busy, answer);
+    if (retry) {
+      app.platform.ExpectMessageBox(
+          [&](const forms::MessageBoxRequest& box) {
+            lock.Release();  // the other copy lets go while the question stands
+            return box.Prompt == busy;
+          },
+          forms::vbRetry);
+    }
+
+    EXPECT_EQ(app.StartProgram(), retry ? 0 : mv::ExitDatabaseBusy);
+
+    for (const auto& box : app.platform.MessageBoxes())
+      EXPECT_EQ(box.Request.Buttons, forms::vbRetryCancel);
+    EXPECT_EQ(app.s().Conn.Path(), retry ? shared.string() : "");
+    EXPECT_EQ(app.platform.ProgramEnded(), !retry);
+    EXPECT_EQ(app.LoginWindow() != nullptr, retry);
+  }
+}
+
+// Held exclusively, the file gives the calendar no members and no entries: the rebuild says so,
+// and neither F12 nor the print manager prints the page as if the team had no absences.
+TEST(LockedFile, ACalendarThatCouldNotBeReadIsNotPrinted) {
+  CalendarApp app;
+  Configure(app, mv::LanguageGerman);
+  mv::frmKalender* main = Start(app);
+  ASSERT_NE(main, nullptr);
+  const std::string unread =
+      "Der Kalender konnte nicht vollständig gelesen werden:\r" + MessageFor(Obstacle::Lock);
+  OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
+  app.platform.ExpectMessageBox(unread, forms::vbOK);
+  main->grdCal.UserRelease(BergRow, 0, forms::vbRightButton);  // the rows in the other order
+  app.platform.ExpectMessageBox(unread, forms::vbOK);
+  main->UserShortcut("F12");
+
+  ASSERT_TRUE(main->UserShortcut("Ctrl+D"));
+  mv::frmDrucken& manager = *app.overview().frmDrucken;
+  manager.lstTeams.UserClick(0);
+  manager.lstMonate.UserClick(11);
+  app.platform.ExpectMessageBox("Seite 1 / 1 (Entwicklung, Dezember 2026) wurde nicht gedruckt:\r" +
+                                    unread + "\rDer Druck endet hier.",
+                                forms::vbOK);
+  manager.cmd_Print.UserClick();
+  EXPECT_TRUE(app.platform.PrintJobs().empty());
+  EXPECT_EQ(main->lbl_Status.Caption(), "Gedruckte Seiten: 0 / 1");
+}
+
+// Held exclusively for 10 seconds, longer than the whole entry of one day with its waits (each
+// of 2 seconds here): the user is told once that the file is busy, the reads that only follow the
+// pointer keep quiet, and the window never stays frozen for longer than one wait. A stall runs
+// from the start of a gesture or the showing of a box to the next box or the gesture's end.
+TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWait) {
+  mvtest::TestApp app;  // the boxes allowed beyond the first are not all shown
+  SeedTeams(app);
+  Configure(app, mv::LanguageGerman);
+  const std::chrono::milliseconds wait(2000);
+  mv::frmKalender* main = Start(app, static_cast<int>(wait.count()));
+  ASSERT_NE(main, nullptr);
+  using Clock = std::chrono::steady_clock;
+  Clock::time_point last;
+  Clock::duration longest{};
+  const auto mark = [&] {
+    longest = std::max(longest, Clock::now() - last);
+    last = Clock::now();
+  };
+  const auto box = [&](const std::string& text) {
+    return [&mark, text](const forms::MessageBoxRequest& box) {
+      const bool match = box.Prompt.find(text) != std::string::npos;
+      if (match) mark();
+      return match;
+    };
+  };
+  const std::string busy = MessageFor(Obstacle::Lock);
+  app.platform.ExpectMessageBox(box(DayQuestion(7, "Urlaub", "anfragen")), forms::vbYes);
+  for (int i = 0; i < 10; ++i) app.platform.ExpectMessageBox(box(busy), forms::vbOK);
+
+  OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
+  std::jthread release([&lock] {
+    std::this_thread::sleep_for(std::chrono::seconds(10));
+    lock.Release();
+  });
+  const std::function<void()> gestures[] = {[&] { main->grdCal.UserMove(BergRow, 7); },
+                                            [&] { main->grdCal.UserPress(BergRow, 7); },
+                                            [&] { main->grdCal.UserRelease(BergRow, 7); }};
+  for (const auto& gesture : gestures) {
+    last = Clock::now();
+    gesture();
+    mark();
+  }
+  release.join();
+
+  EXPECT_EQ(BoxesNaming(app, busy), 1);
+  EXPECT_LE(longest, wait + std::chrono::seconds(1));
+  EXPECT_EQ(app.EntryOn(10, Dec(7)), "");
+}
+
+}  // namespace

@@ -1,0 +1,142 @@
+#pragma once
+// The proofs' harness: child processes (run as an ordinary user, or killed at a chosen point of a
+// write), a disk that can be full or watched, another program's lock on the file, the file's whole
+// content, a program started on a file, and every write of the windows as a user makes it.
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calendar/CalendarTestSupport.h"
+#include "core/Texts.h"
+#include "db/Connection.h"
+
+namespace prooftest {
+
+using namespace caltest;
+
+// How a child process ended: its exit code, or the signal that ended it.
+struct ChildEnd {
+  int exitCode = -1;
+  int signal = 0;
+  std::string Describe() const;
+};
+
+// Runs body in a child process and waits for it. The child ends with 0 when body returned and no
+// expectation failed in it, 1 when one failed, 2 when body threw; no destructor or exit handler of
+// the child runs: what the test made before the fork belongs to the parent. unprivileged: a child
+// of root first becomes the user "nobody", so that file permissions apply to it as to every user
+// of the program (root writes to a read-only file); it ends with 3 when it cannot.
+ChildEnd RunInChild(const std::function<void()>& body, bool unprivileged = false);
+
+// The points of a write, counted from arming on: after each row written (SQLite's update hook on
+// the program's connection) and after each change of a file (a write, truncation or sync of the
+// database file or its journal, the deletion of the journal).
+struct Points {
+  int rows = 0;
+  int fileChanges = 0;
+  int Total() const { return rows + fileChanges; }
+};
+
+struct KillRun {
+  bool killed = false;  // at the point asked for
+  Points passed;        // up to the kill, or every point of the write
+  ChildEnd end;
+};
+
+// The scenario calls arm with the program's connection right before the user's action whose
+// write is watched.
+using Arm = std::function<void(sqlite3*)>;
+
+// Runs scenario in a child process that is killed with SIGKILL right at point killAt (1-based). A
+// child with fewer points runs to its end.
+KillRun RunAndKill(int killAt, const std::function<void(const Arm&)>& scenario);
+
+// The disk as SQLite sees it: while it exists, every database file of the process is reached
+// through it (it is SQLite's default file system layer).
+class WatchedDisk {
+ public:
+  WatchedDisk();
+  ~WatchedDisk();
+  WatchedDisk(const WatchedDisk&) = delete;
+  WatchedDisk& operator=(const WatchedDisk&) = delete;
+
+  // A full disk: a write that would make a file longer fails as the system's file layer fails
+  // without free space (SQLITE_FULL); writes within a file's length still succeed.
+  void SetFull(bool full);
+
+  // Called after each write, truncation, sync and deletion of a file; none when empty.
+  void Watch(std::function<void()> afterChange);
+};
+
+// app's file replaced by a copy of a seeded one: seeding row by row waits for the disk at every
+// row, a copy does not.
+void CopyInto(mvtest::TestApp& app, const std::filesystem::path& seeded);
+
+// A program on a copy of a seeded file. Every message box a test expected must have been shown by
+// its end.
+struct ProofApp : mvtest::TestApp {
+  explicit ProofApp(const std::filesystem::path& seeded) { CopyInto(*this, seeded); }
+  ~ProofApp() {
+    EXPECT_EQ(platform.PendingMessageBoxes(), 0u) << "expected message boxes not shown";
+  }
+};
+
+// Every row of the seven tables, each row led by its table's name, in storage order.
+Rows Content(mvtest::TestApp& app);
+
+// "ok" when SQLite finds the file sound, else its findings.
+std::string IntegrityCheck(mvtest::TestApp& app);
+
+// Another program's lock on the file, held from construction to Release. Write: it is in the
+// middle of a write (others still read). Exclusive: nobody else reads either.
+enum class LockKind { Write, Exclusive };
+class OtherProgramLock {
+ public:
+  OtherProgramLock(const std::filesystem::path& file, LockKind kind) {
+    conn_.Open(db::JetConnectionString(file.string()));
+    conn_.ExecuteNative(kind == LockKind::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE");
+  }
+  void Release() { conn_.Close(); }  // closing ends the transaction, with nothing written
+
+ private:
+  db::Connection conn_;
+};
+
+// Why the program could not write the file, as it tells the user.
+enum class Obstacle { Lock, ReadOnlyFile, ReadOnlyFolder, FullDisk };
+std::string MessageFor(Obstacle obstacle, int language = mv::LanguageGerman);
+
+// The settings of a program that uses the file (its own unless told).
+void Configure(mvtest::TestApp& app, int language, const std::filesystem::path& file = {});
+
+// Started through the program's own start-up, logged in as Zoller, waiting for a busy file as long
+// as told (milliseconds); nullptr when the start or the login failed.
+inline constexpr int kShortWait = 20;
+mv::frmKalender* Start(mvtest::TestApp& app, int wait = kShortWait);
+
+// How many of the message boxes shown so far name text.
+int BoxesNaming(mvtest::TestApp& app, const std::string& text);
+
+// Every write of the program's windows as a user makes it, from the main window of Zoller (an
+// administrator) over the calendar tests' teams, with the note "Arzt", Berg's enquiry on 3 December
+// and a holiday on 24 December in the file (SeedForWrites). Each opens its window, writes and
+// closes the window again, answering its questions with yes. refusal: the message of a refused
+// write, or nothing for a write that succeeds (then what success shows is answered too).
+struct Scene {
+  mvtest::TestApp& app;
+  mv::frmKalender& main;
+  std::optional<std::string> refusal;
+};
+struct UserWrite {
+  std::string name;
+  std::function<void(const Scene&)> run;
+};
+const std::vector<UserWrite>& UserWrites();
+const UserWrite& UserWriteNamed(const std::string& name);
+void SeedForWrites(mvtest::TestApp& app);
+
+}  // namespace prooftest
