@@ -30,22 +30,33 @@ TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroup) {
   }
 }
 
-// Close and the close box alike: the ticks stored byte for byte, the weekend marks gone at once.
+// Close and the close box alike: each tick stored from its own box byte for byte, the weekend
+// marks gone at once. A file that cannot be written is said with the system's description; the
+// dialog closes and the program keeps the settings.
 TEST(OptionsDialog, ClosingStoresTheTicksAndRedrawsTheMarks) {
-  for (bool closeBox : {false, true}) {
+  enum class Way { Button, CloseBox, Unwritable };
+  for (Way way : {Way::Button, Way::CloseBox, Way::Unwritable}) {
     CalendarApp app;
     auto& k = Enter(app, 12, 1);
+    const std::filesystem::path file = mv::SettingsFilePath(app.Folder());
+    if (way == Way::Unwritable) {
+      std::filesystem::remove(file);
+      std::filesystem::create_directory(file);
+      app.ExpectBoxNaming(file.string());
+    }
     mv::frmOptionen& o = OpenOptions(app);
-    o.chk_ShowWeekend.UserClick();
-    o.chk_PWWildcards.UserClick();
-    closeBox ? o.UserClose() : o.cmd_Close.UserClick();
+    for (forms::CheckBox* box : {&o.chk_ShowWeekend, &o.chk_PWWildcards, &o.chk_ShowDeps})
+      box->UserClick();
+    way == Way::CloseBox ? o.UserClose() : o.cmd_Close.UserClick();
     EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), White);
-    EXPECT_TRUE(k.Enabled() && k.IsActive());
-    EXPECT_EQ(app.overview().frmOptionen.IsLoaded(), !closeBox);
+    EXPECT_TRUE(k.Enabled());
+    EXPECT_TRUE(k.IsActive());
+    EXPECT_EQ(app.overview().frmOptionen.IsLoaded(), way != Way::CloseBox);
+    if (way == Way::Unwritable) continue;
     // Language, the four flags, the two colours, the font and, none being configured, the path
     // of the database open.
     const std::string flagsAndColours(
-        "\x01\xFF\xFF\x00\x00\xFF\xFF\xFF\xFF\xC0\xC0\xC0\x00\x80\xFF\x80\x00", 17);
+        "\x01\xFF\xFF\x00\x00\xFF\xFF\x00\x00\xC0\xC0\xC0\x00\x80\xFF\x80\x00", 17);
     EXPECT_EQ(FileBytes(app),
               flagsAndColours + Padded("Arial", 50) + Padded(app.DbPath().string(), 100));
   }
@@ -58,13 +69,13 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   app.AddHoliday(Dec(8));
   auto& k = Enter(app, 12, 1);
   mv::frmOptionen& o = OpenOptions(app);
-  for (auto answer : {std::optional<forms::Color>(), std::optional<forms::Color>(0x123456)}) {
-    app.platform.QueueColor(answer);
-    o.cmd_Color(1).UserClick();
-  }
+  app.platform.QueueColor(std::nullopt);  // the weekend colour dialog cancelled
+  o.cmd_Color(0).UserClick();
+  app.platform.QueueColor(0x123456);
+  o.cmd_Color(1).UserClick();
   app.platform.QueueFont(std::nullopt);
   o.cmd_Font.UserClick();
-  EXPECT_EQ(o.cmd_Color(1).BackColor(), 0x123456);
+  EXPECT_EQ(o.cmd_Color(0).BackColor(), WeekendColor);
   EXPECT_EQ(o.cmd_Font.Caption(), "Arial");
 
   // Only the name changes, on both grids at once; each cell keeps its size and weight.
@@ -76,6 +87,7 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   EXPECT_EQ(Look(k.grdCal, AdamRow, 31).Font.Name, "Courier New");
   EXPECT_EQ(app.overview().frmJahresansicht->grdYear.FontName(), "Courier New");
   o.cmd_Close.UserClick();
+  EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), WeekendColor);
   EXPECT_EQ(BackAt(k.grdCal, AdamRow, 8), 0x123456);
   EXPECT_EQ(Stored(app).CalendarFont, "Courier New");
   const std::string before = FileBytes(app);
@@ -86,9 +98,10 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   app.platform.QueueColor(0x445566);
   o.cmd_Color(0).UserClick();
   o.imgEnglish.UserClick();
-  EXPECT_EQ(Main(app).mnuOptionen.Caption() + "|" + Main(app).cmbMonat.Text(), "Settings|December");
+  EXPECT_EQ((Texts{Main(app).mnuOptionen.Caption(), Main(app).cmbMonat.Text(), o.Caption(),
+                   o.chk_ShowWeekend.Caption()}),
+            (Texts{"Settings", "December", "Settings", "Highlight weekend"}));
   EXPECT_FALSE(Main(app).Enabled());
-  EXPECT_EQ(o.Caption() + "|" + o.chk_ShowWeekend.Caption(), "Settings|Highlight weekend");
   EXPECT_EQ(o.chk_PWWildcards.Value(), 1);
   EXPECT_EQ(o.txt_Path.Text(), "/anders.mdb");
   EXPECT_EQ(FileBytes(app), before);
@@ -165,25 +178,6 @@ TEST(OptionsDialog, ThePathCountsFromTheNextStartAndSurvivesAFallback) {
   EXPECT_EQ(Stored(app).DatabasePath, Padded("/srv/neu.mdb", 100));
   EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
   EXPECT_EQ(Main(app).grdCal.TextMatrix(AdamRow, 2), "U");
-}
-
-// Said with the system's description; the dialog closes and the program keeps the settings.
-TEST(OptionsDialog, ASettingsFileThatCannotBeWrittenIsReported) {
-  CalendarApp app;
-  auto& k = Enter(app, 12, 1);
-  std::filesystem::remove(mv::SettingsFilePath(app.Folder()));
-  std::filesystem::create_directory(mv::SettingsFilePath(app.Folder()));
-  OpenOptions(app).chk_ShowWeekend.UserClick();
-  const std::string file = mv::SettingsFilePath(app.Folder()).string();
-  app.platform.ExpectMessageBox(
-      [&](const auto& box) {
-        return box.Prompt.find(file) != std::string::npos &&
-               box.Prompt.ends_with("werden aber nicht gespeichert.");
-      },
-      forms::vbOK);
-  app.overview().frmOptionen->cmd_Close.UserClick();
-  EXPECT_TRUE(k.Enabled());
-  EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), White);
 }
 
 }  // namespace

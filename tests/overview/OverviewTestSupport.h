@@ -8,6 +8,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "calendar/CalendarTestSupport.h"
 #include "forms/WindowObserver.h"
@@ -19,6 +20,7 @@
 namespace overviewtest {
 
 using namespace caltest;
+using Texts = std::vector<std::string>;
 
 // The main window as it is now (the language switch builds a new one).
 inline mv::frmKalender& Main(mvtest::TestApp& app) {

@@ -1,26 +1,11 @@
 // The annual overview as a window: its team list and tabs, the ways out, each of which hands the
 // main window a calendar whose lists name what it shows, and its opening on an unknown team, in the
 // font of now and after a failing build.
-#include <string>
-#include <vector>
-
 #include "OverviewTestSupport.h"
 
 namespace {
 
 using namespace overviewtest;
-
-TEST(YearWindow, CopiesTheMainWindowsTeamListAndShowsOneFrameForEachTab) {
-  YearApp app;
-  mv::frmJahresansicht& y = OpenYear(app, 2026);
-  EXPECT_EQ(Entries(y.cmb_Team), Entries(app.Main().cmbTeamAuswahl));
-  const std::vector<forms::Frame*> frames = {&y.fmUrlaub, &y.fmKrank, &y.fmZeitausgleich,
-                                             &y.fmDienstreise, &y.fmSonstiges};
-  for (int tab : {1, 4, 2, 5, 3}) {
-    if (tab != 1) y.tabStats.UserSelect(tab);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(frames[i]->Visible(), i == tab - 1) << tab << i;
-  }
-}
 
 enum class WayOut { Button, CloseBox, DayInHeader, DayInMemberRow };
 
@@ -46,27 +31,37 @@ TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep)
     if (jump) y.grdYear.UserDoubleClick(way == WayOut::DayInHeader ? 2 : 4, 74);
 
     EXPECT_FALSE(app.overview().frmJahresansicht.IsLoaded());
-    EXPECT_TRUE(k.Enabled() && k.IsActive());
+    EXPECT_TRUE(k.Enabled());
+    EXPECT_TRUE(k.IsActive());
     const std::string month = jump ? "März" : "Dezember";
-    EXPECT_EQ(k.cmbMonat.Text() + k.grdCal.TextMatrix(1, 1), month + month);
-    EXPECT_EQ(k.cmbTeamAuswahl.Text() + k.grdCal.TextMatrix(0, 1), "VertriebVertrieb");
-    EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Dorn, Dora");
+    EXPECT_EQ((Texts{k.cmbMonat.Text(), k.grdCal.TextMatrix(1, 1), k.cmbTeamAuswahl.Text(),
+                     k.grdCal.TextMatrix(0, 1), k.grdCal.TextMatrix(4, 0)}),
+              (Texts{month, month, "Vertrieb", "Vertrieb", "Dorn, Dora"}));
     EXPECT_EQ(k.grdCal.Rows(), 5);
     EXPECT_EQ(k.lbl_ColInfo1.Caption(), jump ? "1" : "0");
   }
 }
 
-// A user whose team number has no team opens on the first; each opening takes the font of now.
-TEST(YearWindow, OpensOnTheFirstTeamForAnUnknownTeamAndInTheCalendarFontOfNow) {
+// A user whose team number has no team opens on the first; the team list is the main window's,
+// each tab shows its own frame, and each opening takes the font of now.
+TEST(YearWindow, OpensOnTheFirstTeamForAnUnknownTeamWithItsTabsAndInTheFontOfNow) {
   YearApp app;
   app.AddEmployee(40, "Fern", "Fritz", 7);
   Prepare(app);
   app.s().Settings.CalendarFont = "Courier New";
   app.EnterAs(40, mv::GroupAdmin).mnuJahresübersicht.UserClick();
-  EXPECT_EQ(app.Year().cmb_Team.Text() + app.Year().grdYear.TextMatrix(4, 0),
-            "EntwicklungAdam, K.");
-  EXPECT_EQ(app.Year().grdYear.FontName(), "Courier New");
-  app.Year().cmd_Close.UserClick();
+  mv::frmJahresansicht& y = app.Year();
+  EXPECT_EQ(y.cmb_Team.Text(), "Entwicklung");
+  EXPECT_EQ(y.grdYear.TextMatrix(4, 0), "Adam, K.");
+  EXPECT_EQ(Entries(y.cmb_Team), Entries(app.Main().cmbTeamAuswahl));
+  EXPECT_EQ(y.grdYear.FontName(), "Courier New");
+  const std::vector<forms::Frame*> frames = {&y.fmUrlaub, &y.fmKrank, &y.fmZeitausgleich,
+                                             &y.fmDienstreise, &y.fmSonstiges};
+  for (int tab : {1, 4, 2, 5, 3}) {
+    if (tab != 1) y.tabStats.UserSelect(tab);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(frames[i]->Visible(), i == tab - 1) << tab << i;
+  }
+  y.cmd_Close.UserClick();
   EXPECT_EQ(app.Main().cmbTeamAuswahl.Text(), "Entwicklung");
   app.s().Settings.CalendarFont = "Times New Roman";
   app.Main().mnuJahresübersicht.UserClick();
@@ -83,7 +78,9 @@ TEST(YearWindow, AFailingBuildIsReportedAndLeavesTheWindowUsable) {
   BuildRecorder recorder(app);
   y.cmb_Team.UserSelect(1);
   EXPECT_TRUE(recorder.progressShown);
-  EXPECT_TRUE(y.Enabled() && y.MousePointer() == forms::vbArrow && !y.fmProgress.Visible());
+  EXPECT_TRUE(y.Enabled());
+  EXPECT_EQ(y.MousePointer(), forms::vbArrow);
+  EXPECT_FALSE(y.fmProgress.Visible());
   EXPECT_EQ(y.lbl_AnzUgesamt.Caption(), "0");
   EXPECT_EQ(y.grdYear.Rows(), 4);
 }
