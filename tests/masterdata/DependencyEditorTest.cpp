@@ -58,24 +58,21 @@ TEST_F(DependencyEditor, AnEmptyTableShowsTheHeaderTheFirstAddCreatesARowAndName
   app.Sql("DELETE FROM tbl_Abhängigkeiten");
   mv::frmBeziehungen& f = Open();
   EXPECT_FALSE(main->Enabled());
-  EXPECT_EQ(f.grdDep.TextMatrix(0, 0) + "|" + f.grdDep.TextMatrix(0, 3),
-            "Mitarbeiter|Dritter abhängiger\rMitarbeiter");
   EXPECT_EQ(f.grdDep.Rows(), 1);
   f.grdDep.UserClick(0, 1);
   EXPECT_FALSE(f.cmd_AbhMA1.Enabled());
   Choose(f, f.cmd_MA, "mnuDelete");
 
   Choose(f, f.cmd_MA, "mnuAdd");
-  EXPECT_EQ(f.Width(), 11655);
   EXPECT_EQ(f.lbl_Results.Caption(), "4 Einträge gefunden");
   EXPECT_EQ(f.lst_Results.List(ZollerEntry), "Zoller, Eva");
   EXPECT_FALSE(f.grdDep.Enabled());
   f.cmd_Close.UserClick();
   EXPECT_TRUE(main->IsActive());
   Open();
-  EXPECT_EQ(f.Width(), 8655);
   EXPECT_FALSE(f.lst_Results.Visible());
-  EXPECT_TRUE(f.grdDep.Enabled() && f.cmd_MA.Enabled());
+  EXPECT_TRUE(f.grdDep.Enabled());
+  EXPECT_TRUE(f.cmd_MA.Enabled());
 
   Choose(f, f.cmd_MA, "mnuAdd", BergEntry);
   EXPECT_EQ(Table(), (Rows{{"10", "0", "0", "0"}}));
@@ -148,19 +145,21 @@ TEST_F(DependencyEditor, ChangesFollowTheRowNotItsPosition) {
 
   app.Sql("DELETE FROM tbl_Abhängigkeiten WHERE PersNr = 12");
   f.grdDep.UserClick(2, 0);
-  app.platform.ExpectMessageBox(
-      [](auto& box) { return box.Prompt.find("deleted") != std::string::npos; }, forms::vbOK);
+  app.ExpectBoxNaming("deleted");
   Choose(f, f.cmd_AbhMA1, "mnuSelect", AdamEntry);
   EXPECT_EQ(Table(), (Rows{{"21", "0", "0", "11"}}));
 }
 
-TEST_F(DependencyEditor, TheEntryPickedIsTheOneShownWhateverSearchRan) {
+// A search narrows the list, Cancel keeps it in force and a fruitless one leaves it as it was; the
+// entry picked is the one shown. The entry of absences then checks what the editor wrote.
+TEST_F(DependencyEditor, TheEntryPickedIsTheOneShownAndTheEntryOfAbsencesChecksIt) {
+  app.AddEntry(11, Dec(8), "U/");
   mv::frmBeziehungen& f = Open();
   Choose(f, f.cmd_MA, "mnuAdd");
   app.platform.QueueInputBox("z");
   f.cmd_Filter.UserClick();
   EXPECT_EQ(f.lbl_Results.Caption(), "1 Einträge gefunden");
-  app.platform.QueueInputBox(std::nullopt);  // the search stays in force
+  app.platform.QueueInputBox(std::nullopt);
   f.cmd_Filter.UserClick();
   app.platform.QueueInputBox("nobody");
   app.platform.ExpectMessageBox(app.s().T(143), forms::vbOK);
@@ -168,12 +167,6 @@ TEST_F(DependencyEditor, TheEntryPickedIsTheOneShownWhateverSearchRan) {
   EXPECT_EQ(f.lst_Results.ListCount(), 1);
   f.lst_Results.UserDoubleClick(0);
   EXPECT_EQ(Table(), (Rows{{"10", "11", "0", "0"}, {"12", "0", "0", "0"}}));
-}
-
-TEST_F(DependencyEditor, TheEntryOfAbsencesChecksWhatTheEditorWrote) {
-  app.AddEntry(11, Dec(8), "U/");
-  mv::frmBeziehungen& f = Open();
-  Choose(f, f.cmd_MA, "mnuAdd", ZollerEntry);
   f.grdDep.UserClick(2, 0);
   Choose(f, f.cmd_AbhMA2, "mnuSelect", AdamEntry);
   f.cmd_Close.UserClick();

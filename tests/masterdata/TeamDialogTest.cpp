@@ -6,42 +6,32 @@ namespace {
 
 using namespace teamtest;
 
-// A name that a team has once its outer blanks are removed is refused (maxAbw empty).
+// A name that a team has once its outer blanks are removed is refused (maxAbw empty). The box
+// holds what the table holds; an older file whose table holds less refuses in words.
 TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
-  const struct {
-    const char* name;
-    bool untick;
-    int slide;  // -1: left alone
-    const char* maxAbw;
-  } cases[] = {{"  Lager ", false, -1, "1"},
-               {"O'Neill", true, -1, "30"},
-               {"Lager", false, 0, "1"},
-               {"Lager", false, 7, "7"},
-               {" vertrieb  ", false, -1, ""}};
-  for (const auto& c : cases) {
+  for (const auto& [name, untick, slide, maxAbw] : {std::tuple{"  Lager ", false, -1, "1"},
+                                                    {"O'Neill", true, -1, "30"},
+                                                    {"Lager", false, 0, "1"},
+                                                    {"Lager", false, 7, "7"},
+                                                    {" vertrieb  ", false, -1, ""}}) {
     TeamsApp app;
     mv::frmTeams& t = app.Open();
     mv::frmBearbeitenTeam& d = app.Dialog();
     t.cmd_New.UserClick();
-    EXPECT_EQ(d.txt_Name.Text(), "Tessavor");
-    EXPECT_EQ(d.txt_Name.BackColor(), caltest::Yellow);
-    for (const char* blank : {"", "   "}) {
-      d.txt_Name.UserSetText(blank);
-      EXPECT_FALSE(d.cmd_OK.Enabled());
-    }
-    d.txt_Name.UserSetText(c.name);
-    if (c.untick) d.chk_MaxAbw.UserClick();
-    if (c.slide >= 0) d.sld_Anzahl.UserSlide(c.slide);
-    const bool refused = *c.maxAbw == 0;
+    d.txt_Name.UserSetText("   ");
+    EXPECT_FALSE(d.cmd_OK.Enabled());
+    d.txt_Name.UserSetText(name);
+    if (untick) d.chk_MaxAbw.UserClick();
+    if (slide >= 0) d.sld_Anzahl.UserSlide(slide);
+    const bool refused = *maxAbw == 0;
     if (refused) app.platform.ExpectMessageBox(app.s().T(141), forms::vbOK);
     d.cmd_OK.UserClick();
     EXPECT_EQ(d.Visible(), refused);
-    const Texts last = refused ? Texts{"2", "Leer", "30"} : Texts{"3", c.name, c.maxAbw};
+    const Texts last = refused ? Texts{"2", "Leer", "30"} : Texts{"3", name, maxAbw};
     EXPECT_EQ(app.TeamTable().back(), last);
     EXPECT_EQ(t.grdTeams.Cols(), refused ? 4 : 5);
   }
 
-  // The box holds what the table holds; an older file whose table holds less refuses in words.
   TeamsApp app;
   app.Sql(
       "ALTER TABLE tbl_Teams RENAME TO t; CREATE TABLE tbl_Teams (TeamNr INTEGER, TeamName TEXT "
@@ -65,33 +55,24 @@ TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTeamsSharingANameAreEditedAp
       "WHERE TeamNr = 1; UPDATE tbl_Teams SET MaxAbw = 0 WHERE TeamNr = 2");
   mv::frmTeams& t = app.Open();
   mv::frmBearbeitenTeam& d = app.Dialog();
-  const struct {
-    forms::CommandButton* button;
-    int team, ticked;
-    const char* shown;
-    bool enabled;
-  } cases[] = {{&t.cmd_Edit, 0, 0, "30", false},
-               {&t.cmd_Edit, 2, 1, "1", true},
-               {&t.cmd_Delete, 1, 1, "4", false}};
-  for (const auto& c : cases) {
-    c.button->UserClick();
-    d.cmb_Teams.UserSelect(c.team);
-    EXPECT_EQ(d.chk_MaxAbw.Value(), c.ticked) << c.team;
-    EXPECT_EQ(d.lbl_Anzahl.Caption(), c.shown) << c.team;
-    EXPECT_EQ(d.sld_Anzahl.Enabled(), c.enabled) << c.team;
+  for (auto [button, team, ticked, shown, enabled] : {std::tuple{&t.cmd_Edit, 0, 0, "30", false},
+                                                      {&t.cmd_Edit, 2, 1, "1", true},
+                                                      {&t.cmd_Delete, 1, 1, "4", false}}) {
+    SCOPED_TRACE(team);
+    button->UserClick();
+    d.cmb_Teams.UserSelect(team);
+    EXPECT_EQ(d.chk_MaxAbw.Value(), ticked);
+    EXPECT_EQ(d.lbl_Anzahl.Caption(), shown);
+    EXPECT_EQ(d.sld_Anzahl.Enabled(), enabled);
     d.cmd_Abort.UserClick();
   }
 
-  t.cmd_Edit.UserClick();
-  d.cmb_Teams.UserSelect(2);
-  d.txt_Name.UserSetText("Vertrieb");
-  d.cmd_OK.UserClick();
+  Act(t.cmd_Edit, d, 2, [&] { d.txt_Name.UserSetText("Vertrieb"); });
   for (int team : {2, 1}) {
-    t.cmd_Edit.UserClick();
-    d.cmb_Teams.UserSelect(team);
-    d.txt_Name.UserSetText("Team " + std::to_string(team));
-    d.sld_Anzahl.UserSlide(team + 4);
-    d.cmd_OK.UserClick();
+    Act(t.cmd_Edit, d, team, [&] {
+      d.txt_Name.UserSetText("Team " + std::to_string(team));
+      d.sld_Anzahl.UserSlide(team + 4);
+    });
   }
   EXPECT_EQ(app.TeamTable(),
             (Rows{{"0", "Entwicklung", "40"}, {"1", "Team 1", "5"}, {"2", "Team 2", "6"}}));
@@ -148,12 +129,12 @@ TEST(TeamDialog, TheTeamActedOnIsTheTeamListedWhateverTheStorageOrderOrAnotherCo
       "DELETE FROM tbl_Teams WHERE TeamNr = 0; UPDATE tbl_Teams SET TeamNr = TeamNr - 1; "
       "UPDATE tbl_Mitarbeiter SET TeamNr = TeamNr - 1";
   t.grdTeams.UserClick(2, 3);  // Berg
-  t.cmd_Move.UserClick();
-  d.cmb_Teams.UserSelect(2);  // "Vier", which becomes team 1; team 2 is then "Neu"
-  app.Sql(deleteTeam0);
-  app.AddTeam(2, "Neu");
-  app.ExpectBoxNaming("nicht mehr aktuell");
-  d.cmd_OK.UserClick();
+  // "Vier", which becomes team 1; team 2 is then "Neu"
+  Act(t.cmd_Move, d, 2, [&] {
+    app.Sql(deleteTeam0);
+    app.AddTeam(2, "Neu");
+    app.ExpectBoxNaming("nicht mehr aktuell");
+  });
   EXPECT_EQ(app.Scalar("SELECT max(TeamNr) FROM tbl_Mitarbeiter"), 1);
   EXPECT_EQ(t.grdTeams.Cols(), 4);
   EXPECT_EQ(d.cmb_Teams.ListCount(), 3);
@@ -175,11 +156,7 @@ TEST(TeamDialog, AFailureInTheMiddleOfADeleteKeepsNothingAndIsShown) {
       "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
   const Rows teams = app.TeamTable(), members = app.TeamsOf();
   mv::frmTeams& t = app.Open();
-  app.platform.ExpectMessageBox(
-      [](const forms::MessageBoxRequest& r) {
-        return r.Prompt.find("disk is full") != r.Prompt.npos;
-      },
-      forms::vbOK);
+  app.ExpectBoxNaming("disk is full");
   Act(t.cmd_Delete, app.Dialog(), 0);
   EXPECT_EQ(app.TeamTable(), teams);
   EXPECT_EQ(app.TeamsOf(), members);

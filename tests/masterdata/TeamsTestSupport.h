@@ -2,6 +2,7 @@
 // Team management as a user opens it from the main window, over the calendar tests' teams with
 // "Vertrieb" grown to five: "Entwicklung" (team 0: Adam 11, Berg 10, Zoller 12), "Vertrieb"
 // (team 1: Dorn 21, Ernst 22, Fink 23, Graf 24, Hahn 25), "Leer" (team 2, no members).
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,10 +40,12 @@ inline Texts Column(const forms::Grid& g, int col) {
   return texts;
 }
 
-// Opens the dialog by the button, picks the list entry and presses OK.
-inline void Act(forms::CommandButton& button, mv::frmBearbeitenTeam& d, int team) {
+// Opens the dialog by the button, picks the list entry, does `before` and presses OK.
+inline void Act(forms::CommandButton& button, mv::frmBearbeitenTeam& d, int team,
+                const std::function<void()>& before = {}) {
   button.UserClick();
   d.cmb_Teams.UserSelect(team);
+  if (before) before();
   d.cmd_OK.UserClick();
 }
 
