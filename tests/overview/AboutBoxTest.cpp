@@ -12,7 +12,7 @@ TEST(AboutBox, ShowsItsLinesInTheLanguageAndClosesByItsButton) {
         {2, "Morvellan plans the absences of your employees.", "Close window"}}) {
     CalendarApp app;
     auto& k = Enter(app, 12, 1, language);
-    mv::frmInfo& about = OpenAbout(app);
+    mv::frmInfo& about = Open(app, "Ctrl+I", app.overview().frmInfo);
     EXPECT_FALSE(k.Enabled());
     const Texts shown = {about.lblTitle.Caption(),   about.lblShadow(3).Caption(),
                          about.lblInfo1.Caption(),   about.lblInfo2.Caption(),

@@ -8,6 +8,20 @@ namespace {
 
 using namespace overviewtest;
 
+mv::frmOptionen& OpenOptions(mvtest::TestApp& app) {
+  return Open(app, "Ctrl+E", app.overview().frmOptionen);
+}
+
+// settings.dat as the next start reads it.
+mv::SettingsRecord Stored(mvtest::TestApp& app) {
+  return mv::ReadSettingsFile(app.Folder()).Record;
+}
+
+std::string WithoutPadding(std::string text) {
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
 // Each login in turn: nothing is left over from the previous user's rights.
 TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroup) {
   CalendarApp app;
@@ -53,12 +67,14 @@ TEST(OptionsDialog, ClosingStoresTheTicksAndRedrawsTheMarks) {
     EXPECT_TRUE(k.IsActive());
     EXPECT_EQ(app.overview().frmOptionen.IsLoaded(), way != Way::CloseBox);
     if (way == Way::Unwritable) continue;
-    // Language, the four flags, the two colours, the font and, none being configured, the path
-    // of the database open.
-    const std::string flagsAndColours(
-        "\x01\xFF\xFF\x00\x00\xFF\xFF\x00\x00\xC0\xC0\xC0\x00\x80\xFF\x80\x00", 17);
-    EXPECT_EQ(FileBytes(app),
-              flagsAndColours + Padded("Arial", 50) + Padded(app.DbPath().string(), 100));
+    const mv::SettingsRecord stored = Stored(app);
+    EXPECT_EQ((std::vector<int>{stored.Language, stored.MaskPassword, stored.HighlightWeekend,
+                                stored.HighlightHolidays, stored.NotifyDependencies,
+                                stored.WeekendColor, stored.HolidayColor}),
+              (std::vector<int>{1, -1, 0, -1, 0, WeekendColor, HolidayColor}));
+    EXPECT_EQ(stored.CalendarFont, "Arial");
+    // None being configured, the database open.
+    EXPECT_EQ(WithoutPadding(stored.DatabasePath), app.DbPath().string());
   }
 }
 
@@ -90,7 +106,6 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), WeekendColor);
   EXPECT_EQ(BackAt(k.grdCal, AdamRow, 8), 0x123456);
   EXPECT_EQ(Stored(app).CalendarFont, "Courier New");
-  const std::string before = FileBytes(app);
 
   OpenOptions(app).chk_PWWildcards.UserClick();
   o.txt_Path.UserSelectAll();
@@ -104,12 +119,13 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   EXPECT_FALSE(Main(app).Enabled());
   EXPECT_EQ(o.chk_PWWildcards.Value(), 1);
   EXPECT_EQ(o.txt_Path.Text(), "/anders.mdb");
-  EXPECT_EQ(FileBytes(app), before);
+  EXPECT_EQ(Stored(app).MaskPassword, 0);  // nothing stored before the dialog closes
 
   o.cmd_Close.UserClick();
-  EXPECT_EQ(FileBytes(app)[0], 2);
-  EXPECT_EQ(Stored(app).MaskPassword, -1);
-  EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), "/anders.mdb");
+  const mv::SettingsRecord stored = Stored(app);
+  EXPECT_EQ(stored.Language, 2);
+  EXPECT_EQ(stored.MaskPassword, -1);
+  EXPECT_EQ(WithoutPadding(stored.DatabasePath), "/anders.mdb");
   EXPECT_EQ(BackAt(Main(app).grdCal, AdamRow, 5), 0x445566);
   OpenOptions(app).imgDeutsch.UserClick();
   EXPECT_EQ(Main(app).mnuOptionen.Caption(), "Einstellungen");
@@ -161,21 +177,21 @@ TEST(OptionsDialog, ThePathCountsFromTheNextStartAndSurvivesAFallback) {
   CalendarApp app;
   app.AddEntry(11, Dec(2), "U/");
   mv::SettingsRecord settings;
-  settings.DatabasePath = Padded("/nirgends/Firma.mdb", 100);
+  settings.DatabasePath = "/nirgends/Firma.mdb";
   app.WriteSettings(settings);
   app.s().Texts.Fill(app.Folder().string());
   app.platform.ExpectMessageBox(app.s().Texts(149, 1), forms::vbOK);
   ASSERT_EQ(app.StartProgram(), 0);
   ASSERT_NE(app.LoginAs("zoller", "pw"), nullptr);
   mv::frmOptionen& o = OpenOptions(app);
-  EXPECT_EQ(o.txt_Path.Text(), settings.DatabasePath);
+  EXPECT_EQ(WithoutPadding(o.txt_Path.Text()), settings.DatabasePath);
   o.cmd_Close.UserClick();
-  EXPECT_EQ(Stored(app).DatabasePath, settings.DatabasePath);
+  EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), settings.DatabasePath);
 
   OpenOptions(app).txt_Path.UserSelectAll();
   o.txt_Path.UserType("/srv/neu.mdb");
   o.cmd_Close.UserClick();
-  EXPECT_EQ(Stored(app).DatabasePath, Padded("/srv/neu.mdb", 100));
+  EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), "/srv/neu.mdb");
   EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
   EXPECT_EQ(Main(app).grdCal.TextMatrix(AdamRow, 2), "U");
 }

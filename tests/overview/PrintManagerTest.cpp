@@ -1,29 +1,10 @@
 // The print manager: lists from the main window, empty choices refused, a batch team by team and
 // month by month, a page that fails, resetting and closing.
-#include <functional>
-
 #include "OverviewTestSupport.h"
 
 namespace {
 
 using namespace overviewtest;
-
-// The status line whenever it is redrawn at once; at redraw `at`, `then` happens.
-struct StatusWatch : forms::WindowObserver {
-  StatusWatch(mvtest::TestApp& app, std::size_t at = 0, std::function<void()> then = {})
-      : app(app), at(at), then(std::move(then)) {
-    app.s().rt.Windows().SetObserver(this);
-  }
-  ~StatusWatch() override { app.s().rt.Windows().SetObserver(nullptr); }
-  void RefreshRequested(forms::Form&) override {
-    shown.push_back(Main(app).lbl_Status.Caption());
-    if (shown.size() == at) then();
-  }
-  mvtest::TestApp& app;
-  std::size_t at;
-  std::function<void()> then;
-  Texts shown;
-};
 
 // Nothing chosen, then no team, is refused, months first. Six pages in team, then month order
 // whatever the order of choosing, "n / 6" before each; the calendar and its lists then show the
@@ -31,7 +12,7 @@ struct StatusWatch : forms::WindowObserver {
 TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
   CalendarApp app;
   auto& k = Enter(app, 12, 1);
-  mv::frmDrucken& d = OpenPrintManager(app);
+  mv::frmDrucken& d = Open(app, "Ctrl+D", app.overview().frmDrucken);
   EXPECT_FALSE(k.Enabled());
   EXPECT_EQ(Entries(d.cmbJahr), Entries(k.cmbJahr));
   EXPECT_EQ((Texts{d.cmbJahr.Text(), d.lstTeams.List(1), d.lstMonate.List(11)}),
@@ -45,7 +26,7 @@ TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
   for (int t : {1, 0}) d.lstTeams.UserClick(t);
   for (int m : {0, 5}) d.lstMonate.UserClick(m);
   d.cmbJahr.UserSelect(2025 - 2003);
-  StatusWatch watch(app);
+  Watch watch(app);
   d.cmd_Print.UserClick();
 
   Texts pages, before;
@@ -55,7 +36,7 @@ TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
   EXPECT_EQ(pages,
             (Texts{"Entwicklung Januar 2025", "Entwicklung Juni 2025", "Entwicklung Dezember 2025",
                    "Vertrieb Januar 2025", "Vertrieb Juni 2025", "Vertrieb Dezember 2025"}));
-  EXPECT_EQ(watch.shown, before);
+  EXPECT_EQ(watch.status, before);
   EXPECT_EQ(k.lbl_Status.Caption(), app.s().T(123));
 
   d.cmd_Reset.UserClick();
@@ -80,13 +61,13 @@ TEST(PrintManager, APageThatCannotBePrintedEndsTheBatchThere) {
     SCOPED_TRACE(why);
     CalendarApp app;
     auto& k = Enter(app, 12, 1);
-    mv::frmDrucken& d = OpenPrintManager(app);
+    mv::frmDrucken& d = Open(app, "Ctrl+D", app.overview().frmDrucken);
     for (int t : {0, 1}) d.lstTeams.UserClick(t);
     for (int m : {0, 1, 2}) d.lstMonate.UserClick(m);
     // Each page is read before its redraw and printed after it: the table goes between the
     // reading of pages 2 and 3, the printer jams as page 3 comes.
     const bool jam = why == "Papierstau";
-    StatusWatch watch(app, jam ? 3 : 2, [&] {
+    Watch watch(app, jam ? 3 : 2, [&] {
       jam ? app.platform.SetPrinterFailure(why) : app.Sql("DROP TABLE tbl_Kalender");
     });
     app.platform.ExpectMessageBox(
