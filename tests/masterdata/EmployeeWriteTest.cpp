@@ -93,26 +93,6 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   EXPECT_EQ(card.lst_Results.ListCount(), 5);
 }
 
-// The number stays whole within the 20 characters of a login name, and a name another login
-// already carries is never offered: OK would take that login over.
-TEST(EmployeeWrite, TheInitialLoginIsUniqueWithAPasswordOfSixLettersOrDigits) {
-  CalendarApp app;
-  app.AddLogin(11, "MÜLLER4711", "x", 3);
-  mv::frmMitarbeiter& card = OpenCard(app, Enter(app, 12, mv::GroupAdmin));
-  for (auto [persNr, nachname, login] :
-       {std::tuple{4711L, "Müller", "müller4711-2"},
-        {711L, "Müller4", "müller4711-3"},
-        {2147483647L, "Schwarzenberger-Lang", "schwarzenb2147483647"}}) {
-    mv::frmBenutzer& dialog = Create(app, card, persNr, nachname);
-    EXPECT_EQ(dialog.txt_LoginID.Text(), login);
-    const std::string password = dialog.txt_Passwort.Text();
-    EXPECT_EQ(password.size(), 6u);
-    for (char c : password) EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c))) << password;
-    dialog.cmd_OK.UserClick();
-  }
-  EXPECT_EQ(Logins(app).size(), 5u);
-}
-
 TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
   CalendarApp app;
   for (long p = 100; p < 127; ++p) app.AddEmployee(p, "Voll" + std::to_string(p), "X", 0);
@@ -159,9 +139,12 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
 // A record saves without the checks of a new one, keeping the number of an older row below 1, "*"
 // standing for an empty phone and mail and no blanks around a name; a team outside the list stays
 // unselected, and such a record is not saved. An empty tbl_Mitarbeiter leaves every button but New
-// harmless.
+// harmless. A new employee's login keeps his number whole within its 20 characters, is never a name
+// another login already carries (OK would take that login over), and his password is six letters
+// or digits.
 TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   CalendarApp app;
+  app.AddLogin(11, "MÜLLER4711", "x", 3);
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
   app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 7, PersNr = -10 WHERE PersNr = 10");
   app.s().CurrentPersNr = -10;
@@ -194,7 +177,19 @@ TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
     b->UserClick();
   EXPECT_EQ(Fields(card), empty);
   EXPECT_EQ(app.platform.MessageBoxes().size(), 2u);
-  EXPECT_EQ(Create(app, card, 1, "Erste").txt_LoginID.Text(), "erste1");
+  for (auto [persNr, nachname, login] :
+       {std::tuple{1L, "Erste", "erste1"},
+        {4711L, "Müller", "müller4711-2"},
+        {711L, "Müller4", "müller4711-3"},
+        {2147483647L, "Schwarzenberger-Lang", "schwarzenb2147483647"}}) {
+    mv::frmBenutzer& dialog = Create(app, card, persNr, nachname);
+    EXPECT_EQ(dialog.txt_LoginID.Text(), login);
+    const std::string password = dialog.txt_Passwort.Text();
+    EXPECT_EQ(password.size(), 6u);
+    for (char c : password) EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c))) << password;
+    dialog.cmd_OK.UserClick();
+  }
+  EXPECT_EQ(Logins(app).size(), 6u);
 }
 
 // Nobody deletes himself; No, or a database failure, keeps every row of the employee; Yes removes
@@ -224,12 +219,12 @@ TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAl
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
   app.ExpectBoxNaming("nein");
   card.cmd_Delete.UserClick();
-  const auto count = [&app](const char* table, const char* persNrs) {
-    return app.Scalar(std::string("SELECT count(*) FROM ") + table + " WHERE PersNr IN " + persNrs);
-  };
-  EXPECT_EQ(count("tbl_Kalender", "(10)"), 3);
-  EXPECT_EQ(count("tbl_User", "(10)"), 2);
-  EXPECT_EQ(count("tbl_Mitarbeiter", "(10, 12)"), 2);
+  // Berg's entries, his logins, and Berg and Zoller themselves.
+  const std::string kept =
+      "SELECT (SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10), (SELECT count(*) FROM "
+      "tbl_User WHERE PersNr = 10), (SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr IN (10, "
+      "12))";
+  EXPECT_EQ(app.Query(kept), (Rows{{"3", "2", "2"}}));
   EXPECT_EQ(Fields(card), (Texts{"2", "10", "Berg", "Lena", "*", "*", "Entwicklung", "25"}));
 
   app.Sql("DROP TRIGGER keep");
@@ -238,7 +233,7 @@ TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAl
   card.cmd_Delete.UserClick();
   EXPECT_EQ(app.Query("SELECT PersNr FROM tbl_Kalender"), (Rows{{"11"}}));
   EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "pw", "1"}, {"12", "login12", "pw", "1"}}));
-  EXPECT_EQ(count("tbl_Mitarbeiter", "(10)"), 0);
+  EXPECT_EQ(app.Query(kept), (Rows{{"0", "0", "1"}}));
   EXPECT_EQ(app.Query("SELECT PersNr, AbhPersNr1 FROM tbl_Abhängigkeiten"), (Rows{{"10", "11"}}));
   EXPECT_EQ(Fields(card), (Texts{"1", "11", "Adam", "Karl", "*", "*", "Entwicklung", "30"}));
   EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 3");

@@ -53,29 +53,6 @@ Texts Week(const mv::frmFerien& f, int row) {
   return cells;
 }
 
-TEST_F(HolidayCalendar, MonthsAsSixWeeksMondayFirst) {
-  mv::frmFerien& f = Open();
-  EXPECT_FALSE(main->Enabled());
-  EXPECT_EQ(Week(f, 0), (Texts{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"}));
-  EXPECT_EQ(f.cmbMonat.Text(), "Dezember");
-  EXPECT_EQ(f.cmbJahr.Text(), "2026");
-  const Texts none(7, "");
-  for (const auto& [year, month, first, last, lastRow] :
-       {std::tuple{2026, 3, Texts{"", "", "", "", "", "", "1"},
-                   Texts{"30", "31", "", "", "", "", ""}, 6},  // begins on a Sunday
-        {2008, 2, Texts{"", "", "", "", "1", "2", "3"}, Texts{"25", "26", "27", "28", "29", "", ""},
-         5},
-        {2007, 2, Texts{"", "", "", "1", "2", "3", "4"}, Texts{"26", "27", "28", "", "", "", ""},
-         5}}) {
-    SCOPED_TRACE(month);
-    f.cmbJahr.UserSelect(year - 2003);
-    f.cmbMonat.UserSelect(month - 1);
-    EXPECT_EQ(Week(f, 1), first);
-    EXPECT_EQ(Week(f, lastRow), last);
-    EXPECT_EQ(Week(f, 6), lastRow == 6 ? last : none);
-  }
-}
-
 TEST_F(HolidayCalendar, DragMarksTheRectangleCountsTheWholeYearAndClosingShowsTheMarks) {
   app.AddHoliday(db::Date(2026, 5, 1));
   app.AddHoliday(db::Date(2025, 12, 24));
@@ -111,11 +88,16 @@ TEST_F(HolidayCalendar, DragMarksTheRectangleCountsTheWholeYearAndClosingShowsTh
   EXPECT_TRUE(main->Enabled());
 }
 
-TEST_F(HolidayCalendar, UnmarkingRemovesEveryRowOfTheDayAndMarkingIsAllOrNothing) {
+// The month opens as the main window's, as six weeks from Monday; other months follow the lists.
+TEST_F(HolidayCalendar, UnmarkingRemovesEveryRowOfTheDayMarkingIsAllOrNothingAndMonthsShowWhole) {
   app.AddHoliday(Dec(1));
   app.AddHoliday(Dec(2));
   app.AddHoliday(Dec(2));
   mv::frmFerien& f = Open();
+  EXPECT_FALSE(main->Enabled());
+  EXPECT_EQ(Week(f, 0), (Texts{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"}));
+  EXPECT_EQ(f.cmbMonat.Text(), "Dezember");
+  EXPECT_EQ(f.cmbJahr.Text(), "2026");
   f.optDelete.UserClick();
   EXPECT_EQ(f.optDelete.BackColor(), Red);
 
@@ -138,6 +120,22 @@ TEST_F(HolidayCalendar, UnmarkingRemovesEveryRowOfTheDayAndMarkingIsAllOrNothing
   Drag(f, 10, 12);
   EXPECT_EQ(Holidays(), Rows{});
   EXPECT_EQ(BackAt(f.grdMon, 2, 3), White);
+
+  const Texts none(7, "");
+  for (const auto& [year, month, first, last, lastRow] :
+       {std::tuple{2026, 3, Texts{"", "", "", "", "", "", "1"},
+                   Texts{"30", "31", "", "", "", "", ""}, 6},  // begins on a Sunday
+        {2008, 2, Texts{"", "", "", "", "1", "2", "3"}, Texts{"25", "26", "27", "28", "29", "", ""},
+         5},
+        {2007, 2, Texts{"", "", "", "1", "2", "3", "4"}, Texts{"26", "27", "28", "", "", "", ""},
+         5}}) {
+    SCOPED_TRACE(month);
+    f.cmbJahr.UserSelect(year - 2003);
+    f.cmbMonat.UserSelect(month - 1);
+    EXPECT_EQ(Week(f, 1), first);
+    EXPECT_EQ(Week(f, lastRow), last);
+    EXPECT_EQ(Week(f, 6), lastRow == 6 ? last : none);
+  }
 }
 
 // Over the 24th (with note), the 25th (stored twice, with a note: no note), the 26th (without) and
