@@ -45,15 +45,15 @@ inline void Retype(forms::TextBox& box, const std::string& text) {
   box.UserType(text);
 }
 
-// New, the number and both names typed, Save: the login data dialog as it then opens.
-inline mv::frmBenutzer& Create(mvtest::TestApp& app, mv::frmMitarbeiter& card, long persNr,
-                               const std::string& nachname) {
+// New, the number and both names typed, Save; with a refusal given, that box is expected.
+inline void Create(mvtest::TestApp& app, mv::frmMitarbeiter& card, long persNr,
+                   const std::string& nachname, const std::string& refusal = "") {
   card.cmd_Neu.UserClick();
   card.txt_PersNr.UserType(std::to_string(persNr));
   card.txt_Nachname.UserType(nachname);
   card.txt_Vorname.UserType("Hans");
+  if (!refusal.empty()) app.platform.ExpectMessageBox(refusal, forms::vbOK);
   card.cmd_Save.UserClick();
-  return LoginDialog(app);
 }
 
 inline Rows Logins(mvtest::TestApp& app) {

@@ -68,6 +68,7 @@ TEST_F(DependencyEditor, AnEmptyTableShowsTheHeaderTheFirstAddCreatesARowAndName
   EXPECT_EQ(f.lst_Results.List(ZollerEntry), "Zoller, Eva");
   EXPECT_FALSE(f.grdDep.Enabled());
   f.cmd_Close.UserClick();
+  EXPECT_FALSE(f.Visible());
   EXPECT_TRUE(main->IsActive());
   Open();
   EXPECT_FALSE(f.lst_Results.Visible());
@@ -99,8 +100,10 @@ TEST_F(DependencyEditor, DependentsAreSetReplacedAndRemovedOnTheLinePickedWhatev
   mv::frmBeziehungen& f = Open();
   EXPECT_EQ(Lines(f), (Rows{{"10", "11", "", ""}, {"11", "12", "", "21"}, {"21", "", "", ""}}));
   f.grdDep.UserClick(2, 2);
+  Choose(f, f.cmd_AbhMA2, "mnuSelect");
+  EXPECT_FALSE(f.cmd_AbhMA1.Enabled());  // not while the list is open
   app.ExpectBoxNaming("über 0");
-  Choose(f, f.cmd_AbhMA2, "mnuSelect", 3);  // Null
+  f.lst_Results.UserDoubleClick(3);  // Null
   EXPECT_EQ(Table()[1], (std::vector<std::string>{"11", "12", "99", "21"}));
 
   app.platform.ExpectMessageBox(app.s().T(144), forms::vbOK);

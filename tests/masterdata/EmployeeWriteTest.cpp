@@ -120,12 +120,7 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
   // Save itself counts: a member saves, a newcomer whom New put in his full team without a check
   // is refused, and so is a move that another copy's newcomer made one too many.
   card.cmd_Save.UserClick();
-  card.cmd_Neu.UserClick();
-  card.txt_PersNr.UserType("4711");
-  card.txt_Nachname.UserType("Neu");
-  card.txt_Vorname.UserType("Max");
-  app.platform.ExpectMessageBox(full, forms::vbOK);
-  card.cmd_Save.UserClick();
+  Create(app, card, 4711, "Neu", full);
   card.cmd_Close.UserClick();
   app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 2 WHERE PersNr = 126");
   app.s().CurrentPersNr = 21;
@@ -182,7 +177,8 @@ TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
         {4711L, "Müller", "müller4711-2"},
         {711L, "Müller4", "müller4711-3"},
         {2147483647L, "Schwarzenberger-Lang", "schwarzenb2147483647"}}) {
-    mv::frmBenutzer& dialog = Create(app, card, persNr, nachname);
+    Create(app, card, persNr, nachname);
+    mv::frmBenutzer& dialog = LoginDialog(app);
     EXPECT_EQ(dialog.txt_LoginID.Text(), login);
     const std::string password = dialog.txt_Passwort.Text();
     EXPECT_EQ(password.size(), 6u);

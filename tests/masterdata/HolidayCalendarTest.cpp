@@ -142,8 +142,8 @@ TEST_F(HolidayCalendar, UnmarkingRemovesEveryRowOfTheDayMarkingIsAllOrNothingAnd
 // the 28th (whose note is gone); the header and cells beyond the month leave the box as it was.
 // Marking again replaces the note, and a day stored twice becomes one.
 TEST_F(HolidayCalendar, NoteOfTheDayUnderThePointerAndMarkingAgain) {
-  const long gone = app.AddNote("weg");
   const long christmasEve = app.AddNote("Heiligabend");
+  const long gone = app.AddNote("weg");
   app.AddHoliday(Dec(24), christmasEve);
   app.AddHoliday(Dec(25), christmasEve);
   app.AddHoliday(Dec(25), christmasEve);

@@ -185,8 +185,9 @@ TEST(YearFigures, CountsSharesAndTheirColourThenTheNextTeamsFigures) {
 
 enum class WayOut { Button, CloseBox, DayInHeader, DayInMemberRow };
 
-// Each way out rebuilds the main calendar for the team last chosen; a double click on 15 March
-// (column 74) also moves it to March, and the info panel to the current employee Zoller's March.
+// Each way out rebuilds the main calendar for the team last chosen; a double click on 1 January or
+// 15 March (column 74) also moves it to that month, and the info panel to the current employee
+// Zoller's month.
 TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep) {
   for (WayOut way :
        {WayOut::Button, WayOut::CloseBox, WayOut::DayInHeader, WayOut::DayInMemberRow}) {
@@ -204,17 +205,18 @@ TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep)
     const bool jump = way == WayOut::DayInHeader || way == WayOut::DayInMemberRow;
     if (way == WayOut::Button) y.cmd_Close.UserClick();
     if (way == WayOut::CloseBox) y.UserClose();
-    if (jump) y.grdYear.UserDoubleClick(way == WayOut::DayInHeader ? 2 : 4, 74);
+    if (way == WayOut::DayInHeader) y.grdYear.UserDoubleClick(2, 1);
+    if (way == WayOut::DayInMemberRow) y.grdYear.UserDoubleClick(4, 74);
 
     EXPECT_FALSE(app.overview().frmJahresansicht.IsLoaded());
     EXPECT_TRUE(k.Enabled());
     EXPECT_TRUE(k.IsActive());
-    const std::string month = jump ? "März" : "Dezember";
+    const std::string month = !jump ? "Dezember" : way == WayOut::DayInHeader ? "Januar" : "März";
     EXPECT_EQ((Texts{k.cmbMonat.Text(), k.grdCal.TextMatrix(1, 1), k.cmbTeamAuswahl.Text(),
                      k.grdCal.TextMatrix(0, 1), k.grdCal.TextMatrix(4, 0)}),
               (Texts{month, month, "Vertrieb", "Vertrieb", "Dorn, Dora"}));
     EXPECT_EQ(k.grdCal.Rows(), 5);
-    EXPECT_EQ(k.lbl_ColInfo1.Caption(), jump ? "1" : "0");
+    EXPECT_EQ(k.lbl_ColInfo1.Caption(), way == WayOut::DayInMemberRow ? "1" : "0");
   }
 }
 

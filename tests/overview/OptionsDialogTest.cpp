@@ -92,6 +92,7 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   app.platform.QueueFont(std::nullopt);
   o.cmd_Font.UserClick();
   EXPECT_EQ(o.cmd_Color(0).BackColor(), WeekendColor);
+  EXPECT_EQ(o.cmd_Color(0).ForeColor(), forms::vbBlack);  // legible on the light grey
   EXPECT_EQ(o.cmd_Font.Caption(), "Arial");
 
   // Only the name changes, on both grids at once; each cell keeps its size and weight.
