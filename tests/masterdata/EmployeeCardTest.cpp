@@ -21,7 +21,11 @@ Texts Listed(const forms::ListBox& list) {
 }
 
 // The card opened from team management hands control back to it: see the team window's tests.
-TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesToBothEndsAndClosesBack) {
+// Without a login row the login dialog opens empty and OK creates one, refusing a name of blanks or
+// an empty password and storing the name without blanks around it; a failed write is shown and the
+// dialog stays for another try. An administrator changing his password stays one, and a new name
+// (of at most 20 characters) adds a second row.
+TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesAndAnAdministratorStoresLogins) {
   CalendarApp app;
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
   main.grdCal.UserMove(BergRow, 0);
@@ -53,6 +57,43 @@ TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesToBothEndsAndClosesBa
   app.s().CurrentPersNr = 0;
   EXPECT_EQ(OpenCard(app, main).txt_PersNr.Text(), "11");
   EXPECT_EQ(app.s().CurrentPersNr, 11);
+
+  card.cmd_Login.UserClick();
+  mv::frmBenutzer& dialog = LoginDialog(app);
+  EXPECT_EQ(dialog.txt_LoginID.Text(), "");
+  EXPECT_EQ(dialog.txt_Passwort.Text(), "");
+  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Mitarbeiter");
+  dialog.txt_LoginID.UserType("  ");
+  app.ExpectBoxNaming("Bitte einen Benutzernamen eingeben!");
+  dialog.cmd_OK.UserClick();
+  dialog.txt_LoginID.UserType(" adam ");
+  app.ExpectBoxNaming("Bitte ein Passwort eingeben!");
+  dialog.cmd_OK.UserClick();
+  dialog.txt_Passwort.UserType("a1");
+  app.Sql("CREATE TRIGGER full BEFORE INSERT ON tbl_User BEGIN SELECT RAISE(ABORT, 'voll'); END");
+  app.ExpectBoxNaming("voll");
+  dialog.cmd_OK.UserClick();
+  EXPECT_TRUE(dialog.IsActive());
+  EXPECT_EQ(Logins(app).size(), 1u);
+  app.Sql("DROP TRIGGER full");
+  dialog.cmd_OK.UserClick();
+  EXPECT_FALSE(dialog.Visible());
+  EXPECT_EQ(Logins(app).back(), (Texts{"11", "adam", "a1", "3"}));
+
+  card.cmd_LastRS.UserClick();
+  card.cmd_PreviousRS.UserClick();  // Zoller
+  card.cmd_Login.UserClick();
+  EXPECT_EQ(dialog.txt_LoginID.Text(), "zoller");
+  EXPECT_EQ(dialog.cmb_Gruppe.ListCount(), 3);
+  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Administratoren");
+  Retype(dialog.txt_Passwort, "neu");
+  dialog.cmd_OK.UserClick();
+  card.cmd_Login.UserClick();
+  Retype(dialog.txt_LoginID, "eva-maria-zoller-1234");
+  dialog.cmd_OK.UserClick();
+  EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "neu", "1"},
+                               {"11", "adam", "a1", "3"},
+                               {"12", "eva-maria-zoller-123", "neu", "1"}}));
 }
 
 // Cancel keeps the search in force, or lists everyone when none is; the card keeps its record, and
@@ -164,52 +205,6 @@ TEST(LoginDialog, TheBackOfficeBrowsesAndEditsItsOwnLoginAndStaysBackOffice) {
   EXPECT_TRUE(card.IsActive());
   EXPECT_EQ(Logins(app).back(), (Texts{"21", "login21", "neu", "2"}));
   EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 2), "U");
-}
-
-// An administrator changing his password stays one, and a new name (of at most 20 characters) adds
-// a second row. Without a login row the dialog opens empty and OK creates one, refusing a name of
-// blanks or an empty password and storing the name without blanks around it; a failed write is
-// shown and the dialog stays for another try.
-TEST(LoginDialog, AdministratorsKeepTheirGroupAndOKStoresNoEmptyLoginAndStaysWhenWritingFails) {
-  CalendarApp app;
-  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
-  main.grdCal.UserMove(ZollerRow, 0);
-  OpenCard(app, main).cmd_Login.UserClick();
-  mv::frmBenutzer& dialog = LoginDialog(app);
-  EXPECT_EQ(dialog.txt_LoginID.Text(), "zoller");
-  EXPECT_EQ(dialog.cmb_Gruppe.ListCount(), 3);
-  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Administratoren");
-  Retype(dialog.txt_Passwort, "neu");
-  dialog.cmd_OK.UserClick();
-  app.masterdata().frmMitarbeiter->cmd_Login.UserClick();
-  Retype(dialog.txt_LoginID, "eva-maria-zoller-1234");
-  dialog.cmd_OK.UserClick();
-  EXPECT_EQ(Logins(app),
-            (Rows{{"12", "zoller", "neu", "1"}, {"12", "eva-maria-zoller-123", "neu", "1"}}));
-  app.masterdata().frmMitarbeiter->cmd_Close.UserClick();
-
-  main.grdCal.UserMove(AdamRow, 0);
-  OpenCard(app, main).cmd_Login.UserClick();
-  EXPECT_EQ(dialog.txt_LoginID.Text(), "");
-  EXPECT_EQ(dialog.txt_Passwort.Text(), "");
-  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Mitarbeiter");
-  dialog.txt_LoginID.UserType("  ");
-  app.ExpectBoxNaming("Bitte einen Benutzernamen eingeben!");
-  dialog.cmd_OK.UserClick();
-  dialog.txt_LoginID.UserType(" adam ");
-  app.ExpectBoxNaming("Bitte ein Passwort eingeben!");
-  dialog.cmd_OK.UserClick();
-  dialog.txt_Passwort.UserType("a1");
-  app.Sql("CREATE TRIGGER full BEFORE INSERT ON tbl_User BEGIN SELECT RAISE(ABORT, 'voll'); END");
-  app.ExpectBoxNaming("voll");
-  dialog.cmd_OK.UserClick();
-  EXPECT_TRUE(dialog.IsActive());
-  EXPECT_EQ(Logins(app).size(), 2u);
-
-  app.Sql("DROP TRIGGER full");
-  dialog.cmd_OK.UserClick();
-  EXPECT_FALSE(dialog.Visible());
-  EXPECT_EQ(Logins(app).back(), (Texts{"11", "adam", "a1", "3"}));
 }
 
 Texts Found(mvtest::TestApp& app, const std::string& term) {
