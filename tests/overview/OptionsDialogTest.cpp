@@ -22,12 +22,20 @@ std::string WithoutPadding(std::string text) {
   return text;
 }
 
-// Each login in turn: nothing is left over from the previous user's rights.
-TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroup) {
+// Each login in turn: nothing is left over from the previous user's rights. The running program
+// stays on its database; after a start that fell back to the local file, the file keeps naming the
+// configured path until another is chosen.
+TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroupAndThePathCountsFromTheNextStart) {
   CalendarApp app;
   app.AddLogin(11, "adam", "pw3", 3);
   app.AddLogin(10, "berg", "pw2", 2);
-  Prepare(app);
+  app.AddEntry(11, Dec(2), "U/");
+  mv::SettingsRecord settings;
+  settings.DatabasePath = "/nirgends/Firma.mdb";
+  app.WriteSettings(settings);
+  app.s().Texts.Fill(app.Folder().string());
+  app.platform.ExpectMessageBox(app.s().Texts(149, 1), forms::vbOK);
+  ASSERT_EQ(app.StartProgram(), 0);
   for (const auto& [name, password, notices, path] : {std::tuple{"adam", "pw3", false, false},
                                                       {"berg", "pw2", true, false},
                                                       {"zoller", "pw", true, true}}) {
@@ -37,11 +45,21 @@ TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroup) {
     EXPECT_EQ(o.chk_PWWildcards.Enabled(), notices) << name;
     EXPECT_EQ(o.chk_ShowDeps.Enabled(), notices) << name;
     EXPECT_EQ(o.txt_Path.Enabled(), path) << name;
+    EXPECT_EQ(WithoutPadding(o.txt_Path.Text()), settings.DatabasePath) << name;
     if (path) app.platform.QueueOpenFile(std::nullopt);  // a locked path opens no file dialog
     o.txt_Path.UserDoubleClick();
     o.cmd_Close.UserClick();
-    Main(app).UserShortcut("Ctrl+L");
+    EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), settings.DatabasePath) << name;
+    if (!path) Main(app).UserShortcut("Ctrl+L");
   }
+
+  mv::frmOptionen& o = OpenOptions(app);
+  o.txt_Path.UserSelectAll();
+  o.txt_Path.UserType("/srv/neu.mdb");
+  o.cmd_Close.UserClick();
+  EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), "/srv/neu.mdb");
+  EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
+  EXPECT_EQ(Main(app).grdCal.TextMatrix(AdamRow, 2), "U");
 }
 
 // Close and the close box alike: each tick stored from its own box byte for byte, the weekend
@@ -170,31 +188,6 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
     EXPECT_EQ(font ? stored.CalendarFont : WithoutPadding(stored.DatabasePath),
               refused ? kept : taken);
   }
-}
-
-// The running program stays on its database; after a start that fell back to the local file, the
-// file keeps naming the configured path until another is chosen.
-TEST(OptionsDialog, ThePathCountsFromTheNextStartAndSurvivesAFallback) {
-  CalendarApp app;
-  app.AddEntry(11, Dec(2), "U/");
-  mv::SettingsRecord settings;
-  settings.DatabasePath = "/nirgends/Firma.mdb";
-  app.WriteSettings(settings);
-  app.s().Texts.Fill(app.Folder().string());
-  app.platform.ExpectMessageBox(app.s().Texts(149, 1), forms::vbOK);
-  ASSERT_EQ(app.StartProgram(), 0);
-  ASSERT_NE(app.LoginAs("zoller", "pw"), nullptr);
-  mv::frmOptionen& o = OpenOptions(app);
-  EXPECT_EQ(WithoutPadding(o.txt_Path.Text()), settings.DatabasePath);
-  o.cmd_Close.UserClick();
-  EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), settings.DatabasePath);
-
-  OpenOptions(app).txt_Path.UserSelectAll();
-  o.txt_Path.UserType("/srv/neu.mdb");
-  o.cmd_Close.UserClick();
-  EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), "/srv/neu.mdb");
-  EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
-  EXPECT_EQ(Main(app).grdCal.TextMatrix(AdamRow, 2), "U");
 }
 
 }  // namespace
