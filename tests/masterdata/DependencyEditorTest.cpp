@@ -64,6 +64,7 @@ TEST_F(DependencyEditor, AnEmptyTableShowsTheHeaderTheFirstAddCreatesARowAndName
   Choose(f, f.cmd_MA, "mnuDelete");
 
   Choose(f, f.cmd_MA, "mnuAdd");
+  EXPECT_EQ(f.Width(), 11655);  // wide enough for the list
   EXPECT_EQ(f.lbl_Results.Caption(), "4 Einträge gefunden");
   EXPECT_EQ(f.lst_Results.List(ZollerEntry), "Zoller, Eva");
   EXPECT_FALSE(f.grdDep.Enabled());
@@ -71,6 +72,7 @@ TEST_F(DependencyEditor, AnEmptyTableShowsTheHeaderTheFirstAddCreatesARowAndName
   EXPECT_FALSE(f.Visible());
   EXPECT_TRUE(main->IsActive());
   Open();
+  EXPECT_EQ(f.Width(), 8655);
   EXPECT_FALSE(f.lst_Results.Visible());
   EXPECT_TRUE(f.grdDep.Enabled());
   EXPECT_TRUE(f.cmd_MA.Enabled());

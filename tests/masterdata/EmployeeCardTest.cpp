@@ -34,6 +34,8 @@ TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesAndAnAdministratorSto
   EXPECT_TRUE(card.IsActive());
   EXPECT_FALSE(main.Enabled());
   EXPECT_EQ(Fields(card), (Texts{"2", "10", "Berg", "Lena", "*", "*", "Entwicklung", "25"}));
+  EXPECT_FALSE(card.txt_PersNr.Enabled());  // a stored number is never rewritten
+  EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 4");
   EXPECT_EQ(main.cmbTeamAuswahl.Text(), "Entwicklung");
 
   const std::string first = "Erster Datensatz", last = "Letzter Datensatz";
@@ -112,13 +114,14 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
     EXPECT_EQ(Listed(card.lst_Results), (Texts{"Fuchs, Max", "Zoller, Eva"}));
   }
   EXPECT_EQ(card.lbl_ErgAnzahl.Caption(), "2  Einträge gefunden");
+  EXPECT_EQ(card.Width(), 10155);  // wide enough for the list
   EXPECT_FALSE(card.cmd_NextRS.Enabled());
   Retype(card.txt_Telefon, "0711");
   card.cmd_Save.UserClick();
   EXPECT_EQ(app.Query("SELECT PersNr FROM tbl_Mitarbeiter WHERE TelNr = '0711'"), (Rows{{"21"}}));
 
   card.cmd_CloseList.UserClick();
-  EXPECT_FALSE(card.lst_Results.Visible());
+  EXPECT_EQ(card.Width(), 6465);
   app.platform.QueueInputBox(std::nullopt);
   card.cmd_Search.UserClick();
   EXPECT_EQ(Listed(card.lst_Results), (Texts{"Adam, Karl", "Berg, Lena", "Dorn, Dora", "Fuchs, Max",
@@ -183,6 +186,10 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsIts
   EXPECT_EQ(Entries(dialog.cmb_Gruppe), (Texts{"Mitarbeiter", "Backoffice"}));
   EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Backoffice");
   EXPECT_FALSE(dialog.txt_LoginID.AcceptsInput());
+  dialog.txt_Passwort.UserFocus();
+  EXPECT_EQ(dialog.txt_Passwort.BackColor(), Yellow);
+  dialog.cmb_Gruppe.UserFocus();
+  EXPECT_EQ(dialog.txt_Passwort.BackColor(), White);
 
   app.AddEntry(10, Dec(2), "U/");
   dialog.cmd_Abort.UserClick();

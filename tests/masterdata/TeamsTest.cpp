@@ -167,6 +167,7 @@ TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
     mv::frmTeams& t = app.Open();
     mv::frmBearbeitenTeam& d = app.Dialog();
     t.cmd_New.UserClick();
+    EXPECT_EQ(d.txt_Name.BackColor(), Yellow);
     d.txt_Name.UserSetText("   ");
     EXPECT_FALSE(d.cmd_OK.Enabled());
     d.txt_Name.UserSetText(name);

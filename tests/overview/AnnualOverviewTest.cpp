@@ -69,6 +69,8 @@ TEST(YearGrid, HeaderByYearAndLanguageBuiltOncePerOpening) {
       ASSERT_EQ(p.Cell(2, c).ForeColor, sunday ? Red : forms::vbBlack) << c;
     }
     EXPECT_EQ(letters, weekLetters);
+    ASSERT_NE(p.MergeAt(1, 20), nullptr);
+    EXPECT_EQ(p.MergeAt(1, 20)->Cols, 31);  // one "Januar" over its days
     EXPECT_EQ((Texts{p.Cell(3, 60).Text, p.Cell(1, 60).Text, p.Cell(3, dec31).Text}),
               (Texts{day60, month60, "31"}));
     EXPECT_EQ((Texts{p.Cell(3, 0).Text, p.Cell(0, 10).Text, p.Cell(0, 11).Text}),
