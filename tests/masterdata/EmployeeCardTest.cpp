@@ -181,6 +181,7 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsIts
   card.cmd_Login.UserClick();
   EXPECT_TRUE(dialog.IsActive());
   EXPECT_FALSE(card.Enabled());
+  EXPECT_FALSE(dialog.ControlBox());
   EXPECT_EQ(dialog.txt_LoginID.Text(), "login21");
   EXPECT_EQ(dialog.txt_Passwort.Text(), "geheim");
   EXPECT_EQ(Entries(dialog.cmb_Gruppe), (Texts{"Mitarbeiter", "Backoffice"}));

@@ -14,6 +14,7 @@ TEST(AboutBox, ShowsItsLinesInTheLanguageAndClosesByItsButton) {
     auto& k = Enter(app, 12, 1, language);
     mv::frmInfo& about = Open(app, "Ctrl+I", app.overview().frmInfo);
     EXPECT_FALSE(k.Enabled());
+    EXPECT_FALSE(about.ControlBox());
     const Texts shown = {about.lblTitle.Caption(),   about.lblShadow(3).Caption(),
                          about.lblInfo1.Caption(),   about.lblInfo2.Caption(),
                          about.lblInfo3.Caption(),   about.lblInfo4.Caption(),
