@@ -113,6 +113,7 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
     card.cmd_Search.UserClick();
     EXPECT_EQ(Listed(card.lst_Results), (Texts{"Fuchs, Max", "Zoller, Eva"}));
   }
+  EXPECT_EQ(app.platform.InputBoxes().back().Request.Prompt, "Bitte Suchbegriff eingeben:");
   EXPECT_EQ(card.lbl_ErgAnzahl.Caption(), "2  Einträge gefunden");
   EXPECT_EQ(card.Width(), 10155);  // wide enough for the list
   EXPECT_FALSE(card.cmd_NextRS.Enabled());

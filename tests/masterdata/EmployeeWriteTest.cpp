@@ -22,6 +22,7 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   app.platform.QueueInputBox("Dorn");  // the list shows Dorn alone
   card.cmd_Search.UserClick();
   card.cmd_Neu.UserClick();
+  EXPECT_EQ(main.lbl_Status.Caption(), "Neuen Datensatz anlegen");
   EXPECT_EQ(Fields(card), (Texts{"*", "", "", "", "", "", "Entwicklung", "0"}));
   EXPECT_TRUE(card.txt_PersNr.HasFocus());
   EXPECT_EQ(card.txt_PersNr.ForeColor(), Green);

@@ -61,6 +61,7 @@ TEST_F(HolidayCalendar, DragMarksTheRectangleCountsTheWholeYearAndClosingShowsTh
 
   NoNote(app);
   Drag(f, 9, 15);  // Wednesday of one week to Tuesday of the next
+  EXPECT_EQ(app.platform.MessageBoxes().back().Request.Title, "Notizfunktion");
   EXPECT_EQ(app.Query("SELECT Datum FROM tbl_Ferien WHERE Datum > '2026-12' AND notiz = 0"),
             (Rows{{"2026-12-08"}, {"2026-12-09"}, {"2026-12-15"}, {"2026-12-16"}}));
   EXPECT_EQ(BackAt(f.grdMon, 2, 1), Green);
@@ -100,6 +101,7 @@ TEST_F(HolidayCalendar, UnmarkingRemovesEveryRowOfTheDayMarkingIsAllOrNothingAnd
   EXPECT_EQ(f.cmbJahr.Text(), "2026");
   f.optDelete.UserClick();
   EXPECT_EQ(f.optDelete.BackColor(), Red);
+  EXPECT_EQ(f.optSelect.BackColor(), forms::vbActiveBorder);
 
   app.platform.ExpectMessageBox(app.s().T(102), forms::vbNo);
   Drag(f, 1, 3);

@@ -20,6 +20,7 @@ TEST(AboutBox, ShowsItsLinesInTheLanguageAndClosesByItsButton) {
                          about.lblInfo3.Caption(),   about.lblInfo4.Caption(),
                          about.lblVersion.Caption(), about.cmd_Close.Caption()};
     EXPECT_EQ(about.lblShadow(3).Top() - about.lblTitle.Top(), 15);  // the outline's lower copy
+    EXPECT_EQ(about.lblShadow(3).ForeColor(), forms::vbBlack);
     mv::State& s = app.s();
     EXPECT_EQ(shown, (Texts{"Morvellan", "Morvellan", firstLine, s.T(118), s.T(119), s.T(120),
                             "Version 1.1", close}));

@@ -69,8 +69,12 @@ TEST(YearGrid, HeaderByYearAndLanguageBuiltOncePerOpening) {
       ASSERT_EQ(p.Cell(2, c).ForeColor, sunday ? Red : forms::vbBlack) << c;
     }
     EXPECT_EQ(letters, weekLetters);
-    ASSERT_NE(p.MergeAt(1, 20), nullptr);
-    EXPECT_EQ(p.MergeAt(1, 20)->Cols, 31);  // one "Januar" over its days
+    // The team's name over ten days, the year over the four header rows, a month over its days.
+    std::vector<forms::MergedRange> merged;
+    for (auto [r, c] : {std::pair{0, 5}, {1, 0}, {1, 20}})
+      merged.push_back(p.MergeAt(r, c) ? *p.MergeAt(r, c) : forms::MergedRange{r, c});
+    EXPECT_EQ(merged,
+              (std::vector<forms::MergedRange>{{0, 1, 1, 10}, {0, 0, 4, 1}, {1, 1, 1, 31}}));
     EXPECT_EQ((Texts{p.Cell(3, 60).Text, p.Cell(1, 60).Text, p.Cell(3, dec31).Text}),
               (Texts{day60, month60, "31"}));
     EXPECT_EQ((Texts{p.Cell(3, 0).Text, p.Cell(0, 10).Text, p.Cell(0, 11).Text}),

@@ -111,6 +111,7 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   o.cmd_Font.UserClick();
   EXPECT_EQ(o.cmd_Color(0).BackColor(), WeekendColor);
   EXPECT_EQ(o.cmd_Color(0).ForeColor(), forms::vbBlack);  // legible on the light grey
+  EXPECT_EQ(o.cmd_Color(1).BackColor(), 0x123456);
   EXPECT_EQ(o.cmd_Font.Caption(), "Arial");
 
   // Only the name changes, on both grids at once; each cell keeps its size and weight.
