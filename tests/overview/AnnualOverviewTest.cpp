@@ -2,6 +2,7 @@
 // sort order; day cells with letters, state colours and grey empty weekends; the team's figures of
 // the year, summed over its members, and a next team's figures replacing every one of them; its
 // tabs, the ways out to the main window, an unknown team, the font of now and a failing build.
+#include <array>
 #include <map>
 #include <sstream>
 
@@ -70,11 +71,13 @@ TEST(YearGrid, HeaderByYearAndLanguageBuiltOncePerOpening) {
     }
     EXPECT_EQ(letters, weekLetters);
     // The team's name over ten days, the year over the four header rows, a month over its days.
-    std::vector<forms::MergedRange> merged;
-    for (auto [r, c] : {std::pair{0, 5}, {1, 0}, {1, 20}})
-      merged.push_back(p.MergeAt(r, c) ? *p.MergeAt(r, c) : forms::MergedRange{r, c});
+    std::vector<std::array<int, 4>> merged;  // row, column, rows, columns
+    for (auto [r, c] : {std::pair{0, 5}, {1, 0}, {1, 20}}) {
+      const forms::MergedRange* m = p.MergeAt(r, c);
+      merged.push_back(m ? std::array{m->Row, m->Col, m->Rows, m->Cols} : std::array{r, c, 1, 1});
+    }
     EXPECT_EQ(merged,
-              (std::vector<forms::MergedRange>{{0, 1, 1, 10}, {0, 0, 4, 1}, {1, 1, 1, 31}}));
+              (std::vector<std::array<int, 4>>{{0, 1, 1, 10}, {0, 0, 4, 1}, {1, 1, 1, 31}}));
     EXPECT_EQ((Texts{p.Cell(3, 60).Text, p.Cell(1, 60).Text, p.Cell(3, dec31).Text}),
               (Texts{day60, month60, "31"}));
     EXPECT_EQ((Texts{p.Cell(3, 0).Text, p.Cell(0, 10).Text, p.Cell(0, 11).Text}),
