@@ -36,11 +36,7 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   EXPECT_EQ(Enabled({&card.txt_PersNr, &card.cmd_NextRS}), (Flags{false, false}));
   card.cmd_Neu.UserClick();
 
-  const struct {
-    forms::TextBox* field;
-    std::string typed;
-    std::string refusal;
-  } steps[] = {
+  const std::tuple<forms::TextBox*, std::string, std::string> steps[] = {
       {&card.txt_UTage, "256", app.s().T(138)},
       {&card.txt_PersNr, "0", BadNumber},
       {&card.txt_PersNr, "2147483648", BadNumber},
@@ -51,10 +47,10 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
       {&card.txt_Vorname, " ", app.s().T(140)},
       {&card.txt_Vorname, "Hans", BadDays},
   };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(step.typed);
-    Retype(*step.field, step.typed);
-    app.platform.ExpectMessageBox(step.refusal, forms::vbOK);
+  for (const auto& [field, typed, refusal] : steps) {
+    SCOPED_TRACE(typed);
+    Retype(*field, typed);
+    app.platform.ExpectMessageBox(refusal, forms::vbOK);
     card.cmd_Save.UserClick();
     EXPECT_EQ(card.txt_LfdNr.Text(), "*");
   }

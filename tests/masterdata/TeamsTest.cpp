@@ -67,14 +67,12 @@ TEST(TeamsWindow, ShowsEachTeamInAColumnWithItsMembersAndMoveFollowsTheClickedCe
   EXPECT_EQ(Column(g, 2)[5], "Hahn, V\r25");
   EXPECT_EQ(Column(g, 3), (Texts{"Leer", "", "", "", "", ""}));
 
-  const struct {
-    int row, col;
-    bool enabled;
-  } clicks[] = {{2, 1, true},  {0, 2, false}, {2, 2, true},  {3, 0, false}, {1, 1, true},
-                {4, 1, false}, {5, 2, true},  {1, 3, false}, {1, 1, true}};
-  for (const auto& click : clicks) {
-    g.UserClick(click.row, click.col);
-    EXPECT_EQ(t.cmd_Move.Enabled(), click.enabled) << click.row << "," << click.col;
+  const std::tuple<int, int, bool> clicks[] = {{2, 1, true},  {0, 2, false}, {2, 2, true},
+                                               {3, 0, false}, {1, 1, true},  {4, 1, false},
+                                               {5, 2, true},  {1, 3, false}, {1, 1, true}};
+  for (auto [row, col, enabled] : clicks) {
+    g.UserClick(row, col);
+    EXPECT_EQ(t.cmd_Move.Enabled(), enabled) << row << "," << col;
   }
 
   g.UserPress(1, 1);
