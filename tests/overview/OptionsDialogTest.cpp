@@ -93,6 +93,10 @@ TEST(OptionsDialog, ClosingStoresTheTicksAndRedrawsTheMarks) {
     EXPECT_EQ(stored.CalendarFont, "Arial");
     // None being configured, the database open.
     EXPECT_EQ(WithoutPadding(stored.DatabasePath), app.DbPath().string());
+    const mv::frmOptionen& again = OpenOptions(app);  // shows what is stored
+    EXPECT_EQ((std::vector<int>{again.chk_PWWildcards.Value(), again.chk_ShowWeekend.Value(),
+                                again.chk_ShowHolidays.Value(), again.chk_ShowDeps.Value()}),
+              (std::vector<int>{1, 0, 1, 0}));
   }
 }
 
@@ -188,6 +192,7 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
     const mv::SettingsRecord stored = Stored(app);
     EXPECT_EQ(font ? stored.CalendarFont : WithoutPadding(stored.DatabasePath),
               refused ? kept : taken);
+    if (refused) EXPECT_EQ(app.platform.MessageBoxes().back().Request.Prompt.substr(0, 4), "Der ");
   }
 }
 
