@@ -215,6 +215,7 @@ TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTeamsSharingANameAreEditedAp
     EXPECT_EQ(d.chk_MaxAbw.Value(), ticked);
     EXPECT_EQ(d.lbl_Anzahl.Caption(), shown);
     EXPECT_EQ(d.sld_Anzahl.Enabled(), enabled);
+    EXPECT_EQ(d.chk_MaxAbw.Enabled(), button == &t.cmd_Edit);
     d.txt_Name.UserSetText("Anders");
     d.cmd_Abort.UserClick();
     EXPECT_TRUE(t.IsActive());
@@ -335,6 +336,7 @@ TEST(TeamDialog, MoveTakesTheShownEmployeesOfTheSelectionUpToThirty) {
     EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE TeamNr = 2"),
               done ? 30 : before);
     EXPECT_EQ(app.Dialog().Visible(), !done);
+    EXPECT_EQ(Column(t.grdTeams, 1)[1], done ? "" : "Adam, Karl\r11");
   }
 }
 

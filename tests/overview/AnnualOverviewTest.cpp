@@ -235,7 +235,7 @@ TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep)
 // beside the days of the team before.
 TEST(YearWindow, OpensOnTheFirstTeamForAnUnknownTeamInTheFontOfNowAndSurvivesAFailingBuild) {
   YearApp app;
-  app.AddEmployee(40, "Fern", "Fritz", 7);
+  app.AddEmployee(40, "Fern", "Fritz", 4);  // one past the last team
   Prepare(app);
   app.s().Settings.CalendarFont = "Courier New";
   app.EnterAs(40, mv::GroupAdmin).mnuJahresübersicht.UserClick();

@@ -126,6 +126,7 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   EXPECT_EQ(Look(k.grdCal, 0, 1).Font, header);
   EXPECT_EQ(Look(k.grdCal, AdamRow, 31).Font.Name, "Courier New");
   EXPECT_EQ(app.overview().frmJahresansicht->grdYear.FontName(), "Courier New");
+  EXPECT_EQ(o.cmd_Font.Caption(), "Courier New");
   o.cmd_Close.UserClick();
   EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), WeekendColor);
   EXPECT_EQ(BackAt(k.grdCal, AdamRow, 8), 0x123456);
