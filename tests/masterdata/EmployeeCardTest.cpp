@@ -227,6 +227,7 @@ TEST(EmployeeSearch, FindsByNumberOrNamePrefixInLastNameOrder) {
   for (const auto& [term, found] : std::vector<std::pair<std::string, Texts>>{
            {"12", {"12 Müller, Hans", "7 Zwölf, Anna"}},
            {"  12", {"12 Müller, Hans"}},
+           {"0711", {"12 Müller, Hans"}},
            {"12.5", {"12 Müller, Hans"}},
            {"12,5", {"12 Müller, Hans"}},
            {"mÜL", {"40 Berg, Müller", "12 Müller, Hans", "0 Null, Otto"}},
