@@ -36,6 +36,8 @@ TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesAndAnAdministratorSto
   EXPECT_EQ(Fields(card), (Texts{"2", "10", "Berg", "Lena", "*", "*", "Entwicklung", "25"}));
   EXPECT_FALSE(card.txt_PersNr.Enabled());  // a stored number is never rewritten
   EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 4");
+  EXPECT_EQ((Texts{card.cmd_Neu.Caption(), card.cmd_Save.Caption(), card.cmd_Delete.Caption()}),
+            (Texts{"Neuen MA anlegen", "Daten speichern", "MA löschen"}));
   EXPECT_EQ(main.cmbTeamAuswahl.Text(), "Entwicklung");
 
   const std::string first = "Erster Datensatz", last = "Letzter Datensatz";
