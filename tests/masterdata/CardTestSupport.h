@@ -2,7 +2,9 @@
 // Driving the employee card and the login data dialog as a user does, on the calendar tests' teams:
 // "Entwicklung" with Adam (11), Berg (10) and Zoller (12, login "zoller", administrator),
 // "Vertrieb" with Dorn (21), "Leer" without members.
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "calendar/CalendarTestSupport.h"
 #include "masterdata/frmBenutzer.h"
@@ -11,6 +13,8 @@
 namespace cardtest {
 
 using namespace caltest;
+using Texts = std::vector<std::string>;
+using Flags = std::vector<bool>;
 
 // The card as Ctrl+K opens it.
 inline mv::frmMitarbeiter& OpenCard(mvtest::TestApp& app, mv::frmKalender& main) {
@@ -22,11 +26,17 @@ inline mv::frmBenutzer& LoginDialog(mvtest::TestApp& app) {
   return *app.masterdata().frmBenutzer.IfLoaded();
 }
 
-// "LfdNr|PersNr|Nachname|Vorname|TelNr|Mail|team|UTage" as the card shows them.
-inline std::string Fields(const mv::frmMitarbeiter& c) {
-  return c.txt_LfdNr.Text() + "|" + c.txt_PersNr.Text() + "|" + c.txt_Nachname.Text() + "|" +
-         c.txt_Vorname.Text() + "|" + c.txt_Telefon.Text() + "|" + c.txt_Mail.Text() + "|" +
-         c.cmb_Team.Text() + "|" + c.txt_UTage.Text();
+// LfdNr, PersNr, Nachname, Vorname, TelNr, Mail, team and UTage as the card shows them.
+inline Texts Fields(const mv::frmMitarbeiter& c) {
+  return {c.txt_LfdNr.Text(),   c.txt_PersNr.Text(), c.txt_Nachname.Text(), c.txt_Vorname.Text(),
+          c.txt_Telefon.Text(), c.txt_Mail.Text(),   c.cmb_Team.Text(),     c.txt_UTage.Text()};
+}
+
+// Which of the controls are enabled.
+inline Flags Enabled(std::initializer_list<const forms::Control*> controls) {
+  Flags enabled;
+  for (const forms::Control* c : controls) enabled.push_back(c->Enabled());
+  return enabled;
 }
 
 // The field's text replaced by typing.
@@ -35,15 +45,15 @@ inline void Retype(forms::TextBox& box, const std::string& text) {
   box.UserType(text);
 }
 
-// New, the number and both names typed, Save: the login data dialog as it then opens.
-inline mv::frmBenutzer& Create(mvtest::TestApp& app, mv::frmMitarbeiter& card, long persNr,
-                               const std::string& nachname) {
+// New, the number and both names typed, Save; with a refusal given, that box is expected.
+inline void Create(mvtest::TestApp& app, mv::frmMitarbeiter& card, long persNr,
+                   const std::string& nachname, const std::string& refusal = "") {
   card.cmd_Neu.UserClick();
   card.txt_PersNr.UserType(std::to_string(persNr));
   card.txt_Nachname.UserType(nachname);
   card.txt_Vorname.UserType("Hans");
+  if (!refusal.empty()) app.platform.ExpectMessageBox(refusal, forms::vbOK);
   card.cmd_Save.UserClick();
-  return LoginDialog(app);
 }
 
 inline Rows Logins(mvtest::TestApp& app) {

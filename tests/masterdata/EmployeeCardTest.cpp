@@ -1,5 +1,5 @@
-// The employee card as it opens, shows, browses, searches and closes, by the rights of each group;
-// the search it shares with the dependency editor.
+// The employee card and its login data dialog as they open, show, browse, search and close, by the
+// rights of each group; the search the card shares with the dependency editor.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -14,14 +14,18 @@ namespace {
 
 using namespace cardtest;
 
-std::vector<std::string> Listed(const forms::ListBox& list) {
-  std::vector<std::string> entries;
+Texts Listed(const forms::ListBox& list) {
+  Texts entries;
   for (int i = 0; i < list.ListCount(); ++i) entries.push_back(list.List(i));
   return entries;
 }
 
 // The card opened from team management hands control back to it: see the team window's tests.
-TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesToBothEndsAndClosesBack) {
+// Without a login row the login dialog opens empty and OK creates one, refusing a name of blanks or
+// an empty password and storing the name without blanks around it; a failed write is shown and the
+// dialog stays for another try. An administrator changing his password stays one, and a new name
+// (of at most 20 characters) adds a second row.
+TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesAndAnAdministratorStoresLogins) {
   CalendarApp app;
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
   main.grdCal.UserMove(BergRow, 0);
@@ -29,9 +33,11 @@ TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesToBothEndsAndClosesBa
   mv::frmMitarbeiter& card = *app.masterdata().frmMitarbeiter.IfLoaded();
   EXPECT_TRUE(card.IsActive());
   EXPECT_FALSE(main.Enabled());
-  EXPECT_EQ(Fields(card), "2|10|Berg|Lena|*|*|Entwicklung|25");
-  EXPECT_FALSE(card.txt_PersNr.Enabled());
+  EXPECT_EQ(Fields(card), (Texts{"2", "10", "Berg", "Lena", "*", "*", "Entwicklung", "25"}));
+  EXPECT_FALSE(card.txt_PersNr.Enabled());  // a stored number is never rewritten
   EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 4");
+  EXPECT_EQ((Texts{card.cmd_Neu.Caption(), card.cmd_Save.Caption(), card.cmd_Delete.Caption()}),
+            (Texts{"Neuen MA anlegen", "Daten speichern", "MA löschen"}));
   EXPECT_EQ(main.cmbTeamAuswahl.Text(), "Entwicklung");
 
   const std::string first = "Erster Datensatz", last = "Letzter Datensatz";
@@ -40,9 +46,7 @@ TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesToBothEndsAndClosesBa
                                        {&card.cmd_NextRS, 10, first},
                                        {&card.cmd_LastRS, 21, last},
                                        {&card.cmd_NextRS, 21, last},
-                                       {&card.cmd_PreviousRS, 12, last},
-                                       {&card.cmd_LastRS, 21, last},
-                                       {&card.cmd_FirstRS, 11, first}}) {
+                                       {&card.cmd_PreviousRS, 12, last}}) {
     SCOPED_TRACE(button->Name());
     button->UserClick();
     EXPECT_EQ(card.txt_PersNr.Text(), std::to_string(shown));
@@ -55,8 +59,45 @@ TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesToBothEndsAndClosesBa
 
   // Nobody pointed at: the first employee becomes the current one.
   app.s().CurrentPersNr = 0;
-  EXPECT_EQ(Fields(OpenCard(app, main)), "1|11|Adam|Karl|*|*|Entwicklung|30");
+  EXPECT_EQ(OpenCard(app, main).txt_PersNr.Text(), "11");
   EXPECT_EQ(app.s().CurrentPersNr, 11);
+
+  card.cmd_Login.UserClick();
+  mv::frmBenutzer& dialog = LoginDialog(app);
+  EXPECT_EQ(dialog.txt_LoginID.Text(), "");
+  EXPECT_EQ(dialog.txt_Passwort.Text(), "");
+  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Mitarbeiter");
+  dialog.txt_LoginID.UserType("  ");
+  app.ExpectBoxNaming("Bitte einen Benutzernamen eingeben!");
+  dialog.cmd_OK.UserClick();
+  dialog.txt_LoginID.UserType(" adam ");
+  app.ExpectBoxNaming("Bitte ein Passwort eingeben!");
+  dialog.cmd_OK.UserClick();
+  dialog.txt_Passwort.UserType("a1");
+  app.Sql("CREATE TRIGGER full BEFORE INSERT ON tbl_User BEGIN SELECT RAISE(ABORT, 'voll'); END");
+  app.ExpectBoxNaming("voll");
+  dialog.cmd_OK.UserClick();
+  EXPECT_TRUE(dialog.IsActive());
+  EXPECT_EQ(Logins(app).size(), 1u);
+  app.Sql("DROP TRIGGER full");
+  dialog.cmd_OK.UserClick();
+  EXPECT_FALSE(dialog.Visible());
+  EXPECT_EQ(Logins(app).back(), (Texts{"11", "adam", "a1", "3"}));
+
+  card.cmd_LastRS.UserClick();
+  card.cmd_PreviousRS.UserClick();  // Zoller
+  card.cmd_Login.UserClick();
+  EXPECT_EQ(dialog.txt_LoginID.Text(), "zoller");
+  EXPECT_EQ(dialog.cmb_Gruppe.ListCount(), 3);
+  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Administratoren");
+  Retype(dialog.txt_Passwort, "neu");
+  dialog.cmd_OK.UserClick();
+  card.cmd_Login.UserClick();
+  Retype(dialog.txt_LoginID, "eva-maria-zoller-1234");
+  dialog.cmd_OK.UserClick();
+  EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "neu", "1"},
+                               {"11", "adam", "a1", "3"},
+                               {"12", "eva-maria-zoller-123", "neu", "1"}}));
 }
 
 // Cancel keeps the search in force, or lists everyone when none is; the card keeps its record, and
@@ -72,11 +113,11 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
        {std::optional<std::string>("12"), std::optional<std::string>()}) {
     app.platform.QueueInputBox(term);
     card.cmd_Search.UserClick();
-    EXPECT_EQ(Listed(card.lst_Results), (std::vector<std::string>{"Fuchs, Max", "Zoller, Eva"}));
+    EXPECT_EQ(Listed(card.lst_Results), (Texts{"Fuchs, Max", "Zoller, Eva"}));
   }
   EXPECT_EQ(app.platform.InputBoxes().back().Request.Prompt, "Bitte Suchbegriff eingeben:");
   EXPECT_EQ(card.lbl_ErgAnzahl.Caption(), "2  Einträge gefunden");
-  EXPECT_EQ(card.Width(), 10155);
+  EXPECT_EQ(card.Width(), 10155);  // wide enough for the list
   EXPECT_FALSE(card.cmd_NextRS.Enabled());
   Retype(card.txt_Telefon, "0711");
   card.cmd_Save.UserClick();
@@ -86,9 +127,8 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
   EXPECT_EQ(card.Width(), 6465);
   app.platform.QueueInputBox(std::nullopt);
   card.cmd_Search.UserClick();
-  EXPECT_EQ(Listed(card.lst_Results),
-            (std::vector<std::string>{"Adam, Karl", "Berg, Lena", "Dorn, Dora", "Fuchs, Max",
-                                      "Kranz, Udo", "Zoller, Eva"}));
+  EXPECT_EQ(Listed(card.lst_Results), (Texts{"Adam, Karl", "Berg, Lena", "Dorn, Dora", "Fuchs, Max",
+                                             "Kranz, Udo", "Zoller, Eva"}));
   card.lst_Results.UserClick(4);
   EXPECT_EQ(card.txt_Nachname.Text(), "Kranz");
   // Browsing goes on in last-name order from the employee shown.
@@ -103,17 +143,20 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
   EXPECT_TRUE(card.cmd_NextRS.Enabled());
 }
 
-TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndChangesPhoneMailAndPassword) {
+// Dorn logs in as an employee, then as the back office. The back office browses the card; whatever
+// record it shows, the back office edits its own login. OK rebuilds the month grid, Close does not.
+TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsItsOwnLogin) {
   CalendarApp app;
   app.AddLogin(21, "dorn", "pw", mv::GroupEmployee);
+  app.AddLogin(21, "login21", "geheim", mv::GroupBackOffice);
   mv::frmKalender& main = Enter(app, 21, mv::GroupEmployee);
   mv::frmMitarbeiter& card = OpenCard(app, main);
-  EXPECT_EQ(Fields(card), "4|21|Dorn|Dora|*|*|Vertrieb|30");
-  for (forms::Control* c : std::vector<forms::Control*>{
-           &card.cmd_FirstRS, &card.cmd_PreviousRS, &card.cmd_Search, &card.cmd_NextRS,
-           &card.cmd_LastRS, &card.cmd_Delete, &card.cmd_Neu, &card.txt_Nachname, &card.txt_Vorname,
-           &card.cmb_Team, &card.txt_UTage})
-    EXPECT_FALSE(c->AcceptsInput()) << c->Name();
+  EXPECT_EQ(Fields(card), (Texts{"4", "21", "Dorn", "Dora", "*", "*", "Vertrieb", "30"}));
+  const std::vector<forms::Control*> browsing = {
+      &card.cmd_FirstRS, &card.cmd_PreviousRS, &card.cmd_Search, &card.cmd_NextRS,
+      &card.cmd_LastRS,  &card.cmd_Delete,     &card.cmd_Neu,    &card.txt_Nachname,
+      &card.txt_Vorname, &card.cmb_Team,       &card.txt_UTage};
+  for (forms::Control* c : browsing) EXPECT_FALSE(c->AcceptsInput()) << c->Name();
   Retype(card.txt_Telefon, "0711");
   Retype(card.txt_Mail, "d@x.de");
   card.cmd_Save.UserClick();
@@ -121,23 +164,53 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndChangesPhoneMailAndPassword) {
             (Rows{{"0711", "d@x.de", "Dorn"}}));
   card.cmd_Login.UserClick();
   mv::frmBenutzer& dialog = LoginDialog(app);
-  EXPECT_EQ(Entries(dialog.cmb_Gruppe), (std::vector<std::string>{"Mitarbeiter"}));
-  EXPECT_FALSE(dialog.cmb_Gruppe.AcceptsInput() || dialog.txt_LoginID.AcceptsInput());
+  EXPECT_EQ(Entries(dialog.cmb_Gruppe), (Texts{"Mitarbeiter"}));
+  EXPECT_FALSE(dialog.cmb_Gruppe.AcceptsInput());
+  EXPECT_FALSE(dialog.txt_LoginID.AcceptsInput());
   Retype(dialog.txt_Passwort, "neu");
   dialog.cmd_OK.UserClick();
-  EXPECT_EQ(Logins(app).back(), (std::vector<std::string>{"21", "dorn", "neu", "3"}));
+  EXPECT_EQ(Logins(app)[1], (Texts{"21", "dorn", "neu", "3"}));
   card.cmd_Close.UserClick();
 
-  // An administrator logging in later in the same run finds every button and field usable again.
+  // Nothing is left over from the employee's rights.
   EXPECT_TRUE(main.UserShortcut("Ctrl+L"));
-  mv::frmMitarbeiter& again = OpenCard(app, *app.LoginAs("zoller", "pw"));
-  for (forms::Control* c : std::vector<forms::Control*>{&again.cmd_Search, &again.cmd_Neu,
-                                                        &again.txt_Nachname, &again.cmb_Team})
-    EXPECT_TRUE(c->AcceptsInput()) << c->Name();
+  mv::frmKalender& again = *app.LoginAs("login21", "geheim");
+  again.cmbTeamAuswahl.UserSelect(0);
+  again.grdCal.UserMove(BergRow, 0);
+  OpenCard(app, again);
+  for (forms::Control* c : browsing) EXPECT_TRUE(c->AcceptsInput()) << c->Name();
+  card.cmd_NextRS.UserClick();
+  EXPECT_EQ(card.txt_PersNr.Text(), "12");
+  card.cmd_Login.UserClick();
+  EXPECT_TRUE(dialog.IsActive());
+  EXPECT_FALSE(card.Enabled());
+  EXPECT_FALSE(dialog.ControlBox());
+  EXPECT_EQ(dialog.txt_LoginID.Text(), "login21");
+  EXPECT_EQ(dialog.txt_Passwort.Text(), "geheim");
+  EXPECT_EQ(Entries(dialog.cmb_Gruppe), (Texts{"Mitarbeiter", "Backoffice"}));
+  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Backoffice");
+  EXPECT_FALSE(dialog.txt_LoginID.AcceptsInput());
+  dialog.txt_Passwort.UserFocus();
+  EXPECT_EQ(dialog.txt_Passwort.BackColor(), Yellow);
+  dialog.cmb_Gruppe.UserFocus();
+  EXPECT_EQ(dialog.txt_Passwort.BackColor(), White);
+
+  app.AddEntry(10, Dec(2), "U/");
+  dialog.cmd_Abort.UserClick();
+  EXPECT_EQ(again.grdCal.TextMatrix(BergRow, 2), "");
+  EXPECT_EQ(card.txt_PersNr.Text(), "21");
+
+  card.cmd_Login.UserClick();
+  Retype(dialog.txt_Passwort, "neu");
+  dialog.cmd_OK.UserClick();
+  EXPECT_FALSE(dialog.Visible());
+  EXPECT_TRUE(card.IsActive());
+  EXPECT_EQ(Logins(app).back(), (Texts{"21", "login21", "neu", "2"}));
+  EXPECT_EQ(again.grdCal.TextMatrix(BergRow, 2), "U");
 }
 
-std::vector<std::string> Found(mvtest::TestApp& app, const std::string& term) {
-  std::vector<std::string> entries;
+Texts Found(mvtest::TestApp& app, const std::string& term) {
+  Texts entries;
   for (const mv::FoundEmployee& e : mv::SearchEmployee(app.s().Conn, term))
     entries.push_back(std::to_string(e.PersNr) + " " + e.ListEntry());
   return entries;
@@ -153,26 +226,19 @@ TEST(EmployeeSearch, FindsByNumberOrNamePrefixInLastNameOrder) {
   app.AddEmployee(40, "Berg", "Müller", 0);
   app.AddEmployee(0, "Null", "Otto", 0);  // number 0 answers every term without a number
   app.OpenProgram();
-
-  const struct {
-    std::string term;
-    std::vector<std::string> found;
-  } searches[] = {
-      {"12", {"12 Müller, Hans", "7 Zwölf, Anna"}},
-      {"  12", {"12 Müller, Hans"}},
-      {"12.5", {"12 Müller, Hans"}},
-      {"12,5", {"12 Müller, Hans"}},
-      {"mÜL", {"40 Berg, Müller", "12 Müller, Hans", "0 Null, Otto"}},
-      {"o'b", {"0 Null, Otto", "30 O'Brien, Sean"}},
-      {"99999999999", {}},
-      {"",
-       {"120 Adler, Zoe", "40 Berg, Müller", "12 Müller, Hans", "0 Null, Otto", "30 O'Brien, Sean",
-        "7 Zwölf, Anna"}},
-  };
-  for (const auto& search : searches) {
-    SCOPED_TRACE("term \"" + search.term + "\"");
-    EXPECT_EQ(Found(app, search.term), search.found);
-  }
+  for (const auto& [term, found] : std::vector<std::pair<std::string, Texts>>{
+           {"12", {"12 Müller, Hans", "7 Zwölf, Anna"}},
+           {"  12", {"12 Müller, Hans"}},
+           {"0711", {"12 Müller, Hans"}},
+           {"12.5", {"12 Müller, Hans"}},
+           {"12,5", {"12 Müller, Hans"}},
+           {"mÜL", {"40 Berg, Müller", "12 Müller, Hans", "0 Null, Otto"}},
+           {"o'b", {"0 Null, Otto", "30 O'Brien, Sean"}},
+           {"99999999999", {}},
+           {"",
+            {"120 Adler, Zoe", "40 Berg, Müller", "12 Müller, Hans", "0 Null, Otto",
+             "30 O'Brien, Sean", "7 Zwölf, Anna"}}})
+    EXPECT_EQ(Found(app, term), found) << "term \"" << term << "\"";
 }
 
 }  // namespace

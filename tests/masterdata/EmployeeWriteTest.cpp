@@ -23,36 +23,34 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   card.cmd_Search.UserClick();
   card.cmd_Neu.UserClick();
   EXPECT_EQ(main.lbl_Status.Caption(), "Neuen Datensatz anlegen");
-  EXPECT_EQ(Fields(card), "*||||||Entwicklung|0");
+  EXPECT_EQ(Fields(card), (Texts{"*", "", "", "", "", "", "Entwicklung", "0"}));
   EXPECT_TRUE(card.txt_PersNr.HasFocus());
   EXPECT_EQ(card.txt_PersNr.ForeColor(), Green);
-  EXPECT_FALSE(card.cmd_Search.Enabled() || card.cmd_Login.Enabled() || card.cmd_Delete.Enabled());
+  const std::initializer_list<const forms::Control*> lockedByNew = {
+      &card.cmd_Search, &card.cmd_Login, &card.cmd_Delete};
+  EXPECT_EQ(Enabled(lockedByNew), (Flags{false, false, false}));
   // A stored employee shown from the list ends the new record in full: his number stays locked.
   card.lst_Results.UserClick(0);
   EXPECT_EQ(card.txt_PersNr.ForeColor(), Yellow);
-  EXPECT_TRUE(card.cmd_Search.Enabled() && card.cmd_Login.Enabled() && card.cmd_Delete.Enabled());
-  EXPECT_FALSE(card.txt_PersNr.Enabled() || card.cmd_NextRS.Enabled());
+  EXPECT_EQ(Enabled(lockedByNew), (Flags{true, true, true}));
+  EXPECT_EQ(Enabled({&card.txt_PersNr, &card.cmd_NextRS}), (Flags{false, false}));
   card.cmd_Neu.UserClick();
 
-  const struct {
-    forms::TextBox* field;
-    std::string typed;
-    std::string refusal;
-  } steps[] = {
+  const std::tuple<forms::TextBox*, std::string, std::string> steps[] = {
       {&card.txt_UTage, "256", app.s().T(138)},
       {&card.txt_PersNr, "0", BadNumber},
       {&card.txt_PersNr, "2147483648", BadNumber},
-      {&card.txt_PersNr, "10", app.s().T(137)},
+      {&card.txt_PersNr, "21", app.s().T(137)},  // Dorn's, in another team
       {&card.txt_PersNr, "47x11", app.s().T(139)},
       {&card.txt_Nachname, "  ", app.s().T(139)},
       {&card.txt_Nachname, " Müller ", app.s().T(140)},
       {&card.txt_Vorname, " ", app.s().T(140)},
       {&card.txt_Vorname, "Hans", BadDays},
   };
-  for (const auto& step : steps) {
-    SCOPED_TRACE(step.typed);
-    Retype(*step.field, step.typed);
-    app.platform.ExpectMessageBox(step.refusal, forms::vbOK);
+  for (const auto& [field, typed, refusal] : steps) {
+    SCOPED_TRACE(typed);
+    Retype(*field, typed);
+    app.platform.ExpectMessageBox(refusal, forms::vbOK);
     card.cmd_Save.UserClick();
     EXPECT_EQ(card.txt_LfdNr.Text(), "*");
   }
@@ -63,7 +61,7 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
     app.platform.ExpectMessageBox(refusal, forms::vbOK);
     field->UserSetText(pasted);
   }
-  EXPECT_EQ(Fields(card), "*|4711| Müller |Hans|||Entwicklung|256");
+  EXPECT_EQ(Fields(card), (Texts{"*", "4711", " Müller ", "Hans", "", "", "Entwicklung", "256"}));
   card.txt_UTage.UserSetText("30");
   card.cmd_Save.UserClick();
 
@@ -82,40 +80,14 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   const std::string password = dialog.txt_Passwort.Text();
 
   dialog.cmd_OK.UserClick();
-  EXPECT_EQ(Logins(app).back(), (std::vector<std::string>{"4711", "müller4711", password, "3"}));
+  EXPECT_EQ(Logins(app).back(), (Texts{"4711", "müller4711", password, "3"}));
   EXPECT_TRUE(card.IsActive());
   EXPECT_TRUE(card.cmd_Login.Enabled());
-  EXPECT_EQ(Fields(card), "5|4711|Müller|Hans|*|*|Entwicklung|30");
+  EXPECT_EQ(Fields(card), (Texts{"5", "4711", "Müller", "Hans", "*", "*", "Entwicklung", "30"}));
   EXPECT_EQ(main.grdCal.TextMatrix(BergRow + 1, 0), "Müller, Hans");
   app.platform.QueueInputBox(std::nullopt);  // the earlier "Dorn" no longer narrows the search
   card.cmd_Search.UserClick();
   EXPECT_EQ(card.lst_Results.ListCount(), 5);
-}
-
-// The number stays whole within the 20 characters of a login name, and a name another login
-// already carries is never offered: OK would take that login over.
-TEST(EmployeeWrite, TheInitialLoginIsUniqueWithAPasswordOfSixLettersOrDigits) {
-  CalendarApp app;
-  app.AddLogin(11, "MÜLLER4711", "x", 3);
-  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
-  mv::frmMitarbeiter& card = OpenCard(app, main);
-  const struct {
-    long persNr;
-    std::string nachname;
-    std::string login;
-  } employees[] = {{4711, "Müller", "müller4711-2"},
-                   {711, "Müller4", "müller4711-3"},
-                   {2147483647, "Schwarzenberger-Lang", "schwarzenb2147483647"}};
-  for (const auto& e : employees) {
-    SCOPED_TRACE(e.nachname);
-    mv::frmBenutzer& dialog = Create(app, card, e.persNr, e.nachname);
-    EXPECT_EQ(dialog.txt_LoginID.Text(), e.login);
-    const std::string password = dialog.txt_Passwort.Text();
-    EXPECT_EQ(password.size(), 6u);
-    for (char c : password) EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c))) << password;
-    dialog.cmd_OK.UserClick();
-  }
-  EXPECT_EQ(Logins(app).size(), 5u);
 }
 
 TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
@@ -134,8 +106,7 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
 
   // He counts himself: back to his own full team is refused.
   app.s().CurrentPersNr = 11;
-  OpenCard(app, main);
-  card.cmb_Team.UserSelect(1);
+  OpenCard(app, main).cmb_Team.UserSelect(1);
   app.platform.ExpectMessageBox(full, forms::vbOK);
   card.cmb_Team.UserSelect(0);
   EXPECT_FALSE(card.cmd_Save.Enabled());
@@ -146,12 +117,7 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
   // Save itself counts: a member saves, a newcomer whom New put in his full team without a check
   // is refused, and so is a move that another copy's newcomer made one too many.
   card.cmd_Save.UserClick();
-  card.cmd_Neu.UserClick();
-  card.txt_PersNr.UserType("4711");
-  card.txt_Nachname.UserType("Neu");
-  card.txt_Vorname.UserType("Max");
-  app.platform.ExpectMessageBox(full, forms::vbOK);
-  card.cmd_Save.UserClick();
+  Create(app, card, 4711, "Neu", full);
   card.cmd_Close.UserClick();
   app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 2 WHERE PersNr = 126");
   app.s().CurrentPersNr = 21;
@@ -165,14 +131,17 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
 // A record saves without the checks of a new one, keeping the number of an older row below 1, "*"
 // standing for an empty phone and mail and no blanks around a name; a team outside the list stays
 // unselected, and such a record is not saved. An empty tbl_Mitarbeiter leaves every button but New
-// harmless.
+// harmless. A new employee's login keeps his number whole within its 20 characters, is never a name
+// another login already carries (OK would take that login over), and his password is six letters
+// or digits.
 TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   CalendarApp app;
+  app.AddLogin(11, "MÜLLER4711", "x", 3);
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
   app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 7, PersNr = -10 WHERE PersNr = 10");
   app.s().CurrentPersNr = -10;
   mv::frmMitarbeiter& card = OpenCard(app, main);
-  EXPECT_EQ(Fields(card), "2|-10|Berg|Lena|*|*||25");
+  EXPECT_EQ(Fields(card), (Texts{"2", "-10", "Berg", "Lena", "*", "*", "", "25"}));
   app.ExpectBoxNaming("Bitte ein Team auswählen!");
   card.cmd_Save.UserClick();
   Retype(card.txt_Nachname, "  ");
@@ -180,7 +149,7 @@ TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   Retype(card.txt_Mail, "");
   card.cmb_Team.UserSelect(2);
   card.cmd_Save.UserClick();
-  EXPECT_EQ(Fields(card), "2|-10||Lena|*|*|Leer|25");
+  EXPECT_EQ(Fields(card), (Texts{"2", "-10", "", "Lena", "*", "*", "Leer", "25"}));
   EXPECT_EQ(
       app.Query("SELECT Nachname, TelNr, Mail, TeamNr FROM tbl_Mitarbeiter WHERE PersNr = -10"),
       (Rows{{"", "*", "*", "2"}}));
@@ -192,14 +161,28 @@ TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
 
   app.Sql("DELETE FROM tbl_Mitarbeiter");
   OpenCard(app, main);
-  EXPECT_EQ(Fields(card), "|||||||");
+  const Texts empty(8, "");
+  EXPECT_EQ(Fields(card), empty);
   for (forms::CommandButton* b :
        {&card.cmd_FirstRS, &card.cmd_PreviousRS, &card.cmd_NextRS, &card.cmd_LastRS,
         &card.cmd_Search, &card.cmd_Save, &card.cmd_Delete})
     b->UserClick();
-  EXPECT_EQ(Fields(card), "|||||||");
+  EXPECT_EQ(Fields(card), empty);
   EXPECT_EQ(app.platform.MessageBoxes().size(), 2u);
-  EXPECT_EQ(Create(app, card, 1, "Erste").txt_LoginID.Text(), "erste1");
+  for (auto [persNr, nachname, login] :
+       {std::tuple{1L, "Erste", "erste1"},
+        {4711L, "Müller", "müller4711-2"},
+        {711L, "Müller4", "müller4711-3"},
+        {2147483647L, "Schwarzenberger-Lang", "schwarzenb2147483647"}}) {
+    Create(app, card, persNr, nachname);
+    mv::frmBenutzer& dialog = LoginDialog(app);
+    EXPECT_EQ(dialog.txt_LoginID.Text(), login);
+    const std::string password = dialog.txt_Passwort.Text();
+    EXPECT_EQ(password.size(), 6u);
+    for (char c : password) EXPECT_TRUE(std::isalnum(static_cast<unsigned char>(c))) << password;
+    dialog.cmd_OK.UserClick();
+  }
+  EXPECT_EQ(Logins(app).size(), 6u);
 }
 
 // Nobody deletes himself; No, or a database failure, keeps every row of the employee; Yes removes
@@ -214,7 +197,6 @@ TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAl
   app.AddLogin(10, "lena", "pw2", 3);
   app.AddLogin(12, "login12", "pw", 1);  // the login Enter logs the administrator in with
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
-  app.AddEntry(10, Dec(9), "Z?");  // another copy, after the main window opened
   app.s().CurrentPersNr = 12;
   mv::frmMitarbeiter& card = OpenCard(app, main);
   app.ExpectBoxNaming("nicht selbst löschen");
@@ -224,26 +206,29 @@ TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAl
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbNo);
   card.cmd_Delete.UserClick();
   app.Sql(
-      "CREATE TRIGGER keep BEFORE DELETE ON tbl_Mitarbeiter BEGIN SELECT RAISE(ABORT, "
-      "'gesperrt'); END");
+      "CREATE TRIGGER keep BEFORE DELETE ON tbl_Mitarbeiter BEGIN SELECT RAISE(ABORT, 'nein'); "
+      "END");
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
-  app.ExpectBoxNaming("gesperrt");
+  app.ExpectBoxNaming("nein");
   card.cmd_Delete.UserClick();
-  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10") +
-                app.Scalar("SELECT count(*) FROM tbl_User WHERE PersNr = 10") +
-                app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr IN (10, 12)"),
-            3 + 2 + 2);
-  EXPECT_EQ(Fields(card), "2|10|Berg|Lena|*|*|Entwicklung|25");
+  // Berg's entries, his logins, and Berg and Zoller themselves.
+  const std::string kept =
+      "SELECT (SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10), (SELECT count(*) FROM "
+      "tbl_User WHERE PersNr = 10), (SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr IN (10, "
+      "12))";
+  EXPECT_EQ(app.Query(kept), (Rows{{"2", "2", "2"}}));
+  EXPECT_EQ(Fields(card), (Texts{"2", "10", "Berg", "Lena", "*", "*", "Entwicklung", "25"}));
 
   app.Sql("DROP TRIGGER keep");
+  app.AddEntry(10, Dec(9), "Z?");  // another copy, after the card was read
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
   app.platform.ExpectMessageBox(app.s().T(73), forms::vbOK);
   card.cmd_Delete.UserClick();
   EXPECT_EQ(app.Query("SELECT PersNr FROM tbl_Kalender"), (Rows{{"11"}}));
   EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "pw", "1"}, {"12", "login12", "pw", "1"}}));
-  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr = 10"), 0);
+  EXPECT_EQ(app.Query(kept), (Rows{{"0", "0", "1"}}));
   EXPECT_EQ(app.Query("SELECT PersNr, AbhPersNr1 FROM tbl_Abhängigkeiten"), (Rows{{"10", "11"}}));
-  EXPECT_EQ(Fields(card), "1|11|Adam|Karl|*|*|Entwicklung|30");
+  EXPECT_EQ(Fields(card), (Texts{"1", "11", "Adam", "Karl", "*", "*", "Entwicklung", "30"}));
   EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 3");
   EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 0), "Zoller, Eva");
 

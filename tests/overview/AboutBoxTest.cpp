@@ -1,4 +1,4 @@
-// The about box: its captions in the current language; it has no close box, but a window manager's
+// The about box: its lines in the current language; it has no close box, but a window manager's
 // close button does what its Close button does, which gives the main window back.
 #include "OverviewTestSupport.h"
 
@@ -12,16 +12,18 @@ TEST(AboutBox, ShowsItsLinesInTheLanguageAndClosesByItsButton) {
         {2, "Morvellan plans the absences of your employees.", "Close window"}}) {
     CalendarApp app;
     auto& k = Enter(app, 12, 1, language);
-    mv::frmInfo& about = OpenAbout(app);
+    mv::frmInfo& about = Open(app, "Ctrl+I", app.overview().frmInfo);
     EXPECT_FALSE(k.Enabled());
-    EXPECT_EQ(about.lblInfo1.Caption(), firstLine);
-    EXPECT_EQ(about.cmd_Close.Caption(), close);
-    EXPECT_EQ(about.lblVersion.Caption(), "Version 1.1");
-    // The light green title over four black copies, each one step off.
-    EXPECT_EQ(about.lblTitle.Caption() + about.lblShadow(3).Caption(), "MorvellanMorvellan");
-    EXPECT_EQ(about.lblShadow(3).Top() - about.lblTitle.Top(), 15);
-    EXPECT_EQ(about.lblShadow(3).ForeColor(), forms::vbBlack);
     EXPECT_FALSE(about.ControlBox());
+    const Texts shown = {about.lblTitle.Caption(),   about.lblShadow(3).Caption(),
+                         about.lblInfo1.Caption(),   about.lblInfo2.Caption(),
+                         about.lblInfo3.Caption(),   about.lblInfo4.Caption(),
+                         about.lblVersion.Caption(), about.cmd_Close.Caption()};
+    EXPECT_EQ(about.lblShadow(3).Top() - about.lblTitle.Top(), 15);  // the outline's lower copy
+    EXPECT_EQ(about.lblShadow(3).ForeColor(), forms::vbBlack);
+    mv::State& s = app.s();
+    EXPECT_EQ(shown, (Texts{"Morvellan", "Morvellan", firstLine, s.T(118), s.T(119), s.T(120),
+                            "Version 1.1", close}));
     language == 1 ? about.UserClose() : about.cmd_Close.UserClick();
     EXPECT_FALSE(app.overview().frmInfo.IsLoaded());
     EXPECT_TRUE(k.Enabled());

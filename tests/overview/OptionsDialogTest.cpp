@@ -8,12 +8,34 @@ namespace {
 
 using namespace overviewtest;
 
-// Each login in turn: nothing is left over from the previous user's rights.
-TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroup) {
+mv::frmOptionen& OpenOptions(mvtest::TestApp& app) {
+  return Open(app, "Ctrl+E", app.overview().frmOptionen);
+}
+
+// settings.dat as the next start reads it.
+mv::SettingsRecord Stored(mvtest::TestApp& app) {
+  return mv::ReadSettingsFile(app.Folder()).Record;
+}
+
+std::string WithoutPadding(std::string text) {
+  text.erase(text.find_last_not_of(' ') + 1);
+  return text;
+}
+
+// Each login in turn: nothing is left over from the previous user's rights. The running program
+// stays on its database; after a start that fell back to the local file, the file keeps naming the
+// configured path until another is chosen.
+TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroupAndThePathCountsFromTheNextStart) {
   CalendarApp app;
   app.AddLogin(11, "adam", "pw3", 3);
   app.AddLogin(10, "berg", "pw2", 2);
-  Prepare(app);
+  app.AddEntry(11, Dec(2), "U/");
+  mv::SettingsRecord settings;
+  settings.DatabasePath = "/nirgends/Firma.mdb";
+  app.WriteSettings(settings);
+  app.s().Texts.Fill(app.Folder().string());
+  app.platform.ExpectMessageBox(app.s().Texts(149, 1), forms::vbOK);
+  ASSERT_EQ(app.StartProgram(), 0);
   for (const auto& [name, password, notices, path] : {std::tuple{"adam", "pw3", false, false},
                                                       {"berg", "pw2", true, false},
                                                       {"zoller", "pw", true, true}}) {
@@ -23,31 +45,58 @@ TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroup) {
     EXPECT_EQ(o.chk_PWWildcards.Enabled(), notices) << name;
     EXPECT_EQ(o.chk_ShowDeps.Enabled(), notices) << name;
     EXPECT_EQ(o.txt_Path.Enabled(), path) << name;
+    EXPECT_EQ(WithoutPadding(o.txt_Path.Text()), settings.DatabasePath) << name;
     if (path) app.platform.QueueOpenFile(std::nullopt);  // a locked path opens no file dialog
     o.txt_Path.UserDoubleClick();
     o.cmd_Close.UserClick();
-    Main(app).UserShortcut("Ctrl+L");
+    EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), settings.DatabasePath) << name;
+    if (!path) Main(app).UserShortcut("Ctrl+L");
   }
+
+  mv::frmOptionen& o = OpenOptions(app);
+  o.txt_Path.UserSelectAll();
+  o.txt_Path.UserType("/srv/neu.mdb");
+  o.cmd_Close.UserClick();
+  EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), "/srv/neu.mdb");
+  EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
+  EXPECT_EQ(Main(app).grdCal.TextMatrix(AdamRow, 2), "U");
 }
 
-// Close and the close box alike: the ticks stored byte for byte, the weekend marks gone at once.
+// Close and the close box alike: each tick stored from its own box byte for byte, the weekend
+// marks gone at once. A file that cannot be written is said with the system's description; the
+// dialog closes and the program keeps the settings.
 TEST(OptionsDialog, ClosingStoresTheTicksAndRedrawsTheMarks) {
-  for (bool closeBox : {false, true}) {
+  enum class Way { Button, CloseBox, Unwritable };
+  for (Way way : {Way::Button, Way::CloseBox, Way::Unwritable}) {
     CalendarApp app;
     auto& k = Enter(app, 12, 1);
+    const std::filesystem::path file = mv::SettingsFilePath(app.Folder());
+    if (way == Way::Unwritable) {
+      std::filesystem::remove(file);
+      std::filesystem::create_directory(file);
+      app.ExpectBoxNaming(file.string());
+    }
     mv::frmOptionen& o = OpenOptions(app);
-    o.chk_ShowWeekend.UserClick();
-    o.chk_PWWildcards.UserClick();
-    closeBox ? o.UserClose() : o.cmd_Close.UserClick();
+    for (forms::CheckBox* box : {&o.chk_ShowWeekend, &o.chk_PWWildcards, &o.chk_ShowDeps})
+      box->UserClick();
+    way == Way::CloseBox ? o.UserClose() : o.cmd_Close.UserClick();
     EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), White);
-    EXPECT_TRUE(k.Enabled() && k.IsActive());
-    EXPECT_EQ(app.overview().frmOptionen.IsLoaded(), !closeBox);
-    // Language, the four flags, the two colours, the font and, none being configured, the path
-    // of the database open.
-    const std::string flagsAndColours(
-        "\x01\xFF\xFF\x00\x00\xFF\xFF\xFF\xFF\xC0\xC0\xC0\x00\x80\xFF\x80\x00", 17);
-    EXPECT_EQ(FileBytes(app),
-              flagsAndColours + Padded("Arial", 50) + Padded(app.DbPath().string(), 100));
+    EXPECT_TRUE(k.Enabled());
+    EXPECT_TRUE(k.IsActive());
+    EXPECT_EQ(app.overview().frmOptionen.IsLoaded(), way != Way::CloseBox);
+    if (way == Way::Unwritable) continue;
+    const mv::SettingsRecord stored = Stored(app);
+    EXPECT_EQ((std::vector<int>{stored.Language, stored.MaskPassword, stored.HighlightWeekend,
+                                stored.HighlightHolidays, stored.NotifyDependencies,
+                                stored.WeekendColor, stored.HolidayColor}),
+              (std::vector<int>{1, -1, 0, -1, 0, WeekendColor, HolidayColor}));
+    EXPECT_EQ(stored.CalendarFont, "Arial");
+    // None being configured, the database open.
+    EXPECT_EQ(WithoutPadding(stored.DatabasePath), app.DbPath().string());
+    const mv::frmOptionen& again = OpenOptions(app);  // shows what is stored
+    EXPECT_EQ((std::vector<int>{again.chk_PWWildcards.Value(), again.chk_ShowWeekend.Value(),
+                                again.chk_ShowHolidays.Value(), again.chk_ShowDeps.Value()}),
+              (std::vector<int>{1, 0, 1, 0}));
   }
 }
 
@@ -58,12 +107,14 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   app.AddHoliday(Dec(8));
   auto& k = Enter(app, 12, 1);
   mv::frmOptionen& o = OpenOptions(app);
-  for (auto answer : {std::optional<forms::Color>(), std::optional<forms::Color>(0x123456)}) {
-    app.platform.QueueColor(answer);
-    o.cmd_Color(1).UserClick();
-  }
+  app.platform.QueueColor(std::nullopt);  // the weekend colour dialog cancelled
+  o.cmd_Color(0).UserClick();
+  app.platform.QueueColor(0x123456);
+  o.cmd_Color(1).UserClick();
   app.platform.QueueFont(std::nullopt);
   o.cmd_Font.UserClick();
+  EXPECT_EQ(o.cmd_Color(0).BackColor(), WeekendColor);
+  EXPECT_EQ(o.cmd_Color(0).ForeColor(), forms::vbBlack);  // legible on the light grey
   EXPECT_EQ(o.cmd_Color(1).BackColor(), 0x123456);
   EXPECT_EQ(o.cmd_Font.Caption(), "Arial");
 
@@ -75,10 +126,11 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   EXPECT_EQ(Look(k.grdCal, 0, 1).Font, header);
   EXPECT_EQ(Look(k.grdCal, AdamRow, 31).Font.Name, "Courier New");
   EXPECT_EQ(app.overview().frmJahresansicht->grdYear.FontName(), "Courier New");
+  EXPECT_EQ(o.cmd_Font.Caption(), "Courier New");
   o.cmd_Close.UserClick();
+  EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), WeekendColor);
   EXPECT_EQ(BackAt(k.grdCal, AdamRow, 8), 0x123456);
   EXPECT_EQ(Stored(app).CalendarFont, "Courier New");
-  const std::string before = FileBytes(app);
 
   OpenOptions(app).chk_PWWildcards.UserClick();
   o.txt_Path.UserSelectAll();
@@ -86,17 +138,19 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   app.platform.QueueColor(0x445566);
   o.cmd_Color(0).UserClick();
   o.imgEnglish.UserClick();
-  EXPECT_EQ(Main(app).mnuOptionen.Caption() + "|" + Main(app).cmbMonat.Text(), "Settings|December");
+  EXPECT_EQ((Texts{Main(app).mnuOptionen.Caption(), Main(app).cmbMonat.Text(), o.Caption(),
+                   o.chk_ShowWeekend.Caption()}),
+            (Texts{"Settings", "December", "Settings", "Highlight weekend"}));
   EXPECT_FALSE(Main(app).Enabled());
-  EXPECT_EQ(o.Caption() + "|" + o.chk_ShowWeekend.Caption(), "Settings|Highlight weekend");
   EXPECT_EQ(o.chk_PWWildcards.Value(), 1);
   EXPECT_EQ(o.txt_Path.Text(), "/anders.mdb");
-  EXPECT_EQ(FileBytes(app), before);
+  EXPECT_EQ(Stored(app).MaskPassword, 0);  // nothing stored before the dialog closes
 
   o.cmd_Close.UserClick();
-  EXPECT_EQ(FileBytes(app)[0], 2);
-  EXPECT_EQ(Stored(app).MaskPassword, -1);
-  EXPECT_EQ(WithoutPadding(Stored(app).DatabasePath), "/anders.mdb");
+  const mv::SettingsRecord stored = Stored(app);
+  EXPECT_EQ(stored.Language, 2);
+  EXPECT_EQ(stored.MaskPassword, -1);
+  EXPECT_EQ(WithoutPadding(stored.DatabasePath), "/anders.mdb");
   EXPECT_EQ(BackAt(Main(app).grdCal, AdamRow, 5), 0x445566);
   OpenOptions(app).imgDeutsch.UserClick();
   EXPECT_EQ(Main(app).mnuOptionen.Caption(), "Einstellungen");
@@ -139,51 +193,8 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
     const mv::SettingsRecord stored = Stored(app);
     EXPECT_EQ(font ? stored.CalendarFont : WithoutPadding(stored.DatabasePath),
               refused ? kept : taken);
+    if (refused) EXPECT_EQ(app.platform.MessageBoxes().back().Request.Prompt.substr(0, 4), "Der ");
   }
-}
-
-// The running program stays on its database; after a start that fell back to the local file, the
-// file keeps naming the configured path until another is chosen.
-TEST(OptionsDialog, ThePathCountsFromTheNextStartAndSurvivesAFallback) {
-  CalendarApp app;
-  app.AddEntry(11, Dec(2), "U/");
-  mv::SettingsRecord settings;
-  settings.DatabasePath = Padded("/nirgends/Firma.mdb", 100);
-  app.WriteSettings(settings);
-  app.s().Texts.Fill(app.Folder().string());
-  app.platform.ExpectMessageBox(app.s().Texts(149, 1), forms::vbOK);
-  ASSERT_EQ(app.StartProgram(), 0);
-  ASSERT_NE(app.LoginAs("zoller", "pw"), nullptr);
-  mv::frmOptionen& o = OpenOptions(app);
-  EXPECT_EQ(o.txt_Path.Text(), settings.DatabasePath);
-  o.cmd_Close.UserClick();
-  EXPECT_EQ(Stored(app).DatabasePath, settings.DatabasePath);
-
-  OpenOptions(app).txt_Path.UserSelectAll();
-  o.txt_Path.UserType("/srv/neu.mdb");
-  o.cmd_Close.UserClick();
-  EXPECT_EQ(Stored(app).DatabasePath, Padded("/srv/neu.mdb", 100));
-  EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
-  EXPECT_EQ(Main(app).grdCal.TextMatrix(AdamRow, 2), "U");
-}
-
-// Said with the system's description; the dialog closes and the program keeps the settings.
-TEST(OptionsDialog, ASettingsFileThatCannotBeWrittenIsReported) {
-  CalendarApp app;
-  auto& k = Enter(app, 12, 1);
-  std::filesystem::remove(mv::SettingsFilePath(app.Folder()));
-  std::filesystem::create_directory(mv::SettingsFilePath(app.Folder()));
-  OpenOptions(app).chk_ShowWeekend.UserClick();
-  const std::string file = mv::SettingsFilePath(app.Folder()).string();
-  app.platform.ExpectMessageBox(
-      [&](const auto& box) {
-        return box.Prompt.find(file) != std::string::npos &&
-               box.Prompt.ends_with("werden aber nicht gespeichert.");
-      },
-      forms::vbOK);
-  app.overview().frmOptionen->cmd_Close.UserClick();
-  EXPECT_TRUE(k.Enabled());
-  EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), White);
 }
 
 }  // namespace

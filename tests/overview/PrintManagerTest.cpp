@@ -1,99 +1,73 @@
 // The print manager: lists from the main window, empty choices refused, a batch team by team and
 // month by month, a page that fails, resetting and closing.
-#include <functional>
-
 #include "OverviewTestSupport.h"
 
 namespace {
 
 using namespace overviewtest;
 
-// The status line whenever it is redrawn at once; at redraw `at`, `then` happens.
-struct StatusWatch : forms::WindowObserver {
-  StatusWatch(mvtest::TestApp& app, std::size_t at = 0, std::function<void()> then = {})
-      : app(app), at(at), then(std::move(then)) {
-    app.s().rt.Windows().SetObserver(this);
-  }
-  ~StatusWatch() override { app.s().rt.Windows().SetObserver(nullptr); }
-  void RefreshRequested(forms::Form&) override {
-    shown.push_back(Main(app).lbl_Status.Caption());
-    if (shown.size() == at) then();
-  }
-  mvtest::TestApp& app;
-  std::size_t at;
-  std::function<void()> then;
-  std::vector<std::string> shown;
-};
-
-mv::frmDrucken& Choose(mvtest::TestApp& app, std::vector<int> teams, std::vector<int> months) {
-  mv::frmDrucken& d = OpenPrintManager(app);
-  for (int t : teams) d.lstTeams.UserClick(t);
-  for (int m : months) d.lstMonate.UserClick(m);
-  return d;
-}
-
-TEST(PrintManager, OpensOnTheMainWindowsListsAndRefusesAnEmptyChoiceMonthsFirst) {
-  for (const auto& [teams, months, text] : {std::tuple{std::vector<int>{}, std::vector<int>{}, 145},
-                                            {std::vector{0}, std::vector<int>{}, 145},
-                                            {std::vector<int>{}, std::vector{3}, 146}}) {
-    CalendarApp app;
-    auto& k = Enter(app, 12, 1);
-    mv::frmDrucken& d = Choose(app, teams, months);
-    EXPECT_FALSE(k.Enabled());
-    EXPECT_EQ(Entries(d.cmbJahr), Entries(k.cmbJahr));
-    EXPECT_EQ(d.cmbJahr.Text() + " " + d.lstTeams.List(1) + " " + d.lstMonate.List(11),
-              "2026 Vertrieb Dezember");
-    app.platform.ExpectMessageBox(app.s().T(text), forms::vbOK);
-    d.cmd_Print.UserClick();
-    EXPECT_TRUE(app.platform.PrintJobs().empty());
-  }
-}
-
-// Six pages in team, then month order whatever the order of choosing, "n / 6" before each; the
-// calendar and its lists then show the last page, also after closing.
+// Nothing chosen, then no team, is refused, months first. Six pages in team, then month order
+// whatever the order of choosing, "n / 6" before each; the calendar and its lists then show the
+// last page, also after closing.
 TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
   CalendarApp app;
   auto& k = Enter(app, 12, 1);
-  mv::frmDrucken& d = Choose(app, {1, 0}, {11, 0, 5});
+  mv::frmDrucken& d = Open(app, "Ctrl+D", app.overview().frmDrucken);
+  EXPECT_FALSE(k.Enabled());
+  EXPECT_EQ(Entries(d.cmbJahr), Entries(k.cmbJahr));
+  EXPECT_EQ((Texts{d.cmbJahr.Text(), d.lstTeams.List(1), d.lstMonate.List(11)}),
+            (Texts{"2026", "Vertrieb", "Dezember"}));
+  app.platform.ExpectMessageBox(app.s().T(145), forms::vbOK);
+  d.cmd_Print.UserClick();
+  d.lstMonate.UserClick(11);
+  app.platform.ExpectMessageBox(app.s().T(146), forms::vbOK);
+  d.cmd_Print.UserClick();
+  EXPECT_TRUE(app.platform.PrintJobs().empty());
+  for (int t : {1, 0}) d.lstTeams.UserClick(t);
+  for (int m : {0, 5}) d.lstMonate.UserClick(m);
   d.cmbJahr.UserSelect(2025 - 2003);
-  StatusWatch watch(app);
+  Watch watch(app);
   d.cmd_Print.UserClick();
 
-  std::vector<std::string> pages, before;
+  Texts pages, before;
   for (const forms::GridPicture& page : app.platform.PrintJobs())
     pages.push_back(page.Cell(0, 1).Text + " " + page.Cell(1, 1).Text + " " + page.Cell(3, 0).Text);
   for (int n = 1; n <= 6; ++n) before.push_back("Drucke Seite " + std::to_string(n) + " / 6");
-  EXPECT_EQ(pages, (std::vector<std::string>{"Entwicklung Januar 2025", "Entwicklung Juni 2025",
-                                             "Entwicklung Dezember 2025", "Vertrieb Januar 2025",
-                                             "Vertrieb Juni 2025", "Vertrieb Dezember 2025"}));
-  EXPECT_EQ(watch.shown, before);
+  EXPECT_EQ(pages,
+            (Texts{"Entwicklung Januar 2025", "Entwicklung Juni 2025", "Entwicklung Dezember 2025",
+                   "Vertrieb Januar 2025", "Vertrieb Juni 2025", "Vertrieb Dezember 2025"}));
+  EXPECT_EQ(watch.status, before);
   EXPECT_EQ(k.lbl_Status.Caption(), app.s().T(123));
 
   d.cmd_Reset.UserClick();
-  EXPECT_EQ(d.lstTeams.SelCount() + d.lstMonate.SelCount(), 0);
+  EXPECT_EQ(d.lstTeams.SelCount(), 0);
+  EXPECT_EQ(d.lstMonate.SelCount(), 0);
   EXPECT_EQ(d.cmbJahr.Text(), "2025");
   d.cmd_Close.UserClick();
   EXPECT_FALSE(app.overview().frmDrucken.IsLoaded());
-  EXPECT_TRUE(k.Enabled() && k.IsActive());
+  EXPECT_TRUE(k.Enabled());
+  EXPECT_TRUE(k.IsActive());
+  const Texts last = {"Vertrieb", "Dezember", "2025"};
   EXPECT_EQ(
-      k.grdCal.TextMatrix(0, 1) + " " + k.grdCal.TextMatrix(1, 1) + " " + k.grdCal.TextMatrix(3, 0),
-      "Vertrieb Dezember 2025");
-  EXPECT_EQ(k.cmbTeamAuswahl.Text() + " " + k.cmbMonat.Text() + " " + k.cmbJahr.Text(),
-            "Vertrieb Dezember 2025");
+      (Texts{k.grdCal.TextMatrix(0, 1), k.grdCal.TextMatrix(1, 1), k.grdCal.TextMatrix(3, 0)}),
+      last);
+  EXPECT_EQ((Texts{k.cmbTeamAuswahl.Text(), k.cmbMonat.Text(), k.cmbJahr.Text()}), last);
 }
 
 // The batch stops at the page the printer refused, or whose entries could not be read, says which
-// and why (once), and counts it unprinted.
+// and why (once), counts it unprinted and leaves the calendar on that page's team and month.
 TEST(PrintManager, APageThatCannotBePrintedEndsTheBatchThere) {
   for (const std::string why : {"Papierstau", "tbl_Kalender"}) {
     SCOPED_TRACE(why);
     CalendarApp app;
     auto& k = Enter(app, 12, 1);
-    mv::frmDrucken& d = Choose(app, {0, 1}, {0, 1, 2});
+    mv::frmDrucken& d = Open(app, "Ctrl+D", app.overview().frmDrucken);
+    for (int t : {0, 1}) d.lstTeams.UserClick(t);
+    for (int m : {0, 1, 2}) d.lstMonate.UserClick(m);
     // Each page is read before its redraw and printed after it: the table goes between the
     // reading of pages 2 and 3, the printer jams as page 3 comes.
     const bool jam = why == "Papierstau";
-    StatusWatch watch(app, jam ? 3 : 2, [&] {
+    Watch watch(app, jam ? 3 : 2, [&] {
       jam ? app.platform.SetPrinterFailure(why) : app.Sql("DROP TABLE tbl_Kalender");
     });
     app.platform.ExpectMessageBox(
@@ -107,7 +81,8 @@ TEST(PrintManager, APageThatCannotBePrintedEndsTheBatchThere) {
     d.cmd_Print.UserClick();
     EXPECT_EQ(app.platform.PrintJobs().size(), 2u);
     EXPECT_EQ(k.lbl_Status.Caption(), "Gedruckte Seiten: 2 / 6");
-    EXPECT_EQ(k.cmbMonat.Text(), "März");
+    EXPECT_EQ((Texts{k.cmbTeamAuswahl.Text(), k.grdCal.TextMatrix(0, 1), k.cmbMonat.Text()}),
+              (Texts{"Entwicklung", "Entwicklung", "März"}));
   }
 }
 

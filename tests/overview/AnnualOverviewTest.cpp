@@ -1,0 +1,271 @@
+// The annual overview: its header by year and language, built once per opening; member rows in
+// sort order; day cells with letters, state colours and grey empty weekends; the team's figures of
+// the year, summed over its members, and a next team's figures replacing every one of them; its
+// tabs, the ways out to the main window, an unknown team, the font of now and a failing build.
+#include <array>
+#include <map>
+#include <sstream>
+
+#include "OverviewTestSupport.h"
+
+namespace {
+
+using namespace overviewtest;
+
+constexpr int Klein = 3;
+constexpr long Kurt = 31;
+
+// "Klein" added, whose only member Kurt has 10 vacation days.
+struct YearApp : CalendarApp {
+  YearApp() {
+    AddTeam(Klein, "Klein");
+    AddEmployee(Kurt, "Klein", "Kurt", Klein, 10);
+  }
+  mv::frmKalender& Main() { return calendar().frmKalender.Get(); }
+  mv::frmJahresansicht& Year() { return overview().frmJahresansicht.Get(); }
+};
+
+// Zoller (group 1) on 6 December of the year opens the annual overview from the menu.
+mv::frmJahresansicht& OpenYear(YearApp& app, int year, int language = 1) {
+  SetToday(app, year, 12, 6);
+  Enter(app, 12, mv::GroupAdmin, language).mnuJahresübersicht.UserClick();
+  return app.Year();
+}
+
+// Count and share labels by name ("lbl_AnzUgesamt" -> "10").
+std::map<std::string, std::string> Figures(const mv::frmJahresansicht& y) {
+  std::map<std::string, std::string> figures;
+  for (forms::Control* c : y.Controls()) {
+    if (c->Name().starts_with("lbl_Anz") || c->Name().starts_with("lbl_Pz"))
+      figures[c->Name()] = static_cast<forms::Label*>(c)->Caption();
+  }
+  return figures;
+}
+
+Texts Names(const forms::Grid& g) {
+  Texts names;
+  for (int r = 4; r < g.Rows(); ++r) names.push_back(g.TextMatrix(r, 0));
+  return names;
+}
+
+TEST(YearGrid, HeaderByYearAndLanguageBuiltOncePerOpening) {
+  for (const auto& [year, language, dec31, day60, month60, weekLetters, caption] :
+       {std::tuple{2008, 1, 366, "29", "Februar", "DMDFSSM", "Jahresübersicht"},
+        {2007, 2, 365, "1", "March", "MTWTFSS", "Annual overview"}}) {
+    SCOPED_TRACE(year);
+    YearApp app;
+    Watch watch(app);
+    mv::frmJahresansicht& y = OpenYear(app, year, language);
+    EXPECT_EQ(watch.builds, 1);
+    EXPECT_TRUE(watch.hourglass);
+    EXPECT_TRUE(y.IsActive());
+    EXPECT_FALSE(app.Main().Enabled());
+    EXPECT_EQ(y.Caption(), caption);
+    const forms::GridPicture p = y.grdYear.Picture();
+    ASSERT_EQ(p.Cols, dec31 + 1);
+    std::string letters;
+    for (int c = 1; c < p.Cols; ++c) {
+      if (c <= 7) letters += p.Cell(2, c).Text;
+      const bool sunday = db::Date(year, 1, 1).AddDays(c - 1).Weekday() == 7;
+      ASSERT_EQ(p.Cell(2, c).ForeColor, sunday ? Red : forms::vbBlack) << c;
+    }
+    EXPECT_EQ(letters, weekLetters);
+    // The team's name over ten days, the year over the four header rows, a month over its days.
+    std::vector<std::array<int, 4>> merged;  // row, column, rows, columns
+    for (auto [r, c] : {std::pair{0, 5}, {1, 0}, {1, 20}}) {
+      const forms::MergedRange* m = p.MergeAt(r, c);
+      merged.push_back(m ? std::array{m->Row, m->Col, m->Rows, m->Cols} : std::array{r, c, 1, 1});
+    }
+    EXPECT_EQ(merged,
+              (std::vector<std::array<int, 4>>{{0, 1, 1, 10}, {0, 0, 4, 1}, {1, 1, 1, 31}}));
+    EXPECT_EQ((Texts{p.Cell(3, 60).Text, p.Cell(1, 60).Text, p.Cell(3, dec31).Text}),
+              (Texts{day60, month60, "31"}));
+    EXPECT_EQ((Texts{p.Cell(3, 0).Text, p.Cell(0, 10).Text, p.Cell(0, 11).Text}),
+              (Texts{std::to_string(year), "Entwicklung", " "}));
+  }
+}
+
+// Adam's first two weeks of 2007 (the 1st a Monday); two entries on a day count nowhere, a holiday
+// is not marked, and only Saturday and Sunday are weekend days.
+TEST(YearGrid, DayCellsShowOneEntryOnItsStateColourAndEmptyWeekendsGrey) {
+  for (int language : {1, 2}) {
+    YearApp app;
+    const std::pair<int, const char*> entries[] = {{3, "U?"}, {5, "D/"},  {6, "K!"}, {2, "S/"},
+                                                   {2, "U/"}, {13, "S/"}, {13, "U/"}};
+    for (const auto& [day, code] : entries) app.AddEntry(11, db::Date(2007, 1, day), code);
+    app.AddHoliday(db::Date(2007, 1, 4));
+    mv::frmJahresansicht& y = OpenYear(app, 2007, language);
+    const forms::GridPicture p = y.grdYear.Picture();
+    std::string letters;
+    std::vector<forms::Color> backs;
+    for (int c = 1; c <= 14; ++c) {
+      letters += p.Cell(4, c).Text.empty() ? "." : p.Cell(4, c).Text;
+      backs.push_back(p.Cell(4, c).BackColor);
+    }
+    const forms::Color grey = 0xAAAAAA;
+    EXPECT_EQ(backs, (std::vector<forms::Color>{White, White, Yellow, White, Green, Red, grey,
+                                                White, White, White, White, White, grey, grey}));
+    EXPECT_EQ(letters, language == 1 ? "..U.DK........" : "..V.TD........");
+    EXPECT_EQ(Figures(y)["lbl_AnzSgesamt"], "0");
+    EXPECT_EQ(Figures(y)["lbl_AnzUverplant"], "1");
+  }
+}
+
+// "Klein" holds Kurt (10 vacation days), Öz and Ohne (30 each): every member's days count.
+TEST(YearGrid, MembersByLastNameWithTheirInitialDescendingAfterTheMonthGridSwitched) {
+  YearApp app;
+  app.AddEmployee(32, "Öz", "Ömer", Klein);
+  app.AddEmployee(33, "Ohne", "", Klein);
+  app.AddEntry(Kurt, db::Date(2026, 3, 2), "U/");
+  app.AddEntry(32, db::Date(2026, 3, 3), "U?");
+  mv::frmJahresansicht& y = OpenYear(app, 2026);
+  EXPECT_EQ(Names(y.grdYear), (Texts{"Adam, K.", "Berg, L.", "Zoller, E."}));
+  EXPECT_EQ(y.grdYear.Picture().Cell(4, 0).ForeColor, forms::vbBlue);
+  y.cmb_Team.UserSelect(Klein);
+  EXPECT_EQ(Names(y.grdYear), (Texts{"Klein, K.", "Ohne, .", "Öz, Ö."}));
+  EXPECT_EQ(Figures(y)["lbl_AnzUgesamt"], "70");
+  EXPECT_EQ(Figures(y)["lbl_AnzUverplant"], "2");
+  y.cmd_Close.UserClick();
+  app.Main().grdCal.UserRelease(4, 0, forms::vbRightButton);  // the month grid's order switch
+  app.Main().mnuJahresübersicht.UserClick();
+  EXPECT_EQ(Names(app.Year().grdYear), (Texts{"Öz, Ö.", "Ohne, .", "Klein, K."}));
+}
+
+// Kurt alone in "Klein", his entries one a day from 1 March 2007 ("U/3 U?2": three approved
+// vacation days, then two enquired); then Dorn's team without entries and "Leer" without members.
+TEST(YearFigures, CountsSharesAndTheirColourThenTheNextTeamsFigures) {
+  const struct {
+    std::string entries;
+    std::string expected;  // label (without "lbl_") = caption
+    bool red;
+    std::string separator = ".";
+  } cases[] = {
+      {"U/3 U?2 U!1",
+       "AnzUgesamt=10 AnzUverplant=6 PzUverplant=60.0% AnzUoffen=4 PzUoffen=40.0% AnzUgenehmigt=3 "
+       "PzUgenehmigt=50.0% PzUangefragt=33.3% PzUabgelehnt=16.7% AnzKgesamt=0 PzKentschuldigt=0",
+       false},
+      {"U/12", "AnzUverplant=12 PzUverplant=120.0% AnzUoffen=0 PzUoffen=0.0% PzUangefragt=0.0%",
+       true},
+      {"U?10", "PzUverplant=100.0% AnzUoffen=0", false},
+      {"K/1 K!3 Z?2 D/1 S!4",
+       "AnzKgesamt=4 PzKentschuldigt=25.0% PzKunentschuldigt=75.0% AnzZgesamt=2 "
+       "PzZgenehmigt=0.0% PzZangefragt=100.0% PzDgenehmigt=100.0% AnzSabgelehnt=4 "
+       "PzUverplant=0.0% PzUgenehmigt=0",
+       false},
+      {"U/1 U?2", "PzUgenehmigt=33,3% PzUangefragt=66,7% PzUabgelehnt=0,0%", false, ","},
+  };
+  for (const auto& fc : cases) {
+    SCOPED_TRACE(fc.entries);
+    YearApp app;
+    app.platform.SetDecimalSeparator(fc.separator);
+    std::istringstream entries(fc.entries);
+    db::Date day(2007, 3, 1);
+    for (std::string e; entries >> e;)
+      for (int i = 0; i < std::stoi(e.substr(2)); ++i, day = day.AddDays(1))
+        app.AddEntry(Kurt, day, e.substr(0, 2));
+    mv::frmJahresansicht& y = OpenYear(app, 2007);
+    y.cmb_Team.UserSelect(Klein);
+    std::map<std::string, std::string> figures = Figures(y);
+    ASSERT_EQ(figures.size(), 37u);
+    std::istringstream expected(fc.expected);
+    for (std::string e; expected >> e;)
+      EXPECT_EQ(figures["lbl_" + e.substr(0, e.find('='))], e.substr(e.find('=') + 1)) << e;
+    EXPECT_EQ(y.lbl_AnzUverplant.ForeColor(), fc.red ? Red : forms::vbBlack);
+    EXPECT_EQ(y.lbl_PzUverplant.ForeColor(), fc.red ? Red : forms::vbBlack);
+
+    y.cmb_Team.UserSelect(1);
+    for (const auto& [label, caption] : Figures(y)) {
+      const bool shown = label == "lbl_AnzUgesamt" || label == "lbl_AnzUoffen" ||
+                         label == "lbl_PzUverplant" || label == "lbl_PzUoffen";
+      EXPECT_TRUE(shown || caption == "0") << label << " " << caption;
+    }
+    EXPECT_EQ(y.lbl_AnzUverplant.ForeColor(), forms::vbBlack);
+
+    Watch watch(app);
+    y.cmb_Team.UserSelect(2);  // "Leer": the header only, no wait display
+    EXPECT_EQ(y.grdYear.Rows(), 4);
+    for (const auto& [label, caption] : Figures(y)) EXPECT_EQ(caption, "0") << label;
+    EXPECT_EQ(watch.builds, 1);
+    EXPECT_FALSE(watch.progressShown);
+    EXPECT_TRUE(y.Enabled());
+    EXPECT_EQ(y.MousePointer(), forms::vbArrow);
+  }
+}
+
+enum class WayOut { Button, CloseBox, DayInHeader, DayInMemberRow };
+
+// Each way out rebuilds the main calendar for the team last chosen; a double click on 1 January or
+// 15 March (column 74) also moves it to that month, and the info panel to the current employee
+// Zoller's month.
+TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep) {
+  for (WayOut way :
+       {WayOut::Button, WayOut::CloseBox, WayOut::DayInHeader, WayOut::DayInMemberRow}) {
+    SCOPED_TRACE(static_cast<int>(way));
+    YearApp app;
+    app.AddEntry(12, db::Date(2026, 3, 9), "U/");
+    SetToday(app, 2026, 12, 6);
+    mv::frmKalender& k = Enter(app, 12, mv::GroupAdmin);
+    k.grdCal.UserMove(ZollerRow, 0);
+    k.mnuJahresübersicht.UserClick();
+    mv::frmJahresansicht& y = app.Year();
+    y.grdYear.UserDoubleClick(4, 0);
+    EXPECT_TRUE(y.Visible());
+    y.cmb_Team.UserSelect(1);
+    const bool jump = way == WayOut::DayInHeader || way == WayOut::DayInMemberRow;
+    if (way == WayOut::Button) y.cmd_Close.UserClick();
+    if (way == WayOut::CloseBox) y.UserClose();
+    if (way == WayOut::DayInHeader) y.grdYear.UserDoubleClick(2, 1);
+    if (way == WayOut::DayInMemberRow) y.grdYear.UserDoubleClick(4, 74);
+
+    EXPECT_FALSE(app.overview().frmJahresansicht.IsLoaded());
+    EXPECT_TRUE(k.Enabled());
+    EXPECT_TRUE(k.IsActive());
+    const std::string month = !jump ? "Dezember" : way == WayOut::DayInHeader ? "Januar" : "März";
+    EXPECT_EQ((Texts{k.cmbMonat.Text(), k.grdCal.TextMatrix(1, 1), k.cmbTeamAuswahl.Text(),
+                     k.grdCal.TextMatrix(0, 1), k.grdCal.TextMatrix(4, 0)}),
+              (Texts{month, month, "Vertrieb", "Vertrieb", "Dorn, Dora"}));
+    EXPECT_EQ(k.grdCal.Rows(), 5);
+    EXPECT_EQ(k.lbl_ColInfo1.Caption(), way == WayOut::DayInMemberRow ? "1" : "0");
+  }
+}
+
+// A user whose team number has no team opens on the first; the team list is the main window's,
+// each tab shows its own frame, and each opening takes the font of now. A failing build shows one
+// message with the database's reason, ends usable, and no row shows the name of the team chosen
+// beside the days of the team before.
+TEST(YearWindow, OpensOnTheFirstTeamForAnUnknownTeamInTheFontOfNowAndSurvivesAFailingBuild) {
+  YearApp app;
+  app.AddEmployee(40, "Fern", "Fritz", 4);  // one past the last team
+  Prepare(app);
+  app.s().Settings.CalendarFont = "Courier New";
+  app.EnterAs(40, mv::GroupAdmin).mnuJahresübersicht.UserClick();
+  mv::frmJahresansicht& y = app.Year();
+  EXPECT_EQ(y.cmb_Team.Text(), "Entwicklung");
+  EXPECT_EQ(y.grdYear.TextMatrix(4, 0), "Adam, K.");
+  EXPECT_EQ(Entries(y.cmb_Team), Entries(app.Main().cmbTeamAuswahl));
+  EXPECT_EQ(y.grdYear.FontName(), "Courier New");
+  const std::vector<forms::Frame*> frames = {&y.fmUrlaub, &y.fmKrank, &y.fmZeitausgleich,
+                                             &y.fmDienstreise, &y.fmSonstiges};
+  for (int tab : {1, 4, 2, 5, 3}) {
+    if (tab != 1) y.tabStats.UserSelect(tab);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(frames[i]->Visible(), i == tab - 1) << tab << i;
+  }
+  y.cmd_Close.UserClick();
+  EXPECT_EQ(app.Main().cmbTeamAuswahl.Text(), "Entwicklung");
+  app.s().Settings.CalendarFont = "Times New Roman";
+  app.Main().mnuJahresübersicht.UserClick();
+  EXPECT_EQ(app.Year().grdYear.FontName(), "Times New Roman");
+
+  app.Sql("DROP TABLE tbl_Kalender");
+  app.ExpectBoxNaming("tbl_Kalender");
+  Watch watch(app);
+  app.Year().cmb_Team.UserSelect(1);
+  EXPECT_TRUE(watch.progressShown);
+  EXPECT_TRUE(app.Year().Enabled());
+  EXPECT_EQ(app.Year().MousePointer(), forms::vbArrow);
+  EXPECT_FALSE(app.Year().fmProgress.Visible());
+  EXPECT_EQ(app.Year().lbl_AnzUgesamt.Caption(), "0");
+  EXPECT_EQ(app.Year().grdYear.Rows(), 4);
+}
+
+}  // namespace
