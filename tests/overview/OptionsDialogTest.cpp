@@ -193,7 +193,9 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
     const mv::SettingsRecord stored = Stored(app);
     EXPECT_EQ(font ? stored.CalendarFont : WithoutPadding(stored.DatabasePath),
               refused ? kept : taken);
-    if (refused) EXPECT_EQ(app.platform.MessageBoxes().back().Request.Prompt.substr(0, 4), "Der ");
+    if (refused) {
+      EXPECT_EQ(app.platform.MessageBoxes().back().Request.Prompt.substr(0, 4), "Der ");
+    }
   }
 }
 
