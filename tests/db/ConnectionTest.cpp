@@ -56,7 +56,8 @@ TEST(DbConnection, AMissingEmptyOrFolderPathOrAFileThatIsNoDatabaseFailsAndCreat
   for (const auto& [path, kind] : cases) {
     db::Connection c;
     const std::string named = path.find_first_not_of(' ') == std::string::npos ? "" : path;
-    EXPECT_TRUE(Fails([&] { c.Open(db::JetConnectionString(path), "", "", -1); }, kind, named))
+    EXPECT_TRUE(
+        Fails([&c, p = path] { c.Open(db::JetConnectionString(p), "", "", -1); }, kind, named))
         << path;
     EXPECT_FALSE(c.IsOpen()) << path;
   }

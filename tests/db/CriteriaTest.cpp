@@ -134,8 +134,8 @@ TEST_F(DbCriteria, BadCriteriaFail) {
       {&days, "Datum = 1.2.3.4", K::CriterionSyntax},
   };
   for (const auto& [rs, criterion, kind] : cases) {
-    EXPECT_TRUE(dbtest::Fails([&] { rs->Filter(criterion); }, kind)) << criterion;
-    EXPECT_TRUE(dbtest::Fails([&] { rs->Find(criterion); }, kind)) << criterion;
+    EXPECT_TRUE(dbtest::Fails([r = rs, c = criterion] { r->Filter(c); }, kind)) << criterion;
+    EXPECT_TRUE(dbtest::Fails([r = rs, c = criterion] { r->Find(c); }, kind)) << criterion;
   }
   EXPECT_EQ(staff.RecordCount(), 6);
   EXPECT_EQ(staff.GetFilter(), "");

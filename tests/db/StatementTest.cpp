@@ -107,8 +107,8 @@ TEST_F(DbStatements, AStatementThatCannotBePreparedIsReportedWithSqlitesDescript
   };
   for (const auto& [source, kind, description] : cases) {
     db::Recordset rs;
-    const auto open = [&] {
-      rs.Open(source, conn, db::CursorType::Static, db::LockType::Pessimistic);
+    const auto open = [&, sql = source] {
+      rs.Open(sql, conn, db::CursorType::Static, db::LockType::Pessimistic);
     };
     EXPECT_TRUE(dbtest::Fails(open, kind, description)) << source;
     EXPECT_FALSE(rs.IsOpen()) << source;
