@@ -128,12 +128,14 @@ TEST(Entry, BackOfficeReplacesDeclinesAndRecordsSickDays) {
   NoNote(app);
   SelectDays(k, BergRow, 9, 10);
 
-  app.s().Settings.Language = 2;
-  mv::ReloadMainWindow(app.calendar());
-  mv::frmKalender& english = *app.calendar().frmKalender.IfLoaded();
-  Agree(app, {"Enquire vacation on 11.12.2026 ?", app.s().T(50)});
-  SaveNote(app);
-  SelectDays(english, BergRow, 11, 11);
+  k.cmbModus.UserSelect(1);
+  k.opt_enquire.UserClick();
+  Agree(app, {DayQuestion(11, "Urlaub", "anfragen"), app.s().T(50)});
+  app.platform.QueueAction([&app] {
+    app.calendar().frmNotiz->cmb_Note.UserSelect(0);
+    app.calendar().frmNotiz->cmdSave.UserClick();
+  });
+  SelectDays(k, BergRow, 11, 11);
 
   EXPECT_EQ(EntriesByDay(app, 10),
             (DayEntries{{8, {"U!", 0}}, {9, {"K!", 0}}, {10, {"K!", 0}}, {11, {"U?", kur}}}));

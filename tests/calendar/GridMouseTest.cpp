@@ -6,6 +6,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "CalendarTestSupport.h"
 #include "masterdata/frmMitarbeiter.h"
@@ -226,10 +227,15 @@ TEST(GridMouse, ADragStaysInItsRowOnTheShownDaysAndOtherClicksApplyNothing) {
   EXPECT_EQ(app.Query("SELECT PersNr, Datum FROM tbl_Kalender"), (Rows{{"21", "2026-12-15"}}));
 }
 
+// Employees have no sick days to choose and only enquire, in their own row of their own team.
 TEST(GridMouse, EmployeesSelectInTheirOwnRowOfTheirOwnTeamOnly) {
   CalendarApp app;
   auto& k = Enter(app, 10, mv::GroupEmployee);
   auto& g = k.grdCal;
+  EXPECT_EQ(Entries(k.cmbModus),
+            (Texts{"Löschen", "Urlaub", "Zeitausgleich", "Dienstreise", "Sonstiges"}));
+  EXPECT_EQ((std::vector{k.opt_agree.Enabled(), k.opt_decline.Enabled()}),
+            (std::vector{false, false}));
   g.UserMove(AdamRow, 3);
   g.UserPress(AdamRow, 3);
   g.UserMove(ZollerRow, 5, Left);
