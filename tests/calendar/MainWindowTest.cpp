@@ -161,33 +161,6 @@ TEST(MainWindow, MonthButtonsCrossYearEndsAndStopAtTheEndsOfTheYearList) {
   EXPECT_EQ(Shown(k), (Texts{"Januar", "2003", "Januar", "2003"}));
 }
 
-TEST(MainWindow, ZoomStepsBetweenItsLimitsAndAlwaysRebuilds) {
-  CalendarApp app;
-  auto& k = Enter(app, 11, 1);
-  auto& g = k.grdCal;
-  const struct {
-    forms::CommandButton mv::frmKalender::*button;
-    int level, width;
-    double font, yearFont;
-  } steps[] = {{&mv::frmKalender::cmdZoomDec, 0, 300, 8, 20},
-               {&mv::frmKalender::cmdZoomInc, 1, 400, 10, 23},
-               {&mv::frmKalender::cmdZoomInc, 2, 500, 12, 26},
-               {&mv::frmKalender::cmdZoomInc, 2, 500, 12, 26},
-               {&mv::frmKalender::cmdZoomDec, 1, 400, 10, 23}};
-  int day = 0;
-  for (const auto& step : steps) {
-    app.AddEntry(11, Dec(++day), "U?");  // shows only after a rebuild
-    (k.*step.button).UserClick();
-    EXPECT_EQ(app.s().ZoomLevel, step.level);
-    EXPECT_EQ((std::vector{g.ColWidth(5), g.ColWidth(31), g.RowHeightMin(), g.ColWidth(0)}),
-              (std::vector{step.width, step.width, step.width, 2000}));
-    EXPECT_EQ((std::vector{Look(g, AdamRow, 0).Font.Size, Look(g, 2, 9).Font.Size,
-                           Look(g, 3, 0).Font.Size}),
-              (std::vector{step.font, step.font, step.yearFont}));
-    EXPECT_EQ(g.TextMatrix(AdamRow, day), "U");
-  }
-}
-
 // Printing the calendar as shown: one page with the grid's picture, names not bold, also of a team
 // without members; a job the printer refuses is reported.
 TEST(MainWindow, F12PrintsOnePageOfTheGridWithNamesInNormalWeight) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "CalendarTestSupport.h"
 #include "calendar/CalendarGrid.h"
@@ -31,13 +32,14 @@ void ExpectMonthEnd(const forms::Grid& g, int lastDay, int width = 300) {
 }
 
 // From the set-up on: the team, month, year, weekdays and days in the header rows; the days past
-// the month's end hidden, whatever month, zoom or team is shown.
+// the month's end hidden, whatever month, zoom or team is shown. The zoom stops at its limits.
 TEST(MonthGrid, HeaderRowsAndHiddenDaysPastTheMonthsEndAcrossMonthsZoomAndTeams) {
   CalendarApp app;
   app.AddEntry(21, db::Date(2007, 2, 28), "U/");
   SetToday(app, 2008, 2);
   auto& k = Enter(app, 11, 1);
   auto& g = k.grdCal;
+  k.cmdZoomDec.UserClick();  // the smallest view already
   EXPECT_EQ(RowTexts(g, 0, 1, 29), Texts(29, "Entwicklung"));
   EXPECT_EQ(RowTexts(g, 1, 1, 29), Texts(29, "Februar"));
   EXPECT_EQ(RowTexts(g, 3, 1, 2), (Texts{"1", "2"}));
@@ -54,6 +56,8 @@ TEST(MonthGrid, HeaderRowsAndHiddenDaysPastTheMonthsEndAcrossMonthsZoomAndTeams)
   k.cmdZoomInc.UserClick();
   k.cmbTeamAuswahl.UserSelect(1);
   ExpectMonthEnd(g, 28, 400);
+  EXPECT_EQ((std::vector{Look(g, 4, 1).Font.Size, Look(g, 3, 0).Font.Size}),
+            (std::vector{10.0, 23.0}));
   EXPECT_EQ(g.TextMatrix(4, 28), "U");
   EXPECT_EQ(g.TextMatrix(2, 28), "Mi");
 
@@ -62,7 +66,10 @@ TEST(MonthGrid, HeaderRowsAndHiddenDaysPastTheMonthsEndAcrossMonthsZoomAndTeams)
   EXPECT_EQ(g.TextMatrix(2, 29), "So");
   k.cmbJahr.UserSelect(2008 - 2003);
   k.cmbMonat.UserSelect(2);
-  ExpectMonthEnd(g, 31, 400);
+  app.AddEntry(21, db::Date(2008, 3, 31), "U?");  // shown by the zoom's rebuild
+  for (int i = 0; i < 2; ++i) k.cmdZoomInc.UserClick();
+  ExpectMonthEnd(g, 31, 500);
+  EXPECT_EQ(g.TextMatrix(4, 31), "U");
 
   ASSERT_TRUE(app.calendar().frmKalender.Unload());  // later rebuilds do not load it again
   mv::FillCalendar(app.calendar(), mv::CalendarPass::Team);
