@@ -49,8 +49,6 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   const long note = app.Scalar("SELECT LfdNr FROM tbl_Notizen WHERE Text = 'Hochzeit'");
   EXPECT_EQ(EntriesByDay(app, 10),
             (DayEntries{{1, {"U?", note}}, {2, {"U?", note}}, {3, {"K!", note}}}));
-  EXPECT_EQ(BackAt(employee.grdCal, BergRow, 3), Red);
-  EXPECT_FALSE(s.SelStart.has_value());
   EXPECT_EQ(employee.lbl_KtoZahl2.Caption(), "2");
 
   employee.mnuLogOut.UserClick();
@@ -167,9 +165,7 @@ TEST(Entry, NoAnswerOrAFailedWriteWritesNothingAndRowsOfAnotherCopyAreNotDoubled
     SCOPED_TRACE("questions answered: " + std::to_string(answers.size()));
     for (const auto& [prompt, answer] : answers) app.platform.ExpectMessageBox(prompt, answer);
     SelectDays(k, BergRow, 3, 5);
-    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
     EXPECT_EQ(EntriesOf(app, 10), before);
-    EXPECT_FALSE(app.s().SelStart.has_value());
     EXPECT_EQ(RowsWithSelection(k.grdCal), 0);
   }
 
@@ -180,7 +176,6 @@ TEST(Entry, NoAnswerOrAFailedWriteWritesNothingAndRowsOfAnotherCopyAreNotDoubled
   app.ExpectBoxNaming("database or disk is full");
   SelectDays(k, BergRow, 1, 3);
   EXPECT_EQ(EntriesOf(app, 10), before);
-  EXPECT_EQ(BackAt(k.grdCal, BergRow, 3), White);
   EXPECT_FALSE(app.s().SelStart.has_value());
 
   app.Sql("DROP TRIGGER full_disk");
