@@ -1,8 +1,9 @@
 // The questions asked before the selected days are written: the confirmation of every kind in
 // both languages (typos of the program included), the team's limit of absent members and the
-// absent dependent colleagues.
+// absent dependent colleagues; the codes the mode list and the three actions lead to.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -29,10 +30,8 @@ TEST(EntryChecks, ConfirmationsInBothLanguagesWithTheirTypos) {
       {1, 5, 1, 9, "Vom 07.12.2026 bis 09.12.2026\rsonstige Tage genehmigen ?", de},
       {2, 0, 0, 9, "Really delete entries\rfrom 07.12.2026 to 09.12.2026?", en},
       {2, 1, 3, 7, "Decline vacation on 07.12.2026 ?", en},
-      {2, 2, 3, 7, "Unexcused disease on 07.12.2026 ?", en},
       {2, 2, 1, 9, "Excused disease\rfrom 07.12.2026 to 09.12.2026 ?", en},
       {2, 3, 2, 7, "Enquire overtime offset on 07.12.2026 ?", typo},
-      {2, 3, 1, 9, "Approve overtime offset days\rfrom 07.12.2026 to 09.12.2026?", en},
       {2, 4, 1, 7, "Approve buisiness trip on 07.12.2026 ?", typo},
       {2, 4, 2, 9, "Enquire business trip\rfrom 07.12.2026 to 09.12.2026?", en},
   };
@@ -107,6 +106,33 @@ TEST(EntryChecks, AbsentDependents) {
   NoNote(app);
   SelectDays(k, BergRow, 3, 3);
   EXPECT_EQ(app.EntryOn(10, Dec(3)), "U?");
+}
+
+// Each mode with each action writes its code; no mode and action lead to "K?" or any other code.
+TEST(ActionRow, ModesAndActionsWriteExactlyTheFourteenCodes) {
+  CalendarApp app;
+  auto& k = Enter(app, 12, 1);
+  std::set<std::string> written;
+  int day = 0;
+  for (int mode = 1; mode <= 5; ++mode) {
+    k.cmbModus.UserSelect(mode);
+    EXPECT_EQ(k.lbl_action2.Caption(), mode == 2 ? "---" : "anfragen");
+    EXPECT_EQ(k.opt_enquire.Enabled(), mode != 2);
+    for (forms::Label* label : {&k.lbl_action1, &k.lbl_action2, &k.lbl_action3}) {
+      label->UserClick();
+      app.platform.ExpectMessageBox([](const forms::MessageBoxRequest&) { return true; },
+                                    forms::vbYes);
+      NoNote(app);
+      ++day;
+      SelectDays(k, BergRow, day, day);
+      written.insert(app.EntryOn(10, Dec(day)));
+      EXPECT_EQ(k.grdCal.TextMatrix(BergRow, day), std::string(1, "UKZDS"[mode - 1]));
+    }
+  }
+  EXPECT_EQ(written, (std::set<std::string>{"U/", "U?", "U!", "K/", "K!", "Z/", "Z?", "Z!", "D/",
+                                            "D?", "D!", "S/", "S?", "S!"}));
+  k.cmbModus.UserSelect(0);
+  EXPECT_FALSE(k.opt_agree.Enabled());
 }
 
 }  // namespace
