@@ -65,9 +65,7 @@ TEST(GridMouse, PointerMakesTheEmployeeOfItsRowCurrentAndShowsTheNote) {
   }
 
   g.UserMove(BergRow, 3);  // rebuilds select nothing and keep the current employee
-  k.cmbMonat.UserSelect(1);
   k.cmdMonForward.UserClick();
-  k.cmbTeamAuswahl.UserSelect(1);
   k.cmbTeamAuswahl.UserSelect(0);
   k.cmdZoomInc.UserClick();
   EXPECT_EQ(app.s().CurrentPersNr, 10);

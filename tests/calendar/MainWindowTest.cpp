@@ -74,17 +74,6 @@ TEST(MainWindow, OpensOnTodaysMonthAndTheUsersTeamWithTheCalendarTableOpen) {
   EXPECT_EQ(app.overview().frmJahresansicht->grdYear.FontName(), "Courier New");
 }
 
-// A team table that cannot be read is reported; the window opens all the same.
-TEST(MainWindow, OpensWithoutTeams) {
-  mvtest::TestApp app;
-  app.AddEmployee(7, "Meier", "Anna", 0);
-  app.Sql("DROP TABLE tbl_Teams");
-  app.ExpectBoxNaming("tbl_Teams");
-  auto& k = Enter(app, 7, 1);
-  EXPECT_TRUE(k.Visible());
-  EXPECT_EQ(k.grdCal.TextMatrix(4, 0), "Meier, Anna");
-}
-
 // An employee or entry table that cannot be read: each rebuild says why, once, and F12 prints no
 // page that would show the team as if it had no absences. Holidays that cannot be read are only
 // marks left out: nothing is said, and the page prints.

@@ -1,12 +1,11 @@
-// The note dialog as the catalogue editor (Ctrl+N in the main window) and as the picker of the
-// holiday window: list, buttons, saving with reuse, deleting with its references, the ways out.
+// The note dialog as the catalogue editor (Ctrl+N in the main window): buttons, saving with reuse,
+// deleting with its references, the ways out.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "CalendarTestSupport.h"
-#include "masterdata/frmFerien.h"
 
 namespace {
 
@@ -32,8 +31,7 @@ class NoteDialog : public ::testing::Test {
   long kur = 0;
 };
 
-// The buttons follow the edit field; Close and the close box hand back no note. Opened by the
-// holiday window, the dialog enables that window again, not the main window.
+// The buttons follow the edit field; Close and the close box hand back no note.
 TEST_F(NoteDialog, ListButtonsAndWaysOut) {
   mv::frmNotiz& dialog = OpenCatalogue();
   EXPECT_TRUE(dialog.IsActive());
@@ -56,18 +54,6 @@ TEST_F(NoteDialog, ListButtonsAndWaysOut) {
   OpenCatalogue().UserClose();
   EXPECT_EQ(app.s().NoteNr, 0);
   EXPECT_TRUE(main->Enabled());
-
-  mv::frmFerien& holidays = app.masterdata().frmFerien.Get();
-  holidays.Show();
-  holidays.SetEnabled(false);
-  main->SetEnabled(false);
-  mv::frmNotiz& picker = app.calendar().frmNotiz.Get();
-  picker.Show();
-  picker.cmb_Note.UserSelect(0);
-  picker.cmdSave.UserClick();
-  EXPECT_EQ(app.s().NoteNr, arzt);
-  EXPECT_TRUE(holidays.Enabled());
-  EXPECT_FALSE(main->Enabled());
 }
 
 // A text is found whatever the case of its letters or its apostrophes; one of more than 100
