@@ -76,19 +76,15 @@ TEST(EntryChecks, TeamLimit) {
 }
 
 // Berg depends on Adam, Zoller and O'Neil of another team. Adam is away on the 1st and 2nd, O'Neil
-// on the 3rd; Zoller's days are declined or unexcused, Adam's 15th declined. Each absent dependent
-// is named once, in order; a declined day asks nothing; a dependent whose employee row is gone
-// (deleted by another copy while this one runs) is named by his number.
+// on the 3rd; Zoller's days are declined or unexcused. Each absent dependent is named once, in
+// order; a declined day asks nothing; a dependent whose employee row is gone (deleted by another
+// copy while this one runs) is named by his number.
 TEST(EntryChecks, AbsentDependents) {
   CalendarApp app;
   app.AddEmployee(13, "O'Neil", "Sean", 1);
   app.Sql("UPDATE tbl_Abhängigkeiten SET AbhPersNr2 = 12, AbhPersNr3 = 13 WHERE PersNr = 10");
-  for (const auto& [persNr, day, code] : {std::tuple{11, 1, "U?"},
-                                          {11, 2, "U?"},
-                                          {12, 1, "U!"},
-                                          {12, 2, "K!"},
-                                          {13, 3, "S/"},
-                                          {11, 15, "U!"}})
+  for (const auto& [persNr, day, code] :
+       {std::tuple{11, 1, "U?"}, {11, 2, "U?"}, {12, 1, "U!"}, {12, 2, "K!"}, {13, 3, "S/"}})
     app.AddEntry(persNr, Dec(day), code);
   mv::frmKalender& k = Enter(app, 10, mv::GroupEmployee);
   Agree(app, {RangeQuestion(1, 3, "Urlaub", "anfragen"), DependentQuestion(app.s(), "Adam, Karl"),
@@ -97,9 +93,6 @@ TEST(EntryChecks, AbsentDependents) {
   SelectDays(k, BergRow, 1, 3);
   EXPECT_EQ(app.platform.MessageBoxes()[1].Request.Title, "Wichtiger Hnweis");
   EXPECT_EQ(EntriesOf(app, 10).size(), 3u);
-
-  ExpectEnquiry(app, 15, 15);
-  SelectDays(k, BergRow, 15, 15);
 
   app.Sql("DELETE FROM tbl_Mitarbeiter WHERE PersNr = 13");
   Agree(app, {DayQuestion(3, "Urlaub", "anfragen"), DependentQuestion(app.s(), "13")});
