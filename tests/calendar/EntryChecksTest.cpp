@@ -1,6 +1,6 @@
 // The questions asked before the selected days are written: the confirmation of every kind in
-// both languages (typos of the program included), the team's limit of absent members and the
-// absent dependent colleagues; the codes the mode list and the three actions lead to.
+// both languages (typos of the program included) and the absent dependent colleagues; the codes
+// the mode list and the three actions lead to.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -52,27 +52,6 @@ TEST(EntryChecks, ConfirmationsInBothLanguagesWithTheirTypos) {
     }
     EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender"), 0);
   }
-}
-
-// Every member whose cell shows an entry on a selected day counts, whatever its state, and the
-// selected employee once more where the own cell is still empty: with a limit of two, Berg's own
-// entry beside Adam's asks nothing on the 1st; Adam's and Zoller's entries make three on the 2nd.
-TEST(EntryChecks, TeamLimit) {
-  CalendarApp app(2);
-  for (const auto& [persNr, day, code] :
-       {std::tuple{11, 1, "U!"}, {10, 1, "U?"}, {11, 2, "U?"}, {12, 2, "K/"}})
-    app.AddEntry(persNr, Dec(day), code);
-  Prepare(app);
-  app.s().Settings.NotifyDependencies = 0;
-  mv::frmKalender& k = app.EnterAs(12, mv::GroupAdmin);
-  k.opt_agree.UserClick();
-  for (int day : {1, 2}) {
-    app.platform.ExpectMessageBox(DayQuestion(day, "Urlaub", "genehmigen"), forms::vbYes);
-    if (day == 2) app.platform.ExpectMessageBox(app.s().T(101), forms::vbYes);
-    NoNote(app);
-    SelectDays(k, BergRow, day, day);
-  }
-  EXPECT_EQ(EntriesOf(app, 10).size(), 2u);
 }
 
 // Berg depends on Adam, Zoller and O'Neil of another team. Adam is away on the 1st and 2nd, O'Neil
