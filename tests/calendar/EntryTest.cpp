@@ -15,8 +15,9 @@ namespace {
 
 using namespace caltest;
 
-// The employee's enquiry replaces other codes but keeps sick days, taking the note on all of them;
-// the approval replaces every code in place.
+// An employee has no sick days to choose and only enquires, in the own row of the own team; the
+// enquiry replaces other codes but keeps sick days, taking the note on all of them; the approval
+// replaces every code in place.
 TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   CalendarApp app(2);
   app.AddEntry(10, Dec(1), "S?");
@@ -26,6 +27,9 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   app.AddEntry(12, Dec(2), "D?");        // a third member away: three of a team limited to two
   mv::frmKalender& employee = Enter(app, 10, mv::GroupEmployee);
   mv::State& s = app.s();
+  EXPECT_EQ(Entries(employee.cmbModus),
+            (Texts{"Löschen", "Urlaub", "Zeitausgleich", "Dienstreise", "Sonstiges"}));
+  EXPECT_FALSE(employee.opt_agree.Enabled() || employee.opt_decline.Enabled());
 
   Agree(app, {RangeQuestion(1, 3, "Urlaub", "anfragen"), s.T(101),
               DependentQuestion(s, "Adam, Karl"), s.T(50)});
@@ -39,7 +43,7 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
     dialog.cmdSave.UserClick();
     employee.cmdMonForward.UserClick();  // queued behind the save: the entry still writes
   });
-  SelectDays(employee, BergRow, 1, 3);
+  SelectDays(employee, AdamRow, 1, 3);  // the own row is selected wherever the press
 
   EXPECT_EQ(dialogShown, (Texts{"Notiz hinzufügen", "1.12.2026 - 3.12.2026"}));
   EXPECT_FALSE(mainEnabledWhileWaiting);
@@ -50,6 +54,9 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   EXPECT_EQ(EntriesByDay(app, 10),
             (DayEntries{{1, {"U?", note}}, {2, {"U?", note}}, {3, {"K!", note}}}));
   EXPECT_EQ(employee.lbl_KtoZahl2.Caption(), "2");
+  employee.cmbTeamAuswahl.UserSelect(1);
+  SelectDays(employee, 4, 3, 6);  // another team: nothing selected, nothing asked
+  EXPECT_EQ(app.platform.MessageBoxes().size(), 4u);
 
   employee.mnuLogOut.UserClick();
   mv::frmKalender* admin = app.LoginAs("zoller", "pw");

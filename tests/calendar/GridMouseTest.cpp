@@ -214,41 +214,14 @@ TEST(GridMouse, ADragStaysInItsRowOnTheShownDaysAndOtherClicksApplyNothing) {
   EXPECT_EQ(app.Query("SELECT PersNr, Datum FROM tbl_Kalender"), (Rows{{"21", "2026-12-15"}}));
 }
 
-// Employees have no sick days to choose and only enquire, in their own row of their own team.
-TEST(GridMouse, EmployeesSelectInTheirOwnRowOfTheirOwnTeamOnly) {
-  CalendarApp app;
-  auto& k = Enter(app, 10, mv::GroupEmployee);
-  auto& g = k.grdCal;
-  EXPECT_EQ(Entries(k.cmbModus),
-            (Texts{"Löschen", "Urlaub", "Zeitausgleich", "Dienstreise", "Sonstiges"}));
-  EXPECT_EQ((std::vector{k.opt_agree.Enabled(), k.opt_decline.Enabled()}),
-            (std::vector{false, false}));
-  g.UserMove(AdamRow, 3);
-  g.UserPress(AdamRow, 3);
-  g.UserMove(ZollerRow, 1, Left);
-  EXPECT_EQ(SelectedDays(g, BergRow), Days(1, 3));
-  EXPECT_EQ(RowsWithSelection(g), 1);
-  ExpectEnquiry(app, 1, 3);
-  g.UserRelease(ZollerRow, 1);
-  EXPECT_EQ(app.Query("SELECT PersNr, count(*) FROM tbl_Kalender GROUP BY PersNr"),
-            (Rows{{"10", "3"}}));
-
-  k.cmbTeamAuswahl.UserSelect(1);
-  g.UserMove(4, 3);
-  g.UserPress(4, 3);
-  g.UserMove(4, 6, Left);
-  EXPECT_EQ(RowsWithSelection(g), 0);
-  g.UserRelease(4, 6);
-  EXPECT_EQ(app.platform.MessageBoxes().size(), 2u);
-}
-
 Texts Counts(const mv::frmKalender& k) {
   return {k.lbl_ColInfo1.Caption(), k.lbl_ColInfo2.Caption(), k.lbl_ColInfo3.Caption()};
 }
 
 // Berg (25 annual days) has entries of every kind in December 2026, two vacation days in November
 // and one in the previous year.
-void SeedBergsYear(mvtest::TestApp& app) {
+TEST(InfoPanel, EachKindCountsTheShownMonthByStateAndTheAccountTheYear) {
+  CalendarApp app;
   const std::pair<int, const char*> december[] = {
       {1, "U/"},  {2, "U/"},  {3, "U?"},  {4, "U!"},  {7, "K/"},  {8, "K/"}, {9, "K!"},
       {10, "Z/"}, {11, "Z?"}, {14, "Z!"}, {15, "Z!"}, {16, "D?"}, {17, "S!"}};
@@ -256,11 +229,6 @@ void SeedBergsYear(mvtest::TestApp& app) {
   app.AddEntry(10, db::Date(2026, 11, 2), "U/");
   app.AddEntry(10, db::Date(2026, 11, 3), "U?");
   app.AddEntry(10, db::Date(2025, 12, 1), "U/");
-}
-
-TEST(InfoPanel, EachKindCountsTheShownMonthByStateAndTheAccountTheYear) {
-  CalendarApp app;
-  SeedBergsYear(app);
   auto& k = Enter(app, 10, mv::GroupEmployee);
   // An employee keeps the figure of the login.
   app.Sql("UPDATE tbl_Mitarbeiter SET UTage = 40 WHERE PersNr = 10");
@@ -289,10 +257,10 @@ TEST(InfoPanel, EachKindCountsTheShownMonthByStateAndTheAccountTheYear) {
     EXPECT_EQ(Counts(k), counts);
     EXPECT_EQ(k.lbl_Info2.Caption(), option == 2 ? "---" : "angefragt");
     EXPECT_EQ(k.lbl_ColInfo2.Enabled(), option != 2);
-    EXPECT_EQ(Account(k), (Texts{"25", "5", "20"}));
   }
 
-  k.cmdMonBack.UserClick();  // the chosen kind stays across refreshes
+  k.cmdMonBack.UserClick();  // the chosen kind and the shown year's account stay
+  EXPECT_EQ(Account(k), (Texts{"25", "5", "20"}));
   EXPECT_EQ(k.lbl_Info.Caption(), "Sonstiges");
   EXPECT_TRUE(k.opt_Info(5).Value());
 }
