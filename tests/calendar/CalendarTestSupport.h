@@ -87,12 +87,6 @@ inline std::vector<std::string> Entries(const forms::ComboBox& list) {
   return out;
 }
 
-inline std::vector<int> Days(int first, int last) {
-  std::vector<int> days;
-  for (int d = first; d <= last; ++d) days.push_back(d);
-  return days;
-}
-
 // A cell as drawn, with the grid's own highlight of the range under the mouse.
 inline forms::PictureCell Look(const forms::Grid& g, int row, int col) {
   return g.Picture().Cell(row, col);
