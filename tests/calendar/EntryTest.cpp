@@ -45,6 +45,7 @@ TEST(Entry, EmployeeEnquiresWithNoteAndAdministratorApprovesInPlace) {
   });
   SelectDays(employee, AdamRow, 1, 3);  // the own row is selected wherever the press
 
+  EXPECT_EQ(app.platform.MessageBoxes().back().Request.Title, "Notizfunktion");
   EXPECT_EQ(dialogShown, (Texts{"Notiz hinzufügen", "1.12.2026 - 3.12.2026"}));
   EXPECT_FALSE(mainEnabledWhileWaiting);
   EXPECT_TRUE(employee.Enabled());
