@@ -103,7 +103,6 @@ TEST(GridMouse, ClicksOnNames) {
   EXPECT_EQ(g.TextMatrix(4, 0), "Adam, Karl");
 
   k.cmbTeamAuswahl.UserSelect(2);  // without members only the tooltip follows the pointer
-  ASSERT_EQ(g.Rows(), 4);
   g.UserMove(3, 0);
   EXPECT_EQ(g.ToolTipText(), NameTip);
   g.UserPress(3, 5);
@@ -181,7 +180,6 @@ TEST(GridMouse, ADragStaysInItsRowOnTheShownDaysAndOtherClicksApplyNothing) {
   // A right press anchors nothing and its release applies nothing; a run released over a name or
   // a header ends with its cells restored, and hovering works again.
   k.cmbMonat.UserSelect(11);
-  g.UserMove(BergRow, 3);
   RightClick(g, BergRow, 3);
   EXPECT_FALSE(app.s().SelStart);
   for (const auto& [row, col] : {std::pair{BergRow, 0}, {1, 4}}) {
