@@ -57,8 +57,7 @@ struct CalendarApp : mvtest::TestApp {
   }
 };
 
-// Settings and texts read, the language chosen, weekend and holiday marks and dependency notices
-// on.
+// Settings and texts read, the language chosen, day marks and dependency notices on.
 inline void Prepare(mvtest::TestApp& app, int language = 1) {
   app.OpenProgram(language);
   auto& settings = app.s().Settings;

@@ -1,6 +1,5 @@
-// The main window as a login leaves it (menus by group, captions by language, lists, companion
-// windows), its header controls (months across year ends, the ends of the year list, zoom steps)
-// and the printing of the view.
+// The main window as a login leaves it (menus by group, lists, companion windows), its month
+// buttons, the printing of the view and the note catalogue it opens.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,7 +7,6 @@
 #include <vector>
 
 #include "CalendarTestSupport.h"
-#include "calendar/CalendarGrid.h"
 #include "masterdata/frmFerien.h"
 #include "masterdata/frmMitarbeiter.h"
 #include "overview/frmJahresansicht.h"
@@ -54,7 +52,6 @@ TEST(MainWindow, OpensOnTodaysMonthAndTheUsersTeamWithTheCalendarTableOpen) {
   Prepare(app);
   app.s().Settings.CalendarFont = "Courier New";
   auto& k = app.EnterAs(21, 1);
-  EXPECT_TRUE(k.Visible());
   EXPECT_EQ(k.cmbJahr.List(k.cmbJahr.ListCount() - 1), "2027");
   EXPECT_EQ(Shown(k), (Texts{"Dezember", "2026", "Dezember", "2026"}));
   EXPECT_EQ(Entries(k.cmbTeamAuswahl), (Texts{"Entwicklung", "Vertrieb", "Leer"}));
@@ -146,6 +143,58 @@ TEST(MainWindow, F12PrintsOnePageOfTheGridWithNamesInNormalWeight) {
   app.platform.ExpectMessageBox("Kein Drucker installiert", forms::vbOK);
   k.mnuDruckAnsicht.UserClick();
   EXPECT_EQ(app.platform.PrintJobs().size(), 2u);
+}
+
+// The note dialog as the catalogue editor (Ctrl+N): its buttons follow the edit field and stand
+// below it. A no, or a text the catalogue lacks, deletes nothing. A deleted note is cleared from
+// every entry, also from one another copy wrote since the main window opened, but not from the
+// holidays. Close hands back no note.
+TEST(NoteDialog, ButtonsDeletionAndWayOut) {
+  CalendarApp app;
+  const long arzt = app.AddNote("Arzt");
+  const long kur = app.AddNote("Kur");
+  app.AddEntry(10, Dec(1), "U?", arzt);
+  app.AddEntry(11, Dec(3), "Z/", arzt);
+  app.AddEntry(12, Dec(4), "S?", kur);
+  app.AddHoliday(Dec(24), arzt);
+  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+  ASSERT_TRUE(main.UserShortcut("Ctrl+N"));
+  mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
+  EXPECT_FALSE(main.Enabled());
+  for (const forms::CommandButton* button : {&dialog.cmdSave, &dialog.cmdDelete, &dialog.cmdAbort})
+    EXPECT_GT(button->Top(), dialog.cmb_Note.Top() + dialog.cmb_Note.Height()) << button->Name();
+  app.AddEntry(11, Dec(7), "D?", arzt);  // another copy, after the main window opened
+  app.s().RsKalender.MoveLast();
+  const auto notes = [&] { return app.Query("SELECT Notiz FROM tbl_Kalender ORDER BY Datum"); };
+  const Rows before = notes();
+
+  dialog.cmb_Note.UserType("x");
+  EXPECT_EQ((std::vector{dialog.cmdSave.Enabled(), dialog.cmdDelete.Enabled()}),
+            (std::vector{true, false}));
+  dialog.cmb_Note.UserSelect(0);
+  dialog.cmb_Note.UserType("x");  // a text the catalogue lacks
+  app.platform.ExpectMessageBox(app.s().T(75), forms::vbYes);
+  dialog.cmdDelete.UserClick();
+  EXPECT_EQ(dialog.cmb_Note.Text(), "Arztx");
+  dialog.cmb_Note.UserSelect(0);
+  EXPECT_TRUE(dialog.cmdDelete.Enabled());
+  app.platform.ExpectMessageBox(app.s().T(75), forms::vbNo);
+  dialog.cmdDelete.UserClick();
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Notizen"), 2);
+  EXPECT_EQ(notes(), before);
+
+  app.platform.ExpectMessageBox(app.s().T(75), forms::vbYes);
+  dialog.cmdDelete.UserClick();
+  EXPECT_EQ(notes(), (Rows{{"0"}, {"0"}, {std::to_string(kur)}, {"0"}}));
+  EXPECT_EQ(app.Scalar("SELECT notiz FROM tbl_Ferien"), arzt);
+  EXPECT_EQ(Entries(dialog.cmb_Note), (Texts{"Kur"}));
+  EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Notizen: 1");
+  EXPECT_FALSE(dialog.cmdDelete.Enabled());
+
+  app.s().NoteNr = 7;
+  dialog.cmdAbort.UserClick();
+  EXPECT_EQ(app.s().NoteNr, 0);
+  EXPECT_TRUE(main.Enabled());
 }
 
 }  // namespace
