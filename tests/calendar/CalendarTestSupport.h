@@ -3,7 +3,6 @@
 // clock, today is 6 December 2026: the 1st is a Tuesday, the 5th/6th and 26th/27th are weekends.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <map>
 #include <string>
 #include <utility>
@@ -58,8 +57,7 @@ struct CalendarApp : mvtest::TestApp {
   }
 };
 
-// Settings and texts read, the language chosen, weekend and holiday marks and dependency notices
-// on.
+// Settings and texts read, the language chosen, day marks and dependency notices on.
 inline void Prepare(mvtest::TestApp& app, int language = 1) {
   app.OpenProgram(language);
   auto& settings = app.s().Settings;
@@ -86,12 +84,6 @@ inline std::vector<std::string> Entries(const forms::ComboBox& list) {
   std::vector<std::string> out;
   for (int i = 0; i < list.ListCount(); ++i) out.push_back(list.List(i));
   return out;
-}
-
-inline std::vector<int> Days(int first, int last) {
-  std::vector<int> days;
-  for (int d = first; d <= last; ++d) days.push_back(d);
-  return days;
 }
 
 // A cell as drawn, with the grid's own highlight of the range under the mouse.
@@ -170,28 +162,9 @@ inline void ExpectEnquiry(mvtest::TestApp& app, int first, int last, int answer 
   if (answer == forms::vbYes) NoNote(app);
 }
 
-inline Texts Captions(std::initializer_list<const forms::Label*> labels) {
-  Texts out;
-  for (const forms::Label* label : labels) out.push_back(label->Caption());
-  return out;
-}
-
 // The vacation account as shown: total, planned, left.
 inline Texts Account(const mv::frmKalender& k) {
-  return Captions({&k.lbl_KtoZahl1, &k.lbl_KtoZahl2, &k.lbl_KtoZahl3});
-}
-
-// The note dialog the entry opens, worked while the entry waits for it: the text typed (the
-// catalogue's first text chosen when none is given) and saved.
-inline void SaveNote(mvtest::TestApp& app, const std::string& text = "") {
-  app.platform.QueueAction([&app, text] {
-    mv::frmNotiz& dialog = *app.calendar().frmNotiz.IfLoaded();
-    if (text.empty())
-      dialog.cmb_Note.UserSelect(0);
-    else
-      dialog.cmb_Note.UserType(text);
-    dialog.cmdSave.UserClick();
-  });
+  return {k.lbl_KtoZahl1.Caption(), k.lbl_KtoZahl2.Caption(), k.lbl_KtoZahl3.Caption()};
 }
 
 inline Rows EntriesOf(mvtest::TestApp& app, long persNr) {

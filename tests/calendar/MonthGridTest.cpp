@@ -1,11 +1,11 @@
-// The month grid: header rows, month lengths, member rows and their order, the user's own row,
-// weekend and holiday marks, entry letters by language and state colours by group.
+// The month grid: header rows, month lengths, the user's own row, weekend and holiday marks, entry
+// letters by language and state colours by group.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "CalendarTestSupport.h"
 #include "calendar/CalendarGrid.h"
@@ -32,15 +32,13 @@ void ExpectMonthEnd(const forms::Grid& g, int lastDay, int width = 300) {
 }
 
 // From the set-up on: the team, month, year, weekdays and days in the header rows; the days past
-// the month's end hidden, whatever month, zoom or team is shown.
+// the month's end hidden, whatever month, zoom or team is shown. The zoom stops at its limits.
 TEST(MonthGrid, HeaderRowsAndHiddenDaysPastTheMonthsEndAcrossMonthsZoomAndTeams) {
   CalendarApp app;
   app.AddEntry(21, db::Date(2007, 2, 28), "U/");
   SetToday(app, 2008, 2);
   auto& k = Enter(app, 11, 1);
   auto& g = k.grdCal;
-  EXPECT_EQ(g.Cols(), 32);
-  EXPECT_EQ(g.FixedRows(), 4);
   EXPECT_EQ(RowTexts(g, 0, 1, 29), Texts(29, "Entwicklung"));
   EXPECT_EQ(RowTexts(g, 1, 1, 29), Texts(29, "Februar"));
   EXPECT_EQ(RowTexts(g, 3, 1, 2), (Texts{"1", "2"}));
@@ -50,20 +48,16 @@ TEST(MonthGrid, HeaderRowsAndHiddenDaysPastTheMonthsEndAcrossMonthsZoomAndTeams)
   const auto picture = g.Picture();
   const forms::PictureCell& year = picture.Cell(3, 0);
   EXPECT_EQ(std::tuple(year.ForeColor, year.Font.Bold), std::tuple(forms::Color{0x0040C0}, true));
-  EXPECT_EQ(picture.Cell(1, 10).Alignment, forms::flexAlignCenterCenter);
-  for (const auto& [row, col] : {std::pair{0, 1}, {1, 5}}) {
-    ASSERT_NE(picture.MergeAt(row, col), nullptr);
-    EXPECT_GE(picture.MergeAt(row, col)->Cols, 29);
-  }
-  ASSERT_NE(picture.MergeAt(2, 0), nullptr);
-  EXPECT_EQ(picture.MergeAt(2, 0)->Rows, 4);
   ExpectMonthEnd(g, 29);  // every fourth year is a leap year
 
+  k.cmdZoomDec.UserClick();  // the smallest view already
   k.cmbJahr.UserSelect(2007 - 2003);
   ExpectMonthEnd(g, 28);
   k.cmdZoomInc.UserClick();
   k.cmbTeamAuswahl.UserSelect(1);
   ExpectMonthEnd(g, 28, 400);
+  EXPECT_EQ((std::vector{Look(g, 4, 1).Font.Size, Look(g, 3, 0).Font.Size}),
+            (std::vector{10.0, 23.0}));
   EXPECT_EQ(g.TextMatrix(4, 28), "U");
   EXPECT_EQ(g.TextMatrix(2, 28), "Mi");
 
@@ -72,49 +66,15 @@ TEST(MonthGrid, HeaderRowsAndHiddenDaysPastTheMonthsEndAcrossMonthsZoomAndTeams)
   EXPECT_EQ(g.TextMatrix(2, 29), "So");
   k.cmbJahr.UserSelect(2008 - 2003);
   k.cmbMonat.UserSelect(2);
-  ExpectMonthEnd(g, 31, 400);
+  app.AddEntry(21, db::Date(2008, 3, 31), "U?");  // shown by the zoom's rebuild
+  for (int i = 0; i < 2; ++i) k.cmdZoomInc.UserClick();
+  ExpectMonthEnd(g, 31, 500);
+  EXPECT_EQ(g.TextMatrix(4, 31), "U");
 
   ASSERT_TRUE(app.calendar().frmKalender.Unload());  // later rebuilds do not load it again
   mv::FillCalendar(app.calendar(), mv::CalendarPass::Team);
   mv::FillCalendar(app.calendar(), mv::CalendarPass::Monat);
   EXPECT_FALSE(app.calendar().frmKalender.IsLoaded());
-}
-
-// Members in the order of their last names, either way; a team without members shows the header
-// rows only; a team of thirty shows every member's entries.
-TEST(MonthGrid, MembersInOrderOfTheirLastNames) {
-  CalendarApp app;
-  app.AddEntry(11, Dec(1), "U?", app.AddNote("Kur"));
-  for (int i = 0; i < 29; ++i) {  // with Dorn a team of thirty
-    const std::string name = {'N', static_cast<char>('a' + i / 10),
-                              static_cast<char>('a' + i % 10)};
-    app.AddEmployee(100 + i, name, "X", 1);
-    app.AddEntry(100 + i, Dec(1 + i), "U?");
-  }
-  auto& k = Enter(app, 12, 1);
-  auto& g = k.grdCal;
-  mv::State& s = app.s();
-  EXPECT_EQ(g.Rows(), 7);
-  EXPECT_EQ(s.OwnRow, ZollerRow);
-
-  k.cmbTeamAuswahl.UserSelect(2);
-  EXPECT_EQ(g.Rows(), 4);
-  EXPECT_EQ(s.OwnRow, ZollerRow);
-  for (const auto& row : s.CellNotes) EXPECT_EQ(std::count(row.begin(), row.end(), 0), row.size());
-  k.cmbMonat.UserSelect(0);
-  EXPECT_EQ(g.Rows(), 4);
-
-  s.SortOrder = "DESC";
-  k.cmbTeamAuswahl.UserSelect(0);
-  EXPECT_EQ(g.TextMatrix(4, 0), "Zoller, Eva");
-  EXPECT_EQ(s.OwnRow, 4);
-
-  k.cmbMonat.UserSelect(11);
-  k.cmbTeamAuswahl.UserSelect(1);
-  EXPECT_EQ(g.Rows(), 34);
-  EXPECT_EQ((Texts{g.TextMatrix(4, 0), g.TextMatrix(32, 0), g.TextMatrix(33, 0)}),
-            (Texts{"Nci, X", "Naa, X", "Dorn, Dora"}));
-  EXPECT_EQ((Texts{g.TextMatrix(4, 29), g.TextMatrix(32, 1)}), (Texts{"U", "U"}));
 }
 
 // Letters by language for every code (a first character outside ASCII whole); state colours in
@@ -147,22 +107,16 @@ TEST(MonthGrid, EntryLettersByLanguageAndStateColoursByGroup) {
       SCOPED_TRACE(e.code);
       EXPECT_EQ(g.TextMatrix(AdamRow, e.day), language == 1 ? e.german : e.english);
       EXPECT_EQ(BackAt(g, AdamRow, e.day), all ? e.back : e.day == 5 ? WeekendColor : White);
-      EXPECT_EQ(Look(g, AdamRow, e.day).Alignment, forms::flexAlignCenterCenter);
     }
     EXPECT_EQ(app.s().CellNotes[AdamRow][1], note);
-    EXPECT_EQ(app.s().CellNotes[AdamRow][2], 0);
-    EXPECT_EQ(g.TextMatrix(AdamRow, 11), "");
     EXPECT_EQ(g.TextMatrix(1, 1), language == 1 ? "Dezember" : "December");
     EXPECT_EQ((Texts{g.TextMatrix(2, 1), g.TextMatrix(2, 6)}),
               language == 1 ? (Texts{"Di", "So"}) : (Texts{"Tu", "Su"}));
     EXPECT_EQ(BackAt(g, BergRow, 2), Green);
     EXPECT_EQ(BoldAt(g, BergRow, 0), !all);
-    EXPECT_FALSE(BoldAt(g, AdamRow, 0));
 
     k.cmbTeamAuswahl.UserSelect(1);
     EXPECT_EQ(BackAt(g, 4, 3), all ? Red : White);
-    EXPECT_FALSE(BoldAt(g, 4, 0));
-    EXPECT_EQ(app.s().OwnRow, BergRow);
     k.cmbTeamAuswahl.UserSelect(0);
     EXPECT_EQ(BoldAt(g, BergRow, 0), !all);
   }
@@ -179,13 +133,11 @@ TEST(MonthGrid, TheOwnRowIsTheLowerNamesakeAndAStaleOneMarksNobody) {
   auto& g = k.grdCal;
   EXPECT_EQ(app.s().OwnRow, 6);
   EXPECT_TRUE(BoldAt(g, 6, 0));
-  EXPECT_FALSE(BoldAt(g, 5, 0));
 
   app.Sql("UPDATE tbl_Mitarbeiter SET Nachname = 'Zuse' WHERE Nachname = 'Berg'");
   k.cmbTeamAuswahl.UserSelect(1);
   k.cmbTeamAuswahl.UserSelect(0);
   EXPECT_EQ(app.s().OwnRow, 6);
-  EXPECT_EQ(g.TextMatrix(5, 0), "Zoller, Eva");
   for (int r = 4; r <= 7; ++r) EXPECT_FALSE(BoldAt(g, r, 0)) << r;
   EXPECT_EQ(g.TextMatrix(5, 2), "U");
   EXPECT_EQ(BackAt(g, 5, 2), White);
@@ -222,19 +174,14 @@ TEST(MonthGrid, WeekendAndHolidayMarksBySetting) {
     EXPECT_EQ(mark(4), std::tuple(false, black, white, 0L));  // a Friday
     EXPECT_EQ(mark(5), std::tuple(weekend, black, weekendBack, 0L));
     EXPECT_EQ(mark(6), std::tuple(weekend, sundayFore, weekendBack, 0L));
-    EXPECT_EQ(mark(7), std::tuple(false, black, white, 0L));
     EXPECT_EQ(mark(23), std::tuple(false, black, white, 0L));
     EXPECT_EQ(mark(24), std::tuple(false, holidayFore, holidayBack, holidays ? christmas : 0L));
     EXPECT_EQ(mark(26),
               std::tuple(weekend, holidayFore, holidays ? HolidayColor : weekendBack, 0L));
-    EXPECT_EQ(mark(27), std::tuple(weekend, sundayFore, weekendBack, 0L));
-    EXPECT_EQ(BackAt(g, BergRow, 6), weekendBack);
     EXPECT_EQ(BackAt(g, ZollerRow, 24), holidayBack);
     EXPECT_EQ(notes[3][24], holidays ? christmas : 0);
-    EXPECT_EQ(Look(g, 3, 23).ForeColor, black);
 
-    EXPECT_EQ(BackAt(g, AdamRow, 3), White);  // the marks move with the month
-    k.cmdMonBack.UserClick();
+    k.cmdMonBack.UserClick();  // the marks move with the month
     EXPECT_EQ(BackAt(g, AdamRow, 3), holidayBack);
     EXPECT_EQ(notes[3][3], holidays ? christmas : 0);
     k.cmdMonForward.UserClick();

@@ -42,9 +42,7 @@ TestApp::TestApp() {
   program = std::make_unique<mv::Program>(platform);
 }
 
-TestApp::~TestApp() { program.reset(); }
-
-void TestApp::Run(const std::string& nativeSql) {
+void TestApp::Sql(const std::string& nativeSql) {
   Handle h(DbPath());
   char* error = nullptr;
   if (sqlite3_exec(h.db, nativeSql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
@@ -53,8 +51,6 @@ void TestApp::Run(const std::string& nativeSql) {
     throw std::runtime_error(message + " in: " + nativeSql);
   }
 }
-
-void TestApp::Sql(const std::string& nativeSql) { Run(nativeSql); }
 
 std::vector<std::vector<std::string>> TestApp::Query(const std::string& nativeSql) {
   Handle h(DbPath());
@@ -81,14 +77,14 @@ long long TestApp::Scalar(const std::string& nativeSql) {
 }
 
 void TestApp::AddTeam(int teamNr, const std::string& name, int maxAbw) {
-  Run("INSERT INTO tbl_Teams (TeamNr, TeamName, MaxAbw) VALUES (" + std::to_string(teamNr) + ", " +
+  Sql("INSERT INTO tbl_Teams (TeamNr, TeamName, MaxAbw) VALUES (" + std::to_string(teamNr) + ", " +
       db::Quote(name) + ", " + std::to_string(maxAbw) + ")");
 }
 
 void TestApp::AddEmployee(long persNr, const std::string& nachname, const std::string& vorname,
                           int teamNr, int uTage, const std::string& telNr,
                           const std::string& mail) {
-  Run("INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage) VALUES "
+  Sql("INSERT INTO tbl_Mitarbeiter (PersNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage) VALUES "
       "(" +
       std::to_string(persNr) + ", " + db::Quote(nachname) + ", " + db::Quote(vorname) + ", " +
       db::Quote(telNr) + ", " + db::Quote(mail) + ", " + std::to_string(teamNr) + ", " +
@@ -97,27 +93,27 @@ void TestApp::AddEmployee(long persNr, const std::string& nachname, const std::s
 
 void TestApp::AddLogin(long persNr, const std::string& loginId, const std::string& password,
                        int group) {
-  Run("INSERT INTO tbl_User (PersNr, LoginID, Passwort, Gruppe) VALUES (" + std::to_string(persNr) +
+  Sql("INSERT INTO tbl_User (PersNr, LoginID, Passwort, Gruppe) VALUES (" + std::to_string(persNr) +
       ", " + db::Quote(loginId) + ", " + db::Quote(password) + ", " + std::to_string(group) + ")");
 }
 
 void TestApp::AddEntry(long persNr, const db::Date& day, const std::string& kennZ, long notiz) {
-  Run("INSERT INTO tbl_Kalender (PersNr, Datum, KennZ, Notiz) VALUES (" + std::to_string(persNr) +
+  Sql("INSERT INTO tbl_Kalender (PersNr, Datum, KennZ, Notiz) VALUES (" + std::to_string(persNr) +
       ", '" + day.ToIso() + "', " + db::Quote(kennZ) + ", " + std::to_string(notiz) + ")");
 }
 
 long TestApp::AddNote(const std::string& text) {
-  Run("INSERT INTO tbl_Notizen (Text) VALUES (" + db::Quote(text) + ")");
+  Sql("INSERT INTO tbl_Notizen (Text) VALUES (" + db::Quote(text) + ")");
   return static_cast<long>(Scalar("SELECT max(LfdNr) FROM tbl_Notizen"));
 }
 
 void TestApp::AddHoliday(const db::Date& day, long notiz) {
-  Run("INSERT INTO tbl_Ferien (Datum, notiz) VALUES ('" + day.ToIso() + "', " +
+  Sql("INSERT INTO tbl_Ferien (Datum, notiz) VALUES ('" + day.ToIso() + "', " +
       std::to_string(notiz) + ")");
 }
 
 void TestApp::AddDependency(long persNr, long dep1, long dep2, long dep3) {
-  Run("INSERT INTO tbl_Abhängigkeiten (PersNr, AbhPersNr1, AbhPersNr2, AbhPersNr3) VALUES (" +
+  Sql("INSERT INTO tbl_Abhängigkeiten (PersNr, AbhPersNr1, AbhPersNr2, AbhPersNr3) VALUES (" +
       std::to_string(persNr) + ", " + std::to_string(dep1) + ", " + std::to_string(dep2) + ", " +
       std::to_string(dep3) + ")");
 }

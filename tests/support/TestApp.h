@@ -22,7 +22,6 @@ class TestApp {
  public:
   // Creates Morvellan.mdb from the schema in the program folder; nothing is opened yet.
   TestApp();
-  ~TestApp();
 
   forms::HeadlessPlatform platform;
   std::unique_ptr<mv::Program> program;
@@ -75,9 +74,6 @@ class TestApp {
   mv::frmKalender* LoginAs(const std::string& loginId, const std::string& password);
   // The main window as a successful login of this employee with this group leaves it.
   mv::frmKalender& EnterAs(long persNr, int group);
-
- private:
-  void Run(const std::string& nativeSql);
 };
 
 }  // namespace mvtest
