@@ -74,7 +74,8 @@ TEST_F(DbCriteria, EachOperatorAndTheirPrecedenceOnNumbersAndTexts) {
       {"TelNr LIKE '0711*'", {1, 2}},
       {"Nachname LIKE 'Meier'", {12}},
       {"Nachname NOT LIKE 'M*'", {3, 4, 5}},
-      {"Nachname LIKE 'M_ier'", {}},  // only * and % are wildcards
+      {"Nachname LIKE 'M_ier'", {}},     // only * and % are wildcards
+      {"Nachname LIKE 'Mül*ller'", {}},  // * never gives back what came before it
       {"persnr = 3", {3}},
       {"[PersNr] = 3", {3}},
       {"tbl_Mitarbeiter.PersNr = 3", {3}},

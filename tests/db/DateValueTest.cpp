@@ -11,6 +11,7 @@ TEST(DbDate, DayFirstTextsWeekdaysAndMonthLengths) {
   EXPECT_TRUE(db::Date::FromDayFirst("29.2.2008"));
   EXPECT_EQ(db::Date::Parse("2007-03-05"), db::Date(2007, 3, 5));
   EXPECT_EQ(db::Date::Parse("5.3.2007"), db::Date(2007, 3, 5));
+  EXPECT_EQ(db::Date::Parse("0001-01-01"), db::Date(1, 1, 1));  // the first day a date holds
 
   const db::Date d(2007, 3, 5);
   EXPECT_EQ(d.ToShort(), "05.03.2007");

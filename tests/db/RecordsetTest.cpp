@@ -163,6 +163,7 @@ TEST_F(DbRecordset, SortAscendingDescendingAndStable) {
   rs.Sort("");
   EXPECT_EQ(PersNrs(rs), V({1, 2, 3, 4, 5}));
   EXPECT_THROW(rs.Sort("Unknown ASC"), db::Error);
+  EXPECT_THROW(rs.Sort("Nachname,,PersNr"), db::Error);
 }
 
 // Writes reach the file at Update, and when a move, Find, AddNew or Close saves a pending change;
