@@ -93,6 +93,7 @@ TEST_F(DbCriteria, DatesReadDayFirstAndCompareAsDates) {
   const std::pair<std::string, std::vector<Row>> cases[] = {
       {"Datum = 05.03.2007", the5th},
       {"Datum = 5.3.2007", the5th},
+      {"Datum = '5.3.2007'", the5th},  // a quoted day
       {"Datum = #2007-03-05#", the5th},
       {"Datum = 3.5.2007", {}},  // not read month first
       // As texts "05.12.2007" would lie between "05.03.2007" and "07.03.2007".
