@@ -61,6 +61,7 @@ TEST_F(DbCriteria, EachOperatorAndTheirPrecedenceOnNumbersAndTexts) {
       {"PersNr >= 5", {5, 12}},
       {"UTage = 0", {5}},
       {"UTage = FALSE", {5}},
+      {"UTage > 29.5", {1, 12}},
       {"PersNr > '4'", {5, 12}},
       {"Nachname < 'Mueller'", {12}},
       {"Nachname >= 'Schmidt'", {5}},
