@@ -17,12 +17,7 @@ TEST_F(DbTest, OpensTheProgramsConnectionStringWithBlanksPaddingQuotesOrASemicol
     c.Open(cs, "", "", -1);
     EXPECT_EQ(c.State(), 1) << cs;
     EXPECT_EQ(c.Path(), file);
-    db::Recordset rs;
-    rs.Open("tbl_Teams", c, db::CursorType::Static, db::LockType::Pessimistic);
-    EXPECT_TRUE(rs.IsOpen());
     c.Close();
-    EXPECT_EQ(c.State(), 0);
-    c.Close();  // twice is fine
   }
   EXPECT_THROW(conn.Open(db::JetConnectionString(file)), db::Error);  // already open
   EXPECT_TRUE(conn.IsOpen());
@@ -64,8 +59,16 @@ TEST(DbConnection, AMissingEmptyOrFolderPathOrAFileThatIsNoDatabaseFailsAndCreat
   db::Connection c;
   EXPECT_TRUE(Fails([&] { c.Open("Provider = Microsoft.Jet.OLEDB.4.0;"); }, K::ConnectionString));
   EXPECT_FALSE(std::filesystem::exists(d.File("nothing.mdb")));
+
+  // A new file is never made over an existing one, nor left behind by a schema that fails.
+  EXPECT_THROW(db::CreateDatabaseFile(text, dbtest::ReadSchema()), db::Error);
+  EXPECT_TRUE(std::filesystem::exists(text));
+  EXPECT_THROW(db::CreateDatabaseFile(d.File("bad.mdb"), "CREATE TABLE broken ("), db::Error);
+  EXPECT_FALSE(std::filesystem::exists(d.File("bad.mdb")));
 }
 
+// A foreign file opens; a table that never ends fails with a description instead of hanging, and
+// one that is missing, or dropped by another copy while this one runs, fails at its first use.
 TEST(DbConnection, AForeignFileWhoseTablesNeverEndFailsWithADescriptionInsteadOfHanging) {
   TempDir d;
   const std::string file = d.File("Morvellan.mdb");
@@ -88,58 +91,23 @@ TEST(DbConnection, AForeignFileWhoseTablesNeverEndFailsWithADescriptionInsteadOf
   };
   EXPECT_TRUE(Fails(write, db::ErrorKind::Sql, endless));
   EXPECT_EQ(holidays.RecordCount(), 0);
-}
 
-// A table missing from the file, or dropped by another copy while this one runs, fails at its
-// first use, naming it.
-TEST(DbConnection, MissingTableFailsAtFirstUseNotAtOpening) {
-  TempDir d;
-  std::string path = d.File("partial.mdb");
-  db::CreateDatabaseFile(path,
-                         "CREATE TABLE tbl_User (PersNr INTEGER NOT NULL, LoginID TEXT NOT NULL, "
-                         "Passwort TEXT NOT NULL, Gruppe INTEGER NOT NULL);");
-  db::Connection c;
-  ASSERT_NO_THROW(c.Open(db::JetConnectionString(path)));
-  db::Recordset users, rs;
-  EXPECT_NO_THROW(users.Open("tbl_User", c, db::CursorType::Dynamic, db::LockType::Pessimistic));
-  const auto open = [&](db::Recordset& r, const std::string& source) {
-    return
-        [&r, &c, source] { r.Open(source, c, db::CursorType::Static, db::LockType::Pessimistic); };
-  };
   constexpr auto kMissing = db::ErrorKind::TableNotFound;
-  EXPECT_TRUE(Fails(open(rs, "tbl_Kalender"), kMissing, "tbl_Kalender"));
-  EXPECT_FALSE(rs.IsOpen());
-  EXPECT_TRUE(Fails(open(rs, "SELECT PersNr FROM tbl_Kalender WHERE PersNr= 1;"), kMissing));
-  users.Close();
-  db::Connection other;
-  other.Open(db::JetConnectionString(path));
-  other.ExecuteNative("DROP TABLE tbl_User");
-  EXPECT_TRUE(Fails(open(users, "tbl_User"), kMissing, "tbl_User"));
-}
-
-TEST(DbConnection, CreateDatabaseFileRefusesExistingFile) {
-  TempDir d;
-  std::string path = d.File("x.mdb");
-  db::CreateDatabaseFile(path, dbtest::ReadSchema());
-  EXPECT_THROW(db::CreateDatabaseFile(path, dbtest::ReadSchema()), db::Error);
-  EXPECT_THROW(db::CreateDatabaseFile(d.File("bad.mdb"), "CREATE TABLE broken ("), db::Error);
-  EXPECT_FALSE(std::filesystem::exists(d.File("bad.mdb")));
-}
-
-TEST_F(DbTest, RecordsetsKeepTheirRowsAfterTheConnectionCloses) {
-  AddEmployee(1, "Meier", "Anna", 0);
-  db::Recordset rs;
-  rs.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::Pessimistic);
-  conn.Close();
-  EXPECT_EQ(rs["Nachname"].Text(), "Meier");
-  const auto write = [&] {
-    rs["Nachname"] = "Huber";
-    rs.Update();
+  const auto open = [&c](db::Recordset& r, const std::string& source) {
+    return [&r, &c, source] { r.Open(source, c, 3, 2); };
   };
-  EXPECT_TRUE(Fails(write, db::ErrorKind::NotOpen));
-  EXPECT_EQ(rs["Nachname"].Text(), "Meier");
+  EXPECT_TRUE(Fails(open(teams, "tbl_Kalender"), kMissing, "tbl_Kalender"));
+  EXPECT_FALSE(teams.IsOpen());
+  EXPECT_TRUE(Fails(open(teams, "SELECT PersNr FROM tbl_Kalender WHERE PersNr= 1;"), kMissing));
+  holidays.Close();
+  db::Connection other;
+  other.Open(db::JetConnectionString(file));
+  other.ExecuteNative("DROP TABLE tbl_Ferien");
+  EXPECT_TRUE(Fails(open(holidays, "tbl_Ferien"), kMissing, "tbl_Ferien"));
 }
 
+// A write the file refuses, or one after the connection closed, changes neither the file nor the
+// row the user sees.
 TEST_F(DbTest, AFailedWriteLeavesTheFileAndTheRowUnchanged) {
   AddEmployee(1, "Meier", "Anna", 0);
   db::Recordset rs;
@@ -156,8 +124,11 @@ TEST_F(DbTest, AFailedWriteLeavesTheFileAndTheRowUnchanged) {
   rs["UTage"] = 1;
   EXPECT_THROW(rs.Update(), db::Error);
   EXPECT_EQ(rs.RecordCount(), 1);
-  EXPECT_EQ(Count("", "tbl_Mitarbeiter"), 1);
-  db::Recordset check;
-  check.Open("tbl_Mitarbeiter", conn, db::CursorType::Static, db::LockType::ReadOnly);
-  EXPECT_EQ(check["Nachname"].Text(), "Meier");
+  EXPECT_EQ(Count("Nachname = 'Meier'", "tbl_Mitarbeiter"), 1);
+
+  conn.Close();
+  EXPECT_EQ(rs["Nachname"].Text(), "Meier");
+  rs["Nachname"] = "Huber";
+  EXPECT_TRUE(Fails([&] { rs.Update(); }, db::ErrorKind::NotOpen));
+  EXPECT_EQ(rs["Nachname"].Text(), "Meier");
 }

@@ -61,9 +61,8 @@ TEST_F(DbCriteria, EachOperatorAndTheirPrecedenceOnNumbersAndTexts) {
       {"PersNr >= 5", {5, 12}},
       {"UTage = 0", {5}},
       {"UTage = FALSE", {5}},
-      {"PersNr = -1", {}},
+      {"UTage > 29.5", {1, 12}},
       {"PersNr > '4'", {5, 12}},
-      {"Nachname <> 'Meier'", {1, 2, 3, 4, 5}},
       {"Nachname < 'Mueller'", {12}},
       {"Nachname >= 'Schmidt'", {5}},
       {"Nachname = 'O''Brien'", {3}},
@@ -71,23 +70,18 @@ TEST_F(DbCriteria, EachOperatorAndTheirPrecedenceOnNumbersAndTexts) {
       {"Nachname LIKE " + db::Quote("O'B*"), {3}},
       {"Nachname LIKE 'mÜ%'", {1}},
       {"Nachname LIKE '*er'", {1, 2, 12}},
-      {"TelNr LIKE '0711*'", {1, 2}},
       {"Nachname LIKE 'Meier'", {12}},
       {"Nachname NOT LIKE 'M*'", {3, 4, 5}},
-      {"Nachname LIKE 'M_ier'", {}},  // only * and % are wildcards
-      {"persnr = 3", {3}},
+      {"Nachname LIKE 'M_ier'", {}},     // only * and % are wildcards
+      {"Nachname LIKE 'Mül*ller'", {}},  // * never gives back what came before it
       {"[PersNr] = 3", {3}},
       {"tbl_Mitarbeiter.PersNr = 3", {3}},
       {"Nachname = 'MÜLLER'", {1}},
-      {"Nachname = 'özdemir'", {4}},
-      {"Vorname LIKE 'ü*'", {5}},
       // The card's search: "PersNr LIKE " & Val(t) & " OR Nachname LIKE 't*' OR ..."
       {"PersNr LIKE 0 OR Nachname LIKE 'Mül*' OR Vorname LIKE 'Mül*' OR TelNr LIKE 'Mül*'", {1}},
       {"PersNr LIKE 12 OR Nachname LIKE '12*' OR Vorname LIKE '12*' OR TelNr LIKE '12*'", {5, 12}},
       {"PersNr = 1 OR TeamNr = 1 AND UTage = 29", {1, 4}},
       {"(PersNr = 1 OR TeamNr = 1) AND UTage = 29", {4}},
-      {"TeamNr = 2 AND (UTage = 0 OR PersNr = 2)", {5}},
-      {"((PersNr = 1) OR ((PersNr = 4) AND (TeamNr = 1)))", {1, 4}},
       {"NOT PersNr = 1 AND TeamNr = 0", {2}},
       {"PersNr = 1 and TeamNr = 0 or PersNr = 12", {1, 12}},
   };
@@ -100,10 +94,8 @@ TEST_F(DbCriteria, DatesReadDayFirstAndCompareAsDates) {
   const std::pair<std::string, std::vector<Row>> cases[] = {
       {"Datum = 05.03.2007", the5th},
       {"Datum = 5.3.2007", the5th},
-      {"Datum = 05.3.2007", the5th},
-      {"Datum = '5.3.2007'", the5th},
+      {"Datum = '5.3.2007'", the5th},  // a quoted day
       {"Datum = #2007-03-05#", the5th},
-      {"Datum = 2.1.2008", {{17, "02.01.2008"}}},
       {"Datum = 3.5.2007", {}},  // not read month first
       // As texts "05.12.2007" would lie between "05.03.2007" and "07.03.2007".
       {"PersNr= 17 AND Datum >=05.03.2007 AND Datum <=07.03.2007",
@@ -126,8 +118,6 @@ TEST_F(DbCriteria, BadCriteriaFail) {
       {&staff, "PersNr =", K::CriterionSyntax},
       {&staff, "PersNr = 'abc", K::CriterionSyntax},
       {&staff, "Nachname = O'Brien'", K::CriterionSyntax},
-      {&staff, "(PersNr = 1", K::CriterionSyntax},
-      {&staff, "PersNr = 1 AND", K::CriterionSyntax},
       {&staff, "PersNr == 1", K::CriterionSyntax},
       {&staff, "Unknown = 1", K::FieldNotFound},
       {&days, "Datum = 31.2.2007", K::CriterionSyntax},

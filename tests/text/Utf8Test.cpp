@@ -21,13 +21,7 @@ const Case kCases[] = {
     {"empty", "", U"", ""},
     {"stray continuation byte", "a\x80", U"a\x80", "a\xC2\x80"},
     {"lead byte at the end", "\xC3", U"\xC3", "\xC3\x83"},
-    {"lead byte before ASCII",
-     "\xC3"
-     "A",
-     U"\xC3"
-     "A",
-     "\xC3\x83"
-     "A"},
+    {"lead byte before ASCII", "\xC3G", U"\xC3G", "\xC3\x83G"},
     {"four-byte sequence cut short", "\xF0\x9F\x98x", U"\xF0\x9F\x98x",
      "\xC3\xB0\xC2\x9F\xC2\x98x"},
     {"overlong slash", "\xC0\xAF", U"\xC0\xAF", "\xC3\x80\xC2\xAF"},
@@ -69,12 +63,8 @@ TEST(Windows1252, EveryByteSurvivesARoundTripAndMissingCharactersBecomeQuestionM
   std::string bytes;
   for (int b = 1; b < 256; ++b) bytes += static_cast<char>(b);
   EXPECT_EQ(text::ToWindows1252(text::FromWindows1252(bytes)), bytes);
-  EXPECT_EQ(text::FromWindows1252("Gr\xFC\xDF"
-                                  "e \x80\x9F"),
-            "Grüße €Ÿ");
-  EXPECT_EQ(text::ToWindows1252("Łódź 日本 😀"),
-            "?\xF3"
-            "d? ?? ?");
+  EXPECT_EQ(text::FromWindows1252("Gr\xFC\xDF Gott \x80\x9F"), "Grüß Gott €Ÿ");
+  EXPECT_EQ(text::ToWindows1252("Łóż 日本 😀"), "?\xF3? ?? ?");
 }
 
 }  // namespace
