@@ -9,42 +9,6 @@
 
 namespace forms {
 
-const char* KindName(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Label:
-      return "Label";
-    case ControlKind::TextBox:
-      return "TextBox";
-    case ControlKind::CommandButton:
-      return "CommandButton";
-    case ControlKind::CheckBox:
-      return "CheckBox";
-    case ControlKind::OptionButton:
-      return "OptionButton";
-    case ControlKind::ComboBox:
-      return "ComboBox";
-    case ControlKind::ListBox:
-      return "ListBox";
-    case ControlKind::Frame:
-      return "Frame";
-    case ControlKind::PictureBox:
-      return "PictureBox";
-    case ControlKind::Image:
-      return "Image";
-    case ControlKind::Menu:
-      return "Menu";
-    case ControlKind::Grid:
-      return "Grid";
-    case ControlKind::TabStrip:
-      return "TabStrip";
-    case ControlKind::ProgressBar:
-      return "ProgressBar";
-    case ControlKind::Slider:
-      return "Slider";
-  }
-  return "Control";
-}
-
 Control::Control(Form& form, ControlKind kind, std::string name, Control* container, int index)
     : form_(form), kind_(kind), name_(std::move(name)), container_(container), index_(index) {
   form_.Register(*this);

@@ -29,8 +29,6 @@ enum class ControlKind {
   Slider,
 };
 
-const char* KindName(ControlKind kind);
-
 // Common state of every control. A control registers itself with its form on construction
 // (so a window declares its controls as members, in tab order) and lives as long as the form.
 class Control {
