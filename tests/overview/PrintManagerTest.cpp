@@ -40,12 +40,9 @@ TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
   EXPECT_EQ(k.lbl_Status.Caption(), app.s().T(123));
 
   d.cmd_Reset.UserClick();
-  EXPECT_EQ(d.lstTeams.SelCount(), 0);
-  EXPECT_EQ(d.lstMonate.SelCount(), 0);
+  EXPECT_EQ(d.lstTeams.SelCount() + d.lstMonate.SelCount(), 0);
   EXPECT_EQ(d.cmbJahr.Text(), "2025");
   d.cmd_Close.UserClick();
-  EXPECT_FALSE(app.overview().frmDrucken.IsLoaded());
-  EXPECT_TRUE(k.Enabled());
   EXPECT_TRUE(k.IsActive());
   const Texts last = {"Vertrieb", "Dezember", "2025"};
   EXPECT_EQ(
