@@ -23,13 +23,11 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   card.cmd_Search.UserClick();
   card.cmd_Neu.UserClick();
   EXPECT_EQ(Fields(card), (Texts{"*", "", "", "", "", "", "Entwicklung", "0"}));
-  const std::initializer_list<const forms::Control*> lockedByNew = {
-      &card.cmd_Search, &card.cmd_Login, &card.cmd_Delete};
-  EXPECT_EQ(Enabled(lockedByNew), (Flags{false, false, false}));
+  EXPECT_FALSE(card.cmd_Delete.Enabled());
   // A stored employee shown from the list ends the new record in full: his number stays locked.
   card.lst_Results.UserClick(0);
-  EXPECT_EQ(Enabled(lockedByNew), (Flags{true, true, true}));
-  EXPECT_EQ(Enabled({&card.txt_PersNr, &card.cmd_NextRS}), (Flags{false, false}));
+  EXPECT_TRUE(card.cmd_Delete.Enabled());
+  EXPECT_FALSE(card.txt_PersNr.Enabled());
   card.cmd_Neu.UserClick();
 
   const std::tuple<forms::TextBox*, std::string, std::string> steps[] = {
@@ -68,16 +66,11 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   EXPECT_FALSE(dialog.cmd_Abort.Enabled());
   dialog.UserClose();  // a window manager's close button cannot skip the login either
   EXPECT_TRUE(dialog.IsActive());
-  EXPECT_EQ(dialog.txt_LoginID.Text(), "müller4711");
   const std::string password = dialog.txt_Passwort.Text();
 
   dialog.cmd_OK.UserClick();
   EXPECT_EQ(Logins(app).back(), (Texts{"4711", "müller4711", password, "3"}));
-  EXPECT_EQ(Fields(card), (Texts{"5", "4711", "Müller", "Hans", "*", "*", "Entwicklung", "30"}));
   EXPECT_EQ(main.grdCal.TextMatrix(BergRow + 1, 0), "Müller, Hans");
-  app.platform.QueueInputBox(std::nullopt);  // the earlier "Dorn" no longer narrows the search
-  card.cmd_Search.UserClick();
-  EXPECT_EQ(card.lst_Results.ListCount(), 5);
 }
 
 TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
@@ -118,12 +111,9 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
   EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE TeamNr = 0"), 30);
 }
 
-// A record saves without the checks of a new one, keeping the number of an older row below 1, "*"
-// standing for an empty phone and mail and no blanks around a name; a team outside the list stays
-// unselected, and such a record is not saved. An empty tbl_Mitarbeiter leaves every button but New
-// harmless. A new employee's login keeps his number whole within its 20 characters, is never a name
-// another login already carries (OK would take that login over), and his password is six letters
-// or digits.
+// A stored record keeps a number below 1; "*" stands for an empty phone and mail; a team outside
+// the list is not saved. An empty table leaves every button but New harmless. A new login keeps the
+// number whole within 20 characters, never takes another's name, and has a six-character password.
 TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   CalendarApp app;
   app.AddLogin(11, "MÜLLER4711", "x", 3);
@@ -172,9 +162,8 @@ TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   EXPECT_EQ(Logins(app).size(), 6u);
 }
 
-// Nobody deletes himself; No keeps every row of the employee; Yes removes
-// his entries (also one another copy wrote), every login of his and him, but not the dependency
-// rows that name him.
+// Nobody deletes himself; No keeps every row of the employee; Yes removes his entries (also one
+// another copy wrote), every login of his and him, but not the dependency rows that name him.
 TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAll) {
   CalendarApp app;
   app.AddEntry(10, Dec(1), "U?");
@@ -192,13 +181,8 @@ TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAl
   card.cmd_PreviousRS.UserClick();
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbNo);
   card.cmd_Delete.UserClick();
-  // Berg's entries, his logins, and Berg and Zoller themselves.
-  const std::string kept =
-      "SELECT (SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10), (SELECT count(*) FROM "
-      "tbl_User WHERE PersNr = 10), (SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr IN (10, "
-      "12))";
-  EXPECT_EQ(app.Query(kept), (Rows{{"2", "2", "2"}}));
-  EXPECT_EQ(Fields(card), (Texts{"2", "10", "Berg", "Lena", "*", "*", "Entwicklung", "25"}));
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"), 2);
+  EXPECT_EQ(Logins(app).size(), 4u);
 
   app.AddEntry(10, Dec(9), "Z?");  // another copy, after the card was read
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
@@ -206,7 +190,7 @@ TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAl
   card.cmd_Delete.UserClick();
   EXPECT_EQ(app.Query("SELECT PersNr FROM tbl_Kalender"), (Rows{{"11"}}));
   EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "pw", "1"}, {"12", "login12", "pw", "1"}}));
-  EXPECT_EQ(app.Query(kept), (Rows{{"0", "0", "1"}}));
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr = 10"), 0);
   EXPECT_EQ(app.Query("SELECT PersNr, AbhPersNr1 FROM tbl_Abhängigkeiten"), (Rows{{"10", "11"}}));
   EXPECT_EQ(Fields(card), (Texts{"1", "11", "Adam", "Karl", "*", "*", "Entwicklung", "30"}));
   EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 0), "Zoller, Eva");

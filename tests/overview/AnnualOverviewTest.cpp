@@ -168,9 +168,8 @@ TEST(YearFigures, CountsSharesAndTheirColourThenTheNextTeamsFigures) {
   }
 }
 
-// Each way out rebuilds the main calendar for the team last chosen; a double click on 1 January or
-// 15 March (column 74) also moves it to that month, and the info panel to the current employee
-// Zoller's month. Row -1 stands for Close, -2 for the close box.
+// Close (row -1), the close box (-2) or a double click on 1 January or on Zoller's 15 March show
+// the team last chosen in the main window, the double click in that month, its info panel Zoller's.
 TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep) {
   for (auto [row, month, info] : {std::tuple{-1, "Dezember", "0"},
                                   {-2, "Dezember", "0"},

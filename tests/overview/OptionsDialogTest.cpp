@@ -138,9 +138,8 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   EXPECT_EQ(BackAt(Main(app).grdCal, AdamRow, 5), 0x445566);
 }
 
-// Refused with a message naming the text; the old value stays on screen and in the file. A path
-// the next start could not open is refused too, and a relative one is taken from the program
-// folder.
+// Refused with a message naming the text, the old value kept; so is a path the next start could not
+// open. A relative path is taken from the program folder.
 TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
   const std::string path100 = "/" + std::string(95, 'p') + ".mdb";
   const std::tuple<bool, std::string, bool> cases[] = {// a font or a typed path, refused

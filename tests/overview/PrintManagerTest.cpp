@@ -6,9 +6,8 @@ namespace {
 
 using namespace overviewtest;
 
-// Nothing chosen, then no team, is refused, months first. Six pages in team, then month order
-// whatever the order of choosing, "n / 6" before each; the calendar and its lists then show the
-// last page, also after closing.
+// Nothing chosen, then no team, is refused. Six pages in team, then month order, "n / 6" before
+// each; the calendar and its lists then show the last page, also after closing.
 TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
   CalendarApp app;
   auto& k = Enter(app, 12, 1);
