@@ -1,5 +1,5 @@
 // The annual overview: header, member rows, day cells, the team's figures summed over its members,
-// the ways out to the main window, an unknown team, the font of now and a failing build.
+// the ways out to the main window, an unknown team and a failing build.
 #include <map>
 #include <sstream>
 
@@ -45,15 +45,13 @@ Texts Names(const forms::Grid& g) {
   return names;
 }
 
-TEST(YearGrid, HeaderByYearAndLanguageBuiltOncePerOpening) {
+TEST(YearGrid, HeaderByYearAndLanguage) {
   for (const auto& [year, language, dec31, day60, month60, weekLetters] :
        {std::tuple{2008, 1, 366, "29", "Februar", "DMDFSSM"},
         {2007, 2, 365, "1", "March", "MTWTFSS"}}) {
     SCOPED_TRACE(year);
     YearApp app;
-    Watch watch(app);
     mv::frmJahresansicht& y = OpenYear(app, year, language);
-    EXPECT_EQ(watch.builds, 1);
     const forms::GridPicture p = y.grdYear.Picture();
     ASSERT_EQ(p.Cols, dec31 + 1);
     std::string letters;
@@ -63,59 +61,49 @@ TEST(YearGrid, HeaderByYearAndLanguageBuiltOncePerOpening) {
       ASSERT_EQ(p.Cell(2, c).ForeColor, sunday ? Red : forms::vbBlack) << c;
     }
     EXPECT_EQ(letters, weekLetters);
-    const forms::MergedRange* team = p.MergeAt(0, 5);  // the team's name over ten days
-    ASSERT_NE(team, nullptr);
-    EXPECT_EQ(team->Cols, 10);
     EXPECT_EQ((Texts{p.Cell(3, 60).Text, p.Cell(1, 60).Text, p.Cell(3, dec31).Text,
                      p.Cell(3, 0).Text, p.Cell(0, 10).Text}),
               (Texts{day60, month60, "31", std::to_string(year), "Entwicklung"}));
   }
 }
 
-// Adam's first two weeks of 2007 (the 1st a Monday); two entries on a day count nowhere, a holiday
-// is not marked, and only Saturday and Sunday are weekend days.
-TEST(YearGrid, DayCellsShowOneEntryOnItsStateColourAndEmptyWeekendsGrey) {
+// "Klein" holds Kurt (10 vacation days), Öz and Ohne (30 each): every member's days count. Kurt's
+// week from Monday 2 March 2026 (column 61): two entries on a day count nowhere, a holiday on the
+// Friday is not marked, and only Saturday and Sunday are weekend days. The month grid's order
+// switch turns the members' order too.
+TEST(YearGrid, MembersByLastNameTheirDayCellsAndTheSumOverThem) {
   for (int language : {1, 2}) {
     YearApp app;
-    const std::pair<int, const char*> entries[] = {{3, "U?"}, {5, "D/"},  {6, "K!"}, {2, "S/"},
-                                                   {2, "U/"}, {13, "S/"}, {13, "U/"}};
-    for (const auto& [day, code] : entries) app.AddEntry(11, db::Date(2007, 1, day), code);
-    app.AddHoliday(db::Date(2007, 1, 4));
-    mv::frmJahresansicht& y = OpenYear(app, 2007, language);
+    app.AddEmployee(32, "Öz", "Ömer", Klein);
+    app.AddEmployee(33, "Ohne", "", Klein);
+    const std::pair<int, const char*> entries[] = {
+        {2, "U?"}, {3, "D/"}, {4, "K!"}, {5, "S/"}, {5, "U/"}};
+    for (const auto& [day, code] : entries) app.AddEntry(Kurt, db::Date(2026, 3, day), code);
+    app.AddEntry(32, db::Date(2026, 3, 3), "U?");
+    app.AddHoliday(db::Date(2026, 3, 6));
+    mv::frmJahresansicht& y = OpenYear(app, 2026, language);
+    EXPECT_EQ(Names(y.grdYear), (Texts{"Adam, K.", "Berg, L.", "Zoller, E."}));
+    y.cmb_Team.UserSelect(Klein);
+    EXPECT_EQ(Names(y.grdYear), (Texts{"Klein, K.", "Ohne, .", "Öz, Ö."}));
     const forms::GridPicture p = y.grdYear.Picture();
     std::string letters;
     std::vector<forms::Color> backs;
-    for (int c = 1; c <= 14; ++c) {
+    for (int c = 61; c <= 68; ++c) {
       letters += p.Cell(4, c).Text.empty() ? "." : p.Cell(4, c).Text;
       backs.push_back(p.Cell(4, c).BackColor);
     }
     const forms::Color grey = 0xAAAAAA;
-    EXPECT_EQ(backs, (std::vector<forms::Color>{White, White, Yellow, White, Green, Red, grey,
-                                                White, White, White, White, White, grey, grey}));
-    EXPECT_EQ(letters, language == 1 ? "..U.DK........" : "..V.TD........");
+    EXPECT_EQ(backs,
+              (std::vector<forms::Color>{Yellow, Green, Red, White, White, grey, grey, White}));
+    EXPECT_EQ(letters, language == 1 ? "UDK....." : "VTD.....");
+    EXPECT_EQ(Figures(y)["lbl_AnzUgesamt"], "70");
+    EXPECT_EQ(Figures(y)["lbl_AnzUverplant"], "2");
     EXPECT_EQ(Figures(y)["lbl_AnzSgesamt"], "0");
-    EXPECT_EQ(Figures(y)["lbl_AnzUverplant"], "1");
+    y.cmd_Close.UserClick();
+    app.Main().grdCal.UserRelease(4, 0, forms::vbRightButton);  // the month grid's order switch
+    app.Main().mnuJahresübersicht.UserClick();
+    EXPECT_EQ(Names(app.Year().grdYear), (Texts{"Öz, Ö.", "Ohne, .", "Klein, K."}));
   }
-}
-
-// "Klein" holds Kurt (10 vacation days), Öz and Ohne (30 each): every member's days count.
-TEST(YearGrid, MembersByLastNameWithTheirInitialDescendingAfterTheMonthGridSwitched) {
-  YearApp app;
-  app.AddEmployee(32, "Öz", "Ömer", Klein);
-  app.AddEmployee(33, "Ohne", "", Klein);
-  app.AddEntry(Kurt, db::Date(2026, 3, 2), "U/");
-  app.AddEntry(32, db::Date(2026, 3, 3), "U?");
-  mv::frmJahresansicht& y = OpenYear(app, 2026);
-  EXPECT_EQ(Names(y.grdYear), (Texts{"Adam, K.", "Berg, L.", "Zoller, E."}));
-  EXPECT_EQ(y.grdYear.Picture().Cell(4, 0).ForeColor, forms::vbBlue);
-  y.cmb_Team.UserSelect(Klein);
-  EXPECT_EQ(Names(y.grdYear), (Texts{"Klein, K.", "Ohne, .", "Öz, Ö."}));
-  EXPECT_EQ(Figures(y)["lbl_AnzUgesamt"], "70");
-  EXPECT_EQ(Figures(y)["lbl_AnzUverplant"], "2");
-  y.cmd_Close.UserClick();
-  app.Main().grdCal.UserRelease(4, 0, forms::vbRightButton);  // the month grid's order switch
-  app.Main().mnuJahresübersicht.UserClick();
-  EXPECT_EQ(Names(app.Year().grdYear), (Texts{"Öz, Ö.", "Ohne, .", "Klein, K."}));
 }
 
 // Kurt alone in "Klein", his entries one a day from 1 March 2007 ("U/3 U?2": three approved
@@ -196,33 +184,26 @@ TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep)
   }
 }
 
-// A user whose team number has no team opens on the first; each opening takes the font of now. A
-// failing build shows one message with the database's reason, ends usable, and no row shows the
-// name of the team chosen beside the days of the team before.
-TEST(YearWindow, OpensOnTheFirstTeamForAnUnknownTeamInTheFontOfNowAndSurvivesAFailingBuild) {
+// A user whose team number has no team opens on the first. A failing build shows one message with
+// the database's reason, ends usable, and no row shows the name of the team chosen beside the days
+// of the team before.
+TEST(YearWindow, OpensOnTheFirstTeamForAnUnknownTeamAndSurvivesAFailingBuild) {
   YearApp app;
   app.AddEmployee(40, "Fern", "Fritz", 4);  // one past the last team
   Prepare(app);
-  app.s().Settings.CalendarFont = "Courier New";
   app.EnterAs(40, mv::GroupAdmin).mnuJahresübersicht.UserClick();
   mv::frmJahresansicht& y = app.Year();
   EXPECT_EQ(y.grdYear.TextMatrix(4, 0), "Adam, K.");
-  EXPECT_EQ(y.grdYear.FontName(), "Courier New");
   y.tabStats.UserSelect(4);
   EXPECT_EQ((std::vector<bool>{y.fmUrlaub.Visible(), y.fmDienstreise.Visible()}),
             (std::vector<bool>{false, true}));
-  y.cmd_Close.UserClick();
-  EXPECT_EQ(app.Main().cmbTeamAuswahl.Text(), "Entwicklung");
-  app.s().Settings.CalendarFont = "Times New Roman";
-  app.Main().mnuJahresübersicht.UserClick();
-  EXPECT_EQ(app.Year().grdYear.FontName(), "Times New Roman");
 
   app.Sql("DROP TABLE tbl_Kalender");
   app.ExpectBoxNaming("tbl_Kalender");
-  app.Year().cmb_Team.UserSelect(1);
-  EXPECT_TRUE(app.Year().Enabled());
-  EXPECT_EQ(app.Year().lbl_AnzUgesamt.Caption(), "0");
-  EXPECT_EQ(app.Year().grdYear.Rows(), 4);
+  y.cmb_Team.UserSelect(1);
+  EXPECT_TRUE(y.Enabled());
+  EXPECT_EQ(y.lbl_AnzUgesamt.Caption(), "0");
+  EXPECT_EQ(y.grdYear.Rows(), 4);
 }
 
 }  // namespace

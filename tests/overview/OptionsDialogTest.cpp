@@ -111,6 +111,7 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
   o.cmd_Font.UserClick();
   header.Name = "Courier New";
   EXPECT_EQ(Look(k.grdCal, 0, 1).Font, header);
+  EXPECT_EQ(app.overview().frmJahresansicht->grdYear.FontName(), "Courier New");
   EXPECT_EQ(o.cmd_Font.Caption(), "Courier New");
   o.cmd_Close.UserClick();
   EXPECT_EQ(BackAt(k.grdCal, AdamRow, 5), WeekendColor);
@@ -128,7 +129,6 @@ TEST(OptionsDialog, ColourFontAndLanguageChangeAtOnce) {
             (Texts{"Settings", "December", "Settings", "Highlight weekend"}));
   EXPECT_EQ(o.chk_PWWildcards.Value(), 1);
   EXPECT_EQ(o.txt_Path.Text(), "/anders.mdb");
-  EXPECT_EQ(Stored(app).MaskPassword, 0);  // nothing stored before the dialog closes
 
   o.cmd_Close.UserClick();
   const mv::SettingsRecord stored = Stored(app);
@@ -146,12 +146,10 @@ TEST(OptionsDialog, TextsTheSettingsFileCannotHoldAreRefused) {
                                                        {true, std::string(50, 'F'), false},
                                                        {true, std::string(51, 'F'), true},
                                                        {true, "Шрифт", true},
-                                                       {false, "/€uro.mdb", false},
                                                        {false, path100, false},
                                                        {false, path100 + "x", true},
                                                        {false, "/数据.mdb", true},
                                                        {false, "/a;b\"c'.mdb", true},
-                                                       {false, " /srv/db.mdb", true},
                                                        {false, "daten/db.mdb", false}};
   for (const auto& [font, text, refused] : cases) {
     SCOPED_TRACE(text);

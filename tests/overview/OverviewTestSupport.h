@@ -32,8 +32,7 @@ Window& Open(mvtest::TestApp& app, const char* shortcut, forms::FormSlot<Window>
   return *slot;
 }
 
-// The status line at each redraw asked for at once (at redraw `at`, `then` happens), and the
-// annual overview's builds (each disables it).
+// The status line at each redraw asked for at once; at redraw `at`, `then` happens.
 struct Watch : forms::WindowObserver {
   explicit Watch(mvtest::TestApp& app, std::size_t at = 0, std::function<void()> then = {})
       : app(app), at(at), then(std::move(then)) {
@@ -44,17 +43,10 @@ struct Watch : forms::WindowObserver {
     status.push_back(Main(app).lbl_Status.Caption());
     if (status.size() == at) then();
   }
-  void FormChanged(forms::Form& form) override {
-    if (form.Name() != "frmJahresansicht") return;
-    builds += enabled && !form.Enabled();
-    enabled = form.Enabled();
-  }
   mvtest::TestApp& app;
   std::size_t at;
   std::function<void()> then;
   Texts status;
-  int builds = 0;
-  bool enabled = true;
 };
 
 }  // namespace overviewtest
