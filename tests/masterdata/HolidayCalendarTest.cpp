@@ -92,6 +92,7 @@ TEST_F(HolidayCalendar, UnmarkingRemovesEveryRowOfTheDayAndMonthsShowWhole) {
   app.AddHoliday(Dec(24));  // outside the days unmarked
   mv::frmFerien& f = Open();
   EXPECT_EQ((Texts{f.cmbMonat.Text(), f.cmbJahr.Text()}), (Texts{"Dezember", "2026"}));
+  EXPECT_EQ(Week(f, 0), (Texts{"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"}));
   f.optDelete.UserClick();
 
   app.platform.ExpectMessageBox(app.s().T(102), forms::vbNo);

@@ -29,7 +29,6 @@ TEST(OptionsDialog, EachLoginSeesTheRightsOfItsGroupAndThePathCountsFromTheNextS
   CalendarApp app;
   app.AddLogin(11, "adam", "pw3", 3);
   app.AddLogin(10, "berg", "pw2", 2);
-  app.AddEntry(11, Dec(2), "U/");
   mv::SettingsRecord settings;
   settings.DatabasePath = "/nirgends/Firma.mdb";
   app.WriteSettings(settings);
