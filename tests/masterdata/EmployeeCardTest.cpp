@@ -96,7 +96,6 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
     EXPECT_EQ(Listed(card.lst_Results), (Texts{"Fuchs, Max", "Zoller, Eva"}));
   }
   EXPECT_EQ(card.lbl_ErgAnzahl.Caption(), "2  Einträge gefunden");
-  EXPECT_FALSE(card.cmd_NextRS.Enabled());
   Retype(card.txt_Telefon, "0711");
   card.cmd_Save.UserClick();
   EXPECT_EQ(app.Query("SELECT PersNr FROM tbl_Mitarbeiter WHERE TelNr = '0711'"), (Rows{{"21"}}));
@@ -117,7 +116,6 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
   app.platform.QueueInputBox("o'x");  // a quote is searched for, not read as SQL
   card.cmd_Search.UserClick();
   EXPECT_FALSE(card.lst_Results.Visible());
-  EXPECT_TRUE(card.cmd_NextRS.Enabled());
 }
 
 // Dorn logs in as an employee, then as the back office. The back office browses the card; whatever
@@ -159,7 +157,6 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsIts
   EXPECT_EQ(card.txt_PersNr.Text(), "12");
   card.cmd_Login.UserClick();
   EXPECT_EQ(dialog.txt_LoginID.Text(), "login21");
-  EXPECT_EQ(dialog.txt_Passwort.Text(), "geheim");
   EXPECT_EQ(Entries(dialog.cmb_Gruppe), (Texts{"Mitarbeiter", "Backoffice"}));
 
   app.AddEntry(10, Dec(2), "U/");

