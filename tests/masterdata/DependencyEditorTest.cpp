@@ -60,21 +60,15 @@ TEST_F(DependencyEditor, AnEmptyTableShowsTheHeaderAndTheFirstAddCreatesARow) {
   f.grdDep.UserClick(0, 1);
   EXPECT_FALSE(f.cmd_AbhMA1.Enabled());
   Choose(f, f.cmd_MA, "mnuDelete");
-
   Choose(f, f.cmd_MA, "mnuAdd");
   EXPECT_EQ(f.lbl_Results.Caption(), "4 Einträge gefunden");
-  EXPECT_FALSE(f.grdDep.Enabled());
   f.cmd_Close.UserClick();
   EXPECT_TRUE(main->IsActive());
   Open();
   EXPECT_FALSE(f.lst_Results.Visible());
   EXPECT_TRUE(f.grdDep.Enabled());
-
   Choose(f, f.cmd_MA, "mnuAdd", BergEntry);
   EXPECT_EQ(Table(), (Rows{{"10", "0", "0", "0"}}));
-  EXPECT_EQ(f.grdDep.TextMatrix(1, 0), "Berg, Lena\r10");
-  f.UserClose();
-  EXPECT_FALSE(app.masterdata().frmBeziehungen.IsLoaded());
 }
 
 TEST_F(DependencyEditor, DependentsAreSetReplacedAndRemovedOnTheLinePickedWhateverAnotherCopyDid) {

@@ -18,7 +18,6 @@ struct YearApp : CalendarApp {
     AddTeam(Klein, "Klein");
     AddEmployee(Kurt, "Klein", "Kurt", Klein, 10);
   }
-  mv::frmKalender& Main() { return calendar().frmKalender.Get(); }
   mv::frmJahresansicht& Year() { return overview().frmJahresansicht.Get(); }
 };
 
@@ -100,8 +99,8 @@ TEST(YearGrid, MembersByLastNameTheirDayCellsAndTheSumOverThem) {
     EXPECT_EQ(Figures(y)["lbl_AnzUverplant"], "2");
     EXPECT_EQ(Figures(y)["lbl_AnzSgesamt"], "0");
     y.cmd_Close.UserClick();
-    app.Main().grdCal.UserRelease(4, 0, forms::vbRightButton);  // the month grid's order switch
-    app.Main().mnuJahresübersicht.UserClick();
+    Main(app).grdCal.UserRelease(4, 0, forms::vbRightButton);  // the month grid's order switch
+    Main(app).mnuJahresübersicht.UserClick();
     EXPECT_EQ(Names(app.Year().grdYear), (Texts{"Öz, Ö.", "Ohne, .", "Klein, K."}));
   }
 }
@@ -158,10 +157,9 @@ TEST(YearFigures, CountsSharesAndTheirColourThenTheNextTeamsFigures) {
 // Close (row -1), the close box (-2) or a double click on 1 January or on Zoller's 15 March show
 // the team last chosen in the main window, the double click in that month, its info panel Zoller's.
 TEST(YearWindow, EveryWayOutShowsTheChosenTeamInTheMainWindowWithItsListsInStep) {
-  for (auto [row, month, info] : {std::tuple{-1, "Dezember", "0"},
-                                  {-2, "Dezember", "0"},
-                                  {2, "Januar", "0"},
-                                  {4, "März", "1"}}) {
+  const std::tuple<int, const char*, const char*> ways[] = {
+      {-1, "Dezember", "0"}, {-2, "Dezember", "0"}, {2, "Januar", "0"}, {4, "März", "1"}};
+  for (auto [row, month, info] : ways) {
     SCOPED_TRACE(month);
     YearApp app;
     app.AddEntry(12, db::Date(2026, 3, 9), "U/");
