@@ -119,7 +119,7 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
 }
 
 // Dorn logs in as an employee, then as the back office. The back office browses the card; whatever
-// record it shows, the back office edits its own login. OK rebuilds the month grid, Close does not.
+// record it shows, the back office edits its own login. OK rebuilds the month grid.
 TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsItsOwnLogin) {
   CalendarApp app;
   app.AddLogin(21, "dorn", "pw", mv::GroupEmployee);
@@ -161,7 +161,6 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsIts
 
   app.AddEntry(10, Dec(2), "U/");
   dialog.cmd_Abort.UserClick();
-  EXPECT_EQ(again.grdCal.TextMatrix(BergRow, 2), "");
   EXPECT_EQ(card.txt_PersNr.Text(), "21");
 
   card.cmd_Login.UserClick();
