@@ -78,6 +78,9 @@ TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesAndAnAdministratorSto
   EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "neu", "1"},
                                {"11", "adam", "a1", "3"},
                                {"12", "eva-maria-zoller-123", "neu", "1"}}));
+  app.Sql("DROP TABLE tbl_User");  // a login that cannot be read is said
+  app.ExpectBoxNaming("tbl_User");
+  card.cmd_Login.UserClick();
 }
 
 // Cancel keeps the search in force, or lists everyone when none is; the card keeps its record, and
