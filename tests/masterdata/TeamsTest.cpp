@@ -151,7 +151,6 @@ TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
   app.Open().cmd_New.UserClick();
   mv::frmBearbeitenTeam& d = app.Dialog();
   d.txt_Name.UserSetText(std::string(300, 'x'));
-  EXPECT_EQ(d.txt_Name.Text(), std::string(255, 'x'));
   app.ExpectBoxNaming("zu lang");
   d.cmd_OK.UserClick();
   EXPECT_EQ(app.TeamTable().size(), 3u);

@@ -6,15 +6,13 @@ namespace {
 
 using namespace overviewtest;
 
-// Nothing chosen, then no team, is refused. Six pages in team, then month order, "n / 6" before
+// No team chosen is refused. Six pages in team, then month order, "n / 6" before
 // each; the calendar and its lists then show the last page, also after closing.
 TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
   CalendarApp app;
   auto& k = Enter(app, 12, 1);
   mv::frmDrucken& d = Open(app, "Ctrl+D", app.overview().frmDrucken);
   EXPECT_EQ(Entries(d.cmbJahr), Entries(k.cmbJahr));
-  app.platform.ExpectMessageBox(app.s().T(145), forms::vbOK);
-  d.cmd_Print.UserClick();
   d.lstMonate.UserClick(11);
   app.platform.ExpectMessageBox(app.s().T(146), forms::vbOK);
   d.cmd_Print.UserClick();
