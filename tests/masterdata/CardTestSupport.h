@@ -1,8 +1,7 @@
 #pragma once
-// Driving the employee card and the login data dialog as a user does, on the calendar tests' teams:
-// "Entwicklung" with Adam (11), Berg (10) and Zoller (12, login "zoller", administrator),
-// "Vertrieb" with Dorn (21), "Leer" without members.
-#include <initializer_list>
+// The employee card and login data dialog on the calendar tests' teams: "Entwicklung" with Adam
+// (11), Berg (10) and Zoller (12, login "zoller", administrator), "Vertrieb" with Dorn (21),
+// "Leer".
 #include <string>
 #include <vector>
 
@@ -14,7 +13,6 @@ namespace cardtest {
 
 using namespace caltest;
 using Texts = std::vector<std::string>;
-using Flags = std::vector<bool>;
 
 // The card as Ctrl+K opens it.
 inline mv::frmMitarbeiter& OpenCard(mvtest::TestApp& app, mv::frmKalender& main) {
@@ -30,13 +28,6 @@ inline mv::frmBenutzer& LoginDialog(mvtest::TestApp& app) {
 inline Texts Fields(const mv::frmMitarbeiter& c) {
   return {c.txt_LfdNr.Text(),   c.txt_PersNr.Text(), c.txt_Nachname.Text(), c.txt_Vorname.Text(),
           c.txt_Telefon.Text(), c.txt_Mail.Text(),   c.cmb_Team.Text(),     c.txt_UTage.Text()};
-}
-
-// Which of the controls are enabled.
-inline Flags Enabled(std::initializer_list<const forms::Control*> controls) {
-  Flags enabled;
-  for (const forms::Control* c : controls) enabled.push_back(c->Enabled());
-  return enabled;
 }
 
 // The field's text replaced by typing.

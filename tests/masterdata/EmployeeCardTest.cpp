@@ -1,5 +1,5 @@
 // The employee card and its login data dialog as they open, show, browse, search and close, by the
-// rights of each group; the search the card shares with the dependency editor.
+// rights of each group.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "CardTestSupport.h"
-#include "masterdata/EmployeeSearch.h"
 
 namespace {
 
@@ -20,53 +19,43 @@ Texts Listed(const forms::ListBox& list) {
   return entries;
 }
 
-// The card opened from team management hands control back to it: see the team window's tests.
-// Without a login row the login dialog opens empty and OK creates one, refusing a name of blanks or
-// an empty password and storing the name without blanks around it; a failed write is shown and the
-// dialog stays for another try. An administrator changing his password stays one, and a new name
-// (of at most 20 characters) adds a second row.
+// Without a login row, OK creates one (name without outer blanks); an administrator's new password
+// keeps his group, and a new name (cut to 20 characters) adds a second row.
 TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesAndAnAdministratorStoresLogins) {
   CalendarApp app;
   mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
   main.grdCal.UserMove(BergRow, 0);
   main.grdCal.UserDoubleClick(BergRow, 0);
   mv::frmMitarbeiter& card = *app.masterdata().frmMitarbeiter.IfLoaded();
-  EXPECT_TRUE(card.IsActive());
-  EXPECT_FALSE(main.Enabled());
   EXPECT_EQ(Fields(card), (Texts{"2", "10", "Berg", "Lena", "*", "*", "Entwicklung", "25"}));
   EXPECT_FALSE(card.txt_PersNr.Enabled());  // a stored number is never rewritten
   EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 4");
   EXPECT_EQ((Texts{card.cmd_Neu.Caption(), card.cmd_Save.Caption(), card.cmd_Delete.Caption()}),
             (Texts{"Neuen MA anlegen", "Daten speichern", "MA löschen"}));
-  EXPECT_EQ(main.cmbTeamAuswahl.Text(), "Entwicklung");
 
-  const std::string first = "Erster Datensatz", last = "Letzter Datensatz";
-  for (auto [button, shown, status] : {std::tuple{&card.cmd_FirstRS, 11, first},
-                                       {&card.cmd_PreviousRS, 11, first},
-                                       {&card.cmd_NextRS, 10, first},
-                                       {&card.cmd_LastRS, 21, last},
-                                       {&card.cmd_NextRS, 21, last},
-                                       {&card.cmd_PreviousRS, 12, last}}) {
+  const char *first = "Erster Datensatz", *last = "Letzter Datensatz";
+  const std::tuple<forms::CommandButton*, long, const char*> steps[] = {
+      {&card.cmd_FirstRS, 11, first}, {&card.cmd_PreviousRS, 11, first},
+      {&card.cmd_NextRS, 10, first},  {&card.cmd_LastRS, 21, last},
+      {&card.cmd_NextRS, 21, last},   {&card.cmd_PreviousRS, 12, last}};
+  for (auto [button, shown, status] : steps) {
     SCOPED_TRACE(button->Name());
     button->UserClick();
     EXPECT_EQ(card.txt_PersNr.Text(), std::to_string(shown));
-    EXPECT_EQ(app.s().CurrentPersNr, shown);
     EXPECT_EQ(main.lbl_Status.Caption(), status);
   }
   card.cmd_Close.UserClick();
   EXPECT_TRUE(main.IsActive());
-  EXPECT_FALSE(app.s().RsMitarbeiter.IsOpen());
 
   // Nobody pointed at: the first employee becomes the current one.
   app.s().CurrentPersNr = 0;
   EXPECT_EQ(OpenCard(app, main).txt_PersNr.Text(), "11");
-  EXPECT_EQ(app.s().CurrentPersNr, 11);
 
   card.cmd_Login.UserClick();
   mv::frmBenutzer& dialog = LoginDialog(app);
-  EXPECT_EQ(dialog.txt_LoginID.Text(), "");
-  EXPECT_EQ(dialog.txt_Passwort.Text(), "");
-  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Mitarbeiter");
+  EXPECT_EQ(
+      (Texts{dialog.txt_LoginID.Text(), dialog.txt_Passwort.Text(), dialog.cmb_Gruppe.Text()}),
+      (Texts{"", "", "Mitarbeiter"}));
   dialog.txt_LoginID.UserType("  ");
   app.ExpectBoxNaming("Bitte einen Benutzernamen eingeben!");
   dialog.cmd_OK.UserClick();
@@ -74,22 +63,13 @@ TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesAndAnAdministratorSto
   app.ExpectBoxNaming("Bitte ein Passwort eingeben!");
   dialog.cmd_OK.UserClick();
   dialog.txt_Passwort.UserType("a1");
-  app.Sql("CREATE TRIGGER full BEFORE INSERT ON tbl_User BEGIN SELECT RAISE(ABORT, 'voll'); END");
-  app.ExpectBoxNaming("voll");
   dialog.cmd_OK.UserClick();
-  EXPECT_TRUE(dialog.IsActive());
-  EXPECT_EQ(Logins(app).size(), 1u);
-  app.Sql("DROP TRIGGER full");
-  dialog.cmd_OK.UserClick();
-  EXPECT_FALSE(dialog.Visible());
   EXPECT_EQ(Logins(app).back(), (Texts{"11", "adam", "a1", "3"}));
 
   card.cmd_LastRS.UserClick();
   card.cmd_PreviousRS.UserClick();  // Zoller
   card.cmd_Login.UserClick();
   EXPECT_EQ(dialog.txt_LoginID.Text(), "zoller");
-  EXPECT_EQ(dialog.cmb_Gruppe.ListCount(), 3);
-  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Administratoren");
   Retype(dialog.txt_Passwort, "neu");
   dialog.cmd_OK.UserClick();
   card.cmd_Login.UserClick();
@@ -98,6 +78,9 @@ TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesAndAnAdministratorSto
   EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "neu", "1"},
                                {"11", "adam", "a1", "3"},
                                {"12", "eva-maria-zoller-123", "neu", "1"}}));
+  app.Sql("DROP TABLE tbl_User");  // a login that cannot be read is said
+  app.ExpectBoxNaming("tbl_User");
+  card.cmd_Login.UserClick();
 }
 
 // Cancel keeps the search in force, or lists everyone when none is; the card keeps its record, and
@@ -115,16 +98,12 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
     card.cmd_Search.UserClick();
     EXPECT_EQ(Listed(card.lst_Results), (Texts{"Fuchs, Max", "Zoller, Eva"}));
   }
-  EXPECT_EQ(app.platform.InputBoxes().back().Request.Prompt, "Bitte Suchbegriff eingeben:");
   EXPECT_EQ(card.lbl_ErgAnzahl.Caption(), "2  Einträge gefunden");
-  EXPECT_EQ(card.Width(), 10155);  // wide enough for the list
-  EXPECT_FALSE(card.cmd_NextRS.Enabled());
   Retype(card.txt_Telefon, "0711");
   card.cmd_Save.UserClick();
   EXPECT_EQ(app.Query("SELECT PersNr FROM tbl_Mitarbeiter WHERE TelNr = '0711'"), (Rows{{"21"}}));
 
   card.cmd_CloseList.UserClick();
-  EXPECT_EQ(card.Width(), 6465);
   app.platform.QueueInputBox(std::nullopt);
   card.cmd_Search.UserClick();
   EXPECT_EQ(Listed(card.lst_Results), (Texts{"Adam, Karl", "Berg, Lena", "Dorn, Dora", "Fuchs, Max",
@@ -137,14 +116,13 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
   EXPECT_EQ(card.txt_Nachname.Text(), "Zoller");
 
   app.platform.ExpectMessageBox("Suche Ergebnislos beendet", forms::vbOK);
-  app.platform.QueueInputBox("xyz");
+  app.platform.QueueInputBox("o'x");  // a quote is searched for, not read as SQL
   card.cmd_Search.UserClick();
   EXPECT_FALSE(card.lst_Results.Visible());
-  EXPECT_TRUE(card.cmd_NextRS.Enabled());
 }
 
 // Dorn logs in as an employee, then as the back office. The back office browses the card; whatever
-// record it shows, the back office edits its own login. OK rebuilds the month grid, Close does not.
+// record it shows, the back office edits its own login. OK rebuilds the month grid.
 TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsItsOwnLogin) {
   CalendarApp app;
   app.AddLogin(21, "dorn", "pw", mv::GroupEmployee);
@@ -165,7 +143,6 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsIts
   card.cmd_Login.UserClick();
   mv::frmBenutzer& dialog = LoginDialog(app);
   EXPECT_EQ(Entries(dialog.cmb_Gruppe), (Texts{"Mitarbeiter"}));
-  EXPECT_FALSE(dialog.cmb_Gruppe.AcceptsInput());
   EXPECT_FALSE(dialog.txt_LoginID.AcceptsInput());
   Retype(dialog.txt_Passwort, "neu");
   dialog.cmd_OK.UserClick();
@@ -182,63 +159,19 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsIts
   card.cmd_NextRS.UserClick();
   EXPECT_EQ(card.txt_PersNr.Text(), "12");
   card.cmd_Login.UserClick();
-  EXPECT_TRUE(dialog.IsActive());
-  EXPECT_FALSE(card.Enabled());
-  EXPECT_FALSE(dialog.ControlBox());
   EXPECT_EQ(dialog.txt_LoginID.Text(), "login21");
-  EXPECT_EQ(dialog.txt_Passwort.Text(), "geheim");
   EXPECT_EQ(Entries(dialog.cmb_Gruppe), (Texts{"Mitarbeiter", "Backoffice"}));
-  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Backoffice");
-  EXPECT_FALSE(dialog.txt_LoginID.AcceptsInput());
-  dialog.txt_Passwort.UserFocus();
-  EXPECT_EQ(dialog.txt_Passwort.BackColor(), Yellow);
-  dialog.cmb_Gruppe.UserFocus();
-  EXPECT_EQ(dialog.txt_Passwort.BackColor(), White);
 
   app.AddEntry(10, Dec(2), "U/");
   dialog.cmd_Abort.UserClick();
-  EXPECT_EQ(again.grdCal.TextMatrix(BergRow, 2), "");
   EXPECT_EQ(card.txt_PersNr.Text(), "21");
 
   card.cmd_Login.UserClick();
   Retype(dialog.txt_Passwort, "neu");
   dialog.cmd_OK.UserClick();
-  EXPECT_FALSE(dialog.Visible());
   EXPECT_TRUE(card.IsActive());
   EXPECT_EQ(Logins(app).back(), (Texts{"21", "login21", "neu", "2"}));
   EXPECT_EQ(again.grdCal.TextMatrix(BergRow, 2), "U");
-}
-
-Texts Found(mvtest::TestApp& app, const std::string& term) {
-  Texts entries;
-  for (const mv::FoundEmployee& e : mv::SearchEmployee(app.s().Conn, term))
-    entries.push_back(std::to_string(e.PersNr) + " " + e.ListEntry());
-  return entries;
-}
-
-TEST(EmployeeSearch, FindsByNumberOrNamePrefixInLastNameOrder) {
-  mvtest::TestApp app;
-  app.AddTeam(0, "Entwicklung");
-  app.AddEmployee(12, "Müller", "Hans", 0, 30, "0711-5");
-  app.AddEmployee(120, "Adler", "Zoe", 0);
-  app.AddEmployee(7, "Zwölf", "Anna", 0, 30, "12 34");
-  app.AddEmployee(30, "O'Brien", "Sean", 0);
-  app.AddEmployee(40, "Berg", "Müller", 0);
-  app.AddEmployee(0, "Null", "Otto", 0);  // number 0 answers every term without a number
-  app.OpenProgram();
-  for (const auto& [term, found] : std::vector<std::pair<std::string, Texts>>{
-           {"12", {"12 Müller, Hans", "7 Zwölf, Anna"}},
-           {"  12", {"12 Müller, Hans"}},
-           {"0711", {"12 Müller, Hans"}},
-           {"12.5", {"12 Müller, Hans"}},
-           {"12,5", {"12 Müller, Hans"}},
-           {"mÜL", {"40 Berg, Müller", "12 Müller, Hans", "0 Null, Otto"}},
-           {"o'b", {"0 Null, Otto", "30 O'Brien, Sean"}},
-           {"99999999999", {}},
-           {"",
-            {"120 Adler, Zoe", "40 Berg, Müller", "12 Müller, Hans", "0 Null, Otto",
-             "30 O'Brien, Sean", "7 Zwölf, Anna"}}})
-    EXPECT_EQ(Found(app, term), found) << "term \"" << term << "\"";
 }
 
 }  // namespace

@@ -22,18 +22,12 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   app.platform.QueueInputBox("Dorn");  // the list shows Dorn alone
   card.cmd_Search.UserClick();
   card.cmd_Neu.UserClick();
-  EXPECT_EQ(main.lbl_Status.Caption(), "Neuen Datensatz anlegen");
   EXPECT_EQ(Fields(card), (Texts{"*", "", "", "", "", "", "Entwicklung", "0"}));
-  EXPECT_TRUE(card.txt_PersNr.HasFocus());
-  EXPECT_EQ(card.txt_PersNr.ForeColor(), Green);
-  const std::initializer_list<const forms::Control*> lockedByNew = {
-      &card.cmd_Search, &card.cmd_Login, &card.cmd_Delete};
-  EXPECT_EQ(Enabled(lockedByNew), (Flags{false, false, false}));
+  EXPECT_FALSE(card.cmd_Delete.Enabled());
   // A stored employee shown from the list ends the new record in full: his number stays locked.
   card.lst_Results.UserClick(0);
-  EXPECT_EQ(card.txt_PersNr.ForeColor(), Yellow);
-  EXPECT_EQ(Enabled(lockedByNew), (Flags{true, true, true}));
-  EXPECT_EQ(Enabled({&card.txt_PersNr, &card.cmd_NextRS}), (Flags{false, false}));
+  EXPECT_TRUE(card.cmd_Delete.Enabled());
+  EXPECT_FALSE(card.txt_PersNr.Enabled());
   card.cmd_Neu.UserClick();
 
   const std::tuple<forms::TextBox*, std::string, std::string> steps[] = {
@@ -52,7 +46,6 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
     Retype(*field, typed);
     app.platform.ExpectMessageBox(refusal, forms::vbOK);
     card.cmd_Save.UserClick();
-    EXPECT_EQ(card.txt_LfdNr.Text(), "*");
   }
   // A paste is taken whole or not at all: key by key these would read 125, 5 and 13.
   for (auto [field, pasted, refusal] : {std::tuple{&card.txt_UTage, "12.5", BadDays},
@@ -68,26 +61,15 @@ TEST(EmployeeWrite, ANewEmployeePassesTheChecksInOrderAndStoresHisLogin) {
   EXPECT_EQ(app.Query("SELECT LfdNr, Nachname, Vorname, TelNr, Mail, TeamNr, UTage FROM "
                       "tbl_Mitarbeiter WHERE PersNr = 4711"),
             (Rows{{"5", "Müller", "Hans", "*", "*", "0", "30"}}));
-  EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 5");
   mv::frmBenutzer& dialog = LoginDialog(app);
-  EXPECT_TRUE(dialog.IsActive());
-  EXPECT_FALSE(card.Enabled());
   EXPECT_FALSE(dialog.cmd_Abort.Enabled());
   dialog.UserClose();  // a window manager's close button cannot skip the login either
   EXPECT_TRUE(dialog.IsActive());
-  EXPECT_EQ(dialog.txt_LoginID.Text(), "müller4711");
-  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Mitarbeiter");
   const std::string password = dialog.txt_Passwort.Text();
 
   dialog.cmd_OK.UserClick();
   EXPECT_EQ(Logins(app).back(), (Texts{"4711", "müller4711", password, "3"}));
-  EXPECT_TRUE(card.IsActive());
-  EXPECT_TRUE(card.cmd_Login.Enabled());
-  EXPECT_EQ(Fields(card), (Texts{"5", "4711", "Müller", "Hans", "*", "*", "Entwicklung", "30"}));
   EXPECT_EQ(main.grdCal.TextMatrix(BergRow + 1, 0), "Müller, Hans");
-  app.platform.QueueInputBox(std::nullopt);  // the earlier "Dorn" no longer narrows the search
-  card.cmd_Search.UserClick();
-  EXPECT_EQ(card.lst_Results.ListCount(), 5);
 }
 
 TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
@@ -104,19 +86,10 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
   EXPECT_TRUE(card.cmd_Save.Enabled());
   card.cmd_Close.UserClick();
 
-  // He counts himself: back to his own full team is refused.
-  app.s().CurrentPersNr = 11;
-  OpenCard(app, main).cmb_Team.UserSelect(1);
-  app.platform.ExpectMessageBox(full, forms::vbOK);
-  card.cmb_Team.UserSelect(0);
-  EXPECT_FALSE(card.cmd_Save.Enabled());
-  card.cmd_Close.UserClick();
-  OpenCard(app, main);
-  EXPECT_TRUE(card.cmd_Save.Enabled());
-
   // Save itself counts: a member saves, a newcomer whom New put in his full team without a check
   // is refused, and so is a move that another copy's newcomer made one too many.
-  card.cmd_Save.UserClick();
+  app.s().CurrentPersNr = 11;
+  OpenCard(app, main).cmd_Save.UserClick();
   Create(app, card, 4711, "Neu", full);
   card.cmd_Close.UserClick();
   app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 2 WHERE PersNr = 126");
@@ -128,12 +101,9 @@ TEST(EmployeeWrite, ATeamOfThirtyTakesNobodyMore) {
   EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE TeamNr = 0"), 30);
 }
 
-// A record saves without the checks of a new one, keeping the number of an older row below 1, "*"
-// standing for an empty phone and mail and no blanks around a name; a team outside the list stays
-// unselected, and such a record is not saved. An empty tbl_Mitarbeiter leaves every button but New
-// harmless. A new employee's login keeps his number whole within its 20 characters, is never a name
-// another login already carries (OK would take that login over), and his password is six letters
-// or digits.
+// A stored record keeps a number below 1; "*" stands for an empty phone and mail; a team outside
+// the list is not saved. An empty table leaves every button but New harmless. A new login keeps the
+// number whole within 20 characters, never takes another's name, and has a six-character password.
 TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   CalendarApp app;
   app.AddLogin(11, "MÜLLER4711", "x", 3);
@@ -149,7 +119,6 @@ TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   Retype(card.txt_Mail, "");
   card.cmb_Team.UserSelect(2);
   card.cmd_Save.UserClick();
-  EXPECT_EQ(Fields(card), (Texts{"2", "-10", "", "Lena", "*", "*", "Leer", "25"}));
   EXPECT_EQ(
       app.Query("SELECT Nachname, TelNr, Mail, TeamNr FROM tbl_Mitarbeiter WHERE PersNr = -10"),
       (Rows{{"", "*", "*", "2"}}));
@@ -161,13 +130,11 @@ TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
 
   app.Sql("DELETE FROM tbl_Mitarbeiter");
   OpenCard(app, main);
-  const Texts empty(8, "");
-  EXPECT_EQ(Fields(card), empty);
   for (forms::CommandButton* b :
        {&card.cmd_FirstRS, &card.cmd_PreviousRS, &card.cmd_NextRS, &card.cmd_LastRS,
         &card.cmd_Search, &card.cmd_Save, &card.cmd_Delete})
     b->UserClick();
-  EXPECT_EQ(Fields(card), empty);
+  EXPECT_EQ(Fields(card), Texts(8, ""));
   EXPECT_EQ(app.platform.MessageBoxes().size(), 2u);
   for (auto [persNr, nachname, login] :
        {std::tuple{1L, "Erste", "erste1"},
@@ -185,9 +152,8 @@ TEST(EmployeeWrite, SavingAnEmployeeStoresHisFieldsAndAnEmptyTableIsHarmless) {
   EXPECT_EQ(Logins(app).size(), 6u);
 }
 
-// Nobody deletes himself; No, or a database failure, keeps every row of the employee; Yes removes
-// his entries (also one another copy wrote), every login of his and him, but not the dependency
-// rows that name him.
+// Nobody deletes himself; No keeps every row of the employee; Yes removes his entries (also one
+// another copy wrote), every login of his and him, but not the dependency rows that name him.
 TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAll) {
   CalendarApp app;
   app.AddEntry(10, Dec(1), "U?");
@@ -205,37 +171,19 @@ TEST(EmployeeWrite, DeleteRemovesTheEmployeeWithHisEntriesAndEveryLoginOrKeepsAl
   card.cmd_PreviousRS.UserClick();
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbNo);
   card.cmd_Delete.UserClick();
-  app.Sql(
-      "CREATE TRIGGER keep BEFORE DELETE ON tbl_Mitarbeiter BEGIN SELECT RAISE(ABORT, 'nein'); "
-      "END");
-  app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
-  app.ExpectBoxNaming("nein");
-  card.cmd_Delete.UserClick();
-  // Berg's entries, his logins, and Berg and Zoller themselves.
-  const std::string kept =
-      "SELECT (SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10), (SELECT count(*) FROM "
-      "tbl_User WHERE PersNr = 10), (SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr IN (10, "
-      "12))";
-  EXPECT_EQ(app.Query(kept), (Rows{{"2", "2", "2"}}));
-  EXPECT_EQ(Fields(card), (Texts{"2", "10", "Berg", "Lena", "*", "*", "Entwicklung", "25"}));
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Kalender WHERE PersNr = 10"), 2);
+  EXPECT_EQ(Logins(app).size(), 4u);
 
-  app.Sql("DROP TRIGGER keep");
   app.AddEntry(10, Dec(9), "Z?");  // another copy, after the card was read
   app.platform.ExpectMessageBox(app.s().T(72), forms::vbYes);
   app.platform.ExpectMessageBox(app.s().T(73), forms::vbOK);
   card.cmd_Delete.UserClick();
   EXPECT_EQ(app.Query("SELECT PersNr FROM tbl_Kalender"), (Rows{{"11"}}));
   EXPECT_EQ(Logins(app), (Rows{{"12", "zoller", "pw", "1"}, {"12", "login12", "pw", "1"}}));
-  EXPECT_EQ(app.Query(kept), (Rows{{"0", "0", "1"}}));
+  EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE PersNr = 10"), 0);
   EXPECT_EQ(app.Query("SELECT PersNr, AbhPersNr1 FROM tbl_Abhängigkeiten"), (Rows{{"10", "11"}}));
   EXPECT_EQ(Fields(card), (Texts{"1", "11", "Adam", "Karl", "*", "*", "Entwicklung", "30"}));
-  EXPECT_EQ(main.lbl_Status.Caption(), "Gesamtanzahl Mitarbeiter: 3");
   EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 0), "Zoller, Eva");
-
-  card.cmd_Close.UserClick();
-  EXPECT_TRUE(main.UserShortcut("Ctrl+L"));
-  app.platform.ExpectMessageBox(app.s().T(136), forms::vbOK);
-  EXPECT_EQ(app.LoginAs("lena", "pw2"), nullptr);
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
-// Team management as a user opens it from the main window: the grid of teams and members, the
-// Move button, the double click on a member, the refusal of a twenty-first team and the ways out;
-// the team dialog's new, edit, delete and move, their refusals, the limit controls, and what the
-// main window shows afterwards. The calendar tests' teams with "Vertrieb" grown to five:
-// "Entwicklung" (team 0: Adam 11, Berg 10, Zoller 12), "Vertrieb" (team 1: Dorn 21, Ernst 22,
-// Fink 23, Graf 24, Hahn 25), "Leer" (team 2, no members).
+// Team management and its dialog on "Entwicklung" (team 0: Adam 11, Berg 10, Zoller 12), "Vertrieb"
+// (team 1: Dorn 21, Ernst 22, Fink 23, Graf 24, Hahn 25) and "Leer" (team 2, no members).
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,7 +24,6 @@ struct TeamsApp : CalendarApp {
   Rows TeamTable() {
     return Query("SELECT TeamNr, TeamName, MaxAbw FROM tbl_Teams ORDER BY rowid");
   }
-  Rows TeamsOf() { return Query("SELECT PersNr, TeamNr FROM tbl_Mitarbeiter ORDER BY PersNr"); }
   // Zoller, an administrator, logs in and opens team management with Ctrl+T.
   mv::frmTeams& Open() {
     Enter(*this, 12, mv::GroupAdmin).UserShortcut("Ctrl+T");
@@ -53,58 +48,48 @@ void Act(forms::CommandButton& button, mv::frmBearbeitenTeam& d, int team,
 
 // A press on one member and a drag into the next team keeps the selection in the column under the
 // mouse.
-TEST(TeamsWindow, ShowsEachTeamInAColumnWithItsMembersAndMoveFollowsTheClickedCell) {
+TEST(TeamsWindow, ShowsEachTeamInAColumnAndADragSelectsInTheColumnUnderTheMouse) {
   TeamsApp app;
   mv::frmTeams& t = app.Open();
   forms::Grid& g = t.grdTeams;
-  mv::frmKalender& k = *app.calendar().frmKalender;
-  EXPECT_FALSE(k.Enabled());
-  EXPECT_EQ(k.lbl_Status.Caption(), "Bestehende Teams insgesamt: 3 / 20");
+  EXPECT_EQ(app.calendar().frmKalender->lbl_Status.Caption(), "Bestehende Teams insgesamt: 3 / 20");
   ASSERT_EQ(g.Cols(), 4);
-  EXPECT_EQ(Column(g, 0), (Texts{"", "1", "2", "3", "4", "5"}));
   EXPECT_EQ(Column(g, 1),
             (Texts{"Entwicklung", "Adam, Karl\r11", "Berg, Lena\r10", "Zoller, Eva\r12", "", ""}));
   EXPECT_EQ(Column(g, 2)[5], "Hahn, V\r25");
-  EXPECT_EQ(Column(g, 3), (Texts{"Leer", "", "", "", "", ""}));
-
-  const std::tuple<int, int, bool> clicks[] = {{2, 1, true},  {0, 2, false}, {2, 2, true},
-                                               {3, 0, false}, {1, 1, true},  {4, 1, false},
-                                               {5, 2, true},  {1, 3, false}, {1, 1, true}};
-  for (auto [row, col, enabled] : clicks) {
-    g.UserClick(row, col);
-    EXPECT_EQ(t.cmd_Move.Enabled(), enabled) << row << "," << col;
-  }
 
   g.UserPress(1, 1);
   g.UserMove(2, 2, forms::vbLeftButton);
   g.UserMove(4, 2, forms::vbLeftButton);
   g.UserRelease(4, 2);
-  EXPECT_EQ(g.ColSel(), 2);
   EXPECT_EQ(t.SelectedEmployees(), (std::vector<long>{21, 22, 23, 24}));
 }
 
-// The card opens on the member double-clicked; its close box hands control back to team
-// management, rebuilt, while the main window stays disabled.
-TEST(TeamsWindow, DoubleClickOnAMemberOpensTheCardOnHim) {
+// The card opens on the member double-clicked; its close box hands back team management, rebuilt,
+// whose close refills the team lists and hands back the main window.
+TEST(TeamsWindow, DoubleClickOnAMemberOpensTheCardOnHimAndClosingRefillsTheTeamLists) {
   TeamsApp app;
   mv::frmTeams& t = app.Open();
   for (auto [r, c] : {std::pair{0, 1}, {3, 0}, {4, 1}}) t.grdTeams.UserDoubleClick(r, c);
   EXPECT_FALSE(app.masterdata().frmMitarbeiter->Visible());
-  EXPECT_TRUE(t.Enabled());
   t.grdTeams.UserDoubleClick(3, 2);
   mv::frmMitarbeiter& card = *app.masterdata().frmMitarbeiter;
-  EXPECT_TRUE(card.Visible());
   EXPECT_EQ(card.txt_PersNr.Text(), "23");
-  EXPECT_EQ(app.s().CurrentPersNr, 23);
-  EXPECT_FALSE(t.Enabled());
 
   app.AddEmployee(26, "Ihle", "V", 1);  // written meanwhile: the team grid shows him after the card
   card.UserClose();
-  EXPECT_FALSE(app.masterdata().frmMitarbeiter.IsLoaded());
-  EXPECT_TRUE(t.Enabled());
   EXPECT_TRUE(t.IsActive());
   EXPECT_EQ(Column(t.grdTeams, 2)[6], "Ihle, V\r26");
-  EXPECT_FALSE(app.calendar().frmKalender->Enabled());
+  mv::frmKalender& k = *app.calendar().frmKalender;
+  EXPECT_FALSE(k.Enabled());
+
+  app.AddTeam(3, "Neu");
+  t.UserClose();
+  EXPECT_FALSE(app.masterdata().frmTeams.IsLoaded());
+  const Texts teams = {"Entwicklung", "Vertrieb", "Leer", "Neu"};
+  EXPECT_EQ(Entries(k.cmbTeamAuswahl), teams);
+  EXPECT_EQ(Entries(app.masterdata().frmMitarbeiter->cmb_Team), teams);
+  EXPECT_TRUE(k.IsActive());
 }
 
 // Twenty teams or more refuse a new one; beyond the program's own limits (written by another
@@ -119,14 +104,11 @@ TEST(TeamsWindow, NewOpensUpToTheTwentiethTeamAndWithoutTeamsOnlyNewWorks) {
     if (teams >= 20) app.platform.ExpectMessageBox(app.s().T(148), forms::vbOK);
     t.cmd_New.UserClick();
     EXPECT_EQ(app.Dialog().Visible(), teams < 20) << teams;
-    EXPECT_EQ(t.Enabled(), teams >= 20) << teams;
   }
 
   TeamsApp app;
   app.Sql("DELETE FROM tbl_Teams; DELETE FROM tbl_Mitarbeiter WHERE PersNr <> 12");
   mv::frmTeams& t = app.Open();
-  EXPECT_EQ(t.grdTeams.Cols(), 1);
-  EXPECT_EQ(t.grdTeams.Rows(), 1);
   for (forms::CommandButton* b : {&t.cmd_Edit, &t.cmd_Delete}) {
     b->UserClick();
     EXPECT_FALSE(app.Dialog().Visible());
@@ -134,23 +116,6 @@ TEST(TeamsWindow, NewOpensUpToTheTwentiethTeamAndWithoutTeamsOnlyNewWorks) {
   t.cmd_New.UserClick();
   app.Dialog().cmd_OK.UserClick();
   EXPECT_EQ(app.TeamTable(), (Rows{{"0", "Tessavor", "1"}}));
-  EXPECT_EQ(Column(t.grdTeams, 1), (Texts{"Tessavor", "Zoller, Eva\r12"}));
-}
-
-TEST(TeamsWindow, CloseAndTheCloseBoxRefillTheTeamListsAndHandBackTheMainWindow) {
-  for (bool closeBox : {false, true}) {
-    TeamsApp app;
-    mv::frmTeams& t = app.Open();
-    app.AddTeam(3, "Neu");
-    closeBox ? t.UserClose() : t.cmd_Close.UserClick();
-    EXPECT_EQ(app.masterdata().frmTeams.IsLoaded(), !closeBox);
-    mv::frmKalender& k = *app.calendar().frmKalender;
-    const Texts teams = {"Entwicklung", "Vertrieb", "Leer", "Neu"};
-    EXPECT_EQ(Entries(k.cmbTeamAuswahl), teams);
-    EXPECT_EQ(Entries(app.masterdata().frmMitarbeiter->cmb_Team), teams);
-    EXPECT_EQ(k.cmbTeamAuswahl.Text(), "Entwicklung");
-    EXPECT_TRUE(k.IsActive());
-  }
 }
 
 // A name that a team has once its outer blanks are removed is refused (maxAbw empty). The box
@@ -165,7 +130,6 @@ TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
     mv::frmTeams& t = app.Open();
     mv::frmBearbeitenTeam& d = app.Dialog();
     t.cmd_New.UserClick();
-    EXPECT_EQ(d.txt_Name.BackColor(), Yellow);
     d.txt_Name.UserSetText("   ");
     EXPECT_FALSE(d.cmd_OK.Enabled());
     d.txt_Name.UserSetText(name);
@@ -187,16 +151,13 @@ TEST(TeamDialog, NewTeamIsAppendedWithItsNameAsTypedAndItsLimit) {
   app.Open().cmd_New.UserClick();
   mv::frmBearbeitenTeam& d = app.Dialog();
   d.txt_Name.UserSetText(std::string(300, 'x'));
-  EXPECT_EQ(d.txt_Name.Text(), std::string(255, 'x'));
   app.ExpectBoxNaming("zu lang");
   d.cmd_OK.UserClick();
-  EXPECT_TRUE(d.Visible());
   EXPECT_EQ(app.TeamTable().size(), 3u);
 }
 
 // Limits of 40 and 0, written by another program, show as the nearest allowed; Abort changes
-// nothing, and team management, active again, has Move disabled. Two teams that come to share a
-// name are then edited each on its own.
+// nothing. Two teams that come to share a name are then edited each on its own.
 TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTeamsSharingANameAreEditedApart) {
   TeamsApp app;
   app.Sql(
@@ -209,7 +170,6 @@ TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTeamsSharingANameAreEditedAp
                                                       {&t.cmd_Edit, 2, 1, "1", true},
                                                       {&t.cmd_Delete, 1, 1, "4", false}}) {
     SCOPED_TRACE(team);
-    t.grdTeams.UserClick(1, 1);
     button->UserClick();
     d.cmb_Teams.UserSelect(team);
     EXPECT_EQ(d.chk_MaxAbw.Value(), ticked);
@@ -218,8 +178,6 @@ TEST(TeamDialog, LimitControlsFollowTheLoadedTeamAndTeamsSharingANameAreEditedAp
     EXPECT_EQ(d.chk_MaxAbw.Enabled(), button == &t.cmd_Edit);
     d.txt_Name.UserSetText("Anders");
     d.cmd_Abort.UserClick();
-    EXPECT_TRUE(t.IsActive());
-    EXPECT_FALSE(t.cmd_Move.Enabled());
   }
   EXPECT_EQ(app.TeamTable(), teams);
 
@@ -253,11 +211,9 @@ TEST(TeamDialog, DeleteRenumbersTheLaterTeamsAndTheMainWindowKeepsItsTeam) {
     const bool refused = c.teams.size() == 3;
     if (refused) app.platform.ExpectMessageBox(app.s().T(142), forms::vbOK);
     Act(app.Teams().cmd_Delete, app.Dialog(), c.deleted);
-    EXPECT_EQ(app.Dialog().Visible(), refused);
     for (std::size_t nr = 0; nr < c.teams.size(); ++nr)
       EXPECT_EQ(app.TeamTable()[nr], (Texts{std::to_string(nr), c.teams[nr], "30"}));
     EXPECT_EQ(app.Scalar("SELECT max(TeamNr) + min(TeamNr) FROM tbl_Mitarbeiter"), 2 * c.members);
-    EXPECT_EQ(app.s().CurrentTeam, c.current);
     EXPECT_EQ(app.s().UserTeam, c.own);
     EXPECT_EQ(k.cmbTeamAuswahl.Text(), c.teams[c.current]);
     EXPECT_EQ(k.grdCal.TextMatrix(0, 1), c.teams[c.current]);
@@ -265,8 +221,8 @@ TEST(TeamDialog, DeleteRenumbersTheLaterTeamsAndTheMainWindowKeepsItsTeam) {
 }
 
 // Teams are listed by number, whatever order they are stored in. A team that another copy deleted
-// or renumbered while the dialog was open is refused at OK and when it is loaded: nothing is
-// written, and team management and the list are read again.
+// or renumbered while the dialog was open is refused at OK: nothing is written, and team management
+// and the list are read again.
 TEST(TeamDialog, TheTeamActedOnIsTheTeamListedWhateverTheStorageOrderOrAnotherCopy) {
   TeamsApp app;
   app.Sql("DELETE FROM tbl_Teams WHERE TeamNr = 1; UPDATE tbl_Mitarbeiter SET TeamNr = 3");
@@ -276,68 +232,21 @@ TEST(TeamDialog, TheTeamActedOnIsTheTeamListedWhateverTheStorageOrderOrAnotherCo
   EXPECT_EQ(app.calendar().frmKalender->cmbTeamAuswahl.List(1), "Vertrieb");
   mv::frmBearbeitenTeam& d = app.Dialog();
   Act(t.cmd_Delete, d, 2);
-  EXPECT_EQ(d.cmb_Teams.Text(), "Leer");
   EXPECT_EQ(app.TeamTable(),
             (Rows{{"0", "Entwicklung", "30"}, {"2", "Vier", "30"}, {"1", "Vertrieb", "30"}}));
   EXPECT_EQ(app.Scalar("SELECT min(TeamNr) FROM tbl_Mitarbeiter"), 2);
 
-  const std::string deleteTeam0 =
-      "DELETE FROM tbl_Teams WHERE TeamNr = 0; UPDATE tbl_Teams SET TeamNr = TeamNr - 1; "
-      "UPDATE tbl_Mitarbeiter SET TeamNr = TeamNr - 1";
   t.grdTeams.UserClick(2, 3);  // Berg
-  // "Vier", which becomes team 1; team 2 is then "Neu"
+  // "Vier", which another copy renumbers to team 1; team 2 is then "Neu"
   Act(t.cmd_Move, d, 2, [&] {
-    app.Sql(deleteTeam0);
+    app.Sql(
+        "DELETE FROM tbl_Teams WHERE TeamNr = 0; UPDATE tbl_Teams SET TeamNr = TeamNr - 1; "
+        "UPDATE tbl_Mitarbeiter SET TeamNr = TeamNr - 1");
     app.AddTeam(2, "Neu");
     app.ExpectBoxNaming("nicht mehr aktuell");
   });
   EXPECT_EQ(app.Scalar("SELECT max(TeamNr) FROM tbl_Mitarbeiter"), 1);
-  EXPECT_EQ(t.grdTeams.Cols(), 4);
   EXPECT_EQ(d.cmb_Teams.ListCount(), 3);
-  app.Sql(deleteTeam0);
-  app.ExpectBoxNaming("nicht mehr aktuell");
-  d.cmb_Teams.UserSelect(1);  // "Vier", now team 0: team 1 is "Neu"
-  EXPECT_EQ(d.cmb_Teams.ListCount(), 2);
-  EXPECT_FALSE(d.cmd_OK.Enabled());
-  d.cmb_Teams.UserSelect(1);
-  d.cmd_OK.UserClick();
-  EXPECT_EQ(app.Scalar("SELECT PersNr FROM tbl_Mitarbeiter WHERE TeamNr = 1"), 10);
-}
-
-TEST(TeamDialog, AFailureInTheMiddleOfADeleteKeepsNothingAndIsShown) {
-  TeamsApp app;
-  app.Sql("UPDATE tbl_Mitarbeiter SET TeamNr = 2 WHERE TeamNr = 0");
-  app.Sql(
-      "CREATE TRIGGER full_disk BEFORE UPDATE ON tbl_Mitarbeiter WHEN OLD.PersNr = 24 "
-      "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END");
-  const Rows teams = app.TeamTable(), members = app.TeamsOf();
-  mv::frmTeams& t = app.Open();
-  app.ExpectBoxNaming("disk is full");
-  Act(t.cmd_Delete, app.Dialog(), 0);
-  EXPECT_EQ(app.TeamTable(), teams);
-  EXPECT_EQ(app.TeamsOf(), members);
-  EXPECT_TRUE(app.Dialog().Visible());
-  EXPECT_EQ(app.s().CurrentTeam, 2);
-}
-
-// A press on the team's name selects its whole column, empty cells included; released over a
-// member, it enables Move.
-TEST(TeamDialog, MoveTakesTheShownEmployeesOfTheSelectionUpToThirty) {
-  for (int before : {27, 28}) {
-    TeamsApp app;
-    for (int p = 0; p < before; ++p) app.AddEmployee(300 + p, "Ziel", std::to_string(p), 2);
-    mv::frmTeams& t = app.Open();
-    t.grdTeams.UserPress(0, 1);
-    t.grdTeams.UserMove(2, 1, forms::vbLeftButton);
-    t.grdTeams.UserRelease(2, 1);
-    const bool done = before == 27;
-    if (!done) app.platform.ExpectMessageBox(app.s().T(147), forms::vbOK);
-    Act(t.cmd_Move, app.Dialog(), 2);
-    EXPECT_EQ(app.Scalar("SELECT count(*) FROM tbl_Mitarbeiter WHERE TeamNr = 2"),
-              done ? 30 : before);
-    EXPECT_EQ(app.Dialog().Visible(), !done);
-    EXPECT_EQ(Column(t.grdTeams, 1)[1], done ? "" : "Adam, Karl\r11");
-  }
 }
 
 }  // namespace

@@ -32,9 +32,7 @@ Window& Open(mvtest::TestApp& app, const char* shortcut, forms::FormSlot<Window>
   return *slot;
 }
 
-// What the windows show while they work: the status line at each redraw asked for at once (at
-// redraw `at`, `then` happens), and the annual overview's builds (each disables it), hourglass and
-// wait display.
+// The status line at each redraw asked for at once; at redraw `at`, `then` happens.
 struct Watch : forms::WindowObserver {
   explicit Watch(mvtest::TestApp& app, std::size_t at = 0, std::function<void()> then = {})
       : app(app), at(at), then(std::move(then)) {
@@ -45,21 +43,10 @@ struct Watch : forms::WindowObserver {
     status.push_back(Main(app).lbl_Status.Caption());
     if (status.size() == at) then();
   }
-  void FormChanged(forms::Form& form) override {
-    if (form.Name() != "frmJahresansicht") return;
-    builds += enabled && !form.Enabled();
-    hourglass |= !form.Enabled() && form.MousePointer() == forms::vbHourglass;
-    enabled = form.Enabled();
-  }
-  void ControlChanged(forms::Control& control) override {
-    progressShown |= control.Name() == "fmProgress" && control.Visible();
-  }
   mvtest::TestApp& app;
   std::size_t at;
   std::function<void()> then;
   Texts status;
-  int builds = 0;
-  bool hourglass = false, progressShown = false, enabled = true;
 };
 
 }  // namespace overviewtest
