@@ -36,7 +36,9 @@ inline std::string OpenFailure(const std::string& path) {
   return "(opened)";
 }
 
+// Nothing for a folder or a missing file.
 inline std::vector<unsigned char> FileBytes(const std::filesystem::path& path) {
+  if (!std::filesystem::is_regular_file(path)) return {};
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }

@@ -18,9 +18,7 @@ TEST_F(Startup, AConfiguredDatabaseOpensWithoutAMessageAfterTheSettingsAndRandom
   fs::copy_file(app.DbPath(), other);
   app.Sql("DELETE FROM tbl_User");  // only the configured file lets anyone in
   mv::SettingsRecord record = Settings(2, other.string(), -1);
-  record.HighlightWeekend = record.NotifyDependencies = -1;
   record.WeekendColor = 0x00C0C0FF;
-  record.CalendarFont = "Courier New";
   app.WriteSettings(record);
   s().ZoomLevel = 2;
   s().SortOrder = "DESC";
@@ -43,55 +41,38 @@ TEST_F(Startup, AConfiguredDatabaseOpensWithoutAMessageAfterTheSettingsAndRandom
   ASSERT_NE(app.LoginAs("admin", "Geheim1"), nullptr);
 }
 
-// A missing path or a file that is no database shows text 149 and runs on the local file; the
-// local path is kept in memory only: settings.dat keeps the old one, and nothing is written.
-TEST(StartupFallback, AMissingPathOrAFileThatIsNoDatabaseShowsText149AndRunsOnTheLocalFile) {
-  for (const auto& [language, textFile] : {std::pair{1, false}, {2, true}}) {
-    SCOPED_TRACE(textFile ? "a text file" : "a missing path");
+// No settings.dat (a first start), a folder in its place, or a configured file that is no
+// database: text 149, and the program runs on the local file. A missing settings.dat is created
+// empty; the local path and the first-start values (German, Arial) are kept in memory only.
+TEST(StartupFallback, WithoutUsableSettingsOrDatabaseTheProgramRunsOnTheLocalFile) {
+  for (int scene = 0; scene < 3; ++scene) {
+    SCOPED_TRACE(scene);
     mvtest::TestApp app;
-    std::string configured = kMissingPath;
-    if (textFile) {
-      configured = (app.Folder() / "notizen.mdb").string();
-      std::ofstream(configured) << "Das ist keine Datenbank, nur ein Text.\n";
+    const fs::path file = mv::SettingsFilePath(app.Folder());
+    const int language = scene == 2 ? 2 : 1;
+    if (scene == 1) {
+      fs::create_directory(file);
+      app.ExpectBoxNaming("Morvellan startet mit den Grundeinstellungen.");
     }
-    app.WriteSettings(Settings(language, configured));
-    const auto settingsBefore = coretest::FileBytes(mv::SettingsFilePath(app.Folder()));
+    if (scene == 2) {
+      const fs::path notes = app.Folder() / "notizen.mdb";
+      std::ofstream(notes) << "Das ist keine Datenbank, nur ein Text.\n";
+      app.WriteSettings(Settings(language, notes.string()));
+    }
+    const auto settingsBefore = coretest::FileBytes(file);
     app.platform.ExpectMessageBox(Text149(language, app.Folder()), forms::vbOK);
 
     EXPECT_EQ(app.StartProgram(), 0);
 
-    EXPECT_EQ(app.platform.MessageBoxes().at(0).Request.Buttons, forms::vbOKOnly);
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+    EXPECT_EQ(app.platform.MessageBoxes().back().Request.Buttons, forms::vbOKOnly);
     EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
     EXPECT_EQ(app.s().Settings.DatabasePath, app.DbPath().string());
-    EXPECT_EQ(coretest::FileBytes(mv::SettingsFilePath(app.Folder())), settingsBefore);
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(coretest::FileBytes(file), settingsBefore);
+    EXPECT_EQ(app.s().Settings.CalendarFont, scene == 2 ? "Verdana" : "Arial");
     ASSERT_NE(app.LoginWindow(), nullptr);
     EXPECT_EQ(app.LoginWindow()->Caption(), app.s().Texts(86, language));
-  }
-}
-
-// The reading creates the file, empty: the first-start values (German, Arial, no masking) are not
-// written into it.
-TEST(StartupFallback, AFirstStartOrAnUnreadableSettingsFileRunsInGermanWithArialOnTheLocalFile) {
-  for (bool unreadable : {false, true}) {
-    SCOPED_TRACE(unreadable ? "a folder in the place of settings.dat" : "no settings.dat");
-    mvtest::TestApp app;
-    const fs::path file = mv::SettingsFilePath(app.Folder());
-    if (unreadable) {
-      fs::create_directory(file);
-      app.ExpectBoxNaming("Morvellan startet mit den Grundeinstellungen.");
-    }
-    app.platform.ExpectMessageBox(Text149(1, app.Folder()), forms::vbOK);
-
-    EXPECT_EQ(app.StartProgram(), 0);
-
-    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
-    const mv::SettingsRecord& settings = app.s().Settings;
-    EXPECT_EQ(std::tuple(settings.Language, settings.CalendarFont, settings.MaskPassword),
-              std::tuple(std::uint8_t{1}, std::string("Arial"), std::int16_t{0}));
-    EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
-    EXPECT_TRUE(unreadable ? fs::is_directory(file) : fs::file_size(file) == 0u);
-    ASSERT_NE(app.LoginWindow(), nullptr);
-    EXPECT_EQ(app.LoginWindow()->Caption(), "Programm Anmeldung");
   }
 }
 
