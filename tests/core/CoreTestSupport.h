@@ -1,6 +1,5 @@
 #pragma once
-// Shared helpers of the core tests: a program folder with a database, settings.dat and a few
-// logins, started through the real mv::Main.
+// A program folder with a database, settings.dat and a few logins, started through mv::Main.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,7 +13,6 @@
 #include "core/Texts.h"
 #include "core/frmLogin.h"
 #include "db/Db.h"
-#include "forms/Forms.h"
 #include "support/TestApp.h"
 
 namespace coretest {

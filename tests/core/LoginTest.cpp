@@ -14,19 +14,12 @@ using Colours = std::pair<forms::Color, forms::Color>;
 const Colours NameFocused{0x00FFFF, 0xFFFFFF};
 Colours Boxes(const mv::frmLogin& w) { return {w.txtID.BackColor(), w.txtPW.BackColor()}; }
 
-TEST_F(LoginWindow, IsADialogWithoutCloseBoxInTheCurrentLanguageWithTheFocusInYellow) {
-  // Only -1 masks the password: another program may have stored 1, which this one never writes.
-  mv::SettingsBytes settings =
-      mv::EncodeSettingsRecord(coretest::Settings(2, app.DbPath().string()));
-  settings[1] = 1;
-  std::ofstream(mv::SettingsFilePath(app.Folder()), std::ios::binary)
-      .write(reinterpret_cast<const char*>(settings.data()),
-             static_cast<std::streamsize>(settings.size()));
-  ASSERT_EQ(app.StartProgram(), 0);
-  ASSERT_NE(Login(), nullptr);
+// The window at start-up, and again after a log-out in the settings the options dialog left.
+TEST_F(LoginWindow, IsADialogInTheCurrentSettingsWithTheFocusInYellowAndReturnsAtLogOut) {
+  Start(1, -1);
   mv::frmLogin& w = *Login();
   EXPECT_EQ((std::vector<std::string>{w.Caption(), w.Label1.Caption(), w.Label2.Caption()}),
-            (std::vector<std::string>{"Program login", "Username / ID", "Password"}));
+            (std::vector<std::string>{"Programm Anmeldung", "Benutzername / Kennung", "Passwort"}));
   EXPECT_FALSE(w.ControlBox());
   EXPECT_EQ(s().rt.Windows().ActiveForm(), &w);
   for (forms::Control* c : w.Controls()) {
@@ -34,18 +27,39 @@ TEST_F(LoginWindow, IsADialogWithoutCloseBoxInTheCurrentLanguageWithTheFocusInYe
     EXPECT_LE(c->Top() + c->Height(), w.Height() - 300) << c->Name();
   }
   EXPECT_LT(w.txtID.Top() + w.txtID.Height(), w.txtPW.Top());
-
   EXPECT_TRUE(w.txtID.HasFocus());
   EXPECT_EQ(Boxes(w), NameFocused);
   w.txtPW.UserClick();
   EXPECT_EQ(Boxes(w), Colours(0xFFFFFF, 0x00FFFF));
-  w.txtPW.UserType("Geheim1");
-  EXPECT_EQ(w.txtPW.DisplayText(), "Geheim1");
+  w.txtPW.UserType("abc");
+  EXPECT_EQ(w.txtPW.DisplayText(), "###");
   w.txtID.UserType("a");
   EXPECT_EQ(Boxes(w), NameFocused);
 
+  s().ZoomLevel = 2;
+  ASSERT_NE(app.LoginAs("buero", "Buero2"), nullptr);
+  ASSERT_TRUE(s().RsKalender.IsOpen());
+  // Only -1 masks the password: another program may have stored 1, which this one never writes.
+  s().Settings.Language = 2;
+  s().Settings.MaskPassword = 1;
+  Main()->mnuLogOut.UserClick();
+
+  EXPECT_EQ(Main(), nullptr);
+  EXPECT_FALSE(s().RsKalender.IsOpen());
+  EXPECT_TRUE(s().Conn.IsOpen());
+  ASSERT_NE(Login(), nullptr);
+  mv::frmLogin& again = *Login();
+  EXPECT_EQ(s().rt.Windows().ActiveForm(), &again);
+  EXPECT_EQ(again.Caption(), "Program login");
+  EXPECT_TRUE(s().RsUser.IsOpen());
+  // The login state and the view stay until the next login overwrites them.
+  EXPECT_EQ(std::tuple(s().UserGroup, s().CurrentLoginID, s().UserTeam, s().ZoomLevel),
+            std::tuple(2, std::string("buero"), 1, 2));
+  again.txtPW.UserType("abc");
+  EXPECT_EQ(again.txtPW.DisplayText(), "abc");
+
   // A window manager's close button ends the program, as Abbruch does.
-  w.UserClose();
+  again.UserClose();
   EXPECT_TRUE(s().rt.Ended());
   EXPECT_EQ(platform().ExitCode(), 0);
 }
@@ -78,7 +92,8 @@ TEST(LoginState, EachGroupGetsItsLoginStateAndOnlyAnEmployeeBecomesTheCurrentEmp
 }
 
 // A password in other letters, an unknown name, nothing at all, names that try to widen the
-// search, a login without its employee: each says text 136 and empties both boxes.
+// search, a login without its employee: each says text 136 and empties both boxes. Enter in the
+// password box submits as OK does; a wrong password typed there is refused alike.
 TEST_F(LoginWindow, EveryFailureSaysText136AndEmptiesBothBoxes) {
   app.AddLogin(99, "waise", "Waise9", 1);  // no employee row
   Start();
@@ -93,6 +108,9 @@ TEST_F(LoginWindow, EveryFailureSaysText136AndEmptiesBothBoxes) {
     EXPECT_EQ(std::pair(w.txtID.Text(), w.txtPW.Text()), std::pair(std::string(), std::string()));
     EXPECT_TRUE(w.txtID.HasFocus());
   }
+  w.txtPW.UserType("x");
+  ExpectRefusal();
+  w.txtPW.UserKey(forms::vbKeyReturn);  // Enter in the password box submits
   EXPECT_EQ(platform().PendingMessageBoxes(), 0u);
   EXPECT_EQ(platform().MessageBoxes().front().Request.Buttons, forms::vbOKOnly);
   EXPECT_EQ(std::tuple(s().UserGroup, s().CurrentLoginID, s().CurrentUserName),
@@ -105,15 +123,6 @@ TEST_F(LoginWindow, EveryFailureSaysText136AndEmptiesBothBoxes) {
   EXPECT_EQ(app.LoginAs("admin", "Geheim1"), nullptr);
   EXPECT_EQ(platform().PendingMessageBoxes(), 0u);
   EXPECT_TRUE(w.Visible());
-}
-
-TEST_F(LoginWindow, EnterInThePasswordBoxSubmits) {
-  Start();
-  mv::frmLogin& w = *Login();
-  w.txtID.UserType("buero");
-  w.txtPW.UserType("Buero2");
-  w.txtPW.UserKey(forms::vbKeyReturn);
-  EXPECT_NE(Main(), nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-// Log-out and exit from the main window, with the lifetimes of Conn, RsUser and RsKalender.
-#include <tuple>
-
+// Exit from the main window, and a log-out that cannot show the login window.
 #include "CoreTestSupport.h"
 
 namespace {
@@ -13,34 +11,6 @@ class LogoutAndExit : public coretest::Program {
     return *main;
   }
 };
-
-TEST_F(LogoutAndExit, LogOutShowsAnEmptyLoginWindowInTheCurrentSettingsAndKeepsTheState) {
-  Start();
-  s().ZoomLevel = 2;
-  mv::frmKalender& main = Enter("buero", "Buero2");
-  ASSERT_TRUE(s().RsKalender.IsOpen());
-  // As the options dialog leaves them: the next login window takes them, and masks with "#".
-  s().Settings.Language = 2;
-  s().Settings.MaskPassword = -1;
-
-  main.mnuLogOut.UserClick();
-
-  EXPECT_EQ(Main(), nullptr);
-  EXPECT_FALSE(s().RsKalender.IsOpen());
-  EXPECT_TRUE(s().Conn.IsOpen());
-  ASSERT_NE(Login(), nullptr);
-  mv::frmLogin& login = *Login();
-  EXPECT_EQ(s().rt.Windows().ActiveForm(), &login);
-  EXPECT_EQ(login.Caption(), "Program login");
-  EXPECT_EQ(std::pair(login.txtID.Text(), login.txtPW.Text()),
-            std::pair(std::string(), std::string()));
-  EXPECT_TRUE(s().RsUser.IsOpen());
-  // The login state and the view stay until the next login overwrites them.
-  EXPECT_EQ(std::tuple(s().UserGroup, s().CurrentLoginID, s().UserTeam, s().ZoomLevel),
-            std::tuple(2, std::string("buero"), 1, 2));
-  login.txtPW.UserType("abc");
-  EXPECT_EQ(login.txtPW.DisplayText(), "###");
-}
 
 TEST_F(LogoutAndExit, ExitAnsweredNoChangesNothingAndYesClosesTheConnectionAndEnds) {
   Start(2);
