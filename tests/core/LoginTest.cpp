@@ -38,7 +38,6 @@ TEST_F(LoginWindow, IsADialogInTheCurrentSettingsWithTheFocusInYellowAndReturnsA
 
   s().ZoomLevel = 2;
   ASSERT_NE(app.LoginAs("buero", "Buero2"), nullptr);
-  ASSERT_TRUE(s().RsKalender.IsOpen());
   // Only -1 masks the password: another program may have stored 1, which this one never writes.
   s().Settings.Language = 2;
   s().Settings.MaskPassword = 1;
@@ -49,7 +48,6 @@ TEST_F(LoginWindow, IsADialogInTheCurrentSettingsWithTheFocusInYellowAndReturnsA
   EXPECT_TRUE(s().Conn.IsOpen());
   ASSERT_NE(Login(), nullptr);
   mv::frmLogin& again = *Login();
-  EXPECT_EQ(s().rt.Windows().ActiveForm(), &again);
   EXPECT_EQ(again.Caption(), "Program login");
   EXPECT_TRUE(s().RsUser.IsOpen());
   // The login state and the view stay until the next login overwrites them.
@@ -66,28 +64,26 @@ TEST_F(LoginWindow, IsADialogInTheCurrentSettingsWithTheFocusInYellowAndReturnsA
 
 // A login name in other letters finds the row; the name is kept as stored. An apostrophe is a
 // letter. Only an employee's login makes him the current employee and brings his vacation days;
-// groups 1 and 2 see those of the employee they point at, nobody yet.
-TEST(LoginState, EachGroupGetsItsLoginStateAndOnlyAnEmployeeBecomesTheCurrentEmployee) {
+// groups 1 and 2 keep the one pointed at before (nobody at first) and see his vacation days.
+TEST_F(LoginWindow, EachGroupGetsItsLoginStateAndOnlyAnEmployeeBecomesTheCurrentEmployee) {
   using LoginState = std::tuple<int, std::string, long, int, int, std::string, int>;
   const struct {
     const char *typed, *password;
     LoginState state;  // group, login, current employee, team (both), name, vacation days
-  } cases[] = {{"ADMIN", "Geheim1", {1, "admin", 0, 0, 0, "Adler, Anna", 0}},
-               {"Buero", "Buero2", {2, "buero", 0, 1, 1, "Berger, Bernd", 0}},
+  } cases[] = {{"Buero", "Buero2", {2, "buero", 0, 1, 1, "Berger, Bernd", 0}},
                {"clara", "Clara3", {3, "clara", 30, 1, 1, "Conrad, Clara", 25}},
+               {"ADMIN", "Geheim1", {1, "admin", 30, 0, 0, "Adler, Anna", 25}},
                {"O'Brien", "Kl33", {3, "o'brien", 40, 0, 0, "O'Brien, Sean", 20}}};
+  Start();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.typed);
-    mvtest::TestApp app;
-    coretest::SeedFirm(app);
-    app.OpenProgram();
     ASSERT_NE(app.LoginAs(c.typed, c.password), nullptr);
-    EXPECT_EQ(app.LoginWindow(), nullptr);
-    EXPECT_FALSE(app.s().RsUser.IsOpen());
-    const mv::State& s = app.s();
-    EXPECT_EQ(LoginState(s.UserGroup, s.CurrentLoginID, s.CurrentPersNr, s.CurrentTeam, s.UserTeam,
-                         s.CurrentUserName, s.UserVacationDays),
+    EXPECT_EQ(Login(), nullptr);
+    EXPECT_FALSE(s().RsUser.IsOpen());
+    EXPECT_EQ(LoginState(s().UserGroup, s().CurrentLoginID, s().CurrentPersNr, s().CurrentTeam,
+                         s().UserTeam, s().CurrentUserName, s().UserVacationDays),
               c.state);
+    Main()->mnuLogOut.UserClick();
   }
 }
 

@@ -8,8 +8,6 @@ using coretest::Program;
 using coretest::Settings;
 using coretest::Text149;
 
-const std::string kMissingPath = "/kein/solcher/ordner/Firma.mdb";
-
 class Startup : public Program {};
 
 TEST_F(Startup, AConfiguredDatabaseOpensWithoutAMessageAfterTheSettingsAndRandomNumbersAreSetUp) {
@@ -18,7 +16,6 @@ TEST_F(Startup, AConfiguredDatabaseOpensWithoutAMessageAfterTheSettingsAndRandom
   fs::copy_file(app.DbPath(), other);
   app.Sql("DELETE FROM tbl_User");  // only the configured file lets anyone in
   mv::SettingsRecord record = Settings(2, other.string(), -1);
-  record.WeekendColor = 0x00C0C0FF;
   app.WriteSettings(record);
   s().ZoomLevel = 2;
   s().SortOrder = "DESC";
@@ -28,8 +25,6 @@ TEST_F(Startup, AConfiguredDatabaseOpensWithoutAMessageAfterTheSettingsAndRandom
 
   EXPECT_TRUE(platform().MessageBoxes().empty());
   EXPECT_EQ(s().Conn.Path(), other.string());
-  ASSERT_NE(Login(), nullptr);
-  EXPECT_EQ(Login()->Caption(), "Program login");
   // As stored: the path keeps the blanks that pad it to 100 characters, which the opening ignored.
   record.DatabasePath += std::string(100 - other.string().size(), ' ');
   EXPECT_EQ(s().Settings, record);
@@ -84,10 +79,11 @@ TEST(StartupFallback, WhenTheLocalFileIsMissingTooTheProgramEndsWithTheDatabaseM
     mvtest::TestApp app;
     const int language = scene == 2 ? 2 : 1;
     if (scene != 1)
-      app.WriteSettings(Settings(language, scene == 0 ? kMissingPath : app.DbPath().string()));
+      app.WriteSettings(Settings(
+          language, scene == 0 ? "/kein/solcher/ordner/Firma.mdb" : app.DbPath().string()));
     fs::remove(app.DbPath());
     app.platform.ExpectMessageBox(Text149(language, app.Folder()), forms::vbOK);
-    app.platform.ExpectMessageBox(coretest::OpenFailure(app.DbPath().string()), forms::vbOK);
+    app.ExpectBoxNaming(app.DbPath().string() + " was not found");
 
     EXPECT_EQ(app.StartProgram(), mv::ExitDatabaseUnavailable);
 
