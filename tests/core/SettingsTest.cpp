@@ -72,6 +72,7 @@ TEST(SettingsFile, IsCreatedReadShortAndWrittenInPlaceAndItsFailuresAreReported)
   const fs::path file = mv::SettingsFilePath(folder);
   const mv::SettingsReadResult missing = mv::ReadSettingsFile(folder);
   EXPECT_FALSE(missing.Error);
+  EXPECT_EQ(missing.Record, mv::SettingsRecord{});
   EXPECT_EQ(fs::file_size(file), 0u) << "created empty";
 
   ASSERT_FALSE(mv::WriteSettingsFile(folder, SampleRecord()));
