@@ -45,7 +45,6 @@ TEST_F(LoginWindow, IsADialogInTheCurrentSettingsWithTheFocusInYellowAndReturnsA
 
   EXPECT_EQ(Main(), nullptr);
   EXPECT_FALSE(s().RsKalender.IsOpen());
-  EXPECT_TRUE(s().Conn.IsOpen());
   ASSERT_NE(Login(), nullptr);
   mv::frmLogin& again = *Login();
   EXPECT_EQ(again.Caption(), "Program login");

@@ -41,9 +41,10 @@ TEST(SettingsRecord, PutsEveryFieldAtItsOffsetAndEveryFlagThatIsOnAsMinusOne) {
                                                  "bersicht\\Gr\xF6\xDF"
                                                  "e \x80.mdb",
                                                  100));
-  mv::SettingsRecord record = RoundTrip(SampleRecord());
-  EXPECT_EQ(record.CalendarFont, "Courier New");
-  EXPECT_EQ(record.DatabasePath, Padded(SampleRecord().DatabasePath, 105));
+  mv::SettingsRecord record = SampleRecord();
+  record.CalendarFont = "Courier New";
+  record.DatabasePath = Padded(record.DatabasePath, 105);
+  EXPECT_EQ(RoundTrip(SampleRecord()), record);
 
   record.CalendarFont = std::string(59, 'f') + "Ä";
   record.DatabasePath = std::string(99, 'p') + "XYZ";
