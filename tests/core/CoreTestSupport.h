@@ -24,7 +24,6 @@ inline std::string Text149(int language, const std::filesystem::path& folder) {
   return texts(149, language);
 }
 
-// Nothing for a folder or a missing file.
 inline std::vector<unsigned char> FileBytes(const std::filesystem::path& path) {
   if (!std::filesystem::is_regular_file(path)) return {};
   std::ifstream in(path, std::ios::binary);

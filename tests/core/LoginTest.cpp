@@ -18,8 +18,10 @@ Colours Boxes(const mv::frmLogin& w) { return {w.txtID.BackColor(), w.txtPW.Back
 TEST_F(LoginWindow, IsADialogInTheCurrentSettingsWithTheFocusInYellowAndReturnsAtLogOut) {
   Start(1, -1);
   mv::frmLogin& w = *Login();
-  EXPECT_EQ((std::vector<std::string>{w.Caption(), w.Label1.Caption(), w.Label2.Caption()}),
-            (std::vector<std::string>{"Programm Anmeldung", "Benutzername / Kennung", "Passwort"}));
+  EXPECT_EQ((std::vector<std::string>{w.Caption(), w.Label1.Caption(), w.Label2.Caption(),
+                                      w.cmdOK.Caption(), w.cmdCancel.Caption()}),
+            (std::vector<std::string>{"Programm Anmeldung", "Benutzername / Kennung", "Passwort",
+                                      "OK", "Abbruch"}));
   EXPECT_FALSE(w.ControlBox());
   EXPECT_EQ(s().rt.Windows().ActiveForm(), &w);
   for (forms::Control* c : w.Controls()) {

@@ -104,7 +104,6 @@ TEST_F(Startup, ADatabaseWithoutLoginTableIsReportedAndTheProgramEndsInsteadOfCr
 
   EXPECT_EQ(platform().ExitCode(), mv::ExitLoginWindowFailed);
   EXPECT_TRUE(s().rt.Windows().VisibleForms().empty());
-  EXPECT_FALSE(s().RsUser.IsOpen());
 }
 
 }  // namespace
