@@ -28,7 +28,9 @@ TEST_F(LoginWindow, IsADialogInTheCurrentSettingsWithTheFocusInYellowAndReturnsA
     EXPECT_LE(c->Left() + c->Width(), w.Width()) << c->Name();
     EXPECT_LE(c->Top() + c->Height(), w.Height() - 300) << c->Name();
   }
+  EXPECT_LT(w.Label1.Left() + w.Label1.Width(), w.txtID.Left());
   EXPECT_LT(w.txtID.Top() + w.txtID.Height(), w.txtPW.Top());
+  EXPECT_LT(w.txtPW.Top() + w.txtPW.Height(), w.cmdOK.Top());
   EXPECT_TRUE(w.txtID.HasFocus());
   EXPECT_EQ(Boxes(w), NameFocused);
   w.txtPW.UserClick();
