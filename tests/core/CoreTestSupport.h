@@ -1,6 +1,5 @@
 #pragma once
-// Shared helpers of the core tests: a program folder with a database, settings.dat and a few
-// logins, started through the real mv::Main.
+// A program folder with a database, settings.dat and a few logins, started through mv::Main.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,29 +13,19 @@
 #include "core/Texts.h"
 #include "core/frmLogin.h"
 #include "db/Db.h"
-#include "forms/Forms.h"
 #include "support/TestApp.h"
 
 namespace coretest {
 
-// Text 149, which names the local database file of the program folder.
+// Text 149 names the local database file of the program folder.
 inline std::string Text149(int language, const std::filesystem::path& folder) {
   mv::TextTable texts;
   texts.Fill(folder.string());
   return texts(149, language);
 }
 
-// What the database layer says when this path cannot be opened.
-inline std::string OpenFailure(const std::string& path) {
-  try {
-    db::Connection().Open(db::JetConnectionString(path));
-  } catch (const db::Error& e) {
-    return e.what();
-  }
-  return "(opened)";
-}
-
 inline std::vector<unsigned char> FileBytes(const std::filesystem::path& path) {
+  if (!std::filesystem::is_regular_file(path)) return {};
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -51,11 +40,7 @@ inline mv::SettingsRecord Settings(int language, const std::string& databasePath
   return record;
 }
 
-// Two teams, four employees (of each group) and their logins:
-//   PersNr 10 Adler, Anna    team 0  login "admin"    "Geheim1"  group 1
-//   PersNr 20 Berger, Bernd  team 1  login "buero"    "Buero2"   group 2
-//   PersNr 30 Conrad, Clara  team 1  login "clara"    "Clara3"   group 3
-//   PersNr 40 O'Brien, Sean  team 0  login "o'brien"  "Kl33"     group 3
+// Two teams, four employees and their logins: an administrator, the back office, two employees.
 inline void SeedFirm(mvtest::TestApp& app) {
   app.AddTeam(0, "Vertrieb");
   app.AddTeam(1, "Technik");
@@ -76,7 +61,6 @@ class Program : public ::testing::Test {
 
   mv::State& s() { return app.s(); }
   forms::HeadlessPlatform& platform() { return app.platform; }
-
   // Starts with settings.dat naming the program's own database, in this language and masking.
   void Start(int language = 1, short maskPassword = 0) {
     app.WriteSettings(Settings(language, app.DbPath().string(), maskPassword));
@@ -86,7 +70,6 @@ class Program : public ::testing::Test {
 
   mv::frmLogin* Login() { return app.LoginWindow(); }
   mv::frmKalender* Main() { return app.calendar().frmKalender.IfLoaded(); }
-
   // Expects text 136 for the next refused login.
   void ExpectRefusal() { platform().ExpectMessageBox(s().T(136), forms::vbOK); }
 

@@ -1,6 +1,5 @@
 // settings.dat: the record's bytes as other copies of the program read and write them, and the
 // file's reading and writing.
-#include <algorithm>
 #include <string>
 
 #include "CoreTestSupport.h"
@@ -13,15 +12,11 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 mv::SettingsRecord SampleRecord() {
-  mv::SettingsRecord record;
-  record.Language = 2;
-  record.MaskPassword = -1;
-  record.HighlightHolidays = -1;
-  record.NotifyDependencies = -1;
+  mv::SettingsRecord record = coretest::Settings(2, "C:\\Übersicht\\Größe €.mdb", -1);
+  record.HighlightHolidays = record.NotifyDependencies = -1;
   record.WeekendColor = 0x0080FF40;
   record.HolidayColor = 0x00123456;
-  record.CalendarFont = "Courier New";
-  record.DatabasePath = "C:\\Daten\\Morvellan.mdb";
+  record.CalendarFont = "  Courier New";
   return record;
 }
 
@@ -29,27 +24,37 @@ std::string Padded(const std::string& text, std::size_t width) {
   return text + std::string(width - text.size(), ' ');
 }
 
-template <class Container>
-std::string FieldText(const Container& bytes, std::size_t offset, std::size_t width) {
-  return std::string(bytes.begin() + offset, bytes.begin() + offset + width);
-}
-
 mv::SettingsRecord RoundTrip(const mv::SettingsRecord& record) {
   return mv::DecodeSettingsRecord(mv::EncodeSettingsRecord(record));
 }
 
-// Every field at its offset, little-endian. A flag is on whatever nonzero value memory holds, and
-// the file knows only -1 and 0.
-TEST(SettingsRecordLayout, PutsEveryFieldAtItsOffsetAndEveryFlagThatIsOnAsMinusOne) {
+// Every field at its offset, little-endian, texts in Windows-1252, each cut to its field by
+// characters. The font loses its blanks, the path keeps its padding. A flag is on whatever nonzero
+// value memory holds, and the file knows only -1 and 0.
+TEST(SettingsRecord, PutsEveryFieldAtItsOffsetAndEveryFlagThatIsOnAsMinusOne) {
   const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(SampleRecord());
   EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 17),
             (Bytes{2, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0x40, 0xFF, 0x80, 0, 0x56, 0x34,
                    0x12, 0}));
-  EXPECT_EQ(FieldText(bytes, 17, 50), Padded("Courier New", 50));
-  EXPECT_EQ(FieldText(bytes, 67, 100), Padded("C:\\Daten\\Morvellan.mdb", 100));
+  EXPECT_EQ(std::string(bytes.begin() + 17, bytes.end()),
+            Padded("  Courier New", 50) + Padded("C:\\\xDC"
+                                                 "bersicht\\Gr\xF6\xDF"
+                                                 "e \x80.mdb",
+                                                 100));
+  mv::SettingsRecord record = SampleRecord();
+  record.CalendarFont = "Courier New";
+  record.DatabasePath = Padded(record.DatabasePath, 105);
+  EXPECT_EQ(RoundTrip(SampleRecord()), record);
+
+  record.CalendarFont = std::string(59, 'f') + "Ä";
+  record.DatabasePath = std::string(99, 'p') + "XYZ";
+  EXPECT_EQ(RoundTrip(record).CalendarFont, std::string(50, 'f'));
+  EXPECT_EQ(RoundTrip(record).DatabasePath, std::string(99, 'p') + "X");
+  record.CalendarFont = std::string(49, 'f') + "ÄÖ";
+  EXPECT_EQ(RoundTrip(record).CalendarFont, std::string(49, 'f') + "Ä");
 
   for (const std::int16_t on : {std::int16_t{1}, std::int16_t{0x0100}, std::int16_t{-32768}}) {
-    mv::SettingsRecord record = SampleRecord();
+    record = SampleRecord();
     record.MaskPassword = record.HighlightWeekend = record.NotifyDependencies = on;
     record.HighlightHolidays = 0;
     const mv::SettingsBytes flags = mv::EncodeSettingsRecord(record);
@@ -60,126 +65,49 @@ TEST(SettingsRecordLayout, PutsEveryFieldAtItsOffsetAndEveryFlagThatIsOnAsMinusO
   }
 }
 
-TEST(SettingsRecordTexts, FontLosesItsBlanksThePathKeepsItsPaddingAndBothAreCut) {
-  mv::SettingsRecord record = SampleRecord();
-  record.CalendarFont = "  Times New Roman ";
-  record.DatabasePath = " D:\\db.mdb  ";
-  EXPECT_EQ(RoundTrip(record).CalendarFont, "Times New Roman");
-  EXPECT_EQ(RoundTrip(record).DatabasePath, Padded(" D:\\db.mdb", 100));
-
-  record.CalendarFont = std::string(49, 'f') + "XYZ";
-  record.DatabasePath = std::string(99, 'p') + "XYZ";
-  const mv::SettingsBytes bytes = mv::EncodeSettingsRecord(record);
-  EXPECT_EQ(mv::DecodeSettingsRecord(bytes).CalendarFont, std::string(49, 'f') + "X");
-  EXPECT_EQ(mv::DecodeSettingsRecord(bytes).DatabasePath, std::string(99, 'p') + "X");
-  EXPECT_EQ(bytes[67], 'p') << "the font must not run into the path";
-
-  // The cut counts single-byte characters, not UTF-8 bytes.
-  std::string umlauts;
-  for (int i = 0; i < 60; ++i) umlauts += "Ä";
-  record.CalendarFont = umlauts;
-  EXPECT_EQ(FieldText(mv::EncodeSettingsRecord(record), 17, 50), std::string(50, '\xC4'));
-  EXPECT_EQ(RoundTrip(record).CalendarFont, umlauts.substr(0, 100));
-}
-
-TEST(FirstStartValues, AnUnknownLanguageBecomesGermanAndNoFontArialTheRestIsKept) {
-  mv::SettingsRecord record = SampleRecord();
-  EXPECT_EQ(mv::EffectiveSettings(record), record);
-  record.Language = 7;
-  record.CalendarFont = "";
-  const mv::SettingsRecord read = mv::EffectiveSettings(record);
-  record.Language = 1;
-  record.CalendarFont = "Arial";
-  EXPECT_EQ(read, record);
-}
-
-// A fresh program folder per test, so that no test sees another's settings file.
-class SettingsFileTest : public testing::Test {
- protected:
-  fs::path File() const { return folder_ / "settings.dat"; }
-  void Store(const Bytes& bytes) const {
-    std::ofstream(File(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-  }
-
-  forms::HeadlessPlatform platform_;
-  const fs::path folder_ = platform_.ProgramFolder();
-};
-
-// A missing file is created empty; missing bytes read as zeros. A longer file is read as its first
-// record and written in place, keeping its tail.
-TEST_F(SettingsFileTest, MissingShortAndLongerFiles) {
-  const mv::SettingsReadResult missing = mv::ReadSettingsFile(folder_);
+// A missing file is created empty; missing bytes read as zeros. A longer file is written in place,
+// keeping its tail. A file that can be neither read nor written is reported.
+TEST(SettingsFile, IsCreatedReadShortAndWrittenInPlaceAndItsFailuresAreReported) {
+  forms::HeadlessPlatform platform;
+  const fs::path folder = platform.ProgramFolder();
+  const fs::path file = mv::SettingsFilePath(folder);
+  const mv::SettingsReadResult missing = mv::ReadSettingsFile(folder);
   EXPECT_FALSE(missing.Error);
   EXPECT_EQ(missing.Record, mv::SettingsRecord{});
-  ASSERT_TRUE(fs::exists(File()));
-  EXPECT_EQ(fs::file_size(File()), 0u) << "created empty";
-  EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::SettingsRecord{});
+  EXPECT_EQ(fs::file_size(file), 0u) << "created empty";
 
-  const mv::SettingsBytes full = mv::EncodeSettingsRecord(SampleRecord());
-  Store(Bytes(full.begin(), full.begin() + 11));
+  ASSERT_FALSE(mv::WriteSettingsFile(folder, SampleRecord()));
+  fs::resize_file(file, 11);
   mv::SettingsRecord expected = SampleRecord();
   expected.WeekendColor = 0xFF40;
   expected.HolidayColor = 0;
   expected.CalendarFont = expected.DatabasePath = "";
-  EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, expected);
+  EXPECT_EQ(mv::ReadSettingsFile(folder).Record, expected);
+  fs::resize_file(file, 400);
+  ASSERT_FALSE(mv::WriteSettingsFile(folder, SampleRecord()));
+  EXPECT_EQ(fs::file_size(file), 400u);
+  EXPECT_EQ(mv::ReadSettingsFile(folder).Record, RoundTrip(SampleRecord()));
 
-  Bytes longer(full.begin(), full.end());
-  longer.resize(400, 'x');
-  Store(longer);
-  EXPECT_EQ(mv::ReadSettingsFile(folder_).Record, mv::DecodeSettingsRecord(full));
-  ASSERT_FALSE(mv::WriteSettingsFile(folder_, mv::SettingsRecord{}));
-  const Bytes written = coretest::FileBytes(File());
-  const mv::SettingsBytes empty = mv::EncodeSettingsRecord(mv::SettingsRecord{});
-  ASSERT_EQ(written.size(), 400u);
-  EXPECT_TRUE(std::equal(empty.begin(), empty.end(), written.begin()));
-  EXPECT_EQ(Bytes(written.begin() + 167, written.end()), Bytes(400 - 167, 'x'));
-}
-
-TEST_F(SettingsFileTest, AWrittenRecordIsWindows1252AndReadsBack) {
-  mv::SettingsRecord record = SampleRecord();
-  record.DatabasePath = "C:\\Übersicht\\Größe €.mdb";
-  // Outside Windows-1252, and broken UTF-8 (a bad byte is read as its Latin-1 character).
-  record.CalendarFont = "Łódź 日本 \xFF\xC3";
-  ASSERT_FALSE(mv::WriteSettingsFile(folder_, record));
-
-  const Bytes written = coretest::FileBytes(File());
-  ASSERT_EQ(written.size(), 167u);
-  EXPECT_EQ(FieldText(written, 17, 12),
-            "?\xF3"
-            "d? ?? \xFF\xC3  ");
-  EXPECT_EQ(FieldText(written, 67, 100), Padded("C:\\\xDC"
-                                                "bersicht\\Gr\xF6\xDF"
-                                                "e \x80.mdb",
-                                                100));
-  const mv::SettingsReadResult result = mv::ReadSettingsFile(folder_);
-  EXPECT_FALSE(result.Error);
-  record.DatabasePath = Padded(record.DatabasePath, 100 + 5);
-  record.CalendarFont = "?ód? ?? ÿÃ";
-  EXPECT_EQ(result.Record, record);
-}
-
-TEST_F(SettingsFileTest, AFileThatCanBeNeitherReadNorWrittenIsReported) {
-  const fs::path notAFolder = folder_ / "program";
+  const fs::path notAFolder = folder / "program";
   std::ofstream(notAFolder) << "not a folder";
-  fs::create_directory(File());  // the settings file itself is a folder
-  for (const fs::path& folder : {folder_ / "gone", notAFolder, folder_}) {
-    const mv::SettingsReadResult result = mv::ReadSettingsFile(folder);
-    ASSERT_TRUE(result.Error) << folder;
+  fs::remove(file);
+  fs::create_directory(file);  // the settings file itself is a folder
+  for (const fs::path& place : {folder / "gone", notAFolder, folder}) {
+    const mv::SettingsReadResult result = mv::ReadSettingsFile(place);
+    ASSERT_TRUE(result.Error) << place;
     EXPECT_NE(result.Error->find("settings.dat"), std::string::npos) << *result.Error;
     EXPECT_EQ(result.Record, mv::SettingsRecord{});
-    EXPECT_TRUE(mv::WriteSettingsFile(folder, SampleRecord())) << folder;
+    EXPECT_TRUE(mv::WriteSettingsFile(place, SampleRecord())) << place;
   }
-  EXPECT_FALSE(fs::exists(folder_ / "gone"));
+  EXPECT_FALSE(fs::exists(folder / "gone"));
 
   // A full disk: the file opens, but the record cannot be written.
-  const fs::path full = folder_ / "full";
+  const fs::path full = folder / "full";
   fs::create_directory(full);
   fs::create_symlink("/dev/full", full / "settings.dat");
-  const std::optional<std::string> error = mv::WriteSettingsFile(full, SampleRecord());
-  ASSERT_TRUE(error);
-  EXPECT_NE(error->find("settings.dat"), std::string::npos) << *error;
+  EXPECT_EQ(mv::WriteSettingsFile(full, SampleRecord()),
+            "The settings file " + (full / "settings.dat").string() +
+                " cannot be written: No space left on device");
 }
 
 }  // namespace

@@ -8,20 +8,13 @@ using coretest::Program;
 using coretest::Settings;
 using coretest::Text149;
 
-const std::string kMissingPath = "/kein/solcher/ordner/Firma.mdb";
-
 class Startup : public Program {};
 
 TEST_F(Startup, AConfiguredDatabaseOpensWithoutAMessageAfterTheSettingsAndRandomNumbersAreSetUp) {
   const fs::path other = app.Folder() / "Daten" / "Firma.mdb";
   fs::create_directories(other.parent_path());
   fs::copy_file(app.DbPath(), other);
-  app.Sql("DELETE FROM tbl_User");  // only the configured file lets anyone in
   mv::SettingsRecord record = Settings(2, other.string(), -1);
-  record.HighlightWeekend = record.NotifyDependencies = -1;
-  record.WeekendColor = 0x00C0C0FF;
-  record.HolidayColor = 0x0080FF80;
-  record.CalendarFont = "Courier New";
   app.WriteSettings(record);
   s().ZoomLevel = 2;
   s().SortOrder = "DESC";
@@ -31,84 +24,48 @@ TEST_F(Startup, AConfiguredDatabaseOpensWithoutAMessageAfterTheSettingsAndRandom
 
   EXPECT_TRUE(platform().MessageBoxes().empty());
   EXPECT_EQ(s().Conn.Path(), other.string());
-  ASSERT_NE(Login(), nullptr);
-  EXPECT_EQ(s().rt.Windows().ActiveForm(), Login());
-  EXPECT_EQ(Login()->Caption(), "Program login");
   // As stored: the path keeps the blanks that pad it to 100 characters, which the opening ignored.
   record.DatabasePath += std::string(100 - other.string().size(), ' ');
   EXPECT_EQ(s().Settings, record);
-  EXPECT_EQ(s().ZoomLevel, 0);
-  EXPECT_EQ(s().SortOrder, "ASC");
+  EXPECT_EQ(std::tuple(s().ZoomLevel, s().SortOrder), std::tuple(0, std::string("ASC")));
   // The random numbers are seeded from the time of day.
   forms::Random expected;
   expected.Randomize(8 * 3600 + 15 * 60 + 30);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(s().rt.Rnd(), expected.Rnd());
-  ASSERT_NE(app.LoginAs("admin", "Geheim1"), nullptr);
 }
 
-// A missing path or a file that is no database shows text 149 and runs on the local file; the
-// local path is kept in memory only: settings.dat keeps the old one, and nothing is written.
-TEST(StartupFallback, AMissingPathOrAFileThatIsNoDatabaseShowsText149AndRunsOnTheLocalFile) {
-  for (const auto& [language, textFile] : {std::pair{1, false}, {2, false}, {1, true}}) {
-    SCOPED_TRACE("language " + std::to_string(language) + (textFile ? ", a text file" : ""));
+// No settings.dat (a first start), a folder in its place, or a configured file that is no
+// database: text 149, and the program runs on the local file. A missing settings.dat is created
+// empty; the local path and the first-start values (German, Arial) are kept in memory only.
+TEST(StartupFallback, WithoutUsableSettingsOrDatabaseTheProgramRunsOnTheLocalFile) {
+  for (int scene = 0; scene < 3; ++scene) {
+    SCOPED_TRACE(scene);
     mvtest::TestApp app;
-    std::string configured = kMissingPath;
-    if (textFile) {
-      configured = (app.Folder() / "notizen.mdb").string();
-      std::ofstream(configured) << "Das ist keine Datenbank, nur ein Text.\n";
+    const fs::path file = mv::SettingsFilePath(app.Folder());
+    const int language = scene == 2 ? 2 : 1;
+    if (scene == 1) {
+      fs::create_directory(file);
+      app.ExpectBoxNaming("Morvellan startet mit den Grundeinstellungen.");
     }
-    app.WriteSettings(Settings(language, configured));
-    const auto settingsBefore = coretest::FileBytes(mv::SettingsFilePath(app.Folder()));
-    const std::string counts =
-        "SELECT (SELECT count(*) FROM tbl_User), (SELECT count(*) FROM tbl_Mitarbeiter)";
-    const auto rowsBefore = app.Query(counts);
+    if (scene == 2) {
+      const fs::path notes = app.Folder() / "notizen.mdb";
+      std::ofstream(notes) << "Das ist keine Datenbank, nur ein Text.\n";
+      app.WriteSettings(Settings(language, notes.string()));
+    }
+    const auto settingsBefore = coretest::FileBytes(file);
     app.platform.ExpectMessageBox(Text149(language, app.Folder()), forms::vbOK);
 
     EXPECT_EQ(app.StartProgram(), 0);
 
-    ASSERT_EQ(app.platform.MessageBoxes().size(), 1u);
-    EXPECT_EQ(app.platform.MessageBoxes()[0].Request.Buttons, forms::vbOKOnly);
-    EXPECT_EQ(app.platform.MessageBoxes()[0].Request.Title, "Morvellan");
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+    EXPECT_EQ(app.platform.MessageBoxes().back().Request.Buttons, forms::vbOKOnly);
     EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
     EXPECT_EQ(app.s().Settings.DatabasePath, app.DbPath().string());
-    EXPECT_EQ(coretest::FileBytes(mv::SettingsFilePath(app.Folder())), settingsBefore);
-    EXPECT_EQ(app.Query(counts), rowsBefore);
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(coretest::FileBytes(file), settingsBefore);
+    EXPECT_EQ(app.s().Settings.CalendarFont, scene == 2 ? "Verdana" : "Arial");
     ASSERT_NE(app.LoginWindow(), nullptr);
     EXPECT_EQ(app.LoginWindow()->Caption(), app.s().Texts(86, language));
-  }
-}
-
-// The reading creates the file, empty: the first-start values (German, Arial, no masking) are not
-// written into it.
-TEST(StartupFallback, AFirstStartOrAnUnreadableSettingsFileRunsInGermanWithArialOnTheLocalFile) {
-  for (bool unreadable : {false, true}) {
-    SCOPED_TRACE(unreadable ? "a folder in the place of settings.dat" : "no settings.dat");
-    mvtest::TestApp app;
-    const fs::path file = mv::SettingsFilePath(app.Folder());
-    if (unreadable) {
-      fs::create_directory(file);
-      app.platform.ExpectMessageBox(
-          [](const forms::MessageBoxRequest& r) {
-            return r.Prompt.find("settings.dat") != std::string::npos &&
-                   r.Prompt.find("Morvellan startet mit den Grundeinstellungen.") !=
-                       std::string::npos;
-          },
-          forms::vbOK);
-    }
-    app.platform.ExpectMessageBox(Text149(1, app.Folder()), forms::vbOK);
-
-    EXPECT_EQ(app.StartProgram(), 0);
-
-    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
-    EXPECT_EQ(app.platform.MessageBoxes()[0].Request.Buttons, forms::vbOKOnly);
-    const mv::SettingsRecord& settings = app.s().Settings;
-    EXPECT_EQ(std::tuple(settings.Language, settings.CalendarFont, settings.MaskPassword),
-              std::tuple(std::uint8_t{1}, std::string("Arial"), std::int16_t{0}));
-    EXPECT_EQ(settings.DatabasePath, app.DbPath().string());
-    EXPECT_EQ(app.s().Conn.Path(), app.DbPath().string());
-    EXPECT_TRUE(unreadable ? fs::is_directory(file) : fs::file_size(file) == 0u);
-    ASSERT_NE(app.LoginWindow(), nullptr);
-    EXPECT_EQ(app.LoginWindow()->Caption(), "Programm Anmeldung");
   }
 }
 
@@ -120,18 +77,16 @@ TEST(StartupFallback, WhenTheLocalFileIsMissingTooTheProgramEndsWithTheDatabaseM
     mvtest::TestApp app;
     const int language = scene == 2 ? 2 : 1;
     if (scene != 1)
-      app.WriteSettings(Settings(language, scene == 0 ? kMissingPath : app.DbPath().string()));
+      app.WriteSettings(Settings(
+          language, scene == 0 ? "/kein/solcher/ordner/Firma.mdb" : app.DbPath().string()));
     fs::remove(app.DbPath());
     app.platform.ExpectMessageBox(Text149(language, app.Folder()), forms::vbOK);
-    app.platform.ExpectMessageBox(coretest::OpenFailure(app.DbPath().string()), forms::vbOK);
+    app.ExpectBoxNaming(app.DbPath().string() + " was not found");
 
     EXPECT_EQ(app.StartProgram(), mv::ExitDatabaseUnavailable);
 
     EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
-    EXPECT_EQ(app.platform.MessageBoxes().back().Request.Buttons, forms::vbOKOnly);
-    EXPECT_TRUE(app.platform.ProgramEnded());
     EXPECT_EQ(app.platform.ExitCode(), mv::ExitDatabaseUnavailable);
-    EXPECT_FALSE(app.s().Conn.IsOpen());
     EXPECT_TRUE(app.s().rt.Windows().VisibleForms().empty());
     EXPECT_FALSE(fs::exists(app.DbPath()));
   }
@@ -139,18 +94,14 @@ TEST(StartupFallback, WhenTheLocalFileIsMissingTooTheProgramEndsWithTheDatabaseM
 
 TEST_F(Startup, ADatabaseWithoutLoginTableIsReportedAndTheProgramEndsInsteadOfCrashing) {
   const fs::path partial = app.Folder() / "Teil.mdb";
-  db::CreateDatabaseFile(partial.string(),
-                         "CREATE TABLE tbl_Teams (TeamNr INTEGER, TeamName TEXT, MaxAbw INTEGER);");
+  db::CreateDatabaseFile(partial.string(), "CREATE TABLE tbl_Teams (TeamNr INTEGER);");
   app.WriteSettings(Settings(1, partial.string()));
   app.ExpectBoxNaming("tbl_User");
 
   EXPECT_EQ(app.StartProgram(), mv::ExitLoginWindowFailed);
 
-  EXPECT_EQ(platform().MessageBoxes().size(), 1u);
-  EXPECT_TRUE(platform().ProgramEnded());
   EXPECT_EQ(platform().ExitCode(), mv::ExitLoginWindowFailed);
   EXPECT_TRUE(s().rt.Windows().VisibleForms().empty());
-  EXPECT_FALSE(s().RsUser.IsOpen());
 }
 
 }  // namespace
