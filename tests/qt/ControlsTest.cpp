@@ -158,6 +158,9 @@ TEST_F(QtControls, FocusFromTheMouseIsTheRuntimesAndAFailureIsShown) {
   ASSERT_EQ(platform.Shown().size(), 1u);
   EXPECT_EQ(platform.Shown()[0].Text, QStringLiteral("Ungültiger Prozeduraufruf"));
   EXPECT_EQ(platform.Shown()[0].Icon, QMessageBox::Critical);
+  mvtest::Pump();
+  EXPECT_EQ(QApplication::activeWindow(), Window()) << "the box hands the focus back";
+  EXPECT_EQ(QApplication::focusWidget(), Widget(form->cmd));
   QTest::keyClicks(Widget(form->txt), "weiter");
   EXPECT_EQ(form->txt.Text(), "weiter");
 }

@@ -89,14 +89,10 @@ TEST_F(QtGrid, ClicksHoversAndDragsReportTheCellTheButtonAndTheModifiersScrolled
   const Event up{"up", 1, 4, 0, 0};
   EXPECT_EQ(log, (Log{{"down", 1, 4, 0, 0}, up, kClick, {"dblclick", 0, 0, 0, 0}, up}));
 
-  for (const auto& [held, mask] :
-       {std::pair{Qt::KeyboardModifiers(Qt::ShiftModifier), forms::vbShiftMask},
-        {Qt::ControlModifier, forms::vbCtrlMask},
-        {Qt::AltModifier, forms::vbAltMask}}) {
-    log.clear();
-    Click(At(2, 2), Qt::LeftButton, held);
-    EXPECT_EQ(log, (Log{{"down", 1, 2, 2, mask}, {"up", 1, 2, 2, mask}, kClick})) << mask;
-  }
+  log.clear();
+  Click(At(2, 2), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const int mask = forms::vbShiftMask | forms::vbCtrlMask | forms::vbAltMask;
+  EXPECT_EQ(log, (Log{{"down", 1, 2, 2, mask}, {"up", 1, 2, 2, mask}, kClick}));
 
   log.clear();
   Send(QEvent::MouseButtonPress, At(2, 1), Qt::LeftButton);

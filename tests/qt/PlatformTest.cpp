@@ -17,29 +17,12 @@
 
 namespace {
 
-class AskingForm : public forms::Form {
- public:
-  explicit AskingForm(forms::Runtime& rt) : forms::Form(rt, "frmAsking") {
-    Move(0, 0, 6000, 3000);
-    txt.Move(120, 120, 3000, 315);
-    txt.KeyPress = [this](int& key) {
-      if (key == forms::vbKeyReturn)
-        answer = MsgBox(
-            "Die gewählten Tage überschreiten die maximale Anzahl gleichzeitig "
-            "abwesender Mitarbeiter dieses Teams. Trotzdem eintragen?",
-            forms::vbYesNo, "Abwesenheitsplanung der Abteilung Vertrieb und Außendienst");
-    };
-  }
-  forms::TextBox txt{*this, "txt"};
-  int answer = 0;
-};
-
-using QtMessageBox = mvtest::QtFormTest<AskingForm>;
+using QtPlatformTest = mvtest::QtRuntimeTest;
 
 // A box shows its title, its whole prompt on one line or several, its buttons and its icon, and
 // answers by the button pressed, the first being the default. Without icon room, minimize or
-// maximize button it shows its whole title; when it closes, the focus is back in its window.
-TEST_F(QtMessageBox, ShowsTitlePromptButtonsAndIconAnswersAndHandsTheFocusBack) {
+// maximize button it shows its whole title.
+TEST_F(QtPlatformTest, AMessageBoxShowsTitlePromptButtonsAndIconAndAnswers) {
   rt.SetUiLanguage([] { return forms::UiLanguage::German; });
   EXPECT_EQ(rt.MsgBox("Morvellan verlassen?\rWirklich?", forms::vbYesNo | forms::vbQuestion),
             forms::vbYes);
@@ -54,8 +37,6 @@ TEST_F(QtMessageBox, ShowsTitlePromptButtonsAndIconAnswersAndHandsTheFocusBack) 
   EXPECT_EQ(platform.Shown().back().Icon, QMessageBox::Critical);
   EXPECT_EQ(rt.MsgBox("!", forms::vbOKOnly), forms::vbOK);
 
-  QWidget* edit = Widget(form->txt);
-  QTest::mouseClick(edit, Qt::LeftButton);
   platform.LookAtNextBox([](QMessageBox& box) {
     const Qt::WindowFlags flags = box.windowFlags();
     EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
@@ -74,16 +55,11 @@ TEST_F(QtMessageBox, ShowsTitlePromptButtonsAndIconAnswersAndHandsTheFocusBack) 
     mvtest::SaveArtifact(box, "message_box");
   });
   platform.QueueAnswer(QMessageBox::No);
-  QTest::keyClick(edit, Qt::Key_Return);
-  mvtest::Pump();
-  EXPECT_EQ(form->answer, forms::vbNo);
-  EXPECT_EQ(QApplication::activeWindow(), Window());
-  EXPECT_EQ(QApplication::focusWidget(), edit);
-  QTest::keyClicks(QApplication::focusWidget(), "ja");
-  EXPECT_EQ(form->txt.Text(), "ja");
+  EXPECT_EQ(rt.MsgBox("Die gewählten Tage überschreiten die maximale Anzahl gleichzeitig "
+                      "abwesender Mitarbeiter dieses Teams. Trotzdem eintragen?",
+                      forms::vbYesNo, "Abwesenheitsplanung der Abteilung Vertrieb und Außendienst"),
+            forms::vbNo);
 }
-
-using QtPlatformTest = mvtest::QtRuntimeTest;
 
 TEST_F(QtPlatformTest, TheInputBoxGivesTheTextOrNothingAndFileFiltersAreWrittenTheQtWay) {
   QString prompt;
