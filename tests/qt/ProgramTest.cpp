@@ -188,6 +188,8 @@ TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDa
     QTest::mouseClick(&field, Qt::LeftButton);
     mvtest::TypeKeys(field, QStringLiteral("Kur in Bad Ems"));
     mvtest::DragOverText(field, 4, 6);  // "in"
+    // A drag begun outside the field selects nothing in it.
+    mvtest::SendMouse(field, QEvent::MouseMove, mvtest::CaretPoint(field, 9), Qt::LeftButton);
     mvtest::TypeKeys(field, QStringLiteral("nahe"));
     QTest::keyClick(&field, Qt::Key_End);
     for (int i = 0; i < 3; ++i) QTest::keyClick(&field, Qt::Key_Backspace);
