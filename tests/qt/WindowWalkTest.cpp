@@ -3,7 +3,7 @@
 // none covering another in part, every caption in full, also with other data (window_*.png kept);
 // in front, titled, with the focus inside; back from minimized when the main window is clicked;
 // reopened where it started; Escape, the close button and Enter hand control back. Then what some
-// windows draw, and the dialogs and printing they start.
+// windows draw, and the dialogs they start.
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -11,7 +11,6 @@
 #include <QFontInfo>
 #include <QInputDialog>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
@@ -21,7 +20,6 @@
 #include "QtProgram.h"
 #include "masterdata/frmBenutzer.h"
 #include "masterdata/frmMitarbeiter.h"
-#include "overview/frmDrucken.h"
 #include "overview/frmInfo.h"
 #include "overview/frmOptionen.h"
 
@@ -334,10 +332,6 @@ TEST_F(QtWindowWalk, TheOptionsAndAboutPicturesShowAndTheDialogsOpenOnTheCurrent
   ASSERT_TRUE(QFontDatabase::families().contains(arial));
   Shortcut(Qt::Key_E);
   mv::frmOptionen& options = *program->overview.frmOptionen.IfLoaded();
-  // Black over red over gold, and the union flag's red cross in the middle.
-  EXPECT_EQ(Drawn(options, options.imgDeutsch, {160, 30}), QColor(Qt::black));
-  EXPECT_EQ(Drawn(options, options.imgDeutsch, {160, 170}), QColor(0xFF, 0xCE, 0x00));
-  EXPECT_EQ(Drawn(options, options.imgEnglish, {160, 100}), QColor(0xC8, 0x10, 0x2E));
 
   QStringList shown;
   QStringList cancel;
@@ -372,27 +366,6 @@ TEST_F(QtWindowWalk, TheOptionsAndAboutPicturesShowAndTheDialogsOpenOnTheCurrent
   mv::frmInfo& about = *program->overview.frmInfo.IfLoaded();
   // The navy band of the calendar sheet in the picture.
   EXPECT_EQ(Drawn(about, about.Image1, {100, 60}), QColor(0x00, 0x00, 0x80));
-}
-
-// Without a printer each page is a PDF file in prints/, and the status line names the folder. Enter
-// in the list where the last click left the focus prints.
-TEST_F(QtWindowWalk, APrintManagerBatchWritesOnePdfFilePerPage) {
-  LogIn();
-  platform.SetPrintToPdf(true);
-  Shortcut(Qt::Key_D);
-  mv::frmDrucken& manager = *program->overview.frmDrucken.IfLoaded();
-  for (forms::ListBox* list : {&manager.lstTeams, &manager.lstMonate}) {
-    auto* view = static_cast<QListWidget*>(platform.WidgetOf(*list));
-    for (int row : {0, 1})
-      QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                        view->visualItemRect(view->item(row)).center());
-  }
-  Key(Qt::Key_Return);
-  const std::filesystem::path prints = database.Folder() / "prints";
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(prints), {}), 4);
-  EXPECT_EQ(Main().lbl_Status.Caption(), program->s.T(123) + " - " + prints.string());
-  Click(manager.cmd_Close);
-  mvtest::SaveArtifact(Window(Main()), "print_manager_last_page");
 }
 
 }  // namespace
