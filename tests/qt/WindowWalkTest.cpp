@@ -143,12 +143,6 @@ class QtWindowWalk : public mvtest::QtProgram {
     EXPECT_EQ(QApplication::activeWindow(), &Window(opener));
   }
 
-  // The colour drawn at a point of a control, as the window shows it.
-  QColor Drawn(const forms::Form& form, const forms::Control& control, QPoint at) {
-    QWidget* widget = platform.WidgetOf(control);
-    return Window(form).grab().toImage().pixelColor(widget->mapTo(&Window(form), at));
-  }
-
   // What the user sees wrong with the window as it shows now.
   std::vector<std::string> LayoutFaults(const forms::Form& form) {
     std::vector<std::string> faults;
@@ -351,21 +345,19 @@ TEST_F(QtWindowWalk, TheOptionsAndAboutPicturesShowAndTheDialogsOpenOnTheCurrent
   Click(options.cmd_Font);
   EXPECT_EQ(program->s.Settings.CalendarFont, "Arial");
   EXPECT_EQ(options.cmd_Font.Caption(), "Arial");
-  program->s.Settings.CalendarFont = "DejaVu Sans";
-  Click(options.cmd_Font);
   Click(options.imgEnglish);
   EXPECT_EQ(Window(options).windowTitle(), QStringLiteral("Settings"));
   Click(options.cmd_Color(1));
   EXPECT_EQ(program->s.Settings.HolidayColor, 0x563412);
-  EXPECT_EQ(shown, QStringList({QStringLiteral("#80ff80"), arial, QStringLiteral("DejaVu Sans"),
-                                QStringLiteral("#80ff80")}));
+  EXPECT_EQ(shown, QStringList({QStringLiteral("#80ff80"), arial, QStringLiteral("#80ff80")}));
   EXPECT_EQ(cancel, QStringList({QStringLiteral("Abbrechen"), QStringLiteral("Cancel")}));
   Click(options.cmd_Close);
 
   Shortcut(Qt::Key_I);
   mv::frmInfo& about = *program->overview.frmInfo.IfLoaded();
   // The navy band of the calendar sheet in the picture.
-  EXPECT_EQ(Drawn(about, about.Image1, {100, 60}), QColor(0x00, 0x00, 0x80));
+  QWidget* image = platform.WidgetOf(about.Image1);
+  EXPECT_EQ(image->grab().toImage().pixelColor(100, 60), QColor(0x00, 0x00, 0x80));
 }
 
 }  // namespace
