@@ -48,7 +48,6 @@ TEST_F(QtPlatformTest, AMessageBoxShowsTitlePromptButtonsAndIconAndAnswers) {
     bold.setBold(true);
     EXPECT_GE(box.width(), QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 80);
     for (QAbstractButton* button : box.buttons()) EXPECT_TRUE(button->icon().isNull());
-    mvtest::SaveArtifact(box, "message_box");
   });
   platform.QueueAnswer(QMessageBox::No);
   EXPECT_EQ(rt.MsgBox("Die gewählten Tage überschreiten die maximale Anzahl gleichzeitig "
@@ -89,6 +88,7 @@ TEST_F(QtPlatformTest, WithoutAPrinterEachJobIsAPdfInThePrintsFolder) {
   ASSERT_TRUE(page.Printed) << page.Failure;
   EXPECT_EQ(std::filesystem::path(page.File).parent_path(),
             std::filesystem::path(folder.path().toStdString()) / "prints");
+  EXPECT_NE(rt.PrintPage(picture).File, page.File) << "a second page overwrote the first";
   QTemporaryDir blocked;
   std::ofstream(blocked.filePath(QStringLiteral("prints")).toStdString()) << "not a folder";
   platform.SetProgramFolder(blocked.path().toStdString());

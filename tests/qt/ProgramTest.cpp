@@ -195,7 +195,6 @@ TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDa
     mvtest::TypeKeys(field, QStringLiteral("in "));
     EXPECT_EQ(field.cursorPosition(), 7) << "the caret shows where the next key goes";
     shown = field.text().toStdString();
-    mvtest::SaveArtifact(*platform.WindowOf(dialog), "note_edited");
     Click(dialog.cmdSave);
   });
   DragOverDays(5, 8, 9);  // "Muster, Max"

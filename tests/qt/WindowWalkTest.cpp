@@ -306,7 +306,6 @@ TEST_F(QtWindowWalk, BoxesTheFocusLeftShowNoSelectionAndLockedOnesReadWell) {
   Click(card.txt_UTage);
   for (forms::TextBox* box : {&card.txt_Nachname, &card.txt_Vorname, &card.txt_Telefon})
     EXPECT_FALSE(Edit(*box)->hasSelectedText()) << box->Name();
-  mvtest::SaveArtifact(Window(card), "employee_card_after_tabs");
   ASSERT_FALSE(card.txt_PersNr.Enabled());
   const QPalette& locked = Edit(card.txt_PersNr)->palette();
   const QColor text = locked.color(QPalette::Disabled, QPalette::Text);
