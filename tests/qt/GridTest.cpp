@@ -1,6 +1,5 @@
-// The grid on screen: real mouse events arrive as the runtime's events with the cell and the
-// button; colours at their cells, fixed rows and columns while scrolled, hidden columns, merged
-// cells, drawing held back while Redraw is off, and the same painter for the printed picture.
+// The grid on screen: real mouse events arrive as the runtime's events with cell and button; cells
+// drawn in their colours, merged, hidden, fixed while scrolled, held back while Redraw is off.
 #include <QAbstractScrollArea>
 #include <QScrollBar>
 

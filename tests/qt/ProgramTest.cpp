@@ -58,7 +58,6 @@ class QtProgram : public mvtest::QtProgram {
 TEST_F(QtProgram, ALoginTypedOnTheLoginWindowOpensAMainWindowThatFitsTheScreen) {
   mv::frmKalender& main = LogIn();
   QWidget& window = Window(main);
-  ASSERT_EQ(Screen().size(), mvtest::kScreen);
   EXPECT_TRUE(Screen().contains(Outer(main)));
   // The window manager's close button asks as the menu's Exit does.
   platform.QueueAnswer(QMessageBox::No);
@@ -75,9 +74,8 @@ TEST_F(QtProgram, ALoginTypedOnTheLoginWindowOpensAMainWindowThatFitsTheScreen) 
   EXPECT_TRUE(program->s.rt.Ended());
 }
 
-// The README's run command creates the database with its settings file beside it; the program
-// started in that folder opens it without a warning, and its administrator logs in. The options
-// show weekends and holidays marked in light grey and light green.
+// The README's run command makes a database with its settings file beside it; the program opens it
+// without a warning, and the options show weekends and holidays in light grey and light green.
 TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
   QTemporaryDir folder;
   QProcess tool;
@@ -95,10 +93,9 @@ TEST_F(QtProgram, TheFirstRunOpensTheNewDatabaseWithoutAWarning) {
   }
 }
 
-// Row 4 is the first member, "Beispiel, Erika". The boxes' buttons speak the program's language;
-// Enter answers the default button, Escape No. A click on the month button and Ctrl+L queued while
-// the entry waits after the note question change nothing; a press whose release went astray while
-// the card opened (Ctrl+K) is over.
+// Row 4 is "Beispiel, Erika". Boxes speak the program's language; Enter answers the default button,
+// Escape No. A click on the month button and Ctrl+L queued while the entry waits change nothing; a
+// press whose release went astray while the card opened (Ctrl+K) is over.
 TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12PrintsTheView) {
   mv::frmKalender& main = LogIn();
   platform.SetPrintToPdf(true);
@@ -147,9 +144,8 @@ TEST_F(QtProgram, DaysDraggedOverAreEnteredAfterBoxesInTheProgramsLanguageAndF12
   EXPECT_EQ(platform.Shown().size(), 3u);
 }
 
-// The note dialog is worked while the entry of absences waits for it: typed, a word replaced by a
-// drag of the mouse, the end mended with the keys, all cut and pasted back, a word chosen by the
-// keys replaced; the note saved as shown goes to both days.
+// The note dialog worked while the entry waits: typed, a word replaced by a drag, the end mended,
+// all cut and pasted back, a word chosen by keys replaced; saved as shown for both days.
 TEST_F(QtProgram, ANoteEditedInTheMiddleWhileTheEntryWaitsIsSavedAsShownForTheDays) {
   LogIn();
   platform.QueueAnswer(QMessageBox::Yes);  // enter the days

@@ -1,8 +1,7 @@
 // Every window below the main one, reached as a user reaches it, on a 1024x768 screen with three
-// teams, in German and in English: wholly on the screen, every control inside its window or frame,
+// teams, in German and English: wholly on the screen, every control inside its window or frame,
 // none covering another in part, every caption in full, also with other data (window_*.png kept);
-// Escape, the close button and Enter hand control back. Then what some windows draw, and the
-// dialogs they start.
+// Escape, the close button and Enter hand control back. Then some windows' own looks and dialogs.
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QInputDialog>
