@@ -15,14 +15,6 @@ namespace mvtest {
 
 namespace {
 
-// The offscreen platform says what it cannot do (raise windows, size hints) on every window.
-QtMessageHandler previousHandler = nullptr;
-
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.contains(QStringLiteral("This plugin does not support"))) return;
-  if (previousHandler) previousHandler(type, context, message);
-}
-
 // The offscreen platform's one screen as the smallest the program is made for.
 void UseSmallScreen() {
   static QTemporaryFile config;
@@ -43,7 +35,6 @@ QApplication& EnsureApp() {
   static char* argv[] = {name, nullptr};
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   if (platform.isEmpty() || platform == "offscreen") UseSmallScreen();
-  if (!previousHandler) previousHandler = qInstallMessageHandler(QuietHandler);
   static QApplication* app = new QApplication(argc, argv);
   return *app;
 }

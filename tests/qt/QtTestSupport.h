@@ -35,10 +35,9 @@ struct AppFirst {
   AppFirst() { EnsureApp(); }
 };
 
-// A Qt platform whose message boxes never block: each one shows, is recorded and is answered with
-// the next queued answer, a click on a button or a key pressed on the box that must close it (its
-// default button when none is queued). Other dialogs end unanswered (cancelled) unless a test sets
-// its own modal hook.
+// A Qt platform whose message boxes never block: each shows, is recorded and is answered by the
+// next queued button or key (a key must close it), else by its default button. Other dialogs end
+// cancelled unless a test sets its own modal hook.
 class AnsweringPlatform : private AppFirst, public forms::qt::QtPlatform {
  public:
   AnsweringPlatform();
