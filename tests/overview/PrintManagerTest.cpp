@@ -13,6 +13,8 @@ TEST(PrintManager, PrintsEveryChosenTeamAndMonthOfTheChosenYearInOrder) {
   auto& k = Enter(app, 12, 1);
   mv::frmDrucken& d = Open(app, "Ctrl+D", app.overview().frmDrucken);
   EXPECT_EQ(Entries(d.cmbJahr), Entries(k.cmbJahr));
+  EXPECT_EQ((Texts{d.lblTeams.Caption(), d.lblMonate.Caption(), d.lblJahr.Caption()}),
+            (Texts{"Teams / Gruppen", "Monate", "Jahr"}));
   d.lstMonate.UserClick(11);
   app.platform.ExpectMessageBox(app.s().T(146), forms::vbOK);
   d.cmd_Print.UserClick();

@@ -143,6 +143,10 @@ class QtWindowWalk : public mvtest::QtProgram {
                                    ? control->Name()
                                    : control->Name() + "(" + std::to_string(control->Index()) + ")";
       shown.emplace_back(name, widget);
+      // Every list offers only its entries; the note box alone also takes a typed note.
+      const auto* list = dynamic_cast<const forms::ComboBox*>(control);
+      if (list && (list->Style() == forms::vbComboDropdownList) == (list->Name() == "cmb_Note"))
+        faults.push_back(name + " is of the wrong kind of list");
       const QRect room = widget->parentWidget()->rect();
       if (!room.contains(widget->geometry()))
         faults.push_back(name + " at " + Describe(widget->geometry()) + " reaches out of " +
