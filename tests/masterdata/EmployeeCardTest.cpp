@@ -158,9 +158,12 @@ TEST(EmployeeCard, AnEmployeeSeesOnlyHisRecordAndTheBackOfficeBrowsesAndEditsIts
   for (forms::Control* c : browsing) EXPECT_TRUE(c->AcceptsInput()) << c->Name();
   card.cmd_NextRS.UserClick();
   EXPECT_EQ(card.txt_PersNr.Text(), "12");
+  app.Sql("UPDATE tbl_User SET Gruppe = 9 WHERE LoginID = 'login21'");  // no group: the lowest
   card.cmd_Login.UserClick();
   EXPECT_EQ(dialog.txt_LoginID.Text(), "login21");
   EXPECT_EQ(Entries(dialog.cmb_Gruppe), (Texts{"Mitarbeiter", "Backoffice"}));
+  EXPECT_EQ(dialog.cmb_Gruppe.Text(), "Mitarbeiter");
+  app.Sql("UPDATE tbl_User SET Gruppe = 2 WHERE LoginID = 'login21'");
 
   app.AddEntry(10, Dec(2), "U/");
   dialog.cmd_Abort.UserClick();
