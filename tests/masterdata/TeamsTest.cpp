@@ -247,6 +247,8 @@ TEST(TeamDialog, TheTeamActedOnIsTheTeamListedWhateverTheStorageOrderOrAnotherCo
   });
   EXPECT_EQ(app.Scalar("SELECT max(TeamNr) FROM tbl_Mitarbeiter"), 1);
   EXPECT_EQ(d.cmb_Teams.ListCount(), 3);
+  // The rebuilt list starts at its first cell: no old selection points at another employee.
+  EXPECT_EQ((std::pair{t.grdTeams.Row(), t.grdTeams.Col()}), (std::pair{1, 1}));
 }
 
 }  // namespace
