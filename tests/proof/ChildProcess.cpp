@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <exception>
 #include <iostream>
 #include <new>
 #include <stdexcept>
@@ -30,7 +29,7 @@ void BecomeNobody() {
   prctl(PR_SET_DUMPABLE, 1);
 }
 
-// Forks; the child runs body and ends as RunInChild says. Returns the child's process id.
+// The child runs body and ends as RunInChild says.
 pid_t Fork(const std::function<void()>& body) {
   std::fflush(stdout);
   std::fflush(stderr);
@@ -61,8 +60,7 @@ ChildEnd WaitFor(pid_t pid) {
   return end;
 }
 
-// The child's watch; each child has its own copy. The points it passed are counted in memory it
-// shares with the parent, so that the parent reads them however the child ended.
+// Each child has its own watch; its points are counted in memory shared with the parent.
 struct Watch {
   int killAt = 0;
   bool armed = false;
@@ -85,9 +83,9 @@ std::string ChildEnd::Describe() const {
                 : "exit code " + std::to_string(exitCode);
 }
 
-ChildEnd RunInChild(const std::function<void()>& body, bool unprivileged) {
+ChildEnd RunInChild(const std::function<void()>& body) {
   return WaitFor(Fork([&] {
-    if (unprivileged && geteuid() == 0) BecomeNobody();
+    if (geteuid() == 0) BecomeNobody();
     body();
   }));
 }

@@ -20,8 +20,7 @@ namespace fs = std::filesystem;
 // catalogue and the holiday calendar show meanwhile (already the pointer over the calendar reads)
 // is the busy message.
 TEST(LockedFile, AnExclusiveLockIsReportedAsBusyWhereverTheProgramMeetsIt) {
-  CalendarApp seeded;
-  SeedForWrites(seeded);
+  SeededForWrites seeded;
   const std::string busy = MessageFor(Obstacle::Lock);
   for (const char* name : {"an entry of absences", "saving a note", "marking a holiday"}) {
     SCOPED_TRACE(name);
@@ -29,22 +28,21 @@ TEST(LockedFile, AnExclusiveLockIsReportedAsBusyWhereverTheProgramMeetsIt) {
     // The questions after the first failed read are never asked: no count of boxes is checked.
     mvtest::TestApp app;
     CopyInto(app, seeded.DbPath());
-    Configure(app, mv::LanguageGerman);
-    mv::frmKalender* main = Start(app);
-    ASSERT_NE(main, nullptr);
+    Configure(app);
+    mv::frmKalender& main = Start(app);
     const Rows before = Content(app);
     for (int i = 0; i < 10; ++i) app.ExpectBoxNaming(busy);
     {
       OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
-      write.run({app, *main, busy});
+      write.run({app, main, busy});
     }
     EXPECT_GE(BoxesNaming(app, busy), 1);
     EXPECT_EQ(Content(app), before);
 
     // The calendar a failed reading left without members is read again with another month.
-    main->cmdMonForward.UserClick();
-    main->cmdMonBack.UserClick();
-    write.run({app, *main, std::nullopt});
+    main.cmdMonForward.UserClick();
+    main.cmdMonBack.UserClick();
+    write.run({app, main, std::nullopt});
     EXPECT_NE(Content(app), before);
   }
 }
@@ -106,18 +104,16 @@ TEST(LockedFile, AFileHeldAtTheStartIsOfferedAgainAndNeverReplacedByTheLocalOne)
 // and neither F12 nor the print manager prints the page as if the team had no absences.
 TEST(LockedFile, ACalendarThatCouldNotBeReadIsNotPrinted) {
   CalendarApp app;
-  Configure(app, mv::LanguageGerman);
-  mv::frmKalender* main = Start(app);
-  ASSERT_NE(main, nullptr);
+  Configure(app);
+  mv::frmKalender& main = Start(app);
   const std::string unread =
       "Der Kalender konnte nicht vollständig gelesen werden:\r" + MessageFor(Obstacle::Lock);
   OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
   app.platform.ExpectMessageBox(unread, forms::vbOK);
-  main->grdCal.UserRelease(BergRow, 0, forms::vbRightButton);  // the rows in the other order
+  main.grdCal.UserRelease(BergRow, 0, forms::vbRightButton);  // the rows in the other order
   app.platform.ExpectMessageBox(unread, forms::vbOK);
-  main->UserShortcut("F12");
-
-  ASSERT_TRUE(main->UserShortcut("Ctrl+D"));
+  main.UserShortcut("F12");
+  ASSERT_TRUE(main.UserShortcut("Ctrl+D"));
   mv::frmDrucken& manager = *app.overview().frmDrucken;
   manager.lstTeams.UserClick(0);
   manager.lstMonate.UserClick(11);
@@ -126,7 +122,7 @@ TEST(LockedFile, ACalendarThatCouldNotBeReadIsNotPrinted) {
                                 forms::vbOK);
   manager.cmd_Print.UserClick();
   EXPECT_TRUE(app.platform.PrintJobs().empty());
-  EXPECT_EQ(main->lbl_Status.Caption(), "Gedruckte Seiten: 0 / 1");
+  EXPECT_EQ(main.lbl_Status.Caption(), "Gedruckte Seiten: 0 / 1");
 }
 
 // Held exclusively for 10 seconds, longer than the whole entry of one day with its waits (each
@@ -136,10 +132,9 @@ TEST(LockedFile, ACalendarThatCouldNotBeReadIsNotPrinted) {
 TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWait) {
   mvtest::TestApp app;  // the boxes allowed beyond the first are not all shown
   SeedTeams(app);
-  Configure(app, mv::LanguageGerman);
+  Configure(app);
   const std::chrono::milliseconds wait(2000);
-  mv::frmKalender* main = Start(app, static_cast<int>(wait.count()));
-  ASSERT_NE(main, nullptr);
+  mv::frmKalender& main = Start(app, static_cast<int>(wait.count()));
   using Clock = std::chrono::steady_clock;
   Clock::time_point last;
   Clock::duration longest{};
@@ -163,9 +158,9 @@ TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWai
     std::this_thread::sleep_for(std::chrono::seconds(10));
     lock.Release();
   });
-  const std::function<void()> gestures[] = {[&] { main->grdCal.UserMove(BergRow, 7); },
-                                            [&] { main->grdCal.UserPress(BergRow, 7); },
-                                            [&] { main->grdCal.UserRelease(BergRow, 7); }};
+  const std::function<void()> gestures[] = {[&] { main.grdCal.UserMove(BergRow, 7); },
+                                            [&] { main.grdCal.UserPress(BergRow, 7); },
+                                            [&] { main.grdCal.UserRelease(BergRow, 7); }};
   for (const auto& gesture : gestures) {
     last = Clock::now();
     gesture();

@@ -26,73 +26,62 @@ struct ChildEnd {
 };
 
 // Runs body in a child process and waits for it. The child ends with 0 when body returned and no
-// expectation failed in it, 1 when one failed, 2 when body threw; no destructor or exit handler of
-// the child runs: what the test made before the fork belongs to the parent. unprivileged: a child
+// expectation failed in it, 1 when one failed, 2 when body threw, and runs no destructor. A child
 // of root first becomes the user "nobody", so that file permissions apply to it as to every user
-// of the program (root writes to a read-only file); it ends with 3 when it cannot.
-ChildEnd RunInChild(const std::function<void()>& body, bool unprivileged = false);
+// (root writes to a read-only file); it ends with 3 when it cannot.
+ChildEnd RunInChild(const std::function<void()>& body);
 
-// The points of a write, counted from arming on: after each row written (SQLite's update hook on
-// the program's connection) and after each change of a file (a write, truncation or sync of the
-// database file or its journal, the deletion of the journal).
+// The points of a write from arming on: after each row written (SQLite's update hook on the
+// program's connection) and after each write, truncation or sync of the database file or its
+// journal and the journal's deletion.
 struct Points {
   int rows = 0;
   int fileChanges = 0;
   int Total() const { return rows + fileChanges; }
 };
-
 struct KillRun {
   bool killed = false;  // at the point asked for
   Points passed;        // up to the kill, or every point of the write
   ChildEnd end;
 };
 
-// The scenario calls arm with the program's connection right before the user's action whose
-// write is watched.
+// Runs scenario in a child process killed with SIGKILL right at point killAt (1-based); a child
+// with fewer points runs to its end. The scenario arms the watch with the program's connection
+// right before the user's action whose write is watched.
 using Arm = std::function<void(sqlite3*)>;
-
-// Runs scenario in a child process that is killed with SIGKILL right at point killAt (1-based). A
-// child with fewer points runs to its end.
 KillRun RunAndKill(int killAt, const std::function<void(const Arm&)>& scenario);
 
-// The disk as SQLite sees it: while it exists, every database file of the process is reached
-// through it (it is SQLite's default file system layer).
+// The disk as SQLite sees it while this exists (its default file system layer): full, a write that
+// would make a file longer fails with SQLITE_FULL, as without free space.
 class WatchedDisk {
  public:
   WatchedDisk();
   ~WatchedDisk();
   WatchedDisk(const WatchedDisk&) = delete;
   WatchedDisk& operator=(const WatchedDisk&) = delete;
-
-  // A full disk: a write that would make a file longer fails as the system's file layer fails
-  // without free space (SQLITE_FULL); writes within a file's length still succeed.
   void SetFull(bool full);
-
-  // Called after each write, truncation, sync and deletion of a file; none when empty.
-  void Watch(std::function<void()> afterChange);
+  void Watch(std::function<void()> afterChange);  // after each change of a file
 };
 
-// app's file replaced by a copy of a seeded one: seeding row by row waits for the disk at every
-// row, a copy does not.
+// A program configured on a copy of a seeded file (seeding row by row waits for the disk at every
+// row, a copy does not). Every message box a test expected must have been shown by its end.
 void CopyInto(mvtest::TestApp& app, const std::filesystem::path& seeded);
-
-// A program on a copy of a seeded file. Every message box a test expected must have been shown by
-// its end.
+// The settings of a program that uses the file (its own unless told).
+void Configure(mvtest::TestApp& app, int language = mv::LanguageGerman,
+               const std::filesystem::path& file = {});
 struct ProofApp : mvtest::TestApp {
-  explicit ProofApp(const std::filesystem::path& seeded) { CopyInto(*this, seeded); }
-  ~ProofApp() {
-    EXPECT_EQ(platform.PendingMessageBoxes(), 0u) << "expected message boxes not shown";
+  ProofApp(const std::filesystem::path& seeded, int language) {
+    CopyInto(*this, seeded);
+    Configure(*this, language);
   }
+  ~ProofApp() { EXPECT_EQ(platform.PendingMessageBoxes(), 0u) << "expected boxes not shown"; }
 };
 
 // Every row of the seven tables, each row led by its table's name, in storage order.
 Rows Content(mvtest::TestApp& app);
 
-// "ok" when SQLite finds the file sound, else its findings.
-std::string IntegrityCheck(mvtest::TestApp& app);
-
-// Another program's lock on the file, held from construction to Release. Write: it is in the
-// middle of a write (others still read). Exclusive: nobody else reads either.
+// Another program's lock on the file until Release. Write: it is in the middle of a write (others
+// still read). Exclusive: nobody else reads either.
 enum class LockKind { Write, Exclusive };
 class OtherProgramLock {
  public:
@@ -110,22 +99,18 @@ class OtherProgramLock {
 enum class Obstacle { Lock, ReadOnlyFile, ReadOnlyFolder, FullDisk };
 std::string MessageFor(Obstacle obstacle, int language = mv::LanguageGerman);
 
-// The settings of a program that uses the file (its own unless told).
-void Configure(mvtest::TestApp& app, int language, const std::filesystem::path& file = {});
-
-// Started through the program's own start-up, logged in as Zoller, waiting for a busy file as long
-// as told (milliseconds); nullptr when the start or the login failed.
+// Started through the program's own start-up, logged in as Zoller, waiting for a busy file as
+// long as told (milliseconds); throws when the start or the login failed.
 inline constexpr int kShortWait = 20;
-mv::frmKalender* Start(mvtest::TestApp& app, int wait = kShortWait);
+mv::frmKalender& Start(mvtest::TestApp& app, int wait = kShortWait);
 
 // How many of the message boxes shown so far name text.
 int BoxesNaming(mvtest::TestApp& app, const std::string& text);
 
-// Every write of the program's windows as a user makes it, from the main window of Zoller (an
-// administrator) over the calendar tests' teams, with the note "Arzt", Berg's enquiry on 3 December
-// and a holiday on 24 December in the file (SeedForWrites). Each opens its window, writes and
-// closes the window again, answering its questions with yes. refusal: the message of a refused
-// write, or nothing for a write that succeeds (then what success shows is answered too).
+// Every write of the windows as a user makes it from Zoller's main window (an administrator) over
+// the calendar tests' teams and the seed below. Each opens its window, writes and closes the
+// window, answering its questions with yes. refusal: the message of a refused write, or nothing
+// for a write that succeeds (then what success shows is answered too).
 struct Scene {
   mvtest::TestApp& app;
   mv::frmKalender& main;
@@ -137,6 +122,10 @@ struct UserWrite {
 };
 const std::vector<UserWrite>& UserWrites();
 const UserWrite& UserWriteNamed(const std::string& name);
-void SeedForWrites(mvtest::TestApp& app);
+
+// The teams with the note "Arzt", Berg's enquiry on 3 December and a holiday on 24 December.
+struct SeededForWrites : CalendarApp {
+  SeededForWrites();
+};
 
 }  // namespace prooftest

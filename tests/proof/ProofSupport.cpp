@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <stdexcept>
 
 #include "Proof.h"
 #include "core/Settings.h"
@@ -19,13 +20,6 @@ Rows Content(mvtest::TestApp& app) {
     rows.insert(rows.end(), stored.begin(), stored.end());
   }
   return rows;
-}
-
-std::string IntegrityCheck(mvtest::TestApp& app) {
-  std::string findings;
-  for (const auto& row : app.Query("PRAGMA integrity_check"))
-    findings += (findings.empty() ? "" : "; ") + row.at(0);
-  return findings;
 }
 
 std::string MessageFor(Obstacle obstacle, int language) {
@@ -57,11 +51,11 @@ void Configure(mvtest::TestApp& app, int language, const std::filesystem::path& 
   app.WriteSettings(settings);
 }
 
-mv::frmKalender* Start(mvtest::TestApp& app, int wait) {
-  if (app.StartProgram() != 0) return nullptr;
-  mv::frmKalender* main = app.LoginAs("zoller", "pw");
-  if (main) app.s().Conn.SetBusyTimeout(wait);
-  return main;
+mv::frmKalender& Start(mvtest::TestApp& app, int wait) {
+  mv::frmKalender* main = app.StartProgram() == 0 ? app.LoginAs("zoller", "pw") : nullptr;
+  if (!main) throw std::runtime_error("the program did not start");
+  app.s().Conn.SetBusyTimeout(wait);
+  return *main;
 }
 
 int BoxesNaming(mvtest::TestApp& app, const std::string& text) {

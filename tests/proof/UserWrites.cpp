@@ -88,9 +88,17 @@ void Teams(const Scene& s, forms::CommandButton mv::frmTeams::*button, int entry
   teams.cmd_Close.UserClick();
 }
 
-void Dependencies(const Scene& s, const std::function<void(mv::frmBeziehungen&)>& write) {
+// The dependency editor: Berg's row clicked (unless row is 0), the popup's choice made at the
+// button and, unless deleting, Dorn picked from the results.
+void Dependencies(const Scene& s, int row, forms::CommandButton mv::frmBeziehungen::*button,
+                  const std::string& choice) {
   mv::frmBeziehungen& f = Opened(s, "Ctrl+A", s.app.masterdata().frmBeziehungen);
-  write(f);
+  if (row) f.grdDep.UserClick(row, 1);
+  if (choice == "mnuDelete") Yes(s, 96);
+  s.app.platform.QueuePopupChoice(choice);
+  Outcome(s);
+  (f.*button).UserClick();
+  if (choice != "mnuDelete") f.lst_Results.UserDoubleClick(DornEntry);
   f.cmd_Close.UserClick();
 }
 
@@ -98,8 +106,7 @@ std::vector<UserWrite> AllWrites() {
   return {
       {"an entry of absences",
        [](const Scene& s) {
-         s.app.platform.ExpectMessageBox(RangeQuestion(7, 9, "Urlaub", "anfragen"), forms::vbYes);
-         NoNote(s.app);
+         ExpectEnquiry(s.app, 7, 9);
          Outcome(s);
          SelectDays(s.main, BergRow, 7, 9);
        }},
@@ -163,34 +170,11 @@ std::vector<UserWrite> AllWrites() {
       {"moving an employee to another team",
        [](const Scene& s) { Teams(s, &mv::frmTeams::cmd_Move, 2, "", 1); }},  // Dorn
       {"adding a dependency",
-       [](const Scene& s) {
-         Dependencies(s, [&](mv::frmBeziehungen& f) {
-           s.app.platform.QueuePopupChoice("mnuAdd");
-           f.cmd_MA.UserClick();
-           Outcome(s);
-           f.lst_Results.UserDoubleClick(DornEntry);
-         });
-       }},
+       [](const Scene& s) { Dependencies(s, 0, &mv::frmBeziehungen::cmd_MA, "mnuAdd"); }},
       {"choosing a dependent colleague",
-       [](const Scene& s) {
-         Dependencies(s, [&](mv::frmBeziehungen& f) {
-           f.grdDep.UserClick(1, 1);
-           s.app.platform.QueuePopupChoice("mnuSelect");
-           f.cmd_AbhMA2.UserClick();
-           Outcome(s);
-           f.lst_Results.UserDoubleClick(DornEntry);
-         });
-       }},
+       [](const Scene& s) { Dependencies(s, 1, &mv::frmBeziehungen::cmd_AbhMA2, "mnuSelect"); }},
       {"deleting a dependency",
-       [](const Scene& s) {
-         Dependencies(s, [&](mv::frmBeziehungen& f) {
-           f.grdDep.UserClick(1, 1);
-           Yes(s, 96);
-           s.app.platform.QueuePopupChoice("mnuDelete");
-           Outcome(s);
-           f.cmd_MA.UserClick();
-         });
-       }},
+       [](const Scene& s) { Dependencies(s, 1, &mv::frmBeziehungen::cmd_MA, "mnuDelete"); }},
   };
 }
 
@@ -206,10 +190,10 @@ const UserWrite& UserWriteNamed(const std::string& name) {
   return *std::find_if(writes.begin(), writes.end(), [&](auto& w) { return w.name == name; });
 }
 
-void SeedForWrites(mvtest::TestApp& app) {
-  app.AddNote("Arzt");
-  app.AddEntry(10, Dec(3), "U?");
-  app.AddHoliday(Dec(24));
+SeededForWrites::SeededForWrites() {
+  AddNote("Arzt");
+  AddEntry(10, Dec(3), "U?");
+  AddHoliday(Dec(24));
 }
 
 }  // namespace prooftest

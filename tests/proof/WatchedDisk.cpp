@@ -1,6 +1,7 @@
 #include <sqlite3.h>
 
-#include <memory>
+#include <algorithm>
+#include <deque>
 #include <stdexcept>
 
 #include "Proof.h"
@@ -9,79 +10,58 @@ namespace prooftest {
 
 namespace {
 
+// Every file keeps the real file layer's state and methods (one set for the database, another for
+// its journal), but for the changes, which are reported (the watcher may stop the process right
+// there) and refused on a full disk. The methods lead the struct: a file's methods lead to both.
+struct Wrapped {
+  sqlite3_io_methods methods;
+  const sqlite3_io_methods* real;
+};
+
 struct Disk {
   sqlite3_vfs* real = nullptr;
   sqlite3_vfs vfs{};
+  std::deque<Wrapped> wrapped;
   bool full = false;
   std::function<void()> afterChange;
 };
 
 Disk* g_disk = nullptr;
 
-// The file as SQLite holds it, with the real file's state right behind it.
-struct File {
-  sqlite3_file base;
-  sqlite3_file* real;
-};
+const sqlite3_io_methods& Real(sqlite3_file* f) {
+  return *reinterpret_cast<const Wrapped*>(f->pMethods)->real;
+}
 
-sqlite3_file* Real(sqlite3_file* f) { return reinterpret_cast<File*>(f)->real; }
-const sqlite3_io_methods& Methods(sqlite3_file* f) { return *Real(f)->pMethods; }
-
-// A change reported as done; the watcher may stop the process right there.
 int Changed(int rc) {
   if (g_disk->afterChange) g_disk->afterChange();
   return rc;
 }
 
-// A method of the real file, called as it is.
-template <auto Method>
-struct Forward;
-template <class R, class... A, R (*sqlite3_io_methods::*Method)(sqlite3_file*, A...)>
-struct Forward<Method> {
-  static R Call(sqlite3_file* f, A... a) { return (Methods(f).*Method)(Real(f), a...); }
-};
-
 int Write(sqlite3_file* f, const void* buffer, int amount, sqlite3_int64 offset) {
   if (g_disk->full) {
     sqlite3_int64 size = 0;
-    const int rc = Methods(f).xFileSize(Real(f), &size);
+    const int rc = Real(f).xFileSize(f, &size);
     if (rc != SQLITE_OK) return rc;
     if (offset + amount > size) return SQLITE_FULL;
   }
-  return Changed(Methods(f).xWrite(Real(f), buffer, amount, offset));
+  return Changed(Real(f).xWrite(f, buffer, amount, offset));
 }
-int Truncate(sqlite3_file* f, sqlite3_int64 size) {
-  return Changed(Methods(f).xTruncate(Real(f), size));
-}
-int Sync(sqlite3_file* f, int flags) { return Changed(Methods(f).xSync(Real(f), flags)); }
-
-using M = sqlite3_io_methods;
-const sqlite3_io_methods kMethods = {3,
-                                     Forward<&M::xClose>::Call,
-                                     Forward<&M::xRead>::Call,
-                                     Write,
-                                     Truncate,
-                                     Sync,
-                                     Forward<&M::xFileSize>::Call,
-                                     Forward<&M::xLock>::Call,
-                                     Forward<&M::xUnlock>::Call,
-                                     Forward<&M::xCheckReservedLock>::Call,
-                                     Forward<&M::xFileControl>::Call,
-                                     Forward<&M::xSectorSize>::Call,
-                                     Forward<&M::xDeviceCharacteristics>::Call,
-                                     Forward<&M::xShmMap>::Call,
-                                     Forward<&M::xShmLock>::Call,
-                                     Forward<&M::xShmBarrier>::Call,
-                                     Forward<&M::xShmUnmap>::Call,
-                                     Forward<&M::xFetch>::Call,
-                                     Forward<&M::xUnfetch>::Call};
+int Truncate(sqlite3_file* f, sqlite3_int64 size) { return Changed(Real(f).xTruncate(f, size)); }
+int Sync(sqlite3_file* f, int flags) { return Changed(Real(f).xSync(f, flags)); }
 
 int Open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* outFlags) {
-  File* file = reinterpret_cast<File*>(f);
-  file->real = reinterpret_cast<sqlite3_file*>(file + 1);
-  const int rc = g_disk->real->xOpen(g_disk->real, name, file->real, flags, outFlags);
-  // SQLite closes what xOpen leaves with methods, whether the opening succeeded or not.
-  file->base.pMethods = file->real->pMethods ? &kMethods : nullptr;
+  const int rc = g_disk->real->xOpen(g_disk->real, name, f, flags, outFlags);
+  if (!f->pMethods) return rc;
+  auto& wrapped = g_disk->wrapped;
+  auto it = std::find_if(wrapped.begin(), wrapped.end(),
+                         [f](const Wrapped& w) { return w.real == f->pMethods; });
+  if (it == wrapped.end()) {
+    it = wrapped.insert(it, Wrapped{*f->pMethods, f->pMethods});
+    it->methods.xWrite = Write;
+    it->methods.xTruncate = Truncate;
+    it->methods.xSync = Sync;
+  }
+  f->pMethods = &it->methods;
   return rc;
 }
 
@@ -93,17 +73,13 @@ int Delete(sqlite3_vfs*, const char* name, int syncDir) {
 
 WatchedDisk::WatchedDisk() {
   if (g_disk) throw std::logic_error("one watched disk at a time");
-  auto disk = std::make_unique<Disk>();
-  disk->real = sqlite3_vfs_find(nullptr);
-  if (!disk->real || disk->real->iVersion < 3 || disk->real->szOsFile < 1)
-    throw std::runtime_error("SQLite's default file system layer is not the expected one");
-  disk->vfs = *disk->real;
-  disk->vfs.pNext = nullptr;
-  disk->vfs.zName = "morvellan-watched-disk";
-  disk->vfs.szOsFile = static_cast<int>(sizeof(File)) + disk->real->szOsFile;
-  disk->vfs.xOpen = Open;
-  disk->vfs.xDelete = Delete;
-  g_disk = disk.release();
+  g_disk = new Disk;
+  g_disk->real = sqlite3_vfs_find(nullptr);
+  g_disk->vfs = *g_disk->real;
+  g_disk->vfs.pNext = nullptr;
+  g_disk->vfs.zName = "morvellan-watched-disk";
+  g_disk->vfs.xOpen = Open;
+  g_disk->vfs.xDelete = Delete;
   sqlite3_vfs_register(&g_disk->vfs, 1);
 }
 
