@@ -16,6 +16,13 @@ namespace {
 using namespace prooftest;
 namespace fs = std::filesystem;
 
+int BoxesNaming(mvtest::TestApp& app, const std::string& text) {
+  const auto& boxes = app.platform.MessageBoxes();
+  return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [&](const auto& box) {
+    return box.Request.Prompt.find(text) != std::string::npos;
+  }));
+}
+
 // Held exclusively, the file cannot even be read: every message the entry of absences, the note
 // catalogue and the holiday calendar show meanwhile (already the pointer over the calendar reads)
 // is the busy message.

@@ -18,38 +18,12 @@ namespace prooftest {
 
 using namespace caltest;
 
-// How a child process ended: its exit code, or the signal that ended it.
-struct ChildEnd {
-  int exitCode = -1;
-  int signal = 0;
-  std::string Describe() const;
-};
-
-// Runs body in a child process and waits for it. The child ends with 0 when body returned and no
-// expectation failed in it, 1 when one failed, 2 when body threw, and runs no destructor. A child
-// of root first becomes the user "nobody", so that file permissions apply to it as to every user
-// (root writes to a read-only file); it ends with 3 when it cannot.
-ChildEnd RunInChild(const std::function<void()>& body);
-
-// The points of a write from arming on: after each row written (SQLite's update hook on the
-// program's connection) and after each write, truncation or sync of the database file or its
-// journal and the journal's deletion.
-struct Points {
-  int rows = 0;
-  int fileChanges = 0;
-  int Total() const { return rows + fileChanges; }
-};
-struct KillRun {
-  bool killed = false;  // at the point asked for
-  Points passed;        // up to the kill, or every point of the write
-  ChildEnd end;
-};
-
-// Runs scenario in a child process killed with SIGKILL right at point killAt (1-based); a child
-// with fewer points runs to its end. The scenario arms the watch with the program's connection
-// right before the user's action whose write is watched.
-using Arm = std::function<void(sqlite3*)>;
-KillRun RunAndKill(int killAt, const std::function<void(const Arm&)>& scenario);
+// Runs body in a child process and says how it ended: "exit code 0" when body returned and no
+// expectation failed in it, 1 when one failed, 2 when body threw, or "killed by signal N". The
+// child runs no destructor. unprivileged: a child of root first becomes the user "nobody", so that
+// file permissions apply to it as to every user (root writes to a read-only file), else ends
+// with 3.
+std::string RunInChild(const std::function<void()>& body, bool unprivileged);
 
 // The disk as SQLite sees it while this exists (its default file system layer): full, a write that
 // would make a file longer fails with SQLITE_FULL, as without free space.
@@ -103,9 +77,6 @@ std::string MessageFor(Obstacle obstacle, int language = mv::LanguageGerman);
 // long as told (milliseconds); throws when the start or the login failed.
 inline constexpr int kShortWait = 20;
 mv::frmKalender& Start(mvtest::TestApp& app, int wait = kShortWait);
-
-// How many of the message boxes shown so far name text.
-int BoxesNaming(mvtest::TestApp& app, const std::string& text);
 
 // Every write of the windows as a user makes it from Zoller's main window (an administrator) over
 // the calendar tests' teams and the seed below. Each opens its window, writes and closes the

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <stdexcept>
 
 #include "Proof.h"
@@ -56,13 +55,6 @@ mv::frmKalender& Start(mvtest::TestApp& app, int wait) {
   if (!main) throw std::runtime_error("the program did not start");
   app.s().Conn.SetBusyTimeout(wait);
   return *main;
-}
-
-int BoxesNaming(mvtest::TestApp& app, const std::string& text) {
-  const auto& boxes = app.platform.MessageBoxes();
-  return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [&](const auto& box) {
-    return box.Request.Prompt.find(text) != std::string::npos;
-  }));
 }
 
 }  // namespace prooftest

@@ -47,29 +47,31 @@ class RefusedWrite : public testing::TestWithParam<Obstacle> {};
 // The message is built in one place: one write in English shows that it follows the language.
 TEST_P(RefusedWrite, EveryWriteSaysWhyInTheUsersLanguageAndWritesNothing) {
   const Obstacle obstacle = GetParam();
-  const ChildEnd end = RunInChild([obstacle] {
-    WatchedDisk disk;
-    SeededForWrites seeded;
-    for (const UserWrite& write : UserWrites()) {
-      SCOPED_TRACE(write.name);
-      const bool english = write.name == "saving a note";
-      const int language = english ? mv::LanguageEnglish : mv::LanguageGerman;
-      ProofApp app(seeded.DbPath(), language);
-      const Rows before = Content(app);
-      std::optional<Standing> standing(std::in_place, obstacle, app, disk);
-      mv::frmKalender& main = Start(app);
-      EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 3), english ? "V" : "U");
-      write.run({app, main, MessageFor(obstacle, language)});
-      EXPECT_EQ(Content(app), before);
-      EXPECT_TRUE(main.Enabled());
-      standing.reset();
-      if (obstacle == Obstacle::ReadOnlyFile) continue;
-      write.run({app, main, std::nullopt});
-      EXPECT_NE(Content(app), before);
-      EXPECT_TRUE(main.Enabled());
-    }
-  });
-  EXPECT_EQ(end.exitCode, 0) << end.Describe();
+  const std::string end = RunInChild(
+      [obstacle] {
+        WatchedDisk disk;
+        SeededForWrites seeded;
+        for (const UserWrite& write : UserWrites()) {
+          SCOPED_TRACE(write.name);
+          const bool english = write.name == "saving a note";
+          const int language = english ? mv::LanguageEnglish : mv::LanguageGerman;
+          ProofApp app(seeded.DbPath(), language);
+          const Rows before = Content(app);
+          std::optional<Standing> standing(std::in_place, obstacle, app, disk);
+          mv::frmKalender& main = Start(app);
+          EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 3), english ? "V" : "U");
+          write.run({app, main, MessageFor(obstacle, language)});
+          EXPECT_EQ(Content(app), before);
+          EXPECT_TRUE(main.Enabled());
+          standing.reset();
+          if (obstacle == Obstacle::ReadOnlyFile) continue;
+          write.run({app, main, std::nullopt});
+          EXPECT_NE(Content(app), before);
+          EXPECT_TRUE(main.Enabled());
+        }
+      },
+      true);
+  EXPECT_EQ(end, "exit code 0");
 }
 
 const char* const kNames[] = {"Locked", "ReadOnlyFile", "ReadOnlyFolder", "FullDisk"};
