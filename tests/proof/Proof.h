@@ -1,7 +1,7 @@
 #pragma once
-// The proofs' harness: child processes (run as an ordinary user, or killed at a chosen point of a
-// write), a disk that can be full or watched, another program's lock on the file, the file's whole
-// content, a program started on a file, and every write of the windows as a user makes it.
+// The proofs' harness: child processes, a disk that can be full or watched, another program's lock
+// on the file, the file's whole content, a program started on a file, and every write of the
+// windows as a user makes it.
 #include <sqlite3.h>
 
 #include <filesystem>
@@ -37,10 +37,10 @@ class WatchedDisk {
   void Watch(std::function<void()> afterChange);  // after each change of a file
 };
 
-// A program configured on a copy of a seeded file (seeding row by row waits for the disk at every
-// row, a copy does not). Every message box a test expected must have been shown by its end.
+// A program's settings naming the file (its own unless told), its file a copy of a seeded one
+// (seeding row by row waits for the disk at every row, a copy does not). Every message box a
+// ProofApp expected must have been shown by its end.
 void CopyInto(mvtest::TestApp& app, const std::filesystem::path& seeded);
-// The settings of a program that uses the file (its own unless told).
 void Configure(mvtest::TestApp& app, int language = mv::LanguageGerman,
                const std::filesystem::path& file = {});
 struct ProofApp : mvtest::TestApp {
@@ -78,10 +78,9 @@ std::string MessageFor(Obstacle obstacle, int language = mv::LanguageGerman);
 inline constexpr int kShortWait = 20;
 mv::frmKalender& Start(mvtest::TestApp& app, int wait = kShortWait);
 
-// Every write of the windows as a user makes it from Zoller's main window (an administrator) over
-// the calendar tests' teams and the seed below. Each opens its window, writes and closes the
-// window, answering its questions with yes. refusal: the message of a refused write, or nothing
-// for a write that succeeds (then what success shows is answered too).
+// Every write of the windows as a user makes it from Zoller's main window over the seed below,
+// opening its window, answering its questions with yes and closing the window again. refusal: the
+// message of a refused write, or none for a write that succeeds (what success shows is answered).
 struct Scene {
   mvtest::TestApp& app;
   mv::frmKalender& main;
@@ -94,7 +93,8 @@ struct UserWrite {
 const std::vector<UserWrite>& UserWrites();
 const UserWrite& UserWriteNamed(const std::string& name);
 
-// The teams with the note "Arzt", Berg's enquiry on 3 December and a holiday on 24 December.
+// The calendar tests' teams, the note "Arzt", Berg's enquiry on 3 December and a holiday on 24
+// December.
 struct SeededForWrites : CalendarApp {
   SeededForWrites();
 };
