@@ -63,7 +63,7 @@ TEST(LockedFile, ALockShorterThanTheWaitIsWaitedOut) {
   OtherProgramLock lock(app.DbPath(), LockKind::Write);
   std::thread release([&lock] {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    lock.Release();
+    lock.Close();
   });
   SelectDays(main, BergRow, 7, 9);
   release.join();
@@ -91,7 +91,7 @@ TEST(LockedFile, AFileHeldAtTheStartIsOfferedAgainAndNeverReplacedByTheLocalOne)
     if (retry) {
       app.platform.ExpectMessageBox(
           [&](const forms::MessageBoxRequest& box) {
-            lock.Release();  // the other copy lets go while the question stands
+            lock.Close();  // the other copy lets go while the question stands
             return box.Prompt == busy;
           },
           forms::vbRetry);
@@ -163,7 +163,7 @@ TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWai
   OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
   std::jthread release([&lock] {
     std::this_thread::sleep_for(std::chrono::seconds(10));
-    lock.Release();
+    lock.Close();
   });
   const std::function<void()> gestures[] = {[&] { main.grdCal.UserMove(BergRow, 7); },
                                             [&] { main.grdCal.UserPress(BergRow, 7); },

@@ -54,19 +54,14 @@ struct ProofApp : mvtest::TestApp {
 // Every row of the seven tables, each row led by its table's name, in storage order.
 Rows Content(mvtest::TestApp& app);
 
-// Another program's lock on the file until Release. Write: it is in the middle of a write (others
-// still read). Exclusive: nobody else reads either.
+// Another program's lock on the file until it closes its connection, with nothing written. Write:
+// it is in the middle of a write (others still read). Exclusive: nobody else reads either.
 enum class LockKind { Write, Exclusive };
-class OtherProgramLock {
- public:
+struct OtherProgramLock : db::Connection {
   OtherProgramLock(const std::filesystem::path& file, LockKind kind) {
-    conn_.Open(db::JetConnectionString(file.string()));
-    conn_.ExecuteNative(kind == LockKind::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE");
+    Open(db::JetConnectionString(file.string()));
+    ExecuteNative(kind == LockKind::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE");
   }
-  void Release() { conn_.Close(); }  // closing ends the transaction, with nothing written
-
- private:
-  db::Connection conn_;
 };
 
 // Why the program could not write the file, as it tells the user.

@@ -15,33 +15,6 @@ namespace {
 using namespace prooftest;
 namespace fs = std::filesystem;
 
-// The obstacle, from construction to destruction.
-class Standing {
- public:
-  Standing(Obstacle obstacle, mvtest::TestApp& app, WatchedDisk& disk) : disk_(disk) {
-    if (obstacle == Obstacle::Lock) lock_.emplace(app.DbPath(), LockKind::Write);
-    disk.SetFull(obstacle == Obstacle::FullDisk);
-    if (obstacle == Obstacle::ReadOnlyFile) protected_ = app.DbPath();
-    if (obstacle == Obstacle::ReadOnlyFolder) protected_ = app.Folder();
-    if (!protected_.empty()) {
-      mode_ = fs::status(protected_).permissions();
-      fs::permissions(protected_,
-                      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                      fs::perm_options::remove);
-    }
-  }
-  ~Standing() {
-    disk_.SetFull(false);
-    if (!protected_.empty()) fs::permissions(protected_, mode_);
-  }
-
- private:
-  WatchedDisk& disk_;
-  std::optional<OtherProgramLock> lock_;
-  fs::path protected_;
-  fs::perms mode_{};
-};
-
 class RefusedWrite : public testing::TestWithParam<Obstacle> {};
 
 // The message is built in one place: one write in English shows that it follows the language.
@@ -57,13 +30,24 @@ TEST_P(RefusedWrite, EveryWriteSaysWhyInTheUsersLanguageAndWritesNothing) {
           const int language = english ? mv::LanguageEnglish : mv::LanguageGerman;
           ProofApp app(seeded.DbPath(), language);
           const Rows before = Content(app);
-          std::optional<Standing> standing(std::in_place, obstacle, app, disk);
+          std::optional<OtherProgramLock> lock;
+          if (obstacle == Obstacle::Lock) lock.emplace(app.DbPath(), LockKind::Write);
+          disk.SetFull(obstacle == Obstacle::FullDisk);
+          const fs::path readOnly = obstacle == Obstacle::ReadOnlyFile     ? app.DbPath()
+                                    : obstacle == Obstacle::ReadOnlyFolder ? app.Folder()
+                                                                           : fs::path();
+          const auto writable =
+              fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+          if (!readOnly.empty()) fs::permissions(readOnly, writable, fs::perm_options::remove);
           mv::frmKalender& main = Start(app);
           EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 3), english ? "V" : "U");
           write.run({app, main, MessageFor(obstacle, language)});
           EXPECT_EQ(Content(app), before);
           EXPECT_TRUE(main.Enabled());
-          standing.reset();
+          lock.reset();
+          disk.SetFull(false);
+          if (!readOnly.empty())
+            fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
           if (obstacle == Obstacle::ReadOnlyFile) continue;
           write.run({app, main, std::nullopt});
           EXPECT_NE(Content(app), before);

@@ -24,11 +24,6 @@ void Yes(const Scene& s, int text) {
   s.app.platform.ExpectMessageBox(s.app.s().T(text), forms::vbYes);
 }
 
-void Retype(forms::TextBox& box, const std::string& text) {
-  box.UserSetText("");
-  box.UserType(text);
-}
-
 template <class Window>
 Window& Opened(const Scene& s, const char* shortcut, forms::FormSlot<Window>& slot) {
   EXPECT_TRUE(s.main.UserShortcut(shortcut)) << shortcut;
@@ -81,7 +76,7 @@ void Teams(const Scene& s, forms::CommandButton mv::frmTeams::*button, int entry
   if (memberRow) teams.grdTeams.UserClick(memberRow, 2);
   (teams.*button).UserClick();
   if (entry >= 0) dialog.cmb_Teams.UserSelect(entry);
-  if (!name.empty()) Retype(dialog.txt_Name, name);
+  if (!name.empty()) dialog.txt_Name.UserSetText(name);
   Outcome(s);
   dialog.cmd_OK.UserClick();
   if (dialog.Visible()) dialog.cmd_Abort.UserClick();
@@ -126,7 +121,7 @@ std::vector<UserWrite> AllWrites() {
       {"saving an employee's card",
        [](const Scene& s) {
          Card(s, [&](mv::frmMitarbeiter& card) {
-           Retype(card.txt_Telefon, "0815");
+           card.txt_Telefon.UserSetText("0815");
            Outcome(s);
            card.cmd_Save.UserClick();
          });
@@ -157,8 +152,8 @@ std::vector<UserWrite> AllWrites() {
          Card(s, [&](mv::frmMitarbeiter& card) {
            card.cmd_Login.UserClick();
            mv::frmBenutzer& login = *s.app.masterdata().frmBenutzer;
-           Retype(login.txt_LoginID, "adam");
-           Retype(login.txt_Passwort, "Adam1");
+           login.txt_LoginID.UserSetText("adam");
+           login.txt_Passwort.UserSetText("Adam1");
            Outcome(s);
            login.cmd_OK.UserClick();
            if (login.Visible()) login.cmd_Abort.UserClick();
