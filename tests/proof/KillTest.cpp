@@ -19,8 +19,8 @@ using namespace prooftest;
 namespace fs = std::filesystem;
 
 // The points of a write: after each write, truncation or sync of the database file or its journal
-// and after the journal's deletion (a row written in between changes no file). A child counts them
-// in memory shared with the parent.
+// (a row written or a journal deleted in between leaves the file as it is until the next change).
+// A child counts them in memory shared with the parent.
 int& Passed() {
   static int* const shared = [] {
     void* page =

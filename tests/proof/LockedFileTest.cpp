@@ -149,16 +149,17 @@ TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWai
     longest = std::max(longest, Clock::now() - last);
     last = Clock::now();
   };
-  const auto box = [&](const std::string& text) {
-    return [&mark, text](const forms::MessageBoxRequest& box) {
-      const bool match = box.Prompt.find(text) != std::string::npos;
-      if (match) mark();
-      return match;
-    };
+  const auto box = [&](const std::string& text, int answer) {
+    app.platform.ExpectMessageBox(
+        [&mark, text](const forms::MessageBoxRequest& box) {
+          mark();
+          return box.Prompt.find(text) != std::string::npos;
+        },
+        answer);
   };
   const std::string busy = MessageFor(Obstacle::Lock);
-  app.platform.ExpectMessageBox(box(DayQuestion(7, "Urlaub", "anfragen")), forms::vbYes);
-  for (int i = 0; i < 10; ++i) app.platform.ExpectMessageBox(box(busy), forms::vbOK);
+  box(DayQuestion(7, "Urlaub", "anfragen"), forms::vbYes);
+  for (int i = 0; i < 10; ++i) box(busy, forms::vbOK);
 
   OtherProgramLock lock(app.DbPath(), LockKind::Exclusive);
   std::jthread release([&lock] {

@@ -7,10 +7,12 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "calendar/CalendarTestSupport.h"
+#include "core/Settings.h"
 #include "core/Texts.h"
 #include "db/Connection.h"
 
@@ -40,9 +42,18 @@ class WatchedDisk {
 // A program's settings naming the file (its own unless told), its file a copy of a seeded one
 // (seeding row by row waits for the disk at every row, a copy does not). Every message box a
 // ProofApp expected must have been shown by its end.
-void CopyInto(mvtest::TestApp& app, const std::filesystem::path& seeded);
-void Configure(mvtest::TestApp& app, int language = mv::LanguageGerman,
-               const std::filesystem::path& file = {});
+inline void CopyInto(mvtest::TestApp& app, const std::filesystem::path& seeded) {
+  std::filesystem::copy_file(seeded, app.DbPath(),
+                             std::filesystem::copy_options::overwrite_existing);
+}
+inline void Configure(mvtest::TestApp& app, int language = mv::LanguageGerman,
+                      const std::filesystem::path& file = {}) {
+  mv::SettingsRecord settings;
+  settings.Language = static_cast<std::uint8_t>(language);
+  settings.CalendarFont = "Arial";
+  settings.DatabasePath = (file.empty() ? app.DbPath() : file).string();
+  app.WriteSettings(settings);
+}
 struct ProofApp : mvtest::TestApp {
   ProofApp(const std::filesystem::path& seeded, int language) {
     CopyInto(*this, seeded);
@@ -52,7 +63,16 @@ struct ProofApp : mvtest::TestApp {
 };
 
 // Every row of the seven tables, each row led by its table's name, in storage order.
-Rows Content(mvtest::TestApp& app);
+inline Rows Content(mvtest::TestApp& app) {
+  Rows rows;
+  for (const char* table : {"tbl_Mitarbeiter", "tbl_Teams", "tbl_User", "tbl_Kalender",
+                            "tbl_Notizen", "tbl_Ferien", "tbl_Abhängigkeiten"}) {
+    const Rows stored =
+        app.Query(std::string("SELECT '") + table + "', * FROM \"" + table + "\" ORDER BY rowid");
+    rows.insert(rows.end(), stored.begin(), stored.end());
+  }
+  return rows;
+}
 
 // Another program's lock on the file until it closes its connection, with nothing written. Write:
 // it is in the middle of a write (others still read). Exclusive: nobody else reads either.
@@ -66,12 +86,36 @@ struct OtherProgramLock : db::Connection {
 
 // Why the program could not write the file, as it tells the user.
 enum class Obstacle { Lock, ReadOnlyFile, ReadOnlyFolder, FullDisk };
-std::string MessageFor(Obstacle obstacle, int language = mv::LanguageGerman);
+inline std::string MessageFor(Obstacle obstacle, int language = mv::LanguageGerman) {
+  const bool english = language == mv::LanguageEnglish;
+  switch (obstacle) {
+    case Obstacle::Lock:
+      return english ? "The database is in use by another program, which holds it locked. Nothing "
+                       "was written. Please try again in a moment."
+                     : "Die Datenbank wird gerade von einem anderen Programm benutzt, das sie "
+                       "gesperrt hält. Es wurde nichts geschrieben. Bitte versuchen Sie es gleich "
+                       "noch einmal.";
+    case Obstacle::FullDisk:
+      return english ? "The database cannot be written: the disk is full. Nothing was written."
+                     : "In die Datenbank kann nicht geschrieben werden: der Datenträger ist voll. "
+                       "Es wurde nichts geschrieben.";
+    default:
+      return english ? "The database cannot be written: the file or its folder is read-only. "
+                       "Nothing was written."
+                     : "In die Datenbank kann nicht geschrieben werden: die Datei oder ihr Ordner "
+                       "ist schreibgeschützt. Es wurde nichts geschrieben.";
+  }
+}
 
 // Started through the program's own start-up, logged in as Zoller, waiting for a busy file as
 // long as told (milliseconds); throws when the start or the login failed.
 inline constexpr int kShortWait = 20;
-mv::frmKalender& Start(mvtest::TestApp& app, int wait = kShortWait);
+inline mv::frmKalender& Start(mvtest::TestApp& app, int wait = kShortWait) {
+  mv::frmKalender* main = app.StartProgram() == 0 ? app.LoginAs("zoller", "pw") : nullptr;
+  if (!main) throw std::runtime_error("the program did not start");
+  app.s().Conn.SetBusyTimeout(wait);
+  return *main;
+}
 
 // Every write of the windows as a user makes it from Zoller's main window over the seed below,
 // opening its window, answering its questions with yes and closing the window again. refusal: the

@@ -15,21 +15,8 @@ namespace {
 
 using namespace prooftest;
 
-struct Interleaving {
-  int at = 0;    // the first copy's statement during which the second copy writes
-  int seen = 0;  // statements of the first copy so far
-  std::function<void()> secondWrite;
-  std::string failure;  // what went wrong inside the hook, where nothing may be thrown
-};
-
-int AtStatement(unsigned, void* context, void*, void*) {
-  auto& run = *static_cast<Interleaving*>(context);
-  if (++run.seen != run.at) return 0;
-  try {
-    run.secondWrite();
-  } catch (const std::exception& e) {
-    run.failure = e.what();
-  }
+int AtStatement(unsigned, void* hook, void*, void*) {
+  (*static_cast<std::function<void()>*>(hook))();
   return 0;
 }
 
@@ -52,12 +39,21 @@ void AtEachStatement(const Write& firstWrite, const Write& secondWrite,
     // Refused while the first copy holds the write lock: whatever it says, it is answered.
     second.platform.ExpectMessageBox([](const forms::MessageBoxRequest&) { return true; },
                                      forms::vbOK);
-    Interleaving run{at, 0, [&] { secondWrite(second, secondMain); }, ""};
-    sqlite3_trace_v2(first.s().Conn.Handle(), SQLITE_TRACE_STMT, AtStatement, &run);
+    int seen = 0;
+    std::string failure;  // what went wrong inside the hook, where nothing may be thrown
+    std::function<void()> hook = [&] {
+      if (++seen != at) return;
+      try {
+        secondWrite(second, secondMain);
+      } catch (const std::exception& e) {
+        failure = e.what();
+      }
+    };
+    sqlite3_trace_v2(first.s().Conn.Handle(), SQLITE_TRACE_STMT, AtStatement, &hook);
     firstWrite(first, firstMain);
     sqlite3_trace_v2(first.s().Conn.Handle(), 0, nullptr, nullptr);
-    EXPECT_EQ(run.failure, "");
-    statements = run.seen;
+    EXPECT_EQ(failure, "");
+    statements = seen;
     check(first);
   }
   EXPECT_GT(statements, 3);

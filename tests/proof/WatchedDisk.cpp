@@ -65,10 +65,6 @@ int Open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* outFla
   return rc;
 }
 
-int Delete(sqlite3_vfs*, const char* name, int syncDir) {
-  return Changed(g_disk->real->xDelete(g_disk->real, name, syncDir));
-}
-
 }  // namespace
 
 WatchedDisk::WatchedDisk() {
@@ -79,7 +75,6 @@ WatchedDisk::WatchedDisk() {
   g_disk->vfs.pNext = nullptr;
   g_disk->vfs.zName = "morvellan-watched-disk";
   g_disk->vfs.xOpen = Open;
-  g_disk->vfs.xDelete = Delete;
   sqlite3_vfs_register(&g_disk->vfs, 1);
 }
 
