@@ -35,7 +35,6 @@ TEST(LockedFile, AnExclusiveLockIsReportedAsBusyWhereverTheProgramMeetsIt) {
     // The questions after the first failed read are never asked: no count of boxes is checked.
     mvtest::TestApp app;
     CopyInto(app, seeded.DbPath());
-    Configure(app);
     mv::frmKalender& main = Start(app);
     const Rows before = Content(app);
     for (int i = 0; i < 10; ++i) app.ExpectBoxNaming(busy);

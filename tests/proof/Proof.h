@@ -39,13 +39,7 @@ class WatchedDisk {
   void Watch(std::function<void()> afterChange);  // after each change of a file
 };
 
-// A program's settings naming the file (its own unless told), its file a copy of a seeded one
-// (seeding row by row waits for the disk at every row, a copy does not). Every message box a
-// ProofApp expected must have been shown by its end.
-inline void CopyInto(mvtest::TestApp& app, const std::filesystem::path& seeded) {
-  std::filesystem::copy_file(seeded, app.DbPath(),
-                             std::filesystem::copy_options::overwrite_existing);
-}
+// A program's settings naming the file (its own unless told).
 inline void Configure(mvtest::TestApp& app, int language = mv::LanguageGerman,
                       const std::filesystem::path& file = {}) {
   mv::SettingsRecord settings;
@@ -54,10 +48,19 @@ inline void Configure(mvtest::TestApp& app, int language = mv::LanguageGerman,
   settings.DatabasePath = (file.empty() ? app.DbPath() : file).string();
   app.WriteSettings(settings);
 }
+
+// The program's file a copy of a seeded one (seeding row by row waits for the disk at every row, a
+// copy does not), its settings naming the file.
+inline void CopyInto(mvtest::TestApp& app, const std::filesystem::path& seeded,
+                     int language = mv::LanguageGerman) {
+  std::filesystem::copy_file(seeded, app.DbPath(),
+                             std::filesystem::copy_options::overwrite_existing);
+  Configure(app, language);
+}
+// Every message box it expected must have been shown by its end.
 struct ProofApp : mvtest::TestApp {
-  ProofApp(const std::filesystem::path& seeded, int language) {
-    CopyInto(*this, seeded);
-    Configure(*this, language);
+  ProofApp(const std::filesystem::path& seeded, int language = mv::LanguageGerman) {
+    CopyInto(*this, seeded, language);
   }
   ~ProofApp() { EXPECT_EQ(platform.PendingMessageBoxes(), 0u) << "expected boxes not shown"; }
 };
@@ -87,24 +90,19 @@ struct OtherProgramLock : db::Connection {
 // Why the program could not write the file, as it tells the user.
 enum class Obstacle { Lock, ReadOnlyFile, ReadOnlyFolder, FullDisk };
 inline std::string MessageFor(Obstacle obstacle, int language = mv::LanguageGerman) {
-  const bool english = language == mv::LanguageEnglish;
-  switch (obstacle) {
-    case Obstacle::Lock:
-      return english ? "The database is in use by another program, which holds it locked. Nothing "
-                       "was written. Please try again in a moment."
-                     : "Die Datenbank wird gerade von einem anderen Programm benutzt, das sie "
-                       "gesperrt hält. Es wurde nichts geschrieben. Bitte versuchen Sie es gleich "
-                       "noch einmal.";
-    case Obstacle::FullDisk:
-      return english ? "The database cannot be written: the disk is full. Nothing was written."
-                     : "In die Datenbank kann nicht geschrieben werden: der Datenträger ist voll. "
-                       "Es wurde nichts geschrieben.";
-    default:
-      return english ? "The database cannot be written: the file or its folder is read-only. "
-                       "Nothing was written."
-                     : "In die Datenbank kann nicht geschrieben werden: die Datei oder ihr Ordner "
-                       "ist schreibgeschützt. Es wurde nichts geschrieben.";
-  }
+  static const char* const texts[][2] = {
+      {"Die Datenbank wird gerade von einem anderen Programm benutzt, das sie gesperrt hält. Es "
+       "wurde nichts geschrieben. Bitte versuchen Sie es gleich noch einmal.",
+       "The database is in use by another program, which holds it locked. Nothing was written. "
+       "Please try again in a moment."},
+      {"In die Datenbank kann nicht geschrieben werden: die Datei oder ihr Ordner ist "
+       "schreibgeschützt. Es wurde nichts geschrieben.",
+       "The database cannot be written: the file or its folder is read-only. Nothing was written."},
+      {"In die Datenbank kann nicht geschrieben werden: der Datenträger ist voll. Es wurde nichts "
+       "geschrieben.",
+       "The database cannot be written: the disk is full. Nothing was written."}};
+  const int kind = obstacle == Obstacle::Lock ? 0 : obstacle == Obstacle::FullDisk ? 2 : 1;
+  return texts[kind][language == mv::LanguageEnglish];
 }
 
 // Started through the program's own start-up, logged in as Zoller, waiting for a busy file as

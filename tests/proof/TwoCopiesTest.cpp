@@ -31,7 +31,7 @@ void AtEachStatement(const Write& firstWrite, const Write& secondWrite,
   int statements = 1;
   for (int at = 1; at <= statements; ++at) {
     SCOPED_TRACE("the second copy writes during statement " + std::to_string(at));
-    ProofApp first(seeded.DbPath(), mv::LanguageGerman);
+    ProofApp first(seeded.DbPath());
     mvtest::TestApp second;
     mv::frmKalender& firstMain = Enter(first, 12, mv::GroupAdmin);
     Configure(second, mv::LanguageGerman, first.DbPath());
