@@ -1,10 +1,12 @@
 // A file another program holds locked: waited for while the lock is short; held longer, the busy
 // file is said once per action and never taken for a missing one, a calendar that could not be
 // read is not printed, and the window freezes no longer than one wait.
+// Or a file the program cannot write at all.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #include "Proof.h"
@@ -179,5 +181,60 @@ TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWai
   EXPECT_LE(longest, wait + std::chrono::seconds(1));
   EXPECT_EQ(app.EntryOn(10, Dec(7)), "");
 }
+
+// A database file the program cannot write: another program holds it locked for longer than the
+// program waits, the file is read-only, its folder is (no journal can be made beside the file), or
+// the disk is full. The program starts on it and shows the calendar; every write of the windows
+// says, in the user's language, why nothing was written, writes nothing and leaves the main window
+// usable; once the obstacle is gone the same write works (a file opened read-only stays so). The
+// scenes run in a child process, as the user nobody where the tests run as root.
+class RefusedWrite : public testing::TestWithParam<Obstacle> {};
+
+// The message is built in one place: one write in English shows that it follows the language.
+TEST_P(RefusedWrite, EveryWriteSaysWhyInTheUsersLanguageAndWritesNothing) {
+  const Obstacle obstacle = GetParam();
+  const std::string end = RunInChild(
+      [obstacle] {
+        WatchedDisk disk;
+        SeededForWrites seeded;
+        for (const UserWrite& write : UserWrites()) {
+          SCOPED_TRACE(write.name);
+          const bool english = write.name == "saving a note";
+          const int language = english ? mv::LanguageEnglish : mv::LanguageGerman;
+          ProofApp app(seeded.DbPath(), language);
+          const Rows before = Content(app);
+          std::optional<OtherProgramLock> lock;
+          if (obstacle == Obstacle::Lock) lock.emplace(app.DbPath(), LockKind::Write);
+          disk.SetFull(obstacle == Obstacle::FullDisk);
+          const fs::path readOnly = obstacle == Obstacle::ReadOnlyFile     ? app.DbPath()
+                                    : obstacle == Obstacle::ReadOnlyFolder ? app.Folder()
+                                                                           : fs::path();
+          const auto writable =
+              fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+          if (!readOnly.empty()) fs::permissions(readOnly, writable, fs::perm_options::remove);
+          mv::frmKalender& main = Start(app);
+          EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 3), english ? "V" : "U");
+          write.run({app, main, MessageFor(obstacle, language)});
+          EXPECT_EQ(Content(app), before);
+          EXPECT_TRUE(main.Enabled());
+          lock.reset();
+          disk.SetFull(false);
+          if (!readOnly.empty())
+            fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
+          if (obstacle == Obstacle::ReadOnlyFile) continue;
+          write.run({app, main, std::nullopt});
+          EXPECT_NE(Content(app), before);
+          EXPECT_TRUE(main.Enabled());
+        }
+      },
+      true);
+  EXPECT_EQ(end, "exit code 0");
+}
+
+const char* const kNames[] = {"Locked", "ReadOnlyFile", "ReadOnlyFolder", "FullDisk"};
+INSTANTIATE_TEST_SUITE_P(Obstacles, RefusedWrite,
+                         testing::Values(Obstacle::Lock, Obstacle::ReadOnlyFile,
+                                         Obstacle::ReadOnlyFolder, Obstacle::FullDisk),
+                         [](const auto& info) { return kNames[static_cast<int>(info.param)]; });
 
 }  // namespace
