@@ -27,7 +27,7 @@ void BecomeNobody() {
 
 }  // namespace
 
-std::string RunInChild(const std::function<void()>& body, bool unprivileged) {
+std::string RunInChild(bool unprivileged, const std::function<void()>& body) {
   std::fflush(nullptr);
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");

@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <limits>
-#include <new>
 #include <stdexcept>
 
 #include "Proof.h"
@@ -22,12 +21,9 @@ namespace fs = std::filesystem;
 // (a row written or a journal deleted in between leaves the file as it is until the next change).
 // A child counts them in memory shared with the parent.
 int& Passed() {
-  static int* const shared = [] {
-    void* page =
-        mmap(nullptr, sizeof(int), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
-    if (page == MAP_FAILED) throw std::runtime_error("no memory to share with the child");
-    return new (page) int(0);
-  }();
+  static int* const shared = static_cast<int*>(
+      mmap(nullptr, sizeof(int), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+  if (shared == MAP_FAILED) throw std::runtime_error("no memory to share with the child");
   return *shared;
 }
 
@@ -38,19 +34,17 @@ using Action = std::function<void(CalendarApp&, mv::frmKalender&)>;
 // end with fewer points. The write is watched from the login on: opening windows writes nothing.
 std::string RunAndKill(CalendarApp& app, const Action& action, int killAt) {
   Passed() = 0;
-  return RunInChild(
-      [&] {
-        alarm(60);  // a child that hangs ends all the same
-        WatchedDisk disk;
-        mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
-        disk.Watch([killAt] {
-          if (++Passed() == killAt) raise(SIGKILL);
-        });
-        action(app, main);
-        disk.Watch({});
-        EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
-      },
-      false);
+  return RunInChild(false, [&] {
+    alarm(60);  // a child that hangs ends all the same
+    WatchedDisk disk;
+    mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
+    disk.Watch([killAt] {
+      if (++Passed() == killAt) raise(SIGKILL);
+    });
+    action(app, main);
+    disk.Watch({});
+    EXPECT_EQ(app.platform.PendingMessageBoxes(), 0u);
+  });
 }
 
 void ProveWholeOrNothing(CalendarApp& app, const Action& action) {

@@ -25,7 +25,7 @@ using namespace caltest;
 // child runs no destructor. unprivileged: a child of root first becomes the user "nobody", so that
 // file permissions apply to it as to every user (root writes to a read-only file), else ends
 // with 3.
-std::string RunInChild(const std::function<void()>& body, bool unprivileged);
+std::string RunInChild(bool unprivileged, const std::function<void()>& body);
 
 // The disk as SQLite sees it while this exists (its default file system layer): full, a write that
 // would make a file longer fails with SQLITE_FULL, as without free space.
