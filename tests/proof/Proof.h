@@ -111,6 +111,7 @@ inline constexpr int kShortWait = 20;
 inline mv::frmKalender& Start(mvtest::TestApp& app, int wait = kShortWait) {
   mv::frmKalender* main = app.StartProgram() == 0 ? app.LoginAs("zoller", "pw") : nullptr;
   if (!main) throw std::runtime_error("the program did not start");
+  EXPECT_EQ(app.s().Conn.BusyTimeout(), 5000) << "the program's own wait";
   app.s().Conn.SetBusyTimeout(wait);
   return *main;
 }

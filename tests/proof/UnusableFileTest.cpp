@@ -1,7 +1,6 @@
-// A file another program holds locked: waited for while the lock is short; held longer, the busy
-// file is said once per action and never taken for a missing one, a calendar that could not be
-// read is not printed, and the window freezes no longer than one wait.
-// Or a file the program cannot write at all.
+// A file another program holds locked for longer than the program's wait: the busy file is said
+// once per action and never taken for a missing one, a calendar that could not be read is not
+// printed, and the window freezes no longer than one wait. Or a file the program cannot write.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,22 +52,6 @@ TEST(LockedFile, AnExclusiveLockIsReportedAsBusyWhereverTheProgramMeetsIt) {
     write.run({app, main, std::nullopt});
     EXPECT_NE(Content(app), before);
   }
-}
-
-// A lock shorter than the program's own wait of 5 seconds is waited out.
-TEST(LockedFile, ALockShorterThanTheWaitIsWaitedOut) {
-  CalendarApp app;
-  mv::frmKalender& main = Enter(app, 12, mv::GroupAdmin);
-  ASSERT_EQ(app.s().Conn.BusyTimeout(), 5000);
-  ExpectEnquiry(app, 7, 9);
-  OtherProgramLock lock(app.DbPath(), LockKind::Write);
-  std::thread release([&lock] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    lock.Close();
-  });
-  SelectDays(main, BergRow, 7, 9);
-  release.join();
-  EXPECT_EQ(EntriesOf(app, 10).size(), 3u);
 }
 
 // Held by another copy at the start, the configured file is busy, not missing: the user may try
@@ -186,8 +169,9 @@ TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWai
 // program waits, the file is read-only, its folder is (no journal can be made beside the file), or
 // the disk is full. The program starts on it and shows the calendar; every write of the windows
 // says, in the user's language, why nothing was written, writes nothing and leaves the main window
-// usable; once the obstacle is gone the same write works (a file opened read-only stays so). The
-// scenes run in a child process, as the user nobody where the tests run as root.
+// usable; once the obstacle is gone (a lock within the write's wait) the same write works (a file
+// opened read-only stays so). The scenes run in a child process, as the user nobody where the tests
+// run as root.
 class RefusedWrite : public testing::TestWithParam<Obstacle> {};
 
 // The message is built in one place: one write in English shows that it follows the language.
@@ -216,11 +200,17 @@ TEST_P(RefusedWrite, EveryWriteSaysWhyInTheUsersLanguageAndWritesNothing) {
       write.run({app, main, MessageFor(obstacle, language)});
       EXPECT_EQ(Content(app), before);
       EXPECT_TRUE(main.Enabled());
-      lock.reset();
       disk.SetFull(false);
       if (!readOnly.empty())
         fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
       if (obstacle == Obstacle::ReadOnlyFile) continue;
+      app.s().Conn.SetBusyTimeout(5000);  // the program's own wait, which a short lock ends within
+      std::jthread release;
+      if (lock)
+        release = std::jthread([&lock] {
+          std::this_thread::sleep_for(std::chrono::milliseconds(100));
+          lock.reset();
+        });
       write.run({app, main, std::nullopt});
       EXPECT_NE(Content(app), before);
       EXPECT_TRUE(main.Enabled());
