@@ -20,11 +20,10 @@ namespace prooftest {
 
 using namespace caltest;
 
-// Runs body in a child process and says how it ended: "exit code 0" when body returned and no
-// expectation failed in it, 1 when one failed, 2 when body threw, or "killed by signal N". The
-// child runs no destructor. unprivileged: a child of root first becomes the user "nobody", so that
-// file permissions apply to it as to every user (root writes to a read-only file), else ends
-// with 3.
+// Runs body in a child process, which runs no destructor, and says how it ended: "exit code 0" when
+// body returned and no expectation failed, 1 when one failed, 2 when body threw, or "killed by
+// signal N". unprivileged: a child of root becomes the user "nobody" (or ends with 3), so that file
+// permissions apply to it as to every user (root writes to a read-only file).
 std::string RunInChild(bool unprivileged, const std::function<void()>& body);
 
 // The disk as SQLite sees it while this exists (its default file system layer): full, a write that
@@ -131,10 +130,13 @@ struct UserWrite {
 const std::vector<UserWrite>& UserWrites();
 const UserWrite& UserWriteNamed(const std::string& name);
 
-// The calendar tests' teams, the note "Arzt", Berg's enquiry on 3 December and a holiday on 24
-// December.
+// The calendar tests' teams, the note "Arzt", Berg's enquiry on 3 and a holiday on 24 December.
 struct SeededForWrites : CalendarApp {
-  SeededForWrites();
+  SeededForWrites() {
+    AddNote("Arzt");
+    AddEntry(10, Dec(3), "U?");
+    AddHoliday(Dec(24));
+  }
 };
 
 }  // namespace prooftest

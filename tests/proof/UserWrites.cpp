@@ -97,8 +97,10 @@ void Dependencies(const Scene& s, int row, forms::CommandButton mv::frmBeziehung
   f.cmd_Close.UserClick();
 }
 
-std::vector<UserWrite> AllWrites() {
-  return {
+}  // namespace
+
+const std::vector<UserWrite>& UserWrites() {
+  static const std::vector<UserWrite> writes = {
       {"an entry of absences",
        [](const Scene& s) {
          ExpectEnquiry(s.app, 7, 9);
@@ -171,24 +173,12 @@ std::vector<UserWrite> AllWrites() {
       {"deleting a dependency",
        [](const Scene& s) { Dependencies(s, 1, &mv::frmBeziehungen::cmd_MA, "mnuDelete"); }},
   };
-}
-
-}  // namespace
-
-const std::vector<UserWrite>& UserWrites() {
-  static const std::vector<UserWrite> writes = AllWrites();
   return writes;
 }
 
 const UserWrite& UserWriteNamed(const std::string& name) {
   const auto& writes = UserWrites();
   return *std::find_if(writes.begin(), writes.end(), [&](auto& w) { return w.name == name; });
-}
-
-SeededForWrites::SeededForWrites() {
-  AddNote("Arzt");
-  AddEntry(10, Dec(3), "U?");
-  AddHoliday(Dec(24));
 }
 
 }  // namespace prooftest
