@@ -61,8 +61,7 @@ TEST(LockedFile, AFileHeldAtTheStartIsOfferedAgainAndNeverReplacedByTheLocalOne)
     const bool retry = answer == forms::vbRetry;
     SCOPED_TRACE(retry ? "retry" : "cancel");
     CalendarApp app;
-    const fs::path shared = app.Folder() / "Daten" / "Firma.mdb";
-    fs::create_directories(shared.parent_path());
+    const fs::path shared = app.Folder() / "Firma.mdb";
     fs::copy_file(app.DbPath(), shared);
     Configure(app, mv::LanguageGerman, shared);
     const std::string busy = "Die Datenbank " + shared.string() +
@@ -192,17 +191,17 @@ TEST_P(RefusedWrite, EveryWriteSaysWhyInTheUsersLanguageAndWritesNothing) {
       const fs::path readOnly = obstacle == Obstacle::ReadOnlyFile     ? app.DbPath()
                                 : obstacle == Obstacle::ReadOnlyFolder ? app.Folder()
                                                                        : fs::path();
-      const auto writable =
-          fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-      if (!readOnly.empty()) fs::permissions(readOnly, writable, fs::perm_options::remove);
+      const auto writable = [&readOnly](fs::perm_options change) {
+        if (!readOnly.empty()) fs::permissions(readOnly, fs::perms::owner_write, change);
+      };
+      writable(fs::perm_options::remove);
       mv::frmKalender& main = Start(app);
       EXPECT_EQ(main.grdCal.TextMatrix(BergRow, 3), english ? "V" : "U");
       write.run({app, main, MessageFor(obstacle, language)});
       EXPECT_EQ(Content(app), before);
       EXPECT_TRUE(main.Enabled());
       disk.SetFull(false);
-      if (!readOnly.empty())
-        fs::permissions(readOnly, fs::perms::owner_write, fs::perm_options::add);
+      writable(fs::perm_options::add);
       if (obstacle == Obstacle::ReadOnlyFile) continue;
       app.s().Conn.SetBusyTimeout(5000);  // the program's own wait, which a short lock ends within
       std::jthread release;
