@@ -1,7 +1,16 @@
+// The process and the disk a proof runs the program in.
+#include <grp.h>
+#include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <deque>
+#include <iostream>
 #include <stdexcept>
 
 #include "Proof.h"
@@ -9,6 +18,16 @@
 namespace prooftest {
 
 namespace {
+
+constexpr uid_t kNobody = 65534;
+
+void BecomeNobody() {
+  if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+    std::cerr << "the child cannot become the user nobody\n";
+    _exit(3);
+  }
+  prctl(PR_SET_DUMPABLE, 1);  // stays readable under /proc for the sanitizers' reports
+}
 
 // Every file keeps the real file layer's state and methods (one set for the database, another for
 // its journal), but for the changes, which are reported (the watcher may stop the process right
@@ -66,6 +85,31 @@ int Open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* outFla
 }
 
 }  // namespace
+
+std::string RunInChild(bool unprivileged, const std::function<void()>& body) {
+  std::fflush(nullptr);
+  const pid_t pid = fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    int status = 0;
+    try {
+      if (unprivileged && geteuid() == 0) BecomeNobody();
+      body();
+      status = ::testing::Test::HasFailure() ? 1 : 0;
+    } catch (const std::exception& e) {
+      std::cerr << "the child process failed: " << e.what() << "\n";
+      status = 2;
+    }
+    std::fflush(nullptr);
+    _exit(status);
+  }
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0) {
+    if (errno != EINTR) return "lost";
+  }
+  return WIFSIGNALED(status) ? "killed by signal " + std::to_string(WTERMSIG(status))
+                             : "exit code " + std::to_string(WEXITSTATUS(status));
+}
 
 WatchedDisk::WatchedDisk() {
   if (g_disk) throw std::logic_error("one watched disk at a time");
