@@ -18,8 +18,8 @@ using namespace prooftest;
 namespace fs = std::filesystem;
 
 // The points of a write: after each write, truncation or sync of the database file or its journal
-// (a row written or a journal deleted in between leaves the file as it is until the next change).
-// A child counts them in memory shared with the parent.
+// (a row written or a journal deleted in between leaves the file as it was), counted by the child
+// in memory shared with the parent.
 int& Passed() {
   static int* const shared = static_cast<int*>(
       mmap(nullptr, sizeof(int), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));

@@ -49,14 +49,13 @@ inline void Configure(mvtest::TestApp& app, int language = mv::LanguageGerman,
 }
 
 // The program's file a copy of a seeded one (seeding row by row waits for the disk at every row, a
-// copy does not), its settings naming the file.
+// copy does not), its settings naming the file. A ProofApp shows every message box it expected.
 inline void CopyInto(mvtest::TestApp& app, const std::filesystem::path& seeded,
                      int language = mv::LanguageGerman) {
   std::filesystem::copy_file(seeded, app.DbPath(),
                              std::filesystem::copy_options::overwrite_existing);
   Configure(app, language);
 }
-// Every message box it expected must have been shown by its end.
 struct ProofApp : mvtest::TestApp {
   ProofApp(const std::filesystem::path& seeded, int language = mv::LanguageGerman) {
     CopyInto(*this, seeded, language);

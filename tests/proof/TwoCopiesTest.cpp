@@ -1,8 +1,7 @@
-// Two copies of the program, each with its own connection to one file, make the same write at the
-// same moment: the second copy's whole write runs at each statement of the first copy's write in
-// turn (SQLite's trace hook on the first copy's connection calls it). Whatever the moment, the
-// file ends as one write after the other would leave it: the first copy finds the second copy's
-// rows, or the second copy finds the file locked and says so.
+// Two copies of the program on one file make the same write at once: the second copy's whole write
+// runs at each statement of the first copy's write in turn (SQLite's trace hook calls it). The file
+// ends as one write after the other would leave it: the first copy finds the second copy's rows, or
+// the second copy finds the file locked and says so.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,11 +13,6 @@
 namespace {
 
 using namespace prooftest;
-
-int AtStatement(unsigned, void* hook, void*, void*) {
-  (*static_cast<std::function<void()>*>(hook))();
-  return 0;
-}
 
 using Write = std::function<void(mvtest::TestApp&, mv::frmKalender&)>;
 
@@ -49,7 +43,11 @@ void AtEachStatement(const Write& firstWrite, const Write& secondWrite,
         failure = e.what();
       }
     };
-    sqlite3_trace_v2(first.s().Conn.Handle(), SQLITE_TRACE_STMT, AtStatement, &hook);
+    const auto atStatement = [](unsigned, void* hook, void*, void*) {
+      (*static_cast<std::function<void()>*>(hook))();
+      return 0;
+    };
+    sqlite3_trace_v2(first.s().Conn.Handle(), SQLITE_TRACE_STMT, atStatement, &hook);
     firstWrite(first, firstMain);
     sqlite3_trace_v2(first.s().Conn.Handle(), 0, nullptr, nullptr);
     EXPECT_EQ(failure, "");
@@ -72,8 +70,7 @@ TEST(TwoCopies, EnteringTheSameDaysAtOnceNeverLeavesTwoRowsForADay) {
         SelectDays(main, BergRow, 1, 3);
       },
       [](mvtest::TestApp& app) {
-        // Each copy wrote its days whole: the three days carry the code of the copy that wrote
-        // last.
+        // Each copy wrote its days whole: all three carry the code of the copy that wrote last.
         EXPECT_EQ(
             app.Query("SELECT Datum, count(*), (SELECT count(DISTINCT KennZ) FROM "
                       "tbl_Kalender) FROM tbl_Kalender GROUP BY PersNr, Datum"),

@@ -115,10 +115,9 @@ TEST(LockedFile, ACalendarThatCouldNotBeReadIsNotPrinted) {
   EXPECT_EQ(main.lbl_Status.Caption(), "Gedruckte Seiten: 0 / 1");
 }
 
-// Held exclusively for 10 seconds, longer than the whole entry of one day with its waits (each
-// of 2 seconds here): the user is told once that the file is busy, the reads that only follow the
-// pointer keep quiet, and the window never stays frozen for longer than one wait. A stall runs
-// from the start of a gesture or the showing of a box to the next box or the gesture's end.
+// Held exclusively for 10 seconds, longer than the entry of one day with its waits (2 seconds
+// here): the busy file is told once, reads that only follow the pointer keep quiet, and no stall
+// (from a gesture's start or a box to the next box or the gesture's end) outlasts one wait.
 TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWait) {
   mvtest::TestApp app;  // the boxes allowed beyond the first are not all shown
   SeedTeams(app);
@@ -164,13 +163,11 @@ TEST(LockedFile, EnteringADayWhileTheFileIsHeldShowsOneBoxAndNoStallBeyondTheWai
   EXPECT_EQ(app.EntryOn(10, Dec(7)), "");
 }
 
-// A database file the program cannot write: another program holds it locked for longer than the
-// program waits, the file is read-only, its folder is (no journal can be made beside the file), or
-// the disk is full. The program starts on it and shows the calendar; every write of the windows
-// says, in the user's language, why nothing was written, writes nothing and leaves the main window
-// usable; once the obstacle is gone (a lock within the write's wait) the same write works (a file
-// opened read-only stays so). The scenes run in a child process, as the user nobody where the tests
-// run as root.
+// Locked longer than the program waits, read-only (file, or folder: no journal beside the file) or
+// on a full disk, the file still shows the calendar; every write of the windows says in the user's
+// language why nothing was written, writes nothing and leaves the main window usable; the obstacle
+// gone (a lock within the write's wait), the write works (a file opened read-only stays so). Run in
+// a child process, as the user nobody where the tests run as root.
 class RefusedWrite : public testing::TestWithParam<Obstacle> {};
 
 // The message is built in one place: one write in English shows that it follows the language.

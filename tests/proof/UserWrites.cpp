@@ -12,8 +12,6 @@ namespace prooftest {
 
 namespace {
 
-constexpr int DornEntry = 2;  // in the last-name order of the dependency editor's list
-
 // A refused write shows its message; a successful one what success shows, if anything.
 void Outcome(const Scene& s, const std::string& success = "") {
   if (s.refusal || !success.empty())
@@ -93,7 +91,7 @@ void Dependencies(const Scene& s, int row, forms::CommandButton mv::frmBeziehung
   s.app.platform.QueuePopupChoice(choice);
   Outcome(s);
   (f.*button).UserClick();
-  if (choice != "mnuDelete") f.lst_Results.UserDoubleClick(DornEntry);
+  if (choice != "mnuDelete") f.lst_Results.UserDoubleClick(2);  // in the last-name order
   f.cmd_Close.UserClick();
 }
 
