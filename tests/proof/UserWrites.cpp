@@ -12,8 +12,6 @@ namespace prooftest {
 
 namespace {
 
-constexpr int DornEntry = 2;  // in the last-name order of the dependency editor's list
-
 // A refused write shows its message; a successful one what success shows, if anything.
 void Outcome(const Scene& s, const std::string& success = "") {
   if (s.refusal || !success.empty())
@@ -22,11 +20,6 @@ void Outcome(const Scene& s, const std::string& success = "") {
 
 void Yes(const Scene& s, int text) {
   s.app.platform.ExpectMessageBox(s.app.s().T(text), forms::vbYes);
-}
-
-void Retype(forms::TextBox& box, const std::string& text) {
-  box.UserSetText("");
-  box.UserType(text);
 }
 
 template <class Window>
@@ -81,25 +74,34 @@ void Teams(const Scene& s, forms::CommandButton mv::frmTeams::*button, int entry
   if (memberRow) teams.grdTeams.UserClick(memberRow, 2);
   (teams.*button).UserClick();
   if (entry >= 0) dialog.cmb_Teams.UserSelect(entry);
-  if (!name.empty()) Retype(dialog.txt_Name, name);
+  if (!name.empty()) dialog.txt_Name.UserSetText(name);
   Outcome(s);
   dialog.cmd_OK.UserClick();
   if (dialog.Visible()) dialog.cmd_Abort.UserClick();
   teams.cmd_Close.UserClick();
 }
 
-void Dependencies(const Scene& s, const std::function<void(mv::frmBeziehungen&)>& write) {
+// The dependency editor: Berg's row clicked (unless row is 0), the popup's choice made at the
+// button and, unless deleting, Dorn picked from the results.
+void Dependencies(const Scene& s, int row, forms::CommandButton mv::frmBeziehungen::*button,
+                  const std::string& choice) {
   mv::frmBeziehungen& f = Opened(s, "Ctrl+A", s.app.masterdata().frmBeziehungen);
-  write(f);
+  if (row) f.grdDep.UserClick(row, 1);
+  if (choice == "mnuDelete") Yes(s, 96);
+  s.app.platform.QueuePopupChoice(choice);
+  Outcome(s);
+  (f.*button).UserClick();
+  if (choice != "mnuDelete") f.lst_Results.UserDoubleClick(2);  // in the last-name order
   f.cmd_Close.UserClick();
 }
 
-std::vector<UserWrite> AllWrites() {
-  return {
+}  // namespace
+
+const std::vector<UserWrite>& UserWrites() {
+  static const std::vector<UserWrite> writes = {
       {"an entry of absences",
        [](const Scene& s) {
-         s.app.platform.ExpectMessageBox(RangeQuestion(7, 9, "Urlaub", "anfragen"), forms::vbYes);
-         NoNote(s.app);
+         ExpectEnquiry(s.app, 7, 9);
          Outcome(s);
          SelectDays(s.main, BergRow, 7, 9);
        }},
@@ -119,7 +121,7 @@ std::vector<UserWrite> AllWrites() {
       {"saving an employee's card",
        [](const Scene& s) {
          Card(s, [&](mv::frmMitarbeiter& card) {
-           Retype(card.txt_Telefon, "0815");
+           card.txt_Telefon.UserSetText("0815");
            Outcome(s);
            card.cmd_Save.UserClick();
          });
@@ -150,8 +152,8 @@ std::vector<UserWrite> AllWrites() {
          Card(s, [&](mv::frmMitarbeiter& card) {
            card.cmd_Login.UserClick();
            mv::frmBenutzer& login = *s.app.masterdata().frmBenutzer;
-           Retype(login.txt_LoginID, "adam");
-           Retype(login.txt_Passwort, "Adam1");
+           login.txt_LoginID.UserSetText("adam");
+           login.txt_Passwort.UserSetText("Adam1");
            Outcome(s);
            login.cmd_OK.UserClick();
            if (login.Visible()) login.cmd_Abort.UserClick();
@@ -163,53 +165,18 @@ std::vector<UserWrite> AllWrites() {
       {"moving an employee to another team",
        [](const Scene& s) { Teams(s, &mv::frmTeams::cmd_Move, 2, "", 1); }},  // Dorn
       {"adding a dependency",
-       [](const Scene& s) {
-         Dependencies(s, [&](mv::frmBeziehungen& f) {
-           s.app.platform.QueuePopupChoice("mnuAdd");
-           f.cmd_MA.UserClick();
-           Outcome(s);
-           f.lst_Results.UserDoubleClick(DornEntry);
-         });
-       }},
+       [](const Scene& s) { Dependencies(s, 0, &mv::frmBeziehungen::cmd_MA, "mnuAdd"); }},
       {"choosing a dependent colleague",
-       [](const Scene& s) {
-         Dependencies(s, [&](mv::frmBeziehungen& f) {
-           f.grdDep.UserClick(1, 1);
-           s.app.platform.QueuePopupChoice("mnuSelect");
-           f.cmd_AbhMA2.UserClick();
-           Outcome(s);
-           f.lst_Results.UserDoubleClick(DornEntry);
-         });
-       }},
+       [](const Scene& s) { Dependencies(s, 1, &mv::frmBeziehungen::cmd_AbhMA2, "mnuSelect"); }},
       {"deleting a dependency",
-       [](const Scene& s) {
-         Dependencies(s, [&](mv::frmBeziehungen& f) {
-           f.grdDep.UserClick(1, 1);
-           Yes(s, 96);
-           s.app.platform.QueuePopupChoice("mnuDelete");
-           Outcome(s);
-           f.cmd_MA.UserClick();
-         });
-       }},
+       [](const Scene& s) { Dependencies(s, 1, &mv::frmBeziehungen::cmd_MA, "mnuDelete"); }},
   };
-}
-
-}  // namespace
-
-const std::vector<UserWrite>& UserWrites() {
-  static const std::vector<UserWrite> writes = AllWrites();
   return writes;
 }
 
 const UserWrite& UserWriteNamed(const std::string& name) {
   const auto& writes = UserWrites();
   return *std::find_if(writes.begin(), writes.end(), [&](auto& w) { return w.name == name; });
-}
-
-void SeedForWrites(mvtest::TestApp& app) {
-  app.AddNote("Arzt");
-  app.AddEntry(10, Dec(3), "U?");
-  app.AddHoliday(Dec(24));
 }
 
 }  // namespace prooftest
