@@ -20,6 +20,7 @@ TEST(AboutBox, ShowsItsLinesInTheLanguageAndClosesByItsButton) {
     mv::State& s = app.s();
     EXPECT_EQ(shown, (Texts{"Morvellan", "Morvellan", firstLine, s.T(118), s.T(119), s.T(120),
                             "Version 1.1", close}));
+    EXPECT_GT(about.lblTitle.FontSize(), 2 * about.lblInfo1.FontSize());  // the title stands out
     language == 1 ? about.UserClose() : about.cmd_Close.UserClick();
     EXPECT_TRUE(k.Enabled());
   }
