@@ -80,7 +80,9 @@ inline void SetToday(mvtest::TestApp& app, int year, int month, int day = 1) {
 
 inline db::Date Dec(int day) { return db::Date(2026, 12, day); }
 
-inline std::vector<std::string> Entries(const forms::ComboBox& list) {
+// The entries of a combo box or a list box, in their order.
+template <class List>
+std::vector<std::string> Entries(const List& list) {
   std::vector<std::string> out;
   for (int i = 0; i < list.ListCount(); ++i) out.push_back(list.List(i));
   return out;

@@ -13,12 +13,6 @@ namespace {
 
 using namespace cardtest;
 
-Texts Listed(const forms::ListBox& list) {
-  Texts entries;
-  for (int i = 0; i < list.ListCount(); ++i) entries.push_back(list.List(i));
-  return entries;
-}
-
 // Without a login row, OK creates one (name without outer blanks); an administrator's new password
 // keeps his group, and a new name (cut to 20 characters) adds a second row.
 TEST(EmployeeCard, OpensOnTheEmployeeUnderThePointerBrowsesAndAnAdministratorStoresLogins) {
@@ -96,7 +90,7 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
        {std::optional<std::string>("12"), std::optional<std::string>()}) {
     app.platform.QueueInputBox(term);
     card.cmd_Search.UserClick();
-    EXPECT_EQ(Listed(card.lst_Results), (Texts{"Fuchs, Max", "Zoller, Eva"}));
+    EXPECT_EQ(Entries(card.lst_Results), (Texts{"Fuchs, Max", "Zoller, Eva"}));
   }
   EXPECT_EQ(card.lbl_ErgAnzahl.Caption(), "2  Einträge gefunden");
   Retype(card.txt_Telefon, "0711");
@@ -106,8 +100,8 @@ TEST(EmployeeCard, SearchListsTheMatchesInLastNameOrder) {
   card.cmd_CloseList.UserClick();
   app.platform.QueueInputBox(std::nullopt);
   card.cmd_Search.UserClick();
-  EXPECT_EQ(Listed(card.lst_Results), (Texts{"Adam, Karl", "Berg, Lena", "Dorn, Dora", "Fuchs, Max",
-                                             "Kranz, Udo", "Zoller, Eva"}));
+  EXPECT_EQ(Entries(card.lst_Results), (Texts{"Adam, Karl", "Berg, Lena", "Dorn, Dora",
+                                              "Fuchs, Max", "Kranz, Udo", "Zoller, Eva"}));
   card.lst_Results.UserClick(4);
   EXPECT_EQ(card.txt_Nachname.Text(), "Kranz");
   // Browsing goes on in last-name order from the employee shown.
